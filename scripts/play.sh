@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the game and starts it in its working directory.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" normal
+cd "$root/build/game"
+exec ./zorbix2

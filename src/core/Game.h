@@ -1,0 +1,88 @@
+// The one object that holds the application together: current screen, screen
+// switching, touches, projection, background grid and the score in progress.
+#pragma once
+
+#include <string>
+
+#include "core/Coord.h"
+#include "core/MersenneTwister.h"
+#include "core/Sha256.h"
+
+class State;
+class VectorModel;
+class DrawString;
+
+class Game {
+public:
+    static Game* getInstance();
+    static void deleteInstance();
+    ~Game();
+
+    void setTouch(int x0, int y0, int x1, int y1);
+    void setJoysticks(float angle0, float norm0, float angle1, float norm1);
+    void updateState();
+    void draw();
+    void draw(unsigned int);
+    void setPause();
+
+    bool touchIsActive(int slot);
+    Coord getTouchCoord(int slot);
+    bool rectIsTouched(Coord position, Coord size, int* slot);
+
+    static void increaseScore(int points);
+    static void setScore(int score);
+    static int getScore();
+
+    void setOrientation(bool reversed);
+    void refreshOrientation();
+
+    void setReturnWasPressed(bool pressed) { returnWasPressed = pressed; }
+    bool getReturnWasPressed() { return returnWasPressed; }
+
+    // The shared generator, 0 to 2^31 - 1.
+    static int rand() { return (int)(mtRand() & 0x7FFFFFFFu); }
+    // SHA-256 of the text as 64 upper-case hexadecimal characters.
+    static std::string encode(const std::string& text);
+
+    // Screen being shown, for tests and the main loop.
+    State* getCurrentState() { return current; }
+    bool isInTransition() { return inTransition; }
+
+    static Game* instance;
+    static int frame;
+    static DrawString* ds;
+    static MersenneTwister mtRand;
+    static Sha256 sha256;
+    static bool enableBackgroundGrid;
+    static bool randWasUsedByScript;
+
+private:
+    Game();
+    void setUpOpenGL();
+    void initProjection(bool notReversed, float z, bool setViewport);
+    void initViewPort();
+    void initProjectionMatrix(bool reversed);
+    void initModelViewMatrix(float z);
+    void drawGridModel();
+    void drawState();
+
+    bool returnWasPressed = false;
+    int updateCount = 0;
+    State* current = nullptr;
+    State* previous = nullptr;
+    int touchX[2];
+    int touchY[2];
+    int pendingTouchX[2];
+    int pendingTouchY[2];
+    float joystickAngle[2];
+    float joystickNorm[2];
+    float pendingJoystickAngle[2];
+    float pendingJoystickNorm[2];
+    bool inTransition = false;
+    bool transitionIsDirected = false;
+    float transitionAngle = 0.0f;
+    float transitionSpeed = 0.0f;
+    float transitionAxis[3];
+    int score = 0;
+    VectorModel* gridModel = nullptr;
+};

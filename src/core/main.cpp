@@ -1,0 +1,4 @@
+// Entry point and main loop.
+int main() {
+    return 0;
+}

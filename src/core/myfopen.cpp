@@ -1,0 +1,92 @@
+// Paths under the working directory, fopen wrappers and the script runtime's streams.
+#include "core/myfopen.h"
+
+#include <dirent.h>
+#include <unistd.h>
+
+FILE* myStdin = stdin;
+FILE* myStdout = stdout;
+FILE* myStderr = stderr;
+
+// The working directory, or "" when it cannot be read (every open then fails,
+// as the resulting path is relative to nothing the game owns).
+static bool workingDirectory(std::string& out) {
+    std::vector<char> buf(4096);
+    if (!getcwd(buf.data(), buf.size()))
+        return false;
+    out = buf.data();
+    return true;
+}
+
+std::string pathToRessource(std::string path) {
+    // "./x" and "/x" name the same file: only the dot is dropped.
+    if (path.compare(0, 2, "./") == 0)
+        path.erase(0, 1);
+    std::string cwd;
+    if (!workingDirectory(cwd))
+        return "";
+    return cwd + "/app/native" + path;
+}
+
+std::string pathToDocument(std::string name) {
+    std::string cwd;
+    if (!workingDirectory(cwd))
+        return "";
+    return cwd + "/data/" + name;
+}
+
+FILE* myFopenForRessource(const char* path, const char* mode) {
+    std::string full = pathToRessource(path);
+    return full.empty() ? nullptr : fopen(full.c_str(), mode);
+}
+
+int myStatForRessource(const char* path, struct stat* buffer) {
+    std::string full = pathToRessource(path);
+    return full.empty() ? -1 : stat(full.c_str(), buffer);
+}
+
+FILE* myFopenForDocument(std::string name, const char* mode) {
+    std::string full = pathToDocument(name);
+    return full.empty() ? nullptr : fopen(full.c_str(), mode);
+}
+
+int myRemoveForDocument(std::string name) {
+    std::string full = pathToDocument(name);
+    return full.empty() ? -1 : remove(full.c_str());
+}
+
+int myRenameForDocument(std::string from, std::string to) {
+    std::string a = pathToDocument(from), b = pathToDocument(to);
+    return a.empty() || b.empty() ? -1 : rename(a.c_str(), b.c_str());
+}
+
+std::vector<std::string> listDocuments() {
+    std::vector<std::string> names;
+    std::string dir = pathToDocument("");
+    DIR* d = dir.empty() ? nullptr : opendir(dir.c_str());
+    if (!d)
+        return names;
+    while (struct dirent* e = readdir(d))
+        names.push_back(e->d_name);
+    closedir(d);
+    return names;
+}
+
+int getFileSize(FILE* f) {
+    if (fseek(f, 0, SEEK_END) != 0)
+        return -1;
+    long size = ftell(f);
+    fseek(f, 0, SEEK_SET);
+    return size < 0 || size > 0x7FFFFFFF ? -1 : (int)size;
+}
+
+void initMyStandardStreams() {
+    myStdout = stdout;
+    myStdin = stdin;
+    myStderr = stderr;
+}
+
+void mylog(std::string text) {
+    printf("%s", text.c_str());
+    fflush(stdout);
+}

@@ -1,0 +1,26 @@
+// Paths and fopen wrappers for the two folders the game uses: the read-only
+// resources under "app/native" and the player's documents under "data".
+#pragma once
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+std::string pathToRessource(std::string path);
+std::string pathToDocument(std::string name);
+FILE* myFopenForRessource(const char* path, const char* mode);
+int myStatForRessource(const char* path, struct stat* buffer);
+FILE* myFopenForDocument(std::string name, const char* mode);
+int myRemoveForDocument(std::string name);
+int myRenameForDocument(std::string from, std::string to);
+std::vector<std::string> listDocuments();
+int getFileSize(FILE* f);
+void initMyStandardStreams();
+void mylog(std::string text);
+
+// The script runtime's standard streams.
+extern FILE* myStdin;
+extern FILE* myStdout;
+extern FILE* myStderr;

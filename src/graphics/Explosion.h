@@ -1,0 +1,8 @@
+// Particle bursts.
+#pragma once
+
+class Explosion {
+public:
+    static void calcTheVertexes(bool valentine);
+    static bool isActivated;
+};
