@@ -1,6 +1,25 @@
 // Game: construction, screen switching, touches, projection and drawing.
 #include "core/Game.h"
 
+#include <GLES/gl.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+#include "core/Device.h"
+#include "core/KeyPress.h"
+#include "core/State.h"
+#include "core/StateTransition.h"
+#include "core/myfopen.h"
+#include "graphics/AudioPlayer.h"
+#include "graphics/DrawString.h"
+#include "graphics/Explosion.h"
+#include "graphics/VectorModel.h"
+#include "savedata/Preferences.h"
+#include "savedata/Scores.h"
+#include "screens/StateFirstMenu.h"
+
 Game* Game::instance = nullptr;
 int Game::frame = 0;
 DrawString* Game::ds = nullptr;
@@ -9,6 +28,331 @@ Sha256 Game::sha256;
 bool Game::enableBackgroundGrid = true;
 bool Game::randWasUsedByScript = false;
 
-std::string Game::encode(const std::string& text) {
-    return sha256.calcSha256(text);
+// Degrees a switch must turn before it ends.
+static const float transitionEndAngle = 60.0f;
+
+Game* Game::getInstance() {
+    if (!instance)
+        new Game();
+    return instance;
+}
+
+void Game::deleteInstance() {
+    delete instance;
+    instance = nullptr;
+}
+
+Game::Game() {
+    transitionAxis[0] = transitionAxis[1] = transitionAxis[2] = 0.0f;
+    score = 0;
+    initMyStandardStreams();
+    AudioPlayer::getInstance();
+    Device::init();
+    srand((unsigned)time(nullptr));
+    setUpOpenGL();
+    instance = this;
+    ds = DrawString::getInstance();
+    for (int i = 0; i < 2; i++) {
+        touchX[i] = touchY[i] = pendingTouchX[i] = pendingTouchY[i] = -1;
+        joystickAngle[i] = pendingJoystickAngle[i] = 0.0f;
+        joystickNorm[i] = pendingJoystickNorm[i] = -1.0f;
+    }
+    current = nullptr;
+    State::touchX = touchX;
+    State::touchY = touchY;
+    State::joystickAngle = joystickAngle;
+    State::joystickNorm = joystickNorm;
+    current = new StateFirstMenu();
+    transitionAngle = 0.0f;
+    transitionSpeed = 0.0f;
+    inTransition = false;
+    updateCount = 0;
+    Scores::getInstance();
+    Explosion::calcTheVertexes(false);
+    refreshOrientation();
+    gridModel = VectorModel::loadFromLuaScript("/data/graphics/grid.lua");
+    if (Preferences::getInstance()->getMusicEnabled())
+        AudioPlayer::getInstance()->resumeSong();
+}
+
+Game::~Game() {
+    DrawString::destroyInstance();
+    ds = nullptr;
+    delete current;
+    delete previous;
+    if (pending) {
+        deleteUnlessShown(pending->next);
+        delete pending;
+    }
+}
+
+// --- OpenGL set-up ---
+
+void Game::setUpOpenGL() {
+    initProjection(false, 2.0f, true);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+}
+
+void Game::initProjection(bool notReversed, float z, bool setViewport) {
+    if (setViewport)
+        initViewPort();
+    if (!notReversed)
+        initProjectionMatrix(Preferences::getInstance()->getIsScreenReversed());
+    else
+        initProjectionMatrix(false);
+    initModelViewMatrix(z);
+}
+
+void Game::initViewPort() { glViewport(0, 0, Device::screenHeight, Device::screenWidth); }
+
+void Game::initProjectionMatrix(bool reversed) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (reversed)
+        glFrustumf(0.1f, -0.1f, 0.1f, -0.1f, 0.1f, 200.0f);
+    else
+        glFrustumf(-0.1f, 0.1f, -0.1f, 0.1f, 0.1f, 200.0f);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void Game::initModelViewMatrix(float z) {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glScalef(4.0f / Device::screenHeight, 4.0f / Device::screenWidth, 0.005f / z);
+    glTranslatef(-Device::screenHeight * 0.5f, -Device::screenWidth * 0.5f, -400.0f * z);
+}
+
+void Game::setOrientation(bool reversed) { initProjectionMatrix(reversed); }
+
+void Game::refreshOrientation() { initProjectionMatrix(Preferences::getInstance()->getIsScreenReversed()); }
+
+// --- Input ---
+
+void Game::setTouch(int x0, int y0, int x1, int y1) {
+    int xs[2] = {x0, x1}, ys[2] = {y0, y1};
+    for (int i = 0; i < 2; i++) {
+        if (xs[i] == -1)
+            continue;
+        xs[i] = (int)(xs[i] * Device::touchMultiplier);
+        ys[i] = (int)(ys[i] * Device::touchMultiplier);
+    }
+    bool reversed = Preferences::getInstance()->getIsScreenReversed();
+    for (int i = 0; i < 2; i++) {
+        if (xs[i] == -1)
+            continue;
+        if (!reversed)
+            ys[i] = Device::touchScreenHeight - ys[i];
+        else
+            xs[i] = Device::touchScreenWidth - xs[i];
+    }
+    for (int i = 0; i < 2; i++) {
+        pendingTouchX[i] = xs[i];
+        pendingTouchY[i] = ys[i];
+    }
+}
+
+void Game::setJoysticks(float angle0, float norm0, float angle1, float norm1) {
+    pendingJoystickAngle[0] = angle0;
+    pendingJoystickNorm[0] = norm0;
+    pendingJoystickAngle[1] = angle1;
+    pendingJoystickNorm[1] = norm1;
+}
+
+bool Game::touchIsActive(int slot) { return touchX[slot] >= 0; }
+
+Coord Game::getTouchCoord(int slot) { return Coord((float)touchX[slot], (float)touchY[slot], 0.0f); }
+
+bool Game::rectIsTouched(Coord position, Coord size, int* slot) {
+    for (int i = 0; i < 2; i++) {
+        if (touchX[i] < 0)
+            continue;
+        float x = (float)touchX[i], y = (float)touchY[i];
+        if (position.x < x && x < position.x + size.x && position.y < y && y < position.y + size.y) {
+            if (slot)
+                *slot = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Game::setPause() {
+    if (current)
+        current->setPause();
+}
+
+// --- Score ---
+
+void Game::increaseScore(int points) { getInstance()->score += points; }
+void Game::setScore(int value) { getInstance()->score = value; }
+int Game::getScore() { return getInstance()->score; }
+
+std::string Game::encode(const std::string& text) { return sha256.calcSha256(text); }
+
+// --- Screen switching ---
+
+void Game::deleteUnlessShown(State* screen) {
+    if (screen != current && screen != previous)
+        delete screen;
+}
+
+// A record that names no screen, or the screen already shown, asks for nothing.
+bool Game::isUsable(StateTransition* t) { return t->next && t->next != current && t->next != previous; }
+
+void Game::startTransition(StateTransition* t) {
+    previous = current;
+    current = t->next;
+    if (t->type == StateTransition::TRANSITION_NONE) {
+        current->active = true;
+        delete previous;
+        previous = nullptr;
+    } else {
+        inTransition = true;
+        transitionIsDirected = false;
+        transitionAxis[0] = transitionAxis[1] = 0.0f;
+        switch ((int)t->type) {
+        case 1: transitionAxis[1] = 1.0f; transitionIsDirected = true; break;
+        case 2: transitionAxis[1] = -1.0f; transitionIsDirected = true; break;
+        case 3: transitionAxis[0] = 1.0f; transitionIsDirected = true; break;
+        case 4: transitionAxis[0] = -1.0f; transitionIsDirected = true; break;
+        }
+        transitionAngle = 0.0f;
+        transitionSpeed = 0.7f;
+    }
+    delete t;
+}
+
+void Game::updateState() {
+    for (int i = 0; i < 2; i++) {
+        touchX[i] = pendingTouchX[i];
+        touchY[i] = pendingTouchY[i];
+        joystickAngle[i] = pendingJoystickAngle[i];
+        joystickNorm[i] = pendingJoystickNorm[i];
+    }
+    updateCount++;
+    State::keyJustGotPressedBitArray = KeyPress::getKeyJustGotPressedBitArray();
+    State::keyIsPressedBitArray = KeyPress::getKeyIsPressedBitArray();
+
+    if (!inTransition) {
+        if (State::keyJustGotPressedBitArray & KeyPress::BIT_KEY_BACK)
+            current->backButtonIsPressed();
+        StateTransition* t = current->updateState();
+        if (!t)
+            return;
+        if (!isUsable(t)) {
+            delete t;
+            return;
+        }
+        startTransition(t);
+        return;
+    }
+
+    // During a turn both screens run; what the old one asks for is dropped, and
+    // the first request of the new one waits for the end of the turn.
+    if (StateTransition* fromOld = previous->updateState()) {
+        deleteUnlessShown(fromOld->next);
+        delete fromOld;
+    }
+    if (StateTransition* fromNew = current->updateState()) {
+        if (pending || !isUsable(fromNew)) {
+            deleteUnlessShown(fromNew->next);
+            delete fromNew;
+        } else {
+            pending = fromNew;
+        }
+    }
+    transitionAngle += transitionSpeed;
+    transitionSpeed += 0.2f;
+    if (transitionAngle >= transitionEndAngle || transitionAngle <= -transitionEndAngle) {
+        delete previous;
+        previous = nullptr;
+        inTransition = false;
+        current->active = true;
+        if (StateTransition* t = pending) {
+            pending = nullptr;
+            startTransition(t);
+        }
+    }
+}
+
+void Game::setCurrentState(State* screen) {
+    if (!screen || screen == current)
+        return;
+    delete current;
+    current = screen;
+}
+
+// --- Drawing ---
+
+void Game::draw(unsigned int) { draw(); }
+
+void Game::draw() {
+    glPushMatrix();
+    glTranslatef((float)Device::screenHeight, 0.0f, 0.0f);
+    glRotatef(90.0f, 0.0f, 0.0f, 1.0f);
+    frame++;
+    glClear(GL_COLOR_BUFFER_BIT);
+    drawGridModel();
+    drawState();
+    glPopMatrix();
+}
+
+void Game::drawGridModel() {
+    if (!gridModel || !enableBackgroundGrid)
+        return;
+    int w = Preferences::getInstance()->getLineWidth();
+    if (w > 1)
+        glLineWidth(1.0f);
+    glPushMatrix();
+    glTranslatef(Device::screenWidth * 0.75f, Device::screenHeight * 0.5f, -100.0f);
+    double c = cos(frame * 0.01);
+    glRotatef((float)(45 + 20 * c), 0.0f, 1.0f, 0.0f);
+    glRotatef(frame * 0.5f, 0.0f, 0.0f, 1.0f);
+    float s = (float)(1.3 + 0.3 * c);
+    glScalef(s, s, s);
+    gridModel->draw(0);
+    glPopMatrix();
+    if (w != 1)
+        glLineWidth((float)w);
+}
+
+void Game::drawState() {
+    if (!inTransition) {
+        current->draw();
+        return;
+    }
+    if (!transitionIsDirected) {
+        current->draw();
+        previous->draw();
+        return;
+    }
+    const float k = 0.8660254f;
+    float pivot[3];
+    if (transitionAxis[0] != 0.0f) {
+        int size = Device::screenHeight;
+        pivot[0] = 0.0f;
+        pivot[1] = (float)(size / 2);
+        pivot[2] = -size * k;
+    } else {
+        int size = Device::screenWidth;
+        pivot[0] = (float)(size / 2);
+        pivot[1] = 0.0f;
+        pivot[2] = -size * k;
+    }
+    State* screens[2] = {previous, current};
+    float angles[2] = {transitionAngle, transitionAngle - transitionEndAngle};
+    for (int i = 0; i < 2; i++) {
+        glPushMatrix();
+        glTranslatef(pivot[0], pivot[1], pivot[2]);
+        glRotatef(angles[i], transitionAxis[0], transitionAxis[1], 0.0f);
+        glTranslatef(-pivot[0], -pivot[1], -pivot[2]);
+        screens[i]->draw();
+        glPopMatrix();
+    }
 }

@@ -9,6 +9,7 @@
 #include "core/Sha256.h"
 
 class State;
+class StateTransition;
 class VectorModel;
 class DrawString;
 
@@ -18,6 +19,7 @@ public:
     static void deleteInstance();
     ~Game();
 
+    // The two touches in game-frame pixels; x = -1 for an empty slot.
     void setTouch(int x0, int y0, int x1, int y1);
     void setJoysticks(float angle0, float norm0, float angle1, float norm1);
     void updateState();
@@ -27,6 +29,7 @@ public:
 
     bool touchIsActive(int slot);
     Coord getTouchCoord(int slot);
+    // Slot 0, else slot 1, strictly inside the rectangle; the slot found is written to *slot.
     bool rectIsTouched(Coord position, Coord size, int* slot);
 
     static void increaseScore(int points);
@@ -44,9 +47,13 @@ public:
     // SHA-256 of the text as 64 upper-case hexadecimal characters.
     static std::string encode(const std::string& text);
 
-    // Screen being shown, for tests and the main loop.
+    // The screen being shown and the one being turned away (null outside a switch).
     State* getCurrentState() { return current; }
+    State* getPreviousState() { return previous; }
     bool isInTransition() { return inTransition; }
+    // Shows the screen at once, deleting the one shown (tests and tools).
+    void setCurrentState(State* screen);
+    int getUpdateCount() { return updateCount; }
 
     static Game* instance;
     static int frame;
@@ -65,6 +72,9 @@ private:
     void initModelViewMatrix(float z);
     void drawGridModel();
     void drawState();
+    bool isUsable(StateTransition* t);
+    void startTransition(StateTransition* t);
+    void deleteUnlessShown(State* screen);
 
     bool returnWasPressed = false;
     int updateCount = 0;
@@ -85,4 +95,6 @@ private:
     float transitionAxis[3];
     int score = 0;
     VectorModel* gridModel = nullptr;
+    // A switch the new screen asked for during a turn, started when the turn ends.
+    StateTransition* pending = nullptr;
 };

@@ -1,4 +1,6 @@
-// Entry point and main loop.
+// Entry point: the command line is not read.
+#include "core/MainLoop.h"
+
 int main() {
-    return 0;
+    return runMainLoop();
 }

@@ -1,0 +1,174 @@
+// Start-up, the main loop with its two touch slots, and shutdown.
+#include "core/MainLoop.h"
+
+#include <cstdio>
+
+#include "core/Device.h"
+#include "core/Game.h"
+#include "core/glwin.h"
+#include "graphics/AudioPlayer.h"
+#include "platform/audiodevice.h"
+#include "platform/bps.h"
+#include "platform/navigator.h"
+#include "savedata/Preferences.h"
+
+MainLoopState mainLoop;
+
+static Game* game = nullptr;
+static bool bpsStarted = false;
+
+int initialize() {
+    if (glwin_get_surface_size(&mainLoop.width, &mainLoop.height) != 0)
+        return 1;
+    Device::setScreenSize(mainLoop.height, mainLoop.width);
+    return 0;
+}
+
+static int startUpFailed(const char* message) {
+    fputs(message, stderr);
+    glwin_terminate();
+    if (bpsStarted)
+        bps_shutdown();
+    bpsStarted = false;
+    screen_destroy_context(mainLoop.screen_cxt);
+    mainLoop.screen_cxt = nullptr;
+    return 1;
+}
+
+int mainStartUp() {
+    mainLoop = MainLoopState();
+    if (screen_create_context(&mainLoop.screen_cxt, SCREEN_APPLICATION_CONTEXT) != 0)
+        return startUpFailed("screen_create_context failed\n");
+    // Without the event service (SDL on the desktop) there is no input and no window.
+    if (bps_initialize() != BPS_SUCCESS)
+        return startUpFailed("bps_initialize failed\n");
+    bpsStarted = true;
+    if (glwin_init_egl(mainLoop.screen_cxt) != 0)
+        return startUpFailed("glwin_init_egl failed\n");
+    if (initialize() != 0)
+        return startUpFailed("initialize failed\n");
+    if (screen_request_events(mainLoop.screen_cxt) != 0)
+        return startUpFailed("screen_request_events failed\n");
+    if (navigator_request_events(0) != BPS_SUCCESS)
+        return startUpFailed("navigator_request_events failed\n");
+    if (navigator_rotation_lock(false) != BPS_SUCCESS)
+        return startUpFailed("navigator_rotation_lock failed\n");
+    game = Game::getInstance();
+    audiodevice_request_events(0);
+    return 0;
+}
+
+// Touch positions turn into game-frame axes; -1 stays free to mean "no touch".
+static void handleScreenEvent(bps_event_t* event) {
+    screen_event_t screenEvent = screen_event_get_event(event);
+    int type = SCREEN_EVENT_NONE, position[2] = {0, 0}, id = 0;
+    screen_get_event_property_iv(screenEvent, SCREEN_PROPERTY_TYPE, &type);
+    screen_get_event_property_iv(screenEvent, SCREEN_PROPERTY_SOURCE_POSITION, position);
+    screen_get_event_property_iv(screenEvent, SCREEN_PROPERTY_TOUCH_ID, &id);
+    int tx = mainLoop.height - position[1];
+    int ty = position[0];
+    if (tx == -1)
+        tx = -2;
+    if (ty == -1)
+        ty = -2;
+
+    MainLoopState& s = mainLoop;
+    switch (type) {
+    case SCREEN_EVENT_MTOUCH_TOUCH:
+        if (id == s.id1) {
+            s.x1 = tx, s.y1 = ty, s.used1 = true;
+        } else if (id == s.id2) {
+            s.x2 = tx, s.y2 = ty, s.used2 = true;
+        } else if (!s.used1) {
+            s.id1 = id, s.x1 = tx, s.y1 = ty, s.used1 = true;
+        } else if (!s.used2) {
+            s.id2 = id, s.x2 = tx, s.y2 = ty, s.used2 = true;
+        }
+        break;
+    case SCREEN_EVENT_MTOUCH_MOVE:
+        if (id == s.id1)
+            s.x1 = tx, s.y1 = ty;
+        else if (id == s.id2)
+            s.x2 = tx, s.y2 = ty;
+        break;
+    case SCREEN_EVENT_MTOUCH_RELEASE:
+        if (id == s.id1 && s.used1)
+            s.used1 = false;
+        else if (id == s.id2 && s.used2)
+            s.used2 = false;
+        break;
+    }
+}
+
+static void handleNavigatorEvent(bps_event_t* event) {
+    switch (bps_event_get_code(event)) {
+    case NAVIGATOR_EXIT:
+        mainLoop.exit_application = 1;
+        break;
+    case NAVIGATOR_WINDOW_STATE:
+        mainLoop.used1 = mainLoop.used2 = false;
+        break;
+    case NAVIGATOR_SWIPE_DOWN:
+        Game::getInstance()->setPause();
+        break;
+    case NAVIGATOR_WINDOW_ACTIVE:
+        if (Preferences::getInstance()->getMusicEnabled())
+            AudioPlayer::getInstance()->resumeSong();
+        break;
+    case NAVIGATOR_WINDOW_INACTIVE:
+        // Fingers on the screen are lost with the focus, whatever the music does.
+        if (Preferences::getInstance()->getMusicEnabled())
+            AudioPlayer::getInstance()->pauseSong();
+        mainLoop.used1 = mainLoop.used2 = false;
+        break;
+    }
+}
+
+void mainHandleEvent(bps_event_t* event) {
+    int domain = bps_event_get_domain(event);
+    if (domain == screen_get_domain())
+        handleScreenEvent(event);
+    else if (domain == navigator_get_domain())
+        handleNavigatorEvent(event);
+    // >>> Multimedia renderer domain: the end-of-track event restarts the music
+    // >>> (handled here once the renderer service is in src/platform).
+}
+
+void mainLoopFrame() {
+    bps_event_t* event = nullptr;
+    while (bps_get_event(&event, 1) == BPS_SUCCESS && event)
+        mainHandleEvent(event);
+
+    MainLoopState& s = mainLoop;
+    if (s.used1 && s.used2)
+        game->setTouch(s.x1, s.y1, s.x2, s.y2);
+    else if (s.used1)
+        game->setTouch(s.x1, s.y1, -1, -1);
+    else if (s.used2)
+        game->setTouch(s.x2, s.y2, -1, -1);
+    else
+        game->setTouch(-1, -1, -1, -1);
+
+    game->updateState();
+    game->draw();
+    glwin_swap();
+}
+
+void mainShutDown() {
+    screen_stop_events(mainLoop.screen_cxt);
+    navigator_stop_events(0);
+    bps_shutdown();
+    bpsStarted = false;
+    glwin_terminate();
+    screen_destroy_context(mainLoop.screen_cxt);
+    mainLoop.screen_cxt = nullptr;
+}
+
+int runMainLoop() {
+    if (mainStartUp() != 0)
+        return 1;
+    while (!mainLoop.exit_application)
+        mainLoopFrame();
+    mainShutDown();
+    return glwin_screenshot_ok() ? 0 : 1;
+}

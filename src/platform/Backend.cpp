@@ -1,0 +1,30 @@
+// Back-end choice from the environment and the state shared by both back ends.
+#include "platform/Backend.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/platform.h"
+
+static bool exitDelivered = false;
+
+bool platformIsHeadless() {
+    const char* value = getenv("ZORBIX_HEADLESS");
+    return value && strcmp(value, "1") == 0;
+}
+
+PlatformBackend* platformBackend() {
+    static PlatformBackend* backend = platformIsHeadless() ? makeHeadlessBackend() : makeDesktopBackend();
+    return backend;
+}
+
+void platformNoteExitDelivered() { exitDelivered = true; }
+
+bool platformExitWasDelivered() { return exitDelivered; }
+
+std::string platformScreenshotPath() {
+    const char* value = getenv("ZORBIX_SCREENSHOT");
+    return value ? value : "";
+}
+
+void platformResetForTest() { exitDelivered = false; }

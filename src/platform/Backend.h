@@ -1,0 +1,36 @@
+// The two back ends behind the platform services: a desktop window or headless.
+//
+// Internal to src/platform: the services (event, screen, navigator) call the
+// back end chosen at start from the environment (ZORBIX_HEADLESS=1 selects the
+// headless one) and the back end feeds events in through the services' inject
+// functions.
+#pragma once
+
+#include <cstdint>
+
+class PlatformBackend {
+public:
+    virtual ~PlatformBackend() {}
+
+    // Brings up the event source; false when it cannot start.
+    virtual bool start() = 0;
+    virtual void stop() = 0;
+    // Called when the main loop starts draining the events of a new frame.
+    virtual void beginFrame() = 0;
+    // Turns pending native input into queued events (main thread).
+    virtual void pump() = 0;
+    // Opens the native window for a surface of the given size; false on failure.
+    virtual bool openWindow(int width, int height) = 0;
+    virtual void closeWindow() = 0;
+    // The X11 window under the EGL surface; 0 for the off-screen back end.
+    virtual uintptr_t nativeWindow() = 0;
+    virtual bool isOffscreen() = 0;
+};
+
+// The back end of this process, chosen on first use.
+PlatformBackend* platformBackend();
+PlatformBackend* makeDesktopBackend();
+PlatformBackend* makeHeadlessBackend();
+
+// Remembers that the navigator's exit event reached the main loop.
+void platformNoteExitDelivered();

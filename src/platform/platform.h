@@ -1,0 +1,20 @@
+// Desktop-only extras of the platform layer: back-end choice, test injection,
+// the last-frame screenshot.
+#pragma once
+
+#include <string>
+
+// True when the headless back end is in use (ZORBIX_HEADLESS=1).
+bool platformIsHeadless();
+// True once the navigator's exit event has been handed to the main loop: the
+// frame being drawn is the last one.
+bool platformExitWasDelivered();
+// The file the last frame is written to (ZORBIX_SCREENSHOT), or "" for none.
+std::string platformScreenshotPath();
+// Writes width x height RGBA pixels, bottom row first (as GL reads them), as a PNG.
+bool platformWritePng(const std::string& path, const unsigned char* rgba, int width, int height);
+// Keeps the GL driver that EGL loaded in memory until the process ends.
+void platformPinGraphicsDriver();
+// Forgets that the exit event was delivered (for tests that run the loop more
+// than once in one process).
+void platformResetForTest();
