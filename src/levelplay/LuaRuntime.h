@@ -1,0 +1,25 @@
+// The one way C++ code includes the script runtime: Lua 5.1 with the game's
+// configuration (integer numbers) and the game's own additions.
+#pragma once
+
+#include "levelplay/LuaConfig.h"
+
+#include "lua.h"
+#include "lauxlib.h"
+#include "lualib.h"
+
+#include <type_traits>
+
+static_assert(std::is_same<lua_Number, int>::value && sizeof(lua_Number) == 4,
+              "script numbers must be 32-bit ints");
+
+// Loads a chunk from the player's documents folder (a text chunk; precompiled
+// chunks are refused). A null name reads the runtime's standard input.
+LUALIB_API int luaL_loadfileAmongDocuments(lua_State* L, const char* filename);
+
+// Replaces package.loaders of the package table at the top of the stack with
+// loaders that find modules in the embedded store (the preload loader stays).
+void installStoreLoaders(lua_State* L);
+
+// The module through which scripts reach the game.
+LUALIB_API int luaopen_zorbix(lua_State* L);
