@@ -1,0 +1,135 @@
+-- LuaEntity: the script side of an entity drawn and moved by the game.
+-- Every live script entity sits in the array luaEntities; the global update
+-- below updates each of them once per step and removes the destroyed ones.
+
+luaEntities = luaEntities or {}
+
+LuaEntity = {}
+
+function LuaEntity:new(detectCollisionWithWall, x, y)
+    local o = {}
+    setmetatable(o, self)
+    self.__index = self
+    o.indexInTable = #luaEntities + 1
+    luaEntities[o.indexInTable] = o
+    if detectCollisionWithWall then
+        o.ptr = zorbix.newLuaEntity(0, 0, true)
+    else
+        o.ptr = zorbix.newLuaEntity(0, 0, false)
+    end
+    o.mustBeDestroyed = false
+    o.hasCustomColor = false
+    o.x = x or 0
+    o.y = y or 0
+    zorbix.setEntityXY(o.ptr, o.x, o.y)
+    zorbix.setLuaEntityHidden(o.ptr, false)
+    zorbix.setLuaEntityAngle(o.ptr, 0)
+    return o
+end
+
+-- Subclasses put their behaviour here.
+function LuaEntity:update()
+end
+
+function LuaEntity:setGraphic(fileName)
+    zorbix.setLuaEntityVectorModel(self.ptr, zorbix.getGraphic(fileName))
+end
+
+function LuaEntity:setFrame(frame)
+    zorbix.setLuaEntityFrame(self.ptr, frame)
+end
+
+function LuaEntity:setAngle(angle)
+    zorbix.setLuaEntityAngle(self.ptr, angle)
+end
+
+function LuaEntity:setAngle2(angle)
+    zorbix.setLuaEntityAngle2(self.ptr, angle)
+end
+
+function LuaEntity:setRotation(angle, rx, ry, rz)
+    zorbix.setLuaEntityRotation(self.ptr, angle, rx, ry, rz)
+end
+
+function LuaEntity:setZoom(zoom)
+    zorbix.setLuaEntityZoom(self.ptr, zoom)
+end
+
+function LuaEntity:setScale(sx, sy, sz)
+    zorbix.setLuaEntityScale(self.ptr, sx, sy, sz)
+end
+
+function LuaEntity:setText(text)
+    zorbix.setLuaEntityText(self.ptr, text)
+end
+
+function LuaEntity:setColor(r, g, b, a)
+    self.hasCustomColor = true
+    zorbix.setLuaEntityColor(self.ptr, r, g, b, a)
+end
+
+function LuaEntity:getDistanceFromPlayer()
+    return zorbix.getEntityDistanceFromPlayer(self.ptr)
+end
+
+function LuaEntity:getSquareDistanceFromPlayer()
+    return zorbix.getEntitySqrDistanceFromPlayer(self.ptr)
+end
+
+function LuaEntity:setXY(x, y)
+    self.x = x
+    self.y = y
+    zorbix.setEntityXY(self.ptr, x, y)
+end
+
+function LuaEntity:setXYZ(x, y, z)
+    self.x = x
+    self.y = y
+    zorbix.setEntityXY(self.ptr, x, y)
+    zorbix.setEntityZ(self.ptr, z)
+end
+
+function LuaEntity:setZ(z)
+    zorbix.setEntityZ(self.ptr, z)
+end
+
+function LuaEntity:setVxVy(vx, vy)
+    zorbix.setLuaEntityVxVy(self.ptr, vx, vy)
+end
+
+function LuaEntity:setHidden(hidden)
+    self.hidden = hidden
+    zorbix.setLuaEntityHidden(self.ptr, hidden)
+end
+
+-- Marks the entity; update() removes it after its turn in the pass.
+function LuaEntity:destroy()
+    self.mustBeDestroyed = true
+end
+
+-- Deletes the native entity and fills the hole with the last element.
+function LuaEntity:reallyDestroy()
+    zorbix.setEntityDestroy(self.ptr, 1)
+    local last = #luaEntities
+    local moved = luaEntities[last]
+    luaEntities[self.indexInTable] = moved
+    moved.indexInTable = self.indexInTable
+    luaEntities[last] = nil
+end
+
+-- Every entity present at the start of the pass is updated once; the last
+-- element, moved into a destroyed one's slot, is updated in the same pass.
+function update()
+    local i = 1
+    local size = #luaEntities
+    while i <= size do
+        local entity = luaEntities[i]
+        entity:update()
+        if entity.mustBeDestroyed then
+            entity:reallyDestroy()
+            size = size - 1
+            i = i - 1
+        end
+        i = i + 1
+    end
+end
