@@ -1,0 +1,61 @@
+// The script call layer: running scripts and reading the globals they leave.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Color.h"
+#include "levelplay/LuaRuntime.h"
+
+// Loads a chunk (from the documents folder when fromDocuments, else from the
+// embedded store) and runs it. On a load or run error the message is popped
+// and false returned; nothing is printed.
+bool loadScript(lua_State* L, std::string name, bool fromDocuments);
+
+// Calls the global function of that name with no arguments and no results. A
+// script error (or a global that is not a function) prints the message to the
+// standard error stream and ends the process with a non-zero status.
+void executeFunction(lua_State* L, std::string name);
+
+// The readers look at globals with raw access and leave the stack as it was.
+int getSizeOfArray(lua_State* L, std::string name);
+void readBoolean(lua_State* L, std::string name, bool* out, bool defaultValue);
+void readNumber(lua_State* L, std::string name, int* out, int defaultValue);
+void readString(lua_State* L, std::string name, std::string* out);
+bool booleanExists(lua_State* L, std::string name);
+bool numberExists(lua_State* L, std::string name);
+void readArray(lua_State* L, std::string name, std::vector<int>* out);
+void readArrayThenIndexThenInt(lua_State* L, std::string name, int i, std::string field, int* out);
+void readArrayThenIndexThenString(lua_State* L, std::string name, int i, std::string field,
+                                  std::string* out);
+void readArrayThenIndexThenArray(lua_State* L, std::string name, int i, std::string field,
+                                 std::vector<int>* out);
+void readArrayThenIndexThenColors(lua_State* L, std::string name, int i, std::vector<Color>* out);
+
+// A script state for reading a saved document (preferences, achievements):
+// no libraries, so the chunk can only assign globals; precompiled chunks are
+// refused; running it is bounded in instructions and memory. Read the globals
+// with the readers above once load() has returned.
+class DocumentScriptState {
+public:
+    static const long maxInstructions = 2000000;
+    static const size_t maxMemory = 4 * 1024 * 1024;
+
+    DocumentScriptState();
+    ~DocumentScriptState();
+    DocumentScriptState(const DocumentScriptState&) = delete;
+    DocumentScriptState& operator=(const DocumentScriptState&) = delete;
+
+    // Runs the named document; false when it is missing, refused, fails to
+    // compile or stops with an error (the globals it set before stay).
+    bool load(std::string name);
+    lua_State* state() { return L; }
+
+    // Bookkeeping, public for the allocator and hook callbacks.
+    size_t used = 0;
+    size_t limit = 0;
+    long executed = 0;
+
+private:
+    lua_State* L = nullptr;
+};

@@ -1,0 +1,202 @@
+// Chunk loaders and module loaders: scripts come from the embedded store,
+// saved documents from the documents folder; nothing else is ever read.
+#include "core/myfopen.h"
+#include "levelplay/LuaRuntime.h"
+#include "levelplay/LuaScriptList.h"
+
+#include <cerrno>
+#include <cstring>
+
+LUALIB_API int luaL_loadfile(lua_State* L, const char* filename) {
+    if (!filename) {
+        lua_pushliteral(L, "cannot open stdin: scripts are only read from the embedded store");
+        return LUA_ERRFILE;
+    }
+    unsigned int size = 0;
+    const char* text = LuaScriptList::getInstance()->getLuaScript(filename, &size);
+    if (!text) {
+        lua_pushfstring(L, "cannot open %s: not in the embedded script store", filename);
+        return LUA_ERRFILE;
+    }
+    return luaL_loadbuffer(L, text, size, filename);
+}
+
+namespace {
+struct DocumentReader {
+    FILE* f;
+    bool extraLine;
+    char buffer[LUAL_BUFFERSIZE];
+};
+}
+
+static const char* readDocument(lua_State*, void* ud, size_t* size) {
+    DocumentReader* reader = static_cast<DocumentReader*>(ud);
+    if (reader->extraLine) {
+        // Stands for the skipped first line, so that line numbers stay right.
+        reader->extraLine = false;
+        *size = 1;
+        return "\n";
+    }
+    if (feof(reader->f))
+        return nullptr;
+    *size = fread(reader->buffer, 1, sizeof reader->buffer, reader->f);
+    return *size > 0 ? reader->buffer : nullptr;
+}
+
+// Replaces the chunk name at nameIndex with "cannot <what> <file>: <reason>".
+static int fileError(lua_State* L, const char* what, int nameIndex, const char* reason) {
+    const char* filename = lua_tostring(L, nameIndex) + 1;
+    lua_pushfstring(L, "cannot %s %s: %s", what, filename, reason);
+    lua_remove(L, nameIndex);
+    return LUA_ERRFILE;
+}
+
+LUALIB_API int luaL_loadfileAmongDocuments(lua_State* L, const char* filename) {
+    int nameIndex = lua_gettop(L) + 1;
+    DocumentReader reader;
+    reader.extraLine = false;
+    if (!filename) {
+        lua_pushliteral(L, "=stdin");
+        reader.f = myStdin;
+    } else {
+        lua_pushfstring(L, "@%s", filename);
+        reader.f = myFopenForDocument(filename, "r");
+        if (!reader.f)
+            return fileError(L, "open", nameIndex, std::strerror(errno));
+    }
+    int c = getc(reader.f);
+    if (c == '#') {
+        reader.extraLine = true;
+        while ((c = getc(reader.f)) != EOF && c != '\n') {
+        }
+        if (c == '\n')
+            c = getc(reader.f);
+    }
+    // Documents are data written as text; a precompiled chunk is never one
+    // of ours, and loading one could run arbitrary byte code.
+    if (c == LUA_SIGNATURE[0]) {
+        if (filename)
+            fclose(reader.f);
+        return fileError(L, "load", nameIndex, "precompiled chunks are not accepted");
+    }
+    ungetc(c, reader.f);
+    int status = lua_load(L, readDocument, &reader, lua_tostring(L, -1));
+    int readError = ferror(reader.f);
+    if (filename)
+        fclose(reader.f);
+    if (readError) {
+        lua_settop(L, nameIndex);
+        return fileError(L, "read", nameIndex, std::strerror(errno));
+    }
+    lua_remove(L, nameIndex);
+    return status;
+}
+
+// "error loading module '<name>' from file '<file>':\n\t<message at the top>"
+static void loadError(lua_State* L, const char* filename) {
+    luaL_error(L, "error loading module " LUA_QS " from file " LUA_QS ":\n\t%s",
+               lua_tostring(L, 1), filename, lua_tostring(L, -1));
+}
+
+// Finds the first store path that a template of package[field] gives for
+// name (dots turned into slashes). When none exists, returns null and leaves
+// on the stack the list of candidates tried, one "\n\tno file '...'" each.
+// The package table is upvalue 1 of the calling loader.
+static const char* findFile(lua_State* L, const char* name, const char* field) {
+    name = luaL_gsub(L, name, ".", LUA_DIRSEP);
+    lua_getfield(L, lua_upvalueindex(1), field);
+    const char* path = lua_tostring(L, -1);
+    if (!path)
+        luaL_error(L, LUA_QL("package.%s") " must be a string", field);
+    lua_pushliteral(L, "");
+    LuaScriptList* store = LuaScriptList::getInstance();
+    for (;;) {
+        while (*path == *LUA_PATHSEP)
+            path++;
+        if (*path == '\0')
+            return nullptr;
+        const char* end = std::strchr(path, *LUA_PATHSEP);
+        if (!end)
+            end = path + std::strlen(path);
+        lua_pushlstring(L, path, end - path);
+        path = end;
+        const char* candidate = luaL_gsub(L, lua_tostring(L, -1), LUA_PATH_MARK, name);
+        lua_remove(L, -2);
+        if (store->fileExist(candidate))
+            return candidate;
+        lua_pushfstring(L, "\n\tno file " LUA_QS, candidate);
+        lua_remove(L, -2);
+        lua_concat(L, 2);
+    }
+}
+
+// A module name that is itself a stored path (with or without ".lua").
+static int loader_memory(lua_State* L) {
+    const char* name = luaL_checkstring(L, 1);
+    if (!LuaScriptList::getInstance()->fileExist(name))
+        return 0;
+    if (luaL_loadfile(L, name) != 0)
+        loadError(L, name);
+    return 1;
+}
+
+// A module found through the templates of package.path.
+static int loader_Lua(lua_State* L) {
+    const char* name = luaL_checkstring(L, 1);
+    const char* filename = findFile(L, name, "path");
+    if (!filename)
+        return 1;
+    if (luaL_loadfile(L, filename) != 0)
+        loadError(L, filename);
+    return 1;
+}
+
+// Native modules cannot be loaded: a match in the store fails as the stock
+// loader does when dynamic libraries are not enabled.
+static void nativeModuleError(lua_State* L, const char* filename) {
+    lua_pushliteral(L, "dynamic libraries not enabled; check your Lua installation");
+    loadError(L, filename);
+}
+
+static int loader_C(lua_State* L) {
+    const char* name = luaL_checkstring(L, 1);
+    const char* filename = findFile(L, name, "cpath");
+    if (!filename)
+        return 1;
+    nativeModuleError(L, filename);
+    return 0;
+}
+
+static int loader_Croot(lua_State* L) {
+    const char* name = luaL_checkstring(L, 1);
+    const char* dot = std::strchr(name, '.');
+    if (!dot)
+        return 0;
+    lua_pushlstring(L, name, dot - name);
+    const char* filename = findFile(L, lua_tostring(L, -1), "cpath");
+    if (!filename)
+        return 1;
+    nativeModuleError(L, filename);
+    return 0;
+}
+
+void installStoreLoaders(lua_State* L) {
+    int package = lua_gettop(L);
+    lua_getfield(L, package, "loaders");
+    lua_rawgeti(L, -1, 1);  // the stock preload loader
+    lua_remove(L, -2);
+    lua_createtable(L, 5, 0);
+    lua_pushvalue(L, package);
+    lua_pushcclosure(L, loader_memory, 1);
+    lua_rawseti(L, -2, 1);
+    lua_pushvalue(L, -2);
+    lua_rawseti(L, -2, 2);
+    lua_CFunction others[] = {loader_Lua, loader_C, loader_Croot};
+    for (int i = 0; i < 3; i++) {
+        lua_pushvalue(L, package);
+        lua_pushcclosure(L, others[i], 1);
+        lua_rawseti(L, -2, i + 3);
+    }
+    lua_setfield(L, package, "loaders");
+    lua_pop(L, 1);
+}

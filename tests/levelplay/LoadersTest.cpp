@@ -1,0 +1,91 @@
+// Loaders: chunks and modules come from the embedded store only; io.open
+// reads the resource folder; the library list of every state.
+#include <gtest/gtest.h>
+
+#include "ScriptTestState.h"
+#include "TempGameDir.h"
+
+TEST(Loaders, LibrariesOfEveryState) {
+    ScriptTestState s;
+    for (const char* name : {"zorbix", "package", "table", "io", "os", "string", "math", "debug"})
+        EXPECT_EQ(s.eval(std::string("type(") + name + ")"), "table") << name;
+    EXPECT_EQ(s.eval("type(print)"), "function");
+    EXPECT_EQ(s.eval("#package.loaders"), "5");
+    EXPECT_EQ(s.eval("package.path"), "./?.lua;/usr/local/share/lua/5.1/?.lua;"
+                                      "/usr/local/share/lua/5.1/?/init.lua;"
+                                      "/usr/local/lib/lua/5.1/?.lua;/usr/local/lib/lua/5.1/?/init.lua");
+}
+
+TEST(Loaders, RequireOfAStorePathRunsItOnce) {
+    ScriptTestState s;
+    ASSERT_EQ(s.run("luaEntities = {'kept'}\n"
+                    "require('/data/entities/LuaEntity')\n"
+                    "LuaEntity.marker = 1\n"
+                    "require('/data/entities/LuaEntity')"), "");
+    // A second run would have made a fresh LuaEntity table.
+    EXPECT_EQ(s.eval("LuaEntity.marker"), "1");
+    EXPECT_EQ(s.eval("luaEntities[1]"), "kept");
+    // The full path with its ending is found by the first loader.
+    EXPECT_EQ(s.run("require('/data/entities/LuaEntity.lua')"), "");
+    EXPECT_EQ(s.eval("type(package.loaded['/data/entities/LuaEntity.lua'])"), "boolean");
+}
+
+TEST(Loaders, ModuleNotFoundListsEveryCandidate) {
+    ScriptTestState s;
+    std::string message = s.run("require('/data/entities/Nothing')");
+    EXPECT_NE(message.find("module '/data/entities/Nothing' not found:\n"
+                           "\tno field package.preload['/data/entities/Nothing']\n"
+                           "\tno file './/data/entities/Nothing.lua'\n"
+                           "\tno file '/usr/local/share/lua/5.1//data/entities/Nothing.lua'\n"),
+              std::string::npos) << message;
+    EXPECT_NE(message.find("\tno file '/usr/local/lib/lua/5.1/loadall.so'"), std::string::npos);
+    // Dotted names become paths; the root loader adds the part before the dot.
+    message = s.run("require('a.b')");
+    EXPECT_NE(message.find("\tno file './a/b.lua'"), std::string::npos) << message;
+    EXPECT_NE(message.find("\tno file './a.so'"), std::string::npos) << message;
+    s.run("package.path = 5");  // numbers pass as text, as in stock Lua
+    EXPECT_NE(s.run("require('x')").find("no file '5'"), std::string::npos);
+    s.run("package.path = {}");
+    EXPECT_NE(s.run("require('x')").find("'package.path' must be a string"), std::string::npos);
+}
+
+TEST(Loaders, PackagePathTemplatesSearchTheStore) {
+    ScriptTestState s;
+    EXPECT_EQ(s.run("package.path = 'nowhere/?.lua;;/data/entities/?.lua'\n"
+                    "require('LuaEntity')"), "");
+    EXPECT_EQ(s.eval("type(LuaEntity.new)"), "function");
+    s.run("package.cpath = '/data/entities/?.lua'");
+    std::string message = s.run("require('LuaEntity2')");
+    EXPECT_NE(message.find("no file '/data/entities/LuaEntity2.lua'"), std::string::npos);
+    // A store match through package.cpath cannot be loaded as a native module.
+    message = s.run("package.loaded.LuaEntity = nil package.path = '' require('LuaEntity')");
+    EXPECT_NE(message.find("dynamic libraries not enabled"), std::string::npos) << message;
+}
+
+TEST(Loaders, ChunkLoadersReadOnlyTheStore) {
+    ScriptTestState s;
+    EXPECT_EQ(s.eval("type(loadfile('/data/entities/LuaEntity.lua'))"), "function");
+    EXPECT_EQ(s.eval("select(2, loadfile('/etc/passwd'))"),
+              "cannot open /etc/passwd: not in the embedded script store");
+    // No name would mean the standard input: refused with a clear message.
+    EXPECT_NE(s.eval("select(2, loadfile())").find("cannot open stdin"), std::string::npos);
+    EXPECT_NE(s.run("dofile()").find("cannot open stdin"), std::string::npos);
+    ASSERT_EQ(luaL_loadfile(s.L, nullptr), LUA_ERRFILE);
+    lua_settop(s.L, 0);
+    // Errors in a store chunk name it as a string chunk with its path.
+    EXPECT_EQ(luaL_loadbuffer(s.L, "x = = 1", 7, "/data/x.lua"), LUA_ERRSYNTAX);
+    EXPECT_EQ(std::string(lua_tostring(s.L, -1)).find("[string \"/data/x.lua\"]:1:"), 0u);
+    lua_settop(s.L, 0);
+}
+
+TEST(Loaders, IoOpenReadsTheResourceFolder) {
+    TempGameDir dir;
+    dir.writeResource("hello.txt", "first line\nsecond\n");
+    ScriptTestState s;
+    EXPECT_EQ(s.eval("(function() local f = io.open('/hello.txt') local l = f:read('*l') "
+                     "f:close() return l end)()"), "first line");
+    EXPECT_EQ(s.eval("io.type(io.open('./hello.txt', 'rb'))"), "file");
+    EXPECT_EQ(s.eval("select(2, io.open('/absent.txt'))"), "/absent.txt: No such file or directory");
+    EXPECT_EQ(s.eval("select('#', io.open('/absent.txt'))"), "3");
+    EXPECT_NE(s.run("io.open()").find("bad argument #1 to 'open'"), std::string::npos);
+}
