@@ -1,44 +1,51 @@
-// Placeholder RGBA colour with float channels until the core's own colour type lands.
+// An RGBA colour with float channels (0 to 1 for display) and a tag.
 #pragma once
 
 struct Color {
-    float r;
-    float g;
-    float b;
-    float a;
-    int tag;
+
+    // Colour families of the player's shots, which targets compare with their own.
+    enum COLOR_TYPE {
+        COLOR_TYPE_NONE = -1,
+        COLOR_TYPE_RED = 0,
+        COLOR_TYPE_GREEN = 1,
+        COLOR_TYPE_BLUE = 2,
+        COLOR_TYPE_YELLOW = 3,
+        COLOR_TYPE_ORANGE = 7,
+    };
 
     Color() : r(1.0f), g(1.0f), b(1.0f), a(1.0f), tag(-1) {}
+    // From packed 0xRRGGBB; bits above 23 are ignored.
     explicit Color(int rgb) : tag(8) { init(rgb); }
     Color(float r_, float g_, float b_) : r(r_), g(g_), b(b_), a(1.0f), tag(8) {}
     Color(float r_, float g_, float b_, float a_) : r(r_), g(g_), b(b_), a(a_), tag(8) {}
+    ~Color() {}
 
-    void init(int rgb) {
-        r = ((rgb >> 16) & 255) / 255.0f;
-        g = ((rgb >> 8) & 255) / 255.0f;
-        b = (rgb & 255) / 255.0f;
+    void init(int rgb);
+    void init(float r_, float g_, float b_) {
+        r = r_;
+        g = g_;
+        b = b_;
         a = 1.0f;
     }
-    void init(float r_, float g_, float b_) { init(r_, g_, b_, 1.0f); }
     void init(float r_, float g_, float b_, float a_) {
         r = r_;
         g = g_;
         b = b_;
         a = a_;
     }
-    void initWithInt(int r_, int g_, int b_) {
-        r = (float)(r_ / 255.0);
-        g = (float)(g_ / 255.0);
-        b = (float)(b_ / 255.0);
-        a = 1.0f;
-    }
-    Color& setAlpha(float a_) {
-        a = a_;
+    void initWithInt(int r_, int g_, int b_);
+    Color& setAlpha(float alpha) {
+        a = alpha;
         return *this;
     }
     float getAlpha() const { return a; }
-    bool equals(const Color* other) const {
-        return r == other->r && g == other->g && b == other->b && a == other->a;
-    }
+    bool equals(const Color* other) const { return r == other->r && g == other->g && b == other->b && a == other->a; }
     bool isBlack() const { return r == 0.0f && g == 0.0f && b == 0.0f; }
+    // Cosmetic colours from the C library's rand(), outside the replayed simulation.
+    void initWithRandomColor();
+    void initWithRandomLivelyColor();
+    void print() const {}
+
+    float r, g, b, a;
+    int tag;
 };

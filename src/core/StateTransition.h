@@ -5,7 +5,7 @@ class State;
 
 class StateTransition {
 public:
-    enum TRANSITION_TYPE { TRANSITION_NONE = 0, TRANSITION_1 = 1, TRANSITION_2 = 2, TRANSITION_3 = 3, TRANSITION_4 = 4 };
+    enum TRANSITION_TYPE : int { TRANSITION_NONE = 0, TRANSITION_1 = 1, TRANSITION_2 = 2, TRANSITION_3 = 3, TRANSITION_4 = 4 };
 
     StateTransition(State* next_, int type_) : next(next_), type((TRANSITION_TYPE)type_) {}
 

@@ -22,3 +22,12 @@ TEST(MersenneTwister, ReseedingRestartsAndRefillsAfter624Draws) {
     for (uint32_t v : first)
         EXPECT_EQ(Game::mtRand(), v);
 }
+
+// The C++ standard pins the 10000th output of MT19937 with the default seed.
+TEST(MersenneTwister, TenThousandthOutputAfterDefaultSeed) {
+    Game::mtRand.seed(5489);
+    uint32_t v = 0;
+    for (int i = 0; i < 10000; i++)
+        v = Game::mtRand();
+    EXPECT_EQ(v, 4123659995u);
+}

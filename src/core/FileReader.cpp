@@ -1,0 +1,114 @@
+// FileReader: the whole file in one buffer, lines terminated in place.
+#include "core/FileReader.h"
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/myfopen.h"
+
+static bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+FileReader::FileReader(std::string name) {
+    FILE* f = myFopenForDocument(name, "rb");
+    if (!f) {
+        failedToOpen = true;
+        return;
+    }
+    int fileSize = getFileSize(f);
+    if (fileSize < 0) {
+        fclose(f);
+        failedToOpen = true;
+        return;
+    }
+    if (fileSize > 0) {
+        // One byte more than the data, so that a last line without a line end
+        // can be terminated like the others.
+        buffer = (char*)malloc((size_t)fileSize + 1);
+        if (!buffer || fread(buffer, 1, (size_t)fileSize, f) != (size_t)fileSize) {
+            free(buffer);
+            buffer = nullptr;
+            fclose(f);
+            failedToOpen = true;
+            return;
+        }
+        buffer[fileSize] = 0;
+        size = fileSize;
+        finished = false;
+    }
+    position = lineEnd = 0;
+    fclose(f);
+}
+
+FileReader::~FileReader() { free(buffer); }
+
+int FileReader::findNewLine(const char* text, int start, int size) {
+    int i = start;
+    while (i < size && !isLineEnd(text[i]))
+        i++;
+    return i;
+}
+
+char* FileReader::nextPtr() {
+    static char nothing[1] = {0};
+    if (!buffer || position >= size) {
+        finished = true;
+        return nothing;
+    }
+    int start = position;
+    lineEnd = findNewLine(buffer, position, size);
+    buffer[lineEnd] = 0;
+    position = lineEnd + 1;
+    if (position < size && isLineEnd(buffer[position]))
+        position++;
+    if (position >= size) {
+        position = size;
+        finished = true;
+    }
+    return buffer + start;
+}
+
+bool FileReader::getNextString(std::string* out) {
+    if (finished)
+        return false;
+    *out = nextPtr();
+    return true;
+}
+
+bool FileReader::getNextStringBeforeRawBytes(std::string* out) {
+    if (finished || !buffer || position >= size)
+        return false;
+    int start = position;
+    lineEnd = findNewLine(buffer, position, size);
+    bool crlf = lineEnd + 1 < size && buffer[lineEnd] == '\r' && buffer[lineEnd + 1] == '\n';
+    buffer[lineEnd] = 0;
+    position = lineEnd + (crlf ? 2 : 1);
+    if (position >= size) {
+        position = size;
+        finished = true;
+    }
+    *out = buffer + start;
+    return true;
+}
+
+bool FileReader::getNextInt(int* out) {
+    std::string line;
+    if (!getNextString(&line))
+        return false;
+    const char* p = line.c_str();
+    while (isspace((unsigned char)*p))
+        p++;
+    const char* digits = p;
+    if (*digits == '+' || *digits == '-')
+        digits++;
+    if (!isdigit((unsigned char)*digits))
+        return false;
+    errno = 0;
+    long value = strtol(p, nullptr, 10);
+    if (errno == ERANGE || value < INT_MIN || value > INT_MAX)
+        return false;
+    *out = (int)value;
+    return true;
+}

@@ -1,0 +1,42 @@
+// Reads a whole document file and hands it out line by line.
+#pragma once
+
+#include <string>
+
+class FileReader {
+public:
+    explicit FileReader(std::string name);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    bool hasFailedToOpen() const { return failedToOpen; }
+    bool isFinished() const { return finished; }
+    // A missing file is also empty.
+    bool isEmpty() const { return size == 0; }
+
+    // The unread part of the data, for readers that take raw bytes after the text lines.
+    char* getCurrentPtr() { return buffer ? buffer + position : nullptr; }
+    int getBytesLeftCount() const { return size - position; }
+
+    // The next line, terminated in place. A line ends at CR or LF; one more CR
+    // or LF right after it belongs to the same line end.
+    char* nextPtr();
+    bool getNextString(std::string* out);
+    // The next line read as a decimal int (leading blanks, optional sign, digits;
+    // the rest ignored); false, with *out unchanged, when it holds no number.
+    bool getNextInt(int* out);
+    // The next line, taking exactly one line end (CR LF counts as one), so that
+    // the bytes after it stay for getCurrentPtr even when the first is 10 or 13.
+    bool getNextStringBeforeRawBytes(std::string* out);
+
+    static int findNewLine(const char* text, int start, int size);
+
+private:
+    bool failedToOpen = false;
+    char* buffer = nullptr;
+    int size = 0;
+    bool finished = true;
+    int position = 0;
+    int lineEnd = 0;
+};
