@@ -2,7 +2,6 @@
 #pragma once
 
 struct Color {
-
     // Colour families of the player's shots, which targets compare with their own.
     enum COLOR_TYPE {
         COLOR_TYPE_NONE = -1,
