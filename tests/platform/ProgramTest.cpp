@@ -1,0 +1,129 @@
+// The game program run headless: frame limit, screenshot, start-up failures.
+#include <gtest/gtest.h>
+#include <png.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct GameRun {
+    int status = -1;
+    std::string errors;
+};
+
+// Runs the game in its working directory with extra environment settings.
+GameRun runGame(const std::vector<std::string>& settings) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; e++) {
+        std::string entry = *e;
+        if (entry.rfind("ZORBIX_", 0) != 0)
+            env.push_back(entry);
+    }
+    env.push_back("ZORBIX_HEADLESS=1");
+    for (const std::string& s : settings)
+        env.push_back(s);
+    std::vector<char*> envp;
+    for (std::string& s : env)
+        envp.push_back(&s[0]);
+    envp.push_back(nullptr);
+
+    std::string errorsPath = "/tmp/zorbix-program-test-" + std::to_string(getpid()) + ".err";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::string program = std::string(ZORBIX_GAME_DIR) + "/zorbix2";
+    char* argv[] = {&program[0], nullptr};
+    pid_t pid;
+    GameRun run;
+    EXPECT_EQ(chdir(ZORBIX_GAME_DIR), 0);
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    std::ifstream in(errorsPath);
+    std::stringstream text;
+    text << in.rdbuf();
+    run.errors = text.str();
+    remove(errorsPath.c_str());
+    return run;
+}
+
+// Reads a PNG: width, height and how many pixels are not black.
+bool readPng(const std::string& path, int* width, int* height, int* lit) {
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        fclose(f);
+        return false;
+    }
+    png_init_io(png, f);
+    png_read_png(png, info, PNG_TRANSFORM_STRIP_16 | PNG_TRANSFORM_EXPAND, nullptr);
+    *width = (int)png_get_image_width(png, info);
+    *height = (int)png_get_image_height(png, info);
+    int channels = png_get_channels(png, info);
+    png_bytepp rows = png_get_rows(png, info);
+    *lit = 0;
+    for (int y = 0; y < *height; y++)
+        for (int x = 0; x < *width; x++) {
+            png_bytep p = rows[y] + x * channels;
+            if (p[0] || p[1] || p[2])
+                (*lit)++;
+        }
+    png_destroy_read_struct(&png, &info, nullptr);
+    fclose(f);
+    return true;
+}
+
+}  // namespace
+
+TEST(Program, RunsFramesAndWritesTheLastOne) {
+    std::string shot = "/tmp/zorbix-program-test-" + std::to_string(getpid()) + ".png";
+    GameRun run = runGame({"ZORBIX_FRAMES=5", "ZORBIX_SCREENSHOT=" + shot});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    int width = 0, height = 0, lit = 0;
+    ASSERT_TRUE(readPng(shot, &width, &height, &lit));
+    EXPECT_EQ(width, 1024);
+    EXPECT_EQ(height, 600);
+    EXPECT_GT(lit, 0);
+    remove(shot.c_str());
+}
+
+TEST(Program, StartUpFailuresEndWithStatusOne) {
+    struct Case {
+        std::vector<std::string> settings;
+        const char* message;
+    } cases[] = {
+        {{"ZORBIX_FRAMES=ten"}, "bps_initialize failed\n"},
+        {{"ZORBIX_INPUT=/nonexistent/input.txt"}, "bps_initialize failed\n"},
+        {{"ORIENTATION=45", "ZORBIX_FRAMES=1"}, "glwin_init_egl failed\n"},
+    };
+    for (const Case& c : cases) {
+        GameRun run = runGame(c.settings);
+        EXPECT_EQ(run.status, 1) << c.settings[0];
+        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
+    }
+    GameRun orientation = runGame({"ORIENTATION=45", "ZORBIX_FRAMES=1"});
+    EXPECT_NE(orientation.errors.find("Navigator returned an unexpected orientation angle.\n"), std::string::npos);
+}
+
+TEST(Program, UnwritableScreenshotIsAFailure) {
+    GameRun run = runGame({"ZORBIX_FRAMES=2", "ZORBIX_SCREENSHOT=/nonexistent/dir/shot.png"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("cannot write the screenshot"), std::string::npos) << run.errors;
+}

@@ -1,0 +1,164 @@
+// The desktop back end in a real X server (Xvfb): window, surface, input, exit.
+#include <GLES/gl.h>
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/Game.h"
+#include "core/HeadlessGame.h"
+#include "core/KeyPress.h"
+#include "core/MainLoop.h"
+#include "platform/platform.h"
+#include "platform/screen.h"
+
+extern char** environ;
+
+namespace {
+
+// An Xvfb on a display number it picks itself; empty name when it cannot start.
+class VirtualServer {
+public:
+    VirtualServer() {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        std::string fd = std::to_string(fds[1]);
+        const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+                              nullptr};
+        if (posix_spawnp(&pid, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
+            pid = -1;
+            close(fds[0]);
+            close(fds[1]);
+            return;
+        }
+        close(fds[1]);
+        char number[32] = {0};
+        ssize_t got = read(fds[0], number, sizeof number - 1);
+        close(fds[0]);
+        if (got > 0)
+            display = ":" + std::string(number, number[got - 1] == '\n' ? got - 1 : got);
+    }
+    ~VirtualServer() {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+    pid_t pid = -1;
+    std::string display;
+};
+
+bool onPath(const char* program) {
+    const char* path = getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        size_t end = dirs.find(':', start);
+        std::string dir = dirs.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (access((dir + "/" + program).c_str(), X_OK) == 0)
+            return true;
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return false;
+}
+
+void pushMouse(Uint32 type, int x, int y) {
+    SDL_Event e = {};
+    e.type = type;
+    if (type == SDL_MOUSEMOTION) {
+        e.motion.x = x;
+        e.motion.y = y;
+    } else {
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.x = x;
+        e.button.y = y;
+    }
+    SDL_PushEvent(&e);
+}
+
+void pushKey(Uint32 type, SDL_Keycode key) {
+    SDL_Event e = {};
+    e.type = type;
+    e.key.keysym.sym = key;
+    SDL_PushEvent(&e);
+}
+
+}  // namespace
+
+TEST(DesktopWindow, OpensDrawsTakesInputAndCloses) {
+    if (!onPath("Xvfb"))
+        GTEST_SKIP() << "Xvfb is not installed: the desktop window is not tested";
+    VirtualServer server;
+    ASSERT_FALSE(server.display.empty()) << "Xvfb did not start";
+    setenv("DISPLAY", server.display.c_str(), 1);
+    unsetenv("ZORBIX_HEADLESS");
+    ASSERT_FALSE(platformIsHeadless());
+
+    ASSERT_EQ(mainStartUp(), 0);
+    EXPECT_EQ(mainLoop.width, 1024);
+    EXPECT_EQ(mainLoop.height, 600);
+    ScriptedScreen* screen = new ScriptedScreen();
+    screen->onDraw = [] {
+        GLfloat quad[] = {100, 300, 0, 200, 300, 0, 100, 400, 0, 200, 400, 0};
+        glColor4f(1, 1, 1, 1);
+        glVertexPointer(3, GL_FLOAT, 0, quad);
+        glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    };
+    Game::getInstance()->setCurrentState(screen);
+    for (int i = 0; i < 3; i++)
+        mainLoopFrame();
+
+    // The mouse is touch 0, held inside the window.
+    pushMouse(SDL_MOUSEBUTTONDOWN, 100, 50);
+    mainLoopFrame();
+    EXPECT_TRUE(mainLoop.used1);
+    EXPECT_EQ(mainLoop.x1, 550);
+    EXPECT_EQ(mainLoop.y1, 100);
+    pushMouse(SDL_MOUSEMOTION, 5000, -40);
+    mainLoopFrame();
+    EXPECT_EQ(mainLoop.x1, 600);
+    EXPECT_EQ(mainLoop.y1, 1023);
+    pushMouse(SDL_MOUSEBUTTONUP, 5000, -40);
+    mainLoopFrame();
+    EXPECT_FALSE(mainLoop.used1);
+
+    // Keys feed the key bits; P pauses the screen.
+    KeyPress::getKeyJustGotPressedBitArray();
+    pushKey(SDL_KEYDOWN, SDLK_k);
+    pushKey(SDL_KEYDOWN, SDLK_RETURN);
+    pushKey(SDL_KEYDOWN, SDLK_p);
+    mainLoopFrame();
+    EXPECT_EQ(State::keyIsPressedBitArray, 0x120);
+    EXPECT_EQ(screen->pauses, 1);
+    pushKey(SDL_KEYUP, SDLK_k);
+    pushKey(SDL_KEYUP, SDLK_RETURN);
+    mainLoopFrame();
+    EXPECT_EQ(State::keyIsPressedBitArray, 0);
+
+    // The frame on the window surface.
+    unsigned char rgba[4] = {0, 0, 0, 0};
+    glReadPixels(1024 - 350, 150, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    EXPECT_EQ(rgba[0], 255);
+    glReadPixels(350, 150, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    EXPECT_EQ(rgba[0], 0);
+
+    // Closing the window is the navigator's exit.
+    SDL_Event quit = {};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    int frames = 0;
+    while (!mainLoop.exit_application && frames < 10) {
+        mainLoopFrame();
+        frames++;
+    }
+    EXPECT_EQ(frames, 1);
+    mainShutDown();
+}
