@@ -206,6 +206,7 @@ void glwin_swap() {
     }
     if (eglSwapBuffers(egl_disp, egl_surf) != EGL_TRUE)
         glwin_egl_perror("eglSwapBuffers");
+    platformPaceFrame();
 }
 
 bool glwin_screenshot_ok() { return screenshotOk; }

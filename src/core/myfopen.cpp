@@ -4,17 +4,20 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 FILE* myStdin = stdin;
 FILE* myStdout = stdout;
 FILE* myStderr = stderr;
 
-// The working directory, or "" when it cannot be read (every open then fails,
-// as the resulting path is relative to nothing the game owns).
+// The working directory, however long; false when it cannot be read, and every
+// open built on it then fails.
 static bool workingDirectory(std::string& out) {
-    std::vector<char> buf(4096);
-    if (!getcwd(buf.data(), buf.size()))
+    char* cwd = getcwd(nullptr, 0);
+    if (!cwd)
         return false;
-    out = buf.data();
+    out = cwd;
+    free(cwd);
     return true;
 }
 

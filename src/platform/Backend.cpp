@@ -18,6 +18,8 @@ PlatformBackend* platformBackend() {
     return backend;
 }
 
+void platformPaceFrame() { platformBackend()->paceFrame(); }
+
 void platformNoteExitDelivered() { exitDelivered = true; }
 
 bool platformExitWasDelivered() { return exitDelivered; }

@@ -25,6 +25,9 @@ public:
     // The X11 window under the EGL surface; 0 for the off-screen back end.
     virtual uintptr_t nativeWindow() = 0;
     virtual bool isOffscreen() = 0;
+    // Called after each presented frame; holds the frame rate down where the
+    // display does not.
+    virtual void paceFrame() = 0;
 };
 
 // The back end of this process, chosen on first use.

@@ -12,7 +12,10 @@
 // X11 names an event type KeyPress; the key bit arrays keep the name here.
 #undef KeyPress
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "core/KeyPress.h"
 #include "platform/Backend.h"
@@ -96,6 +99,23 @@ public:
     uintptr_t nativeWindow() override { return xWindow; }
     bool isOffscreen() override { return false; }
 
+    // The game counts frames, not time, and was made for a 60 Hz display; where
+    // the swap does not wait for the display (software rendering, Xvfb) frames
+    // are held to that rate here.
+    void paceFrame() override {
+        using Clock = std::chrono::steady_clock;
+        const Clock::duration period = std::chrono::microseconds(16667);
+        // A display that keeps the pace itself is never more than this early.
+        const Clock::duration slack = std::chrono::milliseconds(2);
+        Clock::time_point now = Clock::now();
+        if (nextFrame - now > slack)
+            std::this_thread::sleep_until(nextFrame);
+        nextFrame += period;
+        // After a stall the pace starts afresh instead of rushing to catch up.
+        if (nextFrame < now)
+            nextFrame = now + period;
+    }
+
 private:
     void mouseTouch(int type, int x, int y) {
         screen_inject_touch(type, clampInt(x, 0, width - 1), clampInt(y, 0, height - 1), 0);
@@ -159,6 +179,7 @@ private:
     int width = 1024;
     int height = 600;
     bool mouseDown = false;
+    std::chrono::steady_clock::time_point nextFrame;
 };
 
 }  // namespace

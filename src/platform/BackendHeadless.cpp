@@ -126,6 +126,7 @@ public:
     void closeWindow() override {}
     uintptr_t nativeWindow() override { return 0; }
     bool isOffscreen() override { return true; }
+    void paceFrame() override {}
 
 private:
     bool loadScript(const char* path) {

@@ -13,6 +13,8 @@ bool platformExitWasDelivered();
 std::string platformScreenshotPath();
 // Writes width x height RGBA pixels, bottom row first (as GL reads them), as a PNG.
 bool platformWritePng(const std::string& path, const unsigned char* rgba, int width, int height);
+// Holds the desktop's frame rate to the display's 60 Hz when the swap does not.
+void platformPaceFrame();
 // Keeps the GL driver that EGL loaded in memory until the process ends.
 void platformPinGraphicsDriver();
 // Forgets that the exit event was delivered (for tests that run the loop more

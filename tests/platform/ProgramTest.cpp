@@ -21,15 +21,18 @@ struct GameRun {
     std::string errors;
 };
 
-// Runs the game in its working directory with extra environment settings.
-GameRun runGame(const std::vector<std::string>& settings) {
+// Runs the game in its working directory with extra environment settings;
+// the desktop back end gets no display to open its window on.
+GameRun runGame(const std::vector<std::string>& settings, bool headless = true) {
     std::vector<std::string> env;
     for (char** e = environ; *e; e++) {
         std::string entry = *e;
-        if (entry.rfind("ZORBIX_", 0) != 0)
+        if (entry.rfind("ZORBIX_", 0) != 0 && entry.rfind("DISPLAY=", 0) != 0 &&
+            entry.rfind("WAYLAND_DISPLAY=", 0) != 0)
             env.push_back(entry);
     }
-    env.push_back("ZORBIX_HEADLESS=1");
+    if (headless)
+        env.push_back("ZORBIX_HEADLESS=1");
     for (const std::string& s : settings)
         env.push_back(s);
     std::vector<char*> envp;
@@ -118,6 +121,9 @@ TEST(Program, StartUpFailuresEndWithStatusOne) {
         EXPECT_EQ(run.status, 1) << c.settings[0];
         EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
     }
+    GameRun noDisplay = runGame({}, false);
+    EXPECT_EQ(noDisplay.status, 1);
+    EXPECT_NE(noDisplay.errors.find("bps_initialize failed\n"), std::string::npos) << noDisplay.errors;
     GameRun orientation = runGame({"ORIENTATION=45", "ZORBIX_FRAMES=1"});
     EXPECT_NE(orientation.errors.find("Navigator returned an unexpected orientation angle.\n"), std::string::npos);
 }
