@@ -1,37 +1,392 @@
-// Placeholder preferences until the preferences file lands: the defaults only.
+// The preferences: 35 typed options, saved as assignments in "prefs.txt" and
+// read back in a sandboxed script state.
 #include "savedata/Preferences.h"
 
-#include "core/Device.h"
+#include <fcntl.h>
+#include <unistd.h>
 
-static bool swapJoysticks = false;
-static int joysticksPosition = 3;
-static bool musicEnabled = true;
+#include <cmath>
+
+#include "core/Device.h"
+#include "core/Game.h"
+#include "core/myfopen.h"
+#include "graphics/AudioPlayer.h"
+#include "graphics/Explosion.h"
+#include "graphics/SoundManager.h"
+#include "levelplay/LuaCommon.h"
+
+static const char* const fileName = "prefs.txt";
+static const char* const temporaryFileName = "prefs.txt.tmp";
+static const int fileVersion = 4;
+
+Preferences* Preferences::instance = nullptr;
+void (*Preferences::applyLineWidth)(float) = nullptr;
+void (*Preferences::applyTexturedExplosionsEnabled)(bool) = nullptr;
+
+PrefValue::PrefValue(std::string key_, bool value, bool defaultValue)
+    : boolValue(value), boolDefault(defaultValue), key(key_), type(TYPE_BOOL) {
+    addToList();
+}
+
+PrefValue::PrefValue(std::string key_, int value, int defaultValue)
+    : intValue(value), intDefault(defaultValue), key(key_), type(TYPE_INT) {
+    addToList();
+}
+
+PrefValue::PrefValue(std::string key_, std::string value, std::string defaultValue)
+    : stringValue(value), stringDefault(defaultValue), key(key_), type(TYPE_STRING) {
+    addToList();
+}
+
+PrefValue::PrefValue(std::string key_, Coord value, Coord defaultValue)
+    : coordValue(value), coordDefault(defaultValue), key(key_), type(TYPE_COORD) {
+    addToList();
+}
+
+void PrefValue::addToList() {
+    Preferences::instance->table.push_back(this);
+}
+
+// A coordinate in thousandths, truncated toward zero and kept in the int range.
+static int toThousandths(float v) {
+    float scaled = v * 1000;
+    if (scaled != scaled)
+        return 0;
+    if (scaled >= 2147483647.0f)
+        return 2147483647;
+    if (scaled <= -2147483648.0f)
+        return -2147483647 - 1;
+    return (int)scaled;
+}
+
+// Writes a string as a quoted script literal. Quotes, backslashes and control
+// characters are escaped, so that no text (a nickname, say) can end the
+// literal early, break the line or add code to the file.
+static bool writeQuoted(FILE* f, const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += (char)c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            char buffer[8];
+            snprintf(buffer, sizeof buffer, "\\%03d", c);
+            out += buffer;
+        } else {
+            out += (char)c;
+        }
+    }
+    out += '"';
+    return fputs(out.c_str(), f) >= 0;
+}
+
+bool PrefValue::write(FILE* f) {
+    switch (type) {
+    case TYPE_BOOL:
+        return fprintf(f, "%s = %s\n", key.c_str(), boolValue ? "true" : "false") > 0;
+    case TYPE_INT:
+        return fprintf(f, "%s = %i\n", key.c_str(), intValue) > 0;
+    case TYPE_STRING:
+        return fprintf(f, "%s = ", key.c_str()) > 0 && writeQuoted(f, stringValue) &&
+               fputc('\n', f) != EOF;
+    case TYPE_COORD:
+        return fprintf(f, "%s_x = %i\n", key.c_str(), toThousandths(coordValue.x)) > 0 &&
+               fprintf(f, "%s_y = %i\n", key.c_str(), toThousandths(coordValue.y)) > 0;
+    }
+    return false;
+}
+
+void PrefValue::load(lua_State* L) {
+    switch (type) {
+    case TYPE_BOOL:
+        readBoolean(L, key, &boolValue, boolDefault);
+        break;
+    case TYPE_INT:
+        readNumber(L, key, &intValue, intDefault);
+        break;
+    case TYPE_STRING:
+        readString(L, key, &stringValue);
+        break;
+    case TYPE_COORD: {
+        int x = 0, y = 0;
+        readNumber(L, key + "_x", &x, toThousandths(coordDefault.x));
+        readNumber(L, key + "_y", &y, toThousandths(coordDefault.y));
+        coordValue.x = (float)(x * 0.001);
+        coordValue.y = (float)(y * 0.001);
+        break;
+    }
+    }
+}
 
 Preferences* Preferences::getInstance() {
-    static Preferences* instance = new Preferences();
+    if (!instance)
+        new Preferences();
     return instance;
 }
-void Preferences::save() {}
-bool Preferences::getIsScreenReversed() { return false; }
-bool Preferences::getMusicEnabled() { return musicEnabled; }
-void Preferences::setMusicEnabled(bool enabled) { musicEnabled = enabled; }
-bool Preferences::getSwapJoysticks() { return swapJoysticks; }
-void Preferences::setSwapJoysticks(bool swap) { swapJoysticks = swap; }
-bool Preferences::getHideJoysticks() { return false; }
-bool Preferences::getVibrationEnabled() { return true; }
-bool Preferences::get_muteShootingSounds() { return false; }
-int Preferences::getLineWidth() { return Device::screenWidth < 400 ? 1 : 2; }
-int Preferences::getJoysticksPosition() { return joysticksPosition; }
-void Preferences::setJoysticksPosition(int position) { joysticksPosition = position; }
-int Preferences::getJoystickStyle() { return 1; }
-int Preferences::getDifficultySettings() { return 0; }
-int Preferences::getCustomJoysticksSize() { return (int)(Device::joystickSize * 1000); }
-void Preferences::getJoysticksCustomPosition(Coord& left, Coord& right) {
-    float w = (float)Device::touchScreenWidth, h = (float)Device::touchScreenHeight;
-    float x = Device::putJoysticksInTheMiddleOfTheScreen ? 0.55f : 0.3f;
-    left = Coord(x * w, 0.85f * h, 0);
-    right = Coord(x * w, 0.15f * h, 0);
+
+void Preferences::reloadForTests() {
+    delete instance;
+    instance = nullptr;
+    getInstance();
 }
-void Preferences::setSoundEffectsEnabled(bool) {}
-void Preferences::setLightEnabled(bool) {}
-void Preferences::setExplosionEffectEnabled(bool) {}
+
+Preferences::Preferences() {
+    instance = this;
+    float w = (float)Device::touchScreenWidth, h = (float)Device::touchScreenHeight;
+    float stickX = Device::putJoysticksInTheMiddleOfTheScreen ? 0.55f : 0.3f;
+    Coord left(stickX * w, 0.85f * h, 0), right(stickX * w, 0.15f * h, 0);
+    int stickSize = (int)(Device::joystickSize * 1000);
+    int width = Device::screenWidth < 400 ? 1 : 2;
+
+    nickName = new PrefValue("nickName", std::string("^3Zorbix ^wfan"), std::string("^3Zorbix ^wfan"));
+    hash = new PrefValue("hash", std::string(" "), std::string(" "));
+    lastChosenLevelNumber = new PrefValue("lastChosenLevelNumber", 0, 0);
+    reverseJoysticks = new PrefValue("reverseJoysticks", false, false);
+    joysticksPosition = new PrefValue("joysticksPosition", 3, 3);
+    rotateDuringReplays = new PrefValue("rotateDuringReplays", false, false);
+    hasDoneTutorial = new PrefValue("hasDoneTutorial", false, true);
+    isShowingLocalScores = new PrefValue("isShowingLocalScores", true, true);
+    shipModelSelected = new PrefValue("shipModelSelected", 0, 0);
+    nextReplayId = new PrefValue("nextReplayId", 1, 1);
+    difficultySettings = new PrefValue("difficultySettings", 0, 0);
+    customLeftJoysticksPosition = new PrefValue("customLeftJoysticksPosition", left, left);
+    customRightJoysticksPosition = new PrefValue("customRightJoysticksPosition", right, right);
+    customJoysticksSize = new PrefValue("customJoysticksSize", stickSize, stickSize);
+    hideJoysticks = new PrefValue("hideJoysticks", false, false);
+    joystickStyle = new PrefValue("joystickStyle", 1, 1);
+    vibrationEnabled = new PrefValue("vibrationEnabled", true, true);
+    skipPlayAgainMenu = new PrefValue("skipPlayAgainMenu", false, false);
+    glowEnabled = new PrefValue("glowEnabled", true, true);
+    replayIs2D = new PrefValue("replayIs2D", false, false);
+    lineWidth = new PrefValue("lineWidth", width, width);
+    lastChosenCampaignNumber = new PrefValue("lastChosenCampaignNumber", 0, 0);
+    campaignMenuOffset[0] = new PrefValue("campaign0MenuOffset", 0, 0);
+    campaignMenuOffset[1] = new PrefValue("campaign1MenuOffset", 0, 0);
+    campaignMenuOffset[2] = new PrefValue("campaign2MenuOffset", 0, 0);
+    isScreenReversed = new PrefValue("isScreenReversed", false, false);
+    isMusicEnabled = new PrefValue("isMusicEnabled", true, true);
+    soundEffectsEnabled = new PrefValue("soundEffectsEnabled", true, true);
+    muteShootingSounds = new PrefValue("muteShootingSounds", false, false);
+    lightEnabled = new PrefValue("lightEnabled", true, true);
+    explosionEnabled = new PrefValue("explosionEnabled", true, true);
+    volume = new PrefValue("volume", 5, 5);
+    autoPauseEnabled = new PrefValue("autoPauseEnabled", true, true);
+    campaignAutoPauseEnabled = new PrefValue("campaignAutoPauseEnabled", false, false);
+    musicAnimationEnabled = new PrefValue("musicAnimationEnabled", true, true);
+
+    load();
+
+    Explosion::isActivated = explosionEnabled->boolValue;
+    setLightEnabled(lightEnabled->boolValue);
+    setSoundEffectsEnabled(soundEffectsEnabled->boolValue);
+    setMusicEnabled(isMusicEnabled->boolValue);
+    setLineWidth(lineWidth->intValue);
+}
+
+Preferences::~Preferences() {
+    for (PrefValue* value : table)
+        delete value;
+    if (instance == this)
+        instance = nullptr;
+}
+
+std::string Preferences::genHash(int value) {
+    char buffer[128];
+    snprintf(buffer, sizeof buffer, "tomba!%i", value);
+    return Game::encode(buffer);
+}
+
+void Preferences::verifyHash() {
+    if (genHash(shipModelSelected->intValue) != hash->stringValue)
+        shipModelSelected->intValue = 0;
+}
+
+// Values that later code uses as indexes or sizes: one outside its range
+// (an edited or damaged file) takes the option's default.
+void Preferences::replaceOutOfRangeValues() {
+    struct Range {
+        PrefValue* option;
+        int low, high;
+    } ranges[] = {
+        {shipModelSelected, 0, 8},
+        {difficultySettings, 0, 2},
+        {joysticksPosition, 0, 6},
+        {customJoysticksSize, 1, 100000},
+        {lastChosenLevelNumber, 0, 7},
+        {lastChosenCampaignNumber, 0, 2},
+        {campaignMenuOffset[0], -1000000, 1000000},
+        {campaignMenuOffset[1], -1000000, 1000000},
+        {campaignMenuOffset[2], -1000000, 1000000},
+        {lineWidth, 1, 4},
+    };
+    for (const Range& range : ranges)
+        if (range.option->intValue < range.low || range.option->intValue > range.high)
+            range.option->intValue = range.option->intDefault;
+}
+
+void Preferences::load() {
+    FILE* f = myFopenForDocument(fileName, "r");
+    if (!f)
+        return;
+    fclose(f);
+    // The file is data: it runs without any library, bounded in time and
+    // memory, and only the globals it assigns are looked at.
+    DocumentScriptState document;
+    document.load(fileName);
+    lua_State* L = document.state();
+    if (!L)
+        return;
+    int version = -1;
+    readNumber(L, "prefVersion", &version, -1);
+    if (version < fileVersion)
+        return;
+    for (PrefValue* value : table)
+        value->load(L);
+    verifyHash();
+    replaceOutOfRangeValues();
+}
+
+bool Preferences::writeTo(FILE* f) {
+    bool ok = true;
+    for (PrefValue* value : table)
+        ok = value->write(f) && ok;
+    ok = fprintf(f, "prefVersion = %i\n", fileVersion) > 0 && ok;
+    ok = fprintf(f, "hash = \"%s\"\n", genHash(shipModelSelected->intValue).c_str()) > 0 && ok;
+    return ok;
+}
+
+bool Preferences::save() {
+    FILE* f = myFopenForDocument(temporaryFileName, "w");
+    if (!f)
+        return false;
+    bool ok = writeTo(f);
+    ok = fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = fclose(f) == 0 && ok;
+    if (!ok || myRenameForDocument(temporaryFileName, fileName) != 0) {
+        myRemoveForDocument(temporaryFileName);
+        return false;
+    }
+    // Makes the rename itself durable.
+    std::string folder = pathToDocument("");
+    int dir = folder.empty() ? -1 : open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+std::string Preferences::getNickName() { return nickName->stringValue; }
+void Preferences::setNickName(std::string name) { nickName->stringValue = name; }
+int Preferences::getLastChosenLevelNumber() { return lastChosenLevelNumber->intValue; }
+void Preferences::setLastChosenLevelNumber(int level) { lastChosenLevelNumber->intValue = level; }
+bool Preferences::getSwapJoysticks() { return reverseJoysticks->boolValue; }
+void Preferences::setSwapJoysticks(bool swap) { reverseJoysticks->boolValue = swap; }
+int Preferences::getJoysticksPosition() { return joysticksPosition->intValue; }
+void Preferences::setJoysticksPosition(int position) { joysticksPosition->intValue = position; }
+bool Preferences::get_rotateDuringReplays() { return rotateDuringReplays->boolValue; }
+void Preferences::set_rotateDuringReplays(bool rotate) { rotateDuringReplays->boolValue = rotate; }
+bool Preferences::get_hasDoneTutorial() { return hasDoneTutorial->boolValue; }
+void Preferences::set_hasDoneTutorial(bool done) { hasDoneTutorial->boolValue = done; }
+bool Preferences::get_isShowingLocalScores() { return isShowingLocalScores->boolValue; }
+void Preferences::set_isShowingLocalScores(bool local) { isShowingLocalScores->boolValue = local; }
+int Preferences::getShipModelSelected() { return shipModelSelected->intValue; }
+void Preferences::setShipModelSelected(int model) { shipModelSelected->intValue = model; }
+int Preferences::getNextReplayId() { return nextReplayId->intValue; }
+void Preferences::setNextReplayId(int id) { nextReplayId->intValue = id; }
+int Preferences::getDifficultySettings() { return difficultySettings->intValue; }
+void Preferences::setDifficultySettings(int difficulty) { difficultySettings->intValue = difficulty; }
+
+void Preferences::getJoysticksCustomPosition(Coord& left, Coord& right) {
+    left = customLeftJoysticksPosition->coordValue;
+    right = customRightJoysticksPosition->coordValue;
+}
+
+void Preferences::setJoysticksCustomPosition(Coord left, Coord right) {
+    customLeftJoysticksPosition->coordValue = left;
+    customRightJoysticksPosition->coordValue = right;
+}
+
+int Preferences::getCustomJoysticksSize() { return customJoysticksSize->intValue; }
+void Preferences::setCustomJoysticksSize(int size) { customJoysticksSize->intValue = size; }
+bool Preferences::getHideJoysticks() { return hideJoysticks->boolValue; }
+void Preferences::setHideJoysticks(bool hide) { hideJoysticks->boolValue = hide; }
+int Preferences::getJoystickStyle() { return joystickStyle->intValue; }
+void Preferences::setJoystickStyle(int style) { joystickStyle->intValue = style; }
+bool Preferences::getVibrationEnabled() { return vibrationEnabled->boolValue; }
+void Preferences::setVibrationEnabled(bool enabled) { vibrationEnabled->boolValue = enabled; }
+bool Preferences::get_skipPlayAgainMenu() { return skipPlayAgainMenu->boolValue; }
+void Preferences::set_skipPlayAgainMenu(bool skip) { skipPlayAgainMenu->boolValue = skip; }
+bool Preferences::get_glowEnabled() { return glowEnabled->boolValue; }
+void Preferences::set_glowEnabled(bool enabled) { glowEnabled->boolValue = enabled; }
+bool Preferences::get_replayIs2D() { return replayIs2D->boolValue; }
+void Preferences::set_replayIs2D(bool flat) { replayIs2D->boolValue = flat; }
+int Preferences::getLineWidth() { return lineWidth->intValue; }
+
+void Preferences::setLineWidth(int width) {
+    lineWidth->intValue = width;
+    if (applyLineWidth)
+        applyLineWidth((float)width);
+}
+
+int Preferences::getLastChosenCampaignNumber() { return lastChosenCampaignNumber->intValue; }
+void Preferences::setLastChosenCampaignNumber(int campaign) { lastChosenCampaignNumber->intValue = campaign; }
+
+int Preferences::getCampaignMenuOffset(int campaign) {
+    return campaign >= 0 && campaign <= 2 ? campaignMenuOffset[campaign]->intValue : 0;
+}
+
+void Preferences::setCampaignMenuOffset(int campaign, int offset) {
+    if (campaign >= 0 && campaign <= 2)
+        campaignMenuOffset[campaign]->intValue = offset;
+}
+
+bool Preferences::getIsScreenReversed() { return isScreenReversed->boolValue; }
+void Preferences::setIsScreenReversed(bool reversed) { isScreenReversed->boolValue = reversed; }
+bool Preferences::getMusicEnabled() { return isMusicEnabled->boolValue; }
+
+void Preferences::setMusicEnabled(bool enabled) {
+    isMusicEnabled->boolValue = enabled;
+    if (enabled)
+        AudioPlayer::getInstance()->resumeSong();
+    else
+        AudioPlayer::getInstance()->pauseSong();
+}
+
+bool Preferences::getSoundEffectsEnabled() { return soundEffectsEnabled->boolValue; }
+
+void Preferences::setSoundEffectsEnabled(bool enabled) {
+    soundEffectsEnabled->boolValue = enabled;
+    SoundManager::getInstance()->enabled = enabled;
+}
+
+bool Preferences::get_muteShootingSounds() { return muteShootingSounds->boolValue; }
+void Preferences::set_muteShootingSounds(bool mute) { muteShootingSounds->boolValue = mute; }
+bool Preferences::getLightEnabled() { return lightEnabled->boolValue; }
+
+void Preferences::setLightEnabled(bool enabled) {
+    lightEnabled->boolValue = enabled;
+    if (applyTexturedExplosionsEnabled)
+        applyTexturedExplosionsEnabled(Device::enableExplosionTextures ? enabled : false);
+}
+
+bool Preferences::getExplosionEffectEnabled() { return explosionEnabled->boolValue; }
+
+void Preferences::setExplosionEffectEnabled(bool enabled) {
+    explosionEnabled->boolValue = enabled;
+    Explosion::isActivated = enabled;
+}
+
+int Preferences::getVolume() { return volume->intValue; }
+void Preferences::setVolume(int v) { volume->intValue = v; }
+bool Preferences::get_autoPauseEnabled() { return autoPauseEnabled->boolValue; }
+void Preferences::set_autoPauseEnabled(bool enabled) { autoPauseEnabled->boolValue = enabled; }
+bool Preferences::get_campaignAutoPauseEnabled() { return campaignAutoPauseEnabled->boolValue; }
+void Preferences::set_campaignAutoPauseEnabled(bool enabled) { campaignAutoPauseEnabled->boolValue = enabled; }
+bool Preferences::get_musicAnimationEnabled() { return musicAnimationEnabled->boolValue; }
+void Preferences::set_musicAnimationEnabled(bool enabled) { musicAnimationEnabled->boolValue = enabled; }
