@@ -11,7 +11,7 @@ function(zorbix_find_lua_source out)
   set(dir "")
   foreach(candidate ${found})
     if(IS_DIRECTORY ${candidate} AND EXISTS ${candidate}/src/lvm.c
-       AND EXISTS ${candidate}/debian/patches/series)
+       AND EXISTS ${candidate}/.pc/applied-patches)
       set(dir ${candidate})
     endif()
   endforeach()
