@@ -15,6 +15,8 @@ void StateFirstMenu::draw() {
     // A frame a little inside the screen edge (x up, y to the left).
     GLfloat frame[] = {w * 0.1f, h * 0.1f, 0, w * 0.9f, h * 0.1f, 0, w * 0.9f, h * 0.9f, 0, w * 0.1f, h * 0.9f, 0};
     glColor4f(0.2f, 0.8f, 1.0f, 1.0f);
+    // Drawn from client memory: a vector model drawn before leaves its buffer bound.
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
     glVertexPointer(3, GL_FLOAT, 0, frame);
     glDrawArrays(GL_LINE_LOOP, 0, 4);
 

@@ -160,6 +160,7 @@ TEST_F(GameTest, FrameReadBack) {
     first->onDraw = [] {
         GLfloat quad[] = {100, 300, 0, 200, 300, 0, 100, 400, 0, 200, 400, 0};
         glColor4f(1, 1, 1, 1);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);  // the grid model leaves its buffer bound
         glVertexPointer(3, GL_FLOAT, 0, quad);
         glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
     };
