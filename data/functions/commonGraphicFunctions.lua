@@ -1,0 +1,224 @@
+-- Shared helpers that graphic scripts use to build their "graphic" table.
+--
+-- A graphic is a list of frames; a frame holds "points" (x, y, ...) or
+-- "points3D" (x, y, z, ...), "lines" (pairs of 0-based point indices) and
+-- "colors" (one colour table per line). Every helper takes the frame it adds
+-- to as its first argument and works on 2-D and 3-D frames alike: on a 2-D
+-- frame z values are left out, on a 3-D frame missing z values are 0.
+-- Numbers are integers: math.cos and math.sin take degrees and return 256
+-- times the value, and "/" truncates.
+--
+--   graphic = new2DGraphic(1)
+--   local f = graphic[1]
+--   addRectangle(f, -10, -10, 20, 20, getColor(255, 0, 0))
+--   addCircle(f, 0, 0, 15, 16, getColor(0, 255, 0, 128))
+
+-- n empty 2-D frames
+function new2DGraphic(n)
+    local g = {}
+    for i = 1, n do
+        g[i] = { points = {}, lines = {}, colors = {} }
+    end
+    return g
+end
+
+-- n empty 3-D frames
+function new3DGraphic(n)
+    local g = {}
+    for i = 1, n do
+        g[i] = { points3D = {}, lines = {}, colors = {} }
+    end
+    return g
+end
+
+-- A colour of 0..255 channels; alpha defaults to 255 (opaque).
+function getColor(r, g, b, a)
+    return { r = r, g = g, b = b, a = a or 255 }
+end
+
+local function is3D(frame)
+    return frame.points3D ~= nil and (frame.points == nil or #frame.points == 0)
+end
+
+-- Appends a point and returns its 0-based index.
+function addPoint(frame, x, y, z)
+    if is3D(frame) then
+        local p = frame.points3D
+        p[#p + 1] = x
+        p[#p + 1] = y
+        p[#p + 1] = z or 0
+        return #p / 3 - 1
+    end
+    if frame.points == nil then
+        frame.points = {}
+    end
+    local p = frame.points
+    p[#p + 1] = x
+    p[#p + 1] = y
+    return #p / 2 - 1
+end
+
+-- Joins two existing points (0-based indices) with a line of the colour.
+function addLineBetween(frame, i, j, color)
+    if frame.lines == nil then
+        frame.lines = {}
+    end
+    if frame.colors == nil then
+        frame.colors = {}
+    end
+    local l = frame.lines
+    l[#l + 1] = i
+    l[#l + 1] = j
+    frame.colors[#frame.colors + 1] = color
+end
+
+-- A line from (x1, y1, z1) to (x2, y2, z2).
+function addLine(frame, x1, y1, z1, x2, y2, z2, color)
+    local i = addPoint(frame, x1, y1, z1)
+    local j = addPoint(frame, x2, y2, z2)
+    addLineBetween(frame, i, j, color)
+end
+
+-- A line from (x1, y1) to (x2, y2), at z = 0 on a 3-D frame.
+function add2DLine(frame, x1, y1, x2, y2, color)
+    addLine(frame, x1, y1, 0, x2, y2, 0, color)
+end
+
+-- A connected line through the points {x1, y1, x2, y2, ...}; when closed is
+-- true, the last point joins the first again.
+function add2DLines(frame, coords, color, closed)
+    local n = #coords / 2
+    if n < 2 then
+        return
+    end
+    local first = addPoint(frame, coords[1], coords[2], 0)
+    local previous = first
+    for k = 2, n do
+        local current = addPoint(frame, coords[2 * k - 1], coords[2 * k], 0)
+        addLineBetween(frame, previous, current, color)
+        previous = current
+    end
+    if closed then
+        addLineBetween(frame, previous, first, color)
+    end
+end
+
+-- The same through {x1, y1, z1, x2, y2, z2, ...}.
+function add3DLines(frame, coords, color, closed)
+    local n = #coords / 3
+    if n < 2 then
+        return
+    end
+    local first = addPoint(frame, coords[1], coords[2], coords[3])
+    local previous = first
+    for k = 2, n do
+        local current = addPoint(frame, coords[3 * k - 2], coords[3 * k - 1], coords[3 * k])
+        addLineBetween(frame, previous, current, color)
+        previous = current
+    end
+    if closed then
+        addLineBetween(frame, previous, first, color)
+    end
+end
+
+-- An upright rectangle with one corner at (x, y), w wide and h high, at depth z.
+function addRectangle(frame, x, y, w, h, color, z)
+    z = z or 0
+    add3DLines(frame, { x, y, z, x + w, y, z, x + w, y + h, z, x, y + h, z }, color, true)
+end
+
+-- r times a value that math.cos or math.sin gave, rounded to the nearest integer.
+function scaleBy256(r, value)
+    local v = r * value
+    if v >= 0 then
+        return (v + 128) / 256
+    end
+    return (v - 128) / 256
+end
+
+-- The points of a regular polygon of `segments` corners around (cx, cy), one
+-- corner at angle `startAngle` degrees (default 0), as {x1, y1, z1, ...}.
+function getCirclePoints(cx, cy, radius, segments, z, startAngle)
+    local coords = {}
+    z = z or 0
+    startAngle = startAngle or 0
+    for k = 0, segments - 1 do
+        local a = startAngle + 360 * k / segments
+        coords[#coords + 1] = cx + scaleBy256(radius, math.cos(a))
+        coords[#coords + 1] = cy + scaleBy256(radius, math.sin(a))
+        coords[#coords + 1] = z
+    end
+    return coords
+end
+
+-- A circle of `segments` sides around (cx, cy), at depth z.
+function addCircle(frame, cx, cy, radius, segments, color, z)
+    if segments < 3 then
+        return
+    end
+    add3DLines(frame, getCirclePoints(cx, cy, radius, segments, z), color, true)
+end
+
+-- A cone: a circle of `segments` sides around (cx, cy) at depth cz, and a line
+-- from each of its corners to the apex (cx, cy, cz + height).
+function addCone(frame, cx, cy, cz, radius, height, segments, color)
+    if segments < 3 then
+        return
+    end
+    local coords = getCirclePoints(cx, cy, radius, segments, cz)
+    add3DLines(frame, coords, color, true)
+    local apex = addPoint(frame, cx, cy, cz + height)
+    for k = 0, segments - 1 do
+        local corner = addPoint(frame, coords[3 * k + 1], coords[3 * k + 2], coords[3 * k + 3])
+        addLineBetween(frame, corner, apex, color)
+    end
+end
+
+-- A cube centred on (cx, cy, cz) whose edges are 2 * half long.
+function addCube(frame, cx, cy, cz, half, color)
+    local c = {}
+    for k = 0, 7 do
+        local x = cx - half
+        local y = cy - half
+        local z = cz - half
+        if k % 2 == 1 then x = cx + half end
+        if k % 4 >= 2 then y = cy + half end
+        if k >= 4 then z = cz + half end
+        c[k] = addPoint(frame, x, y, z)
+    end
+    local edges = { 0, 1, 1, 3, 3, 2, 2, 0, 4, 5, 5, 7, 7, 6, 6, 4, 0, 4, 1, 5, 2, 6, 3, 7 }
+    for k = 1, #edges, 2 do
+        addLineBetween(frame, c[edges[k]], c[edges[k + 1]], color)
+    end
+end
+
+-- A pyramid: a square base centred on (cx, cy) at depth cz whose sides are
+-- 2 * half long, and its apex at (cx, cy, cz + height).
+function addPyramid(frame, cx, cy, cz, half, height, color)
+    local base = { cx - half, cy - half, cz, cx + half, cy - half, cz,
+                   cx + half, cy + half, cz, cx - half, cy + half, cz }
+    add3DLines(frame, base, color, true)
+    local apex = addPoint(frame, cx, cy, cz + height)
+    for k = 0, 3 do
+        local corner = addPoint(frame, base[3 * k + 1], base[3 * k + 2], cz)
+        addLineBetween(frame, corner, apex, color)
+    end
+end
+
+-- A random whole number from low to high, both included, from the game's
+-- generator (a script that calls it is rebuilt for every game).
+function randomBetween(low, high)
+    if high <= low then
+        return low
+    end
+    return low + math.rand() % (high - low + 1)
+end
+
+-- `count` random points in the rectangle from (minX, minY) to (maxX, maxY),
+-- each a line of zero length: give the frame mode 0 to show them as dots.
+function addRandomPoints(frame, count, minX, minY, maxX, maxY, color)
+    for k = 1, count do
+        local p = addPoint(frame, randomBetween(minX, maxX), randomBetween(minY, maxY), 0)
+        addLineBetween(frame, p, p, color)
+    end
+end
