@@ -18,6 +18,13 @@ TEST(MersenneTwister, ReseedingRestartsAndRefillsAfter624Draws) {
     for (uint32_t& v : first)
         v = Game::mtRand();
     EXPECT_EQ(MersenneTwister::getIndex(), 700 - 624);
+    // The 625th draw after a seed is the first of a refilled state.
+    Game::mtRand.seed(42);
+    for (int i = 0; i < 624; i++)
+        Game::mtRand();
+    EXPECT_EQ(MersenneTwister::getIndex(), 624);
+    EXPECT_EQ(Game::mtRand(), first[624]);
+    EXPECT_EQ(MersenneTwister::getIndex(), 1);
     Game::mtRand.seed(42);
     for (uint32_t v : first)
         EXPECT_EQ(Game::mtRand(), v);
