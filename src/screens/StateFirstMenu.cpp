@@ -20,14 +20,19 @@ void StateFirstMenu::draw() {
     glVertexPointer(3, GL_FLOAT, 0, frame);
     glDrawArrays(GL_LINE_LOOP, 0, 4);
 
+    drawCentredLine("ZORBIX 2", 2.0f, w * 0.65f);
+    drawCentredLine("touch to start", 1.0f, w * 0.4f);
+}
+
+// Text runs across the screen: the frame is turned a quarter so that the
+// font's x goes to the screen's right and its y up the screen.
+void StateFirstMenu::drawCentredLine(const char* text, float scale, float top) {
     DrawString* ds = DrawString::getInstance();
+    float width = ds->getStringWidth(text) * scale;
     glPushMatrix();
-    glTranslatef(w * 0.6f, h * 0.5f, 0);
-    ds->draw("ZORBIX 2", 2.0f);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(w * 0.35f, h * 0.5f, 0);
-    ds->draw("touch to start", 1.0f);
+    glTranslatef(top, (Device::screenHeight + width) * 0.5f, 0);
+    glRotatef(-90.0f, 0, 0, 1);
+    ds->draw(text, scale);
     glPopMatrix();
 }
 

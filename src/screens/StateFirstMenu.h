@@ -10,4 +10,7 @@ public:
 
     void draw() override;
     StateTransition* updateState() override;
+
+private:
+    void drawCentredLine(const char* text, float scale, float top);
 };

@@ -2,9 +2,12 @@
 #include <GLES/gl.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "HeadlessGame.h"
 #include "core/Device.h"
 #include "core/KeyPress.h"
+#include "savedata/Preferences.h"
 #include "widgets/BackButton.h"
 
 namespace {
@@ -177,4 +180,47 @@ TEST_F(GameTest, FrameReadBack) {
     EXPECT_EQ(pixel(350, 150), 0x000000);
     EXPECT_EQ(pixel(1024 - 450, 150), 0x000000);
     first->onDraw = nullptr;
+}
+
+TEST_F(GameTest, ReversedScreenMirrorsTouchesAcross) {
+    Preferences::getInstance()->setIsScreenReversed(true);
+    game->setTouch(100, 200, -1, -1);
+    game->updateState();
+    EXPECT_EQ(State::touchX[0], 600 - 100);
+    EXPECT_EQ(State::touchY[0], 200);
+    EXPECT_EQ(State::touchX[1], -1);
+    Preferences::getInstance()->setIsScreenReversed(false);
+}
+
+// The background grid: behind every screen unless a level runs, and always one
+// pixel wide, leaving the line width of the preferences in place.
+TEST_F(GameTest, BackgroundGrid) {
+    auto litPixels = [] {
+        std::vector<unsigned char> rgba(1024 * 600 * 4);
+        glReadPixels(0, 0, 1024, 600, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int lit = 0;
+        for (size_t i = 0; i < rgba.size(); i += 4)
+            lit += rgba[i] || rgba[i + 1] || rgba[i + 2];
+        return lit;
+    };
+    game->draw();
+    EXPECT_GT(litPixels(), 1000);
+    Game::enableBackgroundGrid = false;
+    game->draw();
+    EXPECT_EQ(litPixels(), 0);
+    Game::enableBackgroundGrid = true;
+
+    struct Case {
+        int preference;
+        float before, after;
+    } cases[] = {{3, 3.0f, 3.0f}, {1, 5.0f, 5.0f}, {2, 2.0f, 2.0f}};
+    for (const Case& c : cases) {
+        Preferences::getInstance()->setLineWidth(c.preference);
+        glLineWidth(c.before);
+        game->draw();
+        GLfloat width = 0;
+        glGetFloatv(GL_LINE_WIDTH, &width);
+        EXPECT_EQ(width, c.after) << c.preference;
+    }
+    Preferences::getInstance()->setLineWidth(2);
 }
