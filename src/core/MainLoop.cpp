@@ -9,6 +9,7 @@
 #include "graphics/AudioPlayer.h"
 #include "platform/audiodevice.h"
 #include "platform/bps.h"
+#include "platform/mmrenderer.h"
 #include "platform/navigator.h"
 #include "savedata/Preferences.h"
 
@@ -124,14 +125,30 @@ static void handleNavigatorEvent(bps_event_t* event) {
     }
 }
 
+// The renderer stops without an error at the end of the track: play it again,
+// but only while the music is on and was playing, so that an end that crosses a
+// pause or the music being switched off does not start it behind the player's back.
+static void handleRendererEvent(bps_event_t* event) {
+    if (mmrenderer_event_get_state(event) != MMR_STATE_STOPPED)
+        return;
+    const mmr_error_info_t* error = mmrenderer_event_get_error(event);
+    if (!error || error->error_code != 0)
+        return;
+    AudioPlayer* player = AudioPlayer::getInstance();
+    if (!Preferences::getInstance()->getMusicEnabled() || player->paused)
+        return;
+    player->paused = true;
+    player->resumeSong();
+}
+
 void mainHandleEvent(bps_event_t* event) {
     int domain = bps_event_get_domain(event);
     if (domain == screen_get_domain())
         handleScreenEvent(event);
     else if (domain == navigator_get_domain())
         handleNavigatorEvent(event);
-    // >>> Multimedia renderer domain: the end-of-track event restarts the music
-    // >>> (handled here once the renderer service is in src/platform).
+    else if (domain >= 0 && domain == mmrenderer_get_domain())
+        handleRendererEvent(event);
 }
 
 void mainLoopFrame() {

@@ -9,7 +9,7 @@
 #include "core/myfopen.h"
 #include "platform/mmrenderer.h"
 
-std::map<std::string, SoundBuffer*> SoundManager::buffers;
+std::map<std::string, std::unique_ptr<SoundBuffer>> SoundManager::buffers;
 
 SoundBuffer::SoundBuffer(const std::string& name) {
     alGenBuffers(1, &bufferName);
@@ -35,6 +35,9 @@ SoundBuffer::SoundBuffer(const std::string& name) {
         bufferName = 0;
     }
 }
+
+// The samples came from ALUT's loader, which allocates with malloc.
+SoundBuffer::~SoundBuffer() { free(data); }
 
 SoundManager* SoundManager::getInstance() {
     static SoundManager* instance = new SoundManager();
@@ -67,11 +70,9 @@ SoundManager::SoundManager() {
 }
 
 SoundBuffer* SoundManager::getSoundBuffer(const std::string& name) {
-    auto found = buffers.find(name);
-    if (found != buffers.end()) return found->second;
-    SoundBuffer* buffer = new SoundBuffer(name);
-    buffers[name] = buffer;
-    return buffer;
+    std::unique_ptr<SoundBuffer>& buffer = buffers[name];
+    if (!buffer) buffer = std::make_unique<SoundBuffer>(name);
+    return buffer.get();
 }
 
 void SoundManager::play(const std::string& name, float x, float y) {

@@ -5,6 +5,7 @@
 #include <AL/al.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "core/Coord.h"
@@ -15,6 +16,9 @@ public:
     // Loads the ".wav" file beside the given ".caf" name under the resources;
     // on failure `bufferName` is 0 and the sound plays nothing.
     explicit SoundBuffer(const std::string& name);
+    ~SoundBuffer();
+    SoundBuffer(const SoundBuffer&) = delete;
+    SoundBuffer& operator=(const SoundBuffer&) = delete;
 
     ALuint bufferName = 0;
     void* data = nullptr;
@@ -42,7 +46,7 @@ public:
     // False when no audio device could be opened: everything is silent.
     bool hasDevice = false;
 
-    static std::map<std::string, SoundBuffer*> buffers;
+    static std::map<std::string, std::unique_ptr<SoundBuffer>> buffers;
 
 private:
     SoundManager();

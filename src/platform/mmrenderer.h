@@ -30,7 +30,8 @@ struct mmr_error_info_t {
 };
 
 enum { MMR_ERROR_NONE = 0, MMR_ERROR_MEDIA_UNAVAILABLE = 1, MMR_ERROR_MEDIA_CORRUPTED = 2 };
-// Event code of a state change.
+// Event code of a state change; its payload holds the new state in data1 and
+// the error code in data2.
 enum { MMRENDERER_STATE_CHANGE = 1 };
 
 mmr_connection_t* mmr_connect(const char* name);

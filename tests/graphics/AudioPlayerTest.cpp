@@ -6,14 +6,18 @@
 #include <climits>
 
 #include "core/Game.h"
+#include "core/HeadlessGame.h"
+#include "core/MainLoop.h"
 #include "graphics/AudioPlayer.h"
 #include "platform/bps.h"
 #include "platform/mmrenderer.h"
+#include "savedata/Preferences.h"
 
 namespace {
 
 // The next renderer event within a few seconds, or null.
 bps_event_t* nextRendererEvent() {
+    startHeadlessLoop();
     auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < until) {
         bps_event_t* event = nullptr;
@@ -23,13 +27,27 @@ bps_event_t* nextRendererEvent() {
     return nullptr;
 }
 
+// True when a renderer event arrives within `ms` milliseconds. The game's own
+// music, started with the game, is stopped first.
+bool rendererPostsWithin(int ms) {
+    startHeadlessLoop();
+    AudioPlayer::getInstance()->pauseSong();
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < until) {
+        bps_event_t* event = nullptr;
+        if (bps_get_event(&event, 10) == BPS_SUCCESS && event && bps_event_get_domain(event) == mmrenderer_get_domain())
+            return true;
+    }
+    return false;
+}
+
 // Leaves the player paused with the track stopped, whatever a test did.
 struct AudioPlayerTest : ::testing::Test {
     AudioPlayer* player = AudioPlayer::getInstance();
     void TearDown() override {
+        mmrenderer_set_silent_pace(1.0);
         player->pauseSong();
         player->setPosition(nullptr);
-        mmrenderer_set_silent_pace(1.0);
         Game::frame = 0;
     }
 };
@@ -101,7 +119,54 @@ TEST_F(AudioPlayerTest, EndOfTrackIsPostedAsStoppedWithoutError) {
     EXPECT_EQ(mmrenderer_event_get_error(event)->error_code, 0u);
 }
 
+TEST_F(AudioPlayerTest, MainLoopRestartsTheTrackAtItsEndOnlyWhileMusicPlays) {
+    startHeadlessLoop();
+    struct Case {
+        const char* what;
+        bool music, playing;
+        mmr_state_t state;
+        uint32_t error;
+        bool restarts;
+    } cases[] = {
+        {"end of track, music on", true, true, MMR_STATE_STOPPED, MMR_ERROR_NONE, true},
+        {"music switched off meanwhile", false, true, MMR_STATE_STOPPED, MMR_ERROR_NONE, false},
+        {"paused meanwhile", true, false, MMR_STATE_STOPPED, MMR_ERROR_NONE, false},
+        {"stopped by an error", true, true, MMR_STATE_STOPPED, MMR_ERROR_MEDIA_CORRUPTED, false},
+        {"another state", true, true, MMR_STATE_PLAYING, MMR_ERROR_NONE, false},
+    };
+    for (const Case& c : cases) {
+        Preferences::getInstance()->setMusicEnabled(c.music);
+        if (c.playing)
+            player->resumeSong();
+        else
+            player->pauseSong();
+        bps_event_t* event = nullptr;
+        bps_event_payload_t payload{(uintptr_t)c.state, c.error, 0};
+        ASSERT_EQ(bps_event_create(&event, mmrenderer_get_domain(), MMRENDERER_STATE_CHANGE, &payload, nullptr),
+                  BPS_SUCCESS);
+        bps_push_event(event);
+        int plays = mmrenderer_play_requests(player->context);
+        mainLoopFrame();
+        EXPECT_EQ(mmrenderer_play_requests(player->context), plays + (c.restarts ? 1 : 0)) << c.what;
+        EXPECT_EQ(player->paused, !c.playing) << c.what;
+    }
+
+    // The real end of the track, reported by the renderer layer.
+    Preferences::getInstance()->setMusicEnabled(true);
+    player->pauseSong();
+    mmrenderer_set_silent_pace(0.0);
+    player->resumeSong();
+    int plays = mmrenderer_play_requests(player->context);
+    for (int frame = 0; frame < 2000 && mmrenderer_play_requests(player->context) == plays; frame++)
+        mainLoopFrame();
+    // At least once: with no time passing, the restarted track ends again at once.
+    EXPECT_GT(mmrenderer_play_requests(player->context), plays);
+    EXPECT_FALSE(player->paused);
+}
+
 TEST(Renderer, MissingTrackPlaysNothingAndPostsNothing) {
+    startHeadlessLoop();
+    AudioPlayer::getInstance()->pauseSong();
     mmr_connection_t* connection = mmr_connect(nullptr);
     mmr_context_t* context = mmr_context_create(connection, "missingtrack", 0, 0500);
     ASSERT_NE(context, nullptr);
@@ -111,15 +176,15 @@ TEST(Renderer, MissingTrackPlaysNothingAndPostsNothing) {
     EXPECT_EQ(mmr_input_attach(context, "file://" ZORBIX_GAME_DIR "/app/native/data/sounds/pop.wav", "track"), -1);
     mmrenderer_set_silent_pace(0.0);
     EXPECT_EQ(mmr_play(context), -1);
-    bps_event_t* event = nullptr;
-    bps_get_event(&event, 50);
-    EXPECT_EQ(event, nullptr);
+    EXPECT_FALSE(rendererPostsWithin(100));
     mmrenderer_set_silent_pace(1.0);
     EXPECT_EQ(mmr_context_destroy(context), 0);
     mmr_disconnect(connection);
 }
 
 TEST(Renderer, StopKeepsTheTrackAndOnlyRequestedContextsPostEvents) {
+    startHeadlessLoop();
+    AudioPlayer::getInstance()->pauseSong();
     mmr_connection_t* connection = mmr_connect(nullptr);
     mmr_context_t* context = mmr_context_create(connection, "unrequested", 0, 0500);
     mmr_output_attach(context, "audio:default", "audio");
@@ -129,9 +194,7 @@ TEST(Renderer, StopKeepsTheTrackAndOnlyRequestedContextsPostEvents) {
     EXPECT_EQ(mmr_stop(context), 0);
     mmrenderer_set_silent_pace(0.0);
     EXPECT_EQ(mmr_play(context), 0);
-    bps_event_t* event = nullptr;
-    bps_get_event(&event, 200);
-    EXPECT_EQ(event, nullptr);
+    EXPECT_FALSE(rendererPostsWithin(200));
     mmrenderer_set_silent_pace(1.0);
     mmr_context_destroy(context);
     mmr_disconnect(connection);

@@ -71,7 +71,7 @@ struct ExtractorTest : ::testing::Test {
     }
     AudioData* load(const std::vector<unsigned char>& bytes) {
         FILE* f = fopen(path.c_str(), "wb");
-        fwrite(bytes.data(), 1, bytes.size(), f);
+        if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
         fclose(f);
         return extractor.loadWaveFile(path.c_str());
     }
