@@ -47,6 +47,10 @@ struct AudioPlayerTest : ::testing::Test {
     void TearDown() override {
         mmrenderer_set_silent_pace(1.0);
         player->pauseSong();
+        // No end-of-track event is left queued once the track is stopped.
+        bps_event_t* event = nullptr;
+        while (bps_get_event(&event, 0) == BPS_SUCCESS && event) {
+        }
         player->setPosition(nullptr);
         Game::frame = 0;
     }
