@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <map>
 
@@ -17,6 +18,14 @@ float clampChannel(float v) {
     if (!(v >= 0.0f))
         return 0.0f;
     return v > 1.0f ? 1.0f : v;
+}
+
+// Truncates toward zero like a cast, but saturates instead of overflowing
+// for extents of far-flung points.
+int extentToInt(float v) {
+    if (v >= 2147483520.0f)
+        return INT_MAX;
+    return (int)v;
 }
 
 ColorKey keyOf(const Color& c) {
@@ -69,8 +78,8 @@ MultiColorVectorFrame::MultiColorVectorFrame(std::vector<int>* lines, std::vecto
         minY = std::min(minY, f->getMinY());
         maxY = std::max(maxY, f->getMaxY());
     }
-    width = (int)(maxX - minX);
-    height = (int)(maxY - minY);
+    width = extentToInt(maxX - minX);
+    height = extentToInt(maxY - minY);
 }
 
 void MultiColorVectorFrame::draw() {
