@@ -76,7 +76,7 @@ static int fail(const char* text, bool egl) {
 
 int glwin_init_egl(screen_context_t ctx) {
     screen_ctx = ctx;
-    bool offscreen = screen_window_is_offscreen(nullptr);
+    bool offscreen = screen_context_is_offscreen(ctx);
 
     egl_disp = getDisplay(offscreen);
     if (egl_disp == EGL_NO_DISPLAY)

@@ -28,5 +28,3 @@ std::string platformScreenshotPath() {
     const char* value = getenv("ZORBIX_SCREENSHOT");
     return value ? value : "";
 }
-
-void platformResetForTest() { exitDelivered = false; }

@@ -17,6 +17,3 @@ bool platformWritePng(const std::string& path, const unsigned char* rgba, int wi
 void platformPaceFrame();
 // Keeps the GL driver that EGL loaded in memory until the process ends.
 void platformPinGraphicsDriver();
-// Forgets that the exit event was delivered (for tests that run the loop more
-// than once in one process).
-void platformResetForTest();

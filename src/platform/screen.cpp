@@ -223,4 +223,4 @@ uintptr_t screen_get_window_native_handle(screen_window_t window) {
     return window && window->opened ? platformBackend()->nativeWindow() : 0;
 }
 
-bool screen_window_is_offscreen(screen_window_t window) { return platformBackend()->isOffscreen(); }
+bool screen_context_is_offscreen(screen_context_t context) { return platformBackend()->isOffscreen(); }

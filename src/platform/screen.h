@@ -71,9 +71,10 @@ int screen_get_display_property_pv(screen_display_t display, int property, void*
 int screen_create_window_buffers(screen_window_t window, int count);
 
 // What EGL needs of the window: the X11 window id, 0 when the surface is an
-// off-screen buffer (headless back end).
+// off-screen buffer.
 uintptr_t screen_get_window_native_handle(screen_window_t window);
-bool screen_window_is_offscreen(screen_window_t window);
+// True when the context's windows are off-screen buffers (headless back end).
+bool screen_context_is_offscreen(screen_context_t context);
 
 // Queues a touch event as the screen would report it (back ends and tests);
 // dropped while touch events are not requested.
