@@ -1,0 +1,50 @@
+// The entity grid: 128-unit cells holding chains of targets, rebuilt every step.
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "core/Coord.h"
+#include "core/Link.h"
+
+class ReactsToWeaponOrPlayer;
+
+class EntitiesSpacePartitioner {
+public:
+    EntitiesSpacePartitioner() {}
+    EntitiesSpacePartitioner(const EntitiesSpacePartitioner&) = delete;
+    EntitiesSpacePartitioner& operator=(const EntitiesSpacePartitioner&) = delete;
+    ~EntitiesSpacePartitioner();
+
+    void init(int width, int height);
+    void unInit();
+    // Files every target into every cell its bounding square touches; within a
+    // cell the target filed last comes first.
+    void fill();
+    Link* newLink();
+
+    unsigned int addObject(ReactsToWeaponOrPlayer* target);
+    void removeObject(unsigned int index);
+    bool isListed(ReactsToWeaponOrPlayer* target);
+
+    // Head of the cell of a point (coordinates truncated, then divided by 128);
+    // null for a point whose cell lies outside the grid, or with no grid.
+    Link* getLink(Coord& c);
+    Link* getLink(int column, int row);
+
+    int getColumns() { return columns; }
+    int getRows() { return rows; }
+    bool isInit() { return !grid.empty(); }
+
+    std::vector<ReactsToWeaponOrPlayer*> targets;
+
+private:
+    std::vector<Link*> grid;  // rows * columns heads, row first
+    int width = 0;
+    int height = 0;
+    int columns = 0;
+    int rows = 0;
+    int cellCount = 0;
+    int nextFreeLink = 0;
+    std::deque<Link> linkPool;  // addresses stay valid as the pool grows
+};

@@ -1,0 +1,160 @@
+// The world list: registration, the simulation step, drawing and reset.
+#include "core/Entity.h"
+
+#include "core/EntitiesSpacePartitioner.h"
+#include "core/SpacePartition.h"
+#include "core/WallsSpacePartitioner.h"
+#include "graphics/SoundManager.h"
+#include "graphics/TexturedExplosionsHandler.h"
+#include "levelplay/StatePlay.h"
+
+int Entity::time = 0;
+std::vector<Entity*> Entity::entityVector;
+SpacePartition* Entity::spacePartition = nullptr;
+TexturedExplosionsHandler* Entity::explosions = nullptr;
+SoundManager* Entity::soundManager = nullptr;
+
+static std::vector<Entity::ResetHook>& resetHooks() {
+    static std::vector<Entity::ResetHook> hooks;
+    return hooks;
+}
+
+static Entity::PlayerDistance playerSquareDistance = nullptr;
+static Entity::PlayerDistance playerDistance = nullptr;
+
+Entity::Entity(bool collides) : position(1.0f, 1.0f, 0.0f), collidesWithWalls(collides) {
+    init();
+}
+
+Entity::Entity(Coord p, bool collides) : position(p), collidesWithWalls(collides) {
+    init();
+}
+
+void Entity::init() {
+    numberOfHits = 0;
+    subclassFlag = false;
+    toBeDeleted = false;
+    index = (int)entityVector.size();
+    entityVector.push_back(this);
+}
+
+Entity::~Entity() {
+    int n = (int)entityVector.size();
+    if (index < 0 || index >= n || entityVector[index] != this)
+        return;
+    if (n == 1) {
+        // The last entity gone: the list gives its storage back.
+        std::vector<Entity*>().swap(entityVector);
+        return;
+    }
+    Entity* last = entityVector.back();
+    entityVector.pop_back();
+    last->index = index;
+    if (last != this)
+        entityVector[index] = last;
+}
+
+bool Entity::calculateIfIsVisible(float margin) {
+    return StatePlay::getMaxDistanceOffCamera(this) < margin;
+}
+
+float Entity::getSquareDistanceFromPlayer() {
+    return playerSquareDistance ? playerSquareDistance(position) : 99999.0f;
+}
+
+float Entity::getDistanceFromPlayer() {
+    return playerDistance ? playerDistance(position) : 99999.0f;
+}
+
+void Entity::setPlayerDistanceFunctions(PlayerDistance squareDistance, PlayerDistance distance) {
+    playerSquareDistance = squareDistance;
+    playerDistance = distance;
+}
+
+void Entity::addResetHook(ResetHook hook) {
+    for (ResetHook h : resetHooks())
+        if (h == hook)
+            return;
+    resetHooks().push_back(hook);
+}
+
+void Entity::detectCollisionWithWalls() {
+    if (!spacePartition)
+        return;
+    WallsSpacePartitioner& walls = spacePartition->walls;
+    CollisionShape* shape = walls.getFirstObject(position);
+    if (!shape)
+        return;
+    shape->projectOnSide(&position);
+    for (int i = 0; i < 5; i++) {
+        shape = walls.getFirstObject(position);
+        if (!shape)
+            return;
+        shape->projectOnSide(&position);
+    }
+}
+
+void Entity::updateAll() {
+    time++;
+    // Entities made during this step wait for the next one.
+    int n = (int)entityVector.size();
+    for (int i = 0; i < n; i++)
+        entityVector[i]->update();
+    for (int i = 0; i < n; i++) {
+        Entity* e = entityVector[i];
+        if (e->collidesWithWalls)
+            e->detectCollisionWithWalls();
+    }
+    // The size is read live: a destructor may shrink the list (and, in a
+    // faulty actor, even grow it); a slot that received the last element is
+    // looked at again.
+    size_t i = 0;
+    while (i < entityVector.size()) {
+        Entity* e = entityVector[i];
+        if (e->toBeDeleted)
+            delete e;
+        else
+            i++;
+    }
+    if (spacePartition)
+        spacePartition->entities.fill();
+}
+
+void Entity::drawAll(float tiltX, float tiltY, float turn) {
+    int n = (int)entityVector.size();
+    if (tiltX == 0.0f && tiltY == 0.0f && turn == 0.0f) {
+        StatePlay::calculateCameraLimits();
+        for (int i = 0; i < n; i++) {
+            Entity* e = entityVector[i];
+            if (e->isVisible())
+                e->draw();
+        }
+    } else {
+        for (int i = 0; i < n; i++)
+            entityVector[i]->draw();
+    }
+}
+
+void Entity::reset() {
+    // Looping on the live size: an entity made by a destructor is destroyed too.
+    while (!entityVector.empty()) {
+        Entity* e = entityVector[0];
+        if (e)
+            delete e;
+        else
+            entityVector.erase(entityVector.begin());
+    }
+    explosions = TexturedExplosionsHandler::getInstance();
+    explosions->reset();
+    soundManager = SoundManager::getInstance();
+    std::vector<Entity*>().swap(entityVector);
+    spacePartition = nullptr;
+    for (ResetHook hook : resetHooks())
+        hook();
+    time = 0;
+}
+
+void Entity::init(SpacePartition* partition) {
+    reset();
+    spacePartition = partition;
+}

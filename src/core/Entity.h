@@ -1,0 +1,76 @@
+// Base of every object of the game world, and the world list that owns them all.
+#pragma once
+
+#include <vector>
+
+#include "core/Coord.h"
+
+class SpacePartition;
+class TexturedExplosionsHandler;
+class SoundManager;
+
+// Every entity is registered in one class-wide list at construction and is
+// destroyed only by the world update (when its delete flag is set) or by reset.
+// The list is unordered: a removed entity's slot takes the last element.
+class Entity {
+public:
+    explicit Entity(bool collidesWithWalls);
+    Entity(Coord position, bool collidesWithWalls);
+    virtual ~Entity();
+
+    virtual void draw() = 0;
+    virtual void update() = 0;
+    virtual bool isVisible() { return true; }
+    virtual void teleport(float x, float y) {
+        position.x = x;
+        position.y = y;
+    }
+
+    void setCoord(Coord& c) { position = c; }
+    Coord getCoord() { return position; }
+    void setIndex(int i) { index = i; }
+    int getIndex() { return index; }
+    int getNumberOfHits() { return numberOfHits; }
+    static int getTime() { return time; }
+    static void setTime(int t) { time = t; }
+
+    // True when the entity lies less than margin outside the visible rectangle.
+    bool calculateIfIsVisible(float margin);
+    bool calculateIfIsVisible() { return calculateIfIsVisible(0.0f); }
+    float getSquareDistanceFromPlayer();
+    float getDistanceFromPlayer();
+    // Pushes the position out of the walls that contain it, at most six times.
+    void detectCollisionWithWalls();
+
+    static void updateAll();
+    static void drawAll(float tiltX, float tiltY, float turn);
+    static void reset();
+    static void init(SpacePartition* partition);
+
+    // Class-wide state of other classes (live counters, shared models, the
+    // player pointer) is cleared by reset through hooks that each class adds
+    // once; they run in the order they were added.
+    typedef void (*ResetHook)();
+    static void addResetHook(ResetHook hook);
+
+    // The player's distance functions; without them (no player class, or no
+    // player) every distance is 99999.0.
+    typedef float (*PlayerDistance)(Coord& position);
+    static void setPlayerDistanceFunctions(PlayerDistance squareDistance, PlayerDistance distance);
+
+    bool toBeDeleted;
+    bool subclassFlag;
+    Coord position;
+    bool collidesWithWalls;
+    int numberOfHits;
+    int index;
+
+    static int time;
+    static std::vector<Entity*> entityVector;
+    static SpacePartition* spacePartition;
+    static TexturedExplosionsHandler* explosions;
+    static SoundManager* soundManager;
+
+private:
+    void init();
+};

@@ -1,0 +1,302 @@
+// Twin sticks: placement, touch, hardware and key paths, quantisation, drawing.
+#include "core/Joysticks.h"
+
+#include <GLES/gl.h>
+
+#include <cmath>
+#include <utility>
+
+#include "core/Device.h"
+#include "graphics/VectorModel.h"
+#include "savedata/Preferences.h"
+
+// A stick size that would divide by zero (or by a negative or broken number)
+// is replaced by the device's stick size.
+static float usableStickSize(float s) {
+    if (s > 0.0f && s < 1.0e6f)
+        return s;
+    if (Device::joystickSize > 0.0f && Device::joystickSize < 1.0e6f)
+        return Device::joystickSize;
+    return 1.0f;
+}
+
+void Joystick::fromPoint(int tx, int ty, int cx, int cy, float zoom, float* angle, float* norm) {
+    long long dx = (long long)tx - cx;
+    long long dy = (long long)ty - cy;
+    float d = std::sqrt((float)(dx * dx + dy * dy));
+    float q = d / usableStickSize(zoom);
+    if (q > 50.0f)
+        q = 50.0f;
+    *norm = (float)(int)(q * 1.3);
+    *angle = (float)(int)(std::atan2((double)dx, (double)(cy - (long long)ty)) * 57.29577951308232);
+}
+
+Joysticks::Joysticks()
+    : zorbixStyleModel(nullptr), regularStyleModel(nullptr), size(Device::joystickSize),
+      blueAndRedActive(false), shootVisible(false), moveVisible(false), shootStick(&lowStick),
+      moveStick(&highStick), lowStickRef(&lowStick), highStickRef(&highStick), keyMoveX(0.0f),
+      keyShootX(0.0f), keyMoveY(0.0f), keyShootY(0.0f) {}
+
+void Joysticks::init() {
+    setPositionsOfJoysticksAccordingToPreferences();
+    keyMoveX = keyShootX = keyMoveY = keyShootY = 0.0f;
+    moveVisible = shootVisible = true;
+    zorbixStyleModel = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic.lua");
+    regularStyleModel = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic2.lua");
+}
+
+void Joysticks::setPositionsOfJoysticksAccordingToPreferences() {
+    Preferences* prefs = Preferences::getInstance();
+    int W = Device::screenWidth, H = Device::screenHeight;
+    int position = prefs->getJoysticksPosition();
+    if (position < 0 || position > 6)
+        position = 0;
+    float s = position == 6 ? prefs->getCustomJoysticksSize() / 1000.0f : Device::joystickSize;
+    s = usableStickSize(s);
+    size = s;
+    int m = (int)(s * 50 + s * 30);
+    int m5 = (int)(s * 50 + s * 50);
+    int w4 = (int)(W * 0.4);
+    auto place = [&](int hx, int hy, int lx, int ly) {
+        highStickCentre.x = hx;
+        highStickCentre.y = hy;
+        lowStickCentre.x = lx;
+        lowStickCentre.y = ly;
+    };
+    switch (position) {
+    case 1: place(W - m, H - m, m, m); break;
+    case 2: place(m, H - m, W - m, m); break;
+    case 3: place(w4, H - m, w4, m); break;
+    case 4: place(W - m, H - m, W - m, m); break;
+    case 5: place(w4, H - m5, w4, m5); break;
+    case 6: {
+        Coord high, low;
+        prefs->getJoysticksCustomPosition(high, low);
+        place((int)high.x, (int)high.y, (int)low.x, (int)low.y);
+        break;
+    }
+    default: place(m, H - m, m, m); break;
+    }
+    if (prefs->getSwapJoysticks()) {
+        moveStick = &lowStick;
+        shootStick = &highStick;
+    } else {
+        shootStick = &lowStick;
+        moveStick = &highStick;
+    }
+    moveStick->style = 0;
+    shootStick->style = 1;
+    moveStick->setZoom(size);
+    shootStick->setZoom(size);
+    if (blueAndRedActive)
+        moveStick->style = 2;
+}
+
+int Joysticks::nextLocation(int position) {
+    switch (position) {
+    case 1: return 2;
+    case 2: return 3;
+    case 3: return 5;
+    case 5: return 4;
+    case 4: return 6;
+    case 6: return 0;
+    default: return 1;  // 0, and any unknown stored placement counted as 0
+    }
+}
+
+void Joysticks::changeLocation() {
+    Preferences* prefs = Preferences::getInstance();
+    prefs->setJoysticksPosition(nextLocation(prefs->getJoysticksPosition()));
+    prefs->save();
+    setPositionsOfJoysticksAccordingToPreferences();
+}
+
+void Joysticks::swap() {
+    Preferences* prefs = Preferences::getInstance();
+    prefs->setSwapJoysticks(!prefs->getSwapJoysticks());
+    prefs->save();
+    setPositionsOfJoysticksAccordingToPreferences();
+}
+
+void Joysticks::activateBlueAndRedJoystick(bool on) {
+    blueAndRedActive = on;
+    moveStick->style = on ? 2 : 0;
+}
+
+void Joysticks::packAndApply() {
+    current.setMoveAngleAndNorm(moveStick->angle, moveStick->norm);
+    current.setShootAngleAndNorm(shootStick->angle, shootStick->norm);
+    update(&current);
+}
+
+void Joysticks::update(SerializedJoystickData* data) {
+    data->getMoveAngleAndNorm(&moveStick->angle, &moveStick->norm);
+    data->getShootAngleAndNorm(&shootStick->angle, &shootStick->norm);
+}
+
+void Joysticks::update(int* touchX, int* touchY) {
+    lowStick.norm = 0.0f;
+    highStick.norm = 0.0f;
+    bool t0 = touchY[0] != -1, t1 = touchY[1] != -1;
+    if (t0 && t1) {
+        int low = touchY[1] < touchY[0] ? 1 : 0;
+        int high = 1 - low;
+        lowStick.update(touchX[low], touchY[low], lowStickCentre.x, lowStickCentre.y);
+        highStick.update(touchX[high], touchY[high], highStickCentre.x, highStickCentre.y);
+    } else if (t0 || t1) {
+        int t = t0 ? 0 : 1;
+        if (touchY[t] < Device::screenHeight / 2)
+            lowStick.update(touchX[t], touchY[t], lowStickCentre.x, lowStickCentre.y);
+        else
+            highStick.update(touchX[t], touchY[t], highStickCentre.x, highStickCentre.y);
+    }
+    packAndApply();
+}
+
+void Joysticks::updateWithBadMultitouchCorrectionDiagonal1(int* touchX, int* touchY) {
+    int x[2] = {touchX[0], touchX[1]};
+    if (touchY[0] != -1 && touchY[1] != -1) {
+        int y0 = touchY[0], y1 = touchY[1];
+        if ((y0 > y1 && x[0] > x[1]) || (y0 < y1 && x[0] < x[1]))
+            std::swap(x[0], x[1]);
+    }
+    update(x, touchY);
+}
+
+void Joysticks::updateWithBadMultitouchCorrectionDiagonal2(int* touchX, int* touchY) {
+    int x[2] = {touchX[0], touchX[1]};
+    if (touchY[0] != -1 && touchY[1] != -1) {
+        int y0 = touchY[0], y1 = touchY[1];
+        if ((y0 > y1 && x[0] < x[1]) || (y0 < y1 && x[0] > x[1]))
+            std::swap(x[0], x[1]);
+    }
+    update(x, touchY);
+}
+
+static float hardwareNorm(float n) {
+    return n > 1.0f ? 65.0f : (float)(int)(n * 50 * 1.3);
+}
+
+void Joysticks::updateWithJoystickHardware(float angle1, float norm1, float angle2, float norm2) {
+    lowStick.norm = 0.0f;
+    highStick.norm = 0.0f;
+    // The packing wraps and clamps whatever the hardware reports.
+    if (norm1 != -1.0f) {
+        highStick.angle = std::isfinite(angle1) ? (float)(long long)angle1 : 0.0f;
+        highStick.norm = hardwareNorm(norm1);
+    }
+    if (norm2 != -1.0f) {
+        lowStick.angle = std::isfinite(angle2) ? (float)(long long)angle2 : 0.0f;
+        lowStick.norm = hardwareNorm(norm2);
+    }
+    packAndApply();
+}
+
+// One role's keys: smoothed toward the held direction, or decaying to rest.
+// Returns true when it changed anything.
+static bool keyPart(bool held, float tx, float ty, float& kx, float& ky, Joystick* stick) {
+    if (held) {
+        kx += (tx - kx) * 0.125f;
+        ky += (ty - ky) * 0.125f;
+    } else {
+        if (kx == 0.0f && ky == 0.0f)
+            return false;
+        kx += (0.0f - kx) * 0.125f;
+        ky += (0.0f - ky) * 0.125f;
+        if (std::fabs(kx) < 3.0f && std::fabs(ky) < 3.0f) {
+            kx = ky = 0.0f;
+            return true;
+        }
+    }
+    stick->update((int)(kx * Device::joystickSize), (int)(ky * Device::joystickSize), 0, 0);
+    return true;
+}
+
+void Joysticks::updateWithKeys(int keys) {
+    // The keys drive the roles, so that swapped sticks still move with the move keys.
+    float mx = ((keys & 0x2) ? 60.0f : 0.0f) - ((keys & 0x4) ? 60.0f : 0.0f);
+    float my = ((keys & 0x10) ? 60.0f : 0.0f) - ((keys & 0x8) ? 60.0f : 0.0f);
+    float sx = ((keys & 0x80) ? 60.0f : 0.0f) - ((keys & 0x100) ? 60.0f : 0.0f);
+    float sy = ((keys & 0x40) ? 60.0f : 0.0f) - ((keys & 0x200) ? 60.0f : 0.0f);
+    bool moved = keyPart((keys & 0x1e) != 0, mx, my, keyMoveX, keyMoveY, moveStick);
+    bool shot = keyPart((keys & 0x3c0) != 0, sx, sy, keyShootX, keyShootY, shootStick);
+    if (moved || shot)
+        packAndApply();
+}
+
+void Joysticks::drawStick(Centre c, Joystick* stick, bool transparent, int style) {
+    bool visible = stick == shootStick ? shootVisible : moveVisible;
+    if (!visible)
+        return;
+    if (style == 1)
+        drawRegularStyle((float)c.x, (float)c.y, stick, size, transparent);
+    else
+        drawZorbixStyle((float)c.x, (float)c.y, stick, size, transparent);
+}
+
+void Joysticks::draw() {
+    float saved = size;
+    size = size / 10;
+    Preferences* prefs = Preferences::getInstance();
+    bool transparent = prefs->getHideJoysticks();
+    int style = prefs->getJoystickStyle();
+    drawStick(highStickCentre, &highStick, transparent, style);
+    drawStick(lowStickCentre, &lowStick, transparent, style);
+    size = saved;
+}
+
+static void drawFrame(VectorModel* model, int frame, bool transparent) {
+    if (!model || frame >= model->getNumberOfFrames())
+        return;
+    if (transparent)
+        model->drawWithAlpha(0.3f, frame);
+    else
+        model->draw(frame);
+}
+
+void Joysticks::drawRegularStyle(float x, float y, Joystick* stick, float scale, bool transparent) {
+    glPushMatrix();
+    glTranslatef(x, y, 0.0f);
+    glScalef(scale, scale, scale);
+    drawFrame(regularStyleModel, stick->style + 3, transparent);
+    glRotatef(stick->angle, 0.0f, 0.0f, 1.0f);
+    glTranslatef(0.0f, stick->norm * -10.0f, 0.0f);
+    drawFrame(regularStyleModel, stick->style, transparent);
+    glPopMatrix();
+}
+
+void Joysticks::drawZorbixStyle(float x, float y, Joystick* stick, float scale, bool transparent) {
+    static VectorModel* model = nullptr;
+    if (!model)
+        model = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic.lua");
+    glPushMatrix();
+    glTranslatef(x, y, 0.0f);
+    glRotatef(stick->angle, 0.0f, 0.0f, 1.0f);
+    glScalef(scale * 10, scale * 10, scale * 10);
+    drawFrame(model, stick->style, transparent);
+    glPopMatrix();
+}
+
+void Joysticks::drawWithMarkers(bool markHigh, bool markLow, float angle) {
+    draw();
+    VectorModel* marker = VectorModel::loadFromLuaScript("/data/graphics/shipSelectionBaseGraphic.lua");
+    if (!marker)
+        return;
+    float k = Device::screenWidth * 0.01f;
+    if (markHigh) {
+        glPushMatrix();
+        glTranslatef((float)highStickCentre.x, (float)highStickCentre.y, 0.0f);
+        glRotatef(angle, 0.0f, 0.0f, 1.0f);
+        glScalef(k, k, 0.0f);
+        drawFrame(marker, 0, false);
+        glPopMatrix();
+    }
+    if (markLow) {
+        glPushMatrix();
+        glTranslatef((float)lowStickCentre.x, (float)lowStickCentre.y, 0.0f);
+        glRotatef(-angle, 0.0f, 0.0f, 1.0f);
+        glScalef(k, k, 0.0f);
+        drawFrame(marker, 0, false);
+        glPopMatrix();
+    }
+}

@@ -1,0 +1,232 @@
+// The two grids: sizes, filing order, clipping at the edges, removal.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/Disk.h"
+#include "core/Entity.h"
+#include "core/InnerDisk.h"
+#include "core/Quad.h"
+#include "core/ReactsToWeaponOrPlayer.h"
+#include "core/SpacePartition.h"
+
+namespace {
+
+class Target : public ReactsToWeaponOrPlayer {
+public:
+    Target(Coord p, int r) : ReactsToWeaponOrPlayer(p, false, r) {}
+    void update() override {}
+    void draw() override {}
+    bool reactToWeapon(PlayerWeapon*) override { return false; }
+    void reactToCollisionWithPlayerCallback(Entity*) override {}
+};
+
+int chainLength(Link* l) {
+    int n = 0;
+    for (; l; l = l->next)
+        n++;
+    return n;
+}
+
+class Grids : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sp = new SpacePartition();
+        CollisionShape::init(&sp->walls);
+        Entity::init(sp);
+    }
+    void TearDown() override {
+        Entity::reset();
+        delete sp;
+    }
+    void level(float w, float h) {
+        SpacePartition::setBoundaries(Coord(w, h, 0));
+        sp->initWithTheLoadedMap();
+    }
+    SpacePartition* sp;
+};
+
+TEST_F(Grids, SizesForALevelAndForTheDefaultBoundaries) {
+    level(1000, 600);
+    EXPECT_EQ(sp->walls.getColumns(), 51);
+    EXPECT_EQ(sp->walls.getRows(), 31);
+    EXPECT_EQ(sp->entities.getColumns(), 8);
+    EXPECT_EQ(sp->entities.getRows(), 5);
+    level(100, 100);
+    EXPECT_EQ(sp->walls.getColumns(), 6);
+    EXPECT_EQ(sp->walls.getRows(), 6);
+    EXPECT_EQ(sp->entities.getColumns(), 1);
+    EXPECT_EQ(sp->entities.getRows(), 1);
+    EXPECT_TRUE(SpacePartition::boundariesAreInit);
+}
+
+TEST_F(Grids, TargetIsFiledInEveryCellOfItsSquareLastFiledFirst) {
+    level(1000, 600);
+    Target* a = new Target(Coord(130, 200, 0), 30);
+    Target* b = new Target(Coord(100, 180, 0), 5);
+    sp->entities.fill();
+    EXPECT_EQ(sp->entities.getLink(0, 1)->object, b);
+    EXPECT_EQ(sp->entities.getLink(0, 1)->next->object, a);
+    EXPECT_EQ(chainLength(sp->entities.getLink(0, 1)), 2);
+    EXPECT_EQ(sp->entities.getLink(1, 1)->object, a);
+    EXPECT_EQ(chainLength(sp->entities.getLink(1, 1)), 1);
+    int filed = 0;
+    for (int r = 0; r < 5; r++)
+        for (int c = 0; c < 8; c++)
+            filed += chainLength(sp->entities.getLink(c, r));
+    EXPECT_EQ(filed, 3);
+    Coord p(140, 210, 0);
+    EXPECT_EQ(sp->entities.getLink(p), sp->entities.getLink(1, 1));
+}
+
+TEST_F(Grids, TargetsAndPointsOutsideTheGridStayOutside) {
+    level(1000, 600);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    new Target(Coord(-500, -500, 0), 1000);
+    new Target(Coord(990, 590, 0), 400);
+    new Target(Coord(nan, 10, 0), 10);
+    new Target(Coord(1e30f, -1e30f, 0), 10);
+    new Target(Coord(-300, 300, 0), 10);
+    Entity::updateAll();
+    EXPECT_EQ(chainLength(sp->entities.getLink(0, 0)), 1);
+    EXPECT_EQ(chainLength(sp->entities.getLink(7, 4)), 1);
+    for (Coord p : {Coord(-200, 10, 0), Coord(10, 700, 0), Coord(1100, 10, 0), Coord(nan, 5, 0),
+                    Coord(5, nan, 0), Coord(1e20f, 5, 0)}) {
+        EXPECT_EQ(sp->entities.getLink(p), nullptr) << p.x << "," << p.y;
+        EXPECT_EQ(sp->walls.getFirstObject(p), nullptr);
+    }
+    EXPECT_EQ(sp->entities.getLink(-1, 0), nullptr);
+    EXPECT_EQ(sp->entities.getLink(8, 0), nullptr);
+    EXPECT_EQ(sp->walls.getLink(0, 31), nullptr);
+    // The truncating cell rule holds inside the grid: -50 truncates into cell 0.
+    Coord nearEdge(-50, 10, 0);
+    EXPECT_EQ(sp->entities.getLink(nearEdge), sp->entities.getLink(0, 0));
+}
+
+TEST_F(Grids, QueriesBeforeAGridExistsFindNothing) {
+    Target* t = new Target(Coord(10, 10, 0), 10);
+    Disk d(Coord(10, 10, 0), 50);
+    Coord p(10, 10, 0);
+    EXPECT_EQ(sp->entities.getLink(p), nullptr);
+    EXPECT_EQ(sp->walls.getFirstObject(p), nullptr);
+    Entity::updateAll();
+    EXPECT_EQ(t->indexInSP, 0u);
+    level(100, 100);
+    EXPECT_EQ(sp->entities.getLink(p)->object, t);
+    EXPECT_EQ(sp->walls.getFirstObject(p), &d);
+    sp->walls.removeObject(&d);
+}
+
+TEST_F(Grids, OverlappingShapesLastFiledAnswersAndLateShapesCollideAtOnce) {
+    Disk first(Coord(100, 100, 0), 40);
+    Disk second(Coord(110, 100, 0), 40);
+    level(400, 400);
+    Coord p(105, 100, 0);
+    EXPECT_EQ(sp->walls.getFirstObject(p), &second);
+    Quad late(Coord(200, 200, 0), Coord(300, 200, 0), Coord(300, 300, 0), Coord(200, 300, 0), 0);
+    Coord q(250, 250, 0);
+    EXPECT_EQ(sp->walls.getFirstObject(q), &late);
+    sp->walls.removeObject(&late);
+    sp->walls.removeObject(&second);
+    sp->walls.removeObject(&first);
+}
+
+TEST_F(Grids, RemovalClearsEveryLinkAndIsSafeToRepeat) {
+    level(2000, 2000);
+    Quad keep(Coord(0, 0, 0), Coord(100, 0, 0), Coord(100, 100, 0), Coord(0, 100, 0), 0);
+    InnerDisk arena(Coord(1000, 1000, 0), 500, 0);
+    Disk pillar(Coord(1000, 1000, 0), 60);
+    Coord outside(1000 + 540, 1000, 0), onPillar(1000, 1040, 0);
+    // Just beyond the box, in the margin the inner disk filed itself into.
+    Coord margin(1000 + 515, 1000, 0);
+    EXPECT_EQ(sp->walls.getFirstObject(outside), &arena);
+    EXPECT_EQ(sp->walls.getFirstObject(margin), &arena);
+    EXPECT_EQ(sp->walls.getFirstObject(onPillar), &pillar);
+    sp->walls.removeObject(&arena);
+    sp->walls.removeObject(&pillar);
+    EXPECT_EQ(sp->walls.getFirstObject(outside), nullptr);
+    EXPECT_EQ(sp->walls.getFirstObject(margin), nullptr);
+    EXPECT_EQ(sp->walls.getFirstObject(onPillar), nullptr);
+    for (int r = 0; r < sp->walls.getRows(); r++)
+        for (int c = 0; c < sp->walls.getColumns(); c++)
+            for (Link* l = sp->walls.getLink(c, r); l; l = l->next)
+                ASSERT_EQ(l->object, &keep);
+    // Twice, and a shape that was never listed: nothing changes.
+    sp->walls.removeObject(&arena);
+    CollisionShape::init(nullptr);
+    Disk stranger(Coord(50, 50, 0), 10);
+    sp->walls.removeObject(&stranger);
+    ASSERT_EQ(sp->walls.shapes.size(), 1u);
+    EXPECT_EQ(sp->walls.shapes[0], &keep);
+    EXPECT_EQ(keep.index, 0);
+    Coord inKeep(50, 50, 0);
+    EXPECT_EQ(sp->walls.getFirstObject(inKeep), &keep);
+    sp->walls.removeObject(&keep);
+}
+
+TEST_F(Grids, ShapesPastTheEdgesAreClipped) {
+    Disk big(Coord(1990, 10, 0), 300);
+    InnerDisk round(Coord(0, 0, 0), 150, 0);
+    Quad off(Coord(-900, -900, 0), Coord(-800, -900, 0), Coord(-800, -800, 0), Coord(-900, -800, 0), 0);
+    level(2000, 1000);
+    Coord corner(1999, 0, 0);
+    EXPECT_EQ(sp->walls.getFirstObject(corner), &big);
+    sp->walls.removeObject(&big);
+    sp->walls.removeObject(&round);
+    sp->walls.removeObject(&off);
+    EXPECT_EQ(sp->walls.getFirstObject(corner), nullptr);
+}
+
+TEST_F(Grids, RemovingTheLastTargetKeepsTheOthersIndices) {
+    level(500, 500);
+    Target* a = new Target(Coord(10, 10, 0), 5);
+    Target* b = new Target(Coord(20, 10, 0), 5);
+    Target* c = new Target(Coord(30, 10, 0), 5);
+    c->toBeDeleted = true;
+    Entity::updateAll();
+    ASSERT_EQ(sp->entities.targets.size(), 2u);
+    EXPECT_EQ(a->indexInSP, 0u);
+    EXPECT_EQ(b->indexInSP, 1u);
+    // A target made during a step is found only after the step's refill.
+    Target* d = new Target(Coord(100, 100, 0), 5);
+    Coord p(100, 100, 0);
+    for (Link* l = sp->entities.getLink(p); l; l = l->next)
+        EXPECT_NE(l->object, d);
+    Entity::updateAll();
+    EXPECT_EQ(sp->entities.getLink(p)->object, d);
+}
+
+TEST(Targets, PointInsideTruncatesAndIncludesTheRim) {
+    Entity::reset();
+    struct T : ReactsToWeaponOrPlayer {
+        T() : ReactsToWeaponOrPlayer(Coord(100, 100, 0), false, 10) {}
+        void update() override {}
+        void draw() override {}
+        bool reactToWeapon(PlayerWeapon*) override { return false; }
+        void reactToCollisionWithPlayerCallback(Entity*) override {}
+    };
+    T* t = new T();
+    struct Case {
+        float x, y;
+        bool inside;
+    } cases[] = {{110, 100, true}, {111, 100, false}, {100, 90, true}, {100, 89, false},
+                 {110.9f, 100, true},  // truncated to 10
+                 {107, 107, true}, {108, 108, false}, {89.5f, 100, true}};
+    for (const Case& c : cases) {
+        Coord p(c.x, c.y, 0);
+        EXPECT_EQ(t->isPointInside(p), c.inside) << c.x << "," << c.y;
+    }
+    Coord p(113, 100, 0);
+    EXPECT_FALSE(t->isPointInside(p, 2));
+    EXPECT_TRUE(t->isPointInside(p, 3));
+    int xMin, xMax, yMax, yMin;
+    t->getRect(xMin, xMax, yMax, yMin);
+    EXPECT_EQ(xMin, 90);
+    EXPECT_EQ(xMax, 110);
+    EXPECT_EQ(yMax, 110);
+    EXPECT_EQ(yMin, 90);
+    Entity::reset();
+}
+
+}  // namespace
