@@ -6,19 +6,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <vector>
+
+#include "core/isValentineDay.h"
 
 unsigned int Explosion::vboName = 0;
 bool Explosion::isInitialized = false;
 float* Explosion::precalcVertex = nullptr;
 bool Explosion::isActivated = true;
-
-static bool isValentineDay() {
-    time_t now = time(nullptr);
-    struct tm* t = localtime(&now);
-    return t && t->tm_mon == 1 && t->tm_mday == 14;
-}
 
 void Explosion::calcTheVertexes(bool contextLost) {
     isInitialized = true;
