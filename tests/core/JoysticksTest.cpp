@@ -6,11 +6,15 @@
 #include "core/Device.h"
 #include "core/Joysticks.h"
 #include "savedata/Preferences.h"
+#include "TempWorkDir.h"
 
 namespace {
 
+// Changing the placement saves the preferences: each test works in a fresh
+// documents folder.
 class Sticks : public ::testing::Test {
 protected:
+    TempWorkDir dir;
     void SetUp() override {
         prefs = Preferences::getInstance();
         savedPosition = prefs->getJoysticksPosition();
@@ -108,13 +112,23 @@ TEST_F(Sticks, PlacementTable) {
         EXPECT_EQ(j.lowStick.zoom, s);
     }
     prefs->setJoysticksPosition(6);
+    int savedSize = prefs->getCustomJoysticksSize();
+    prefs->setCustomJoysticksSize(1500);
     Joysticks j;
     j.init();
     Coord high, low;
     prefs->getJoysticksCustomPosition(high, low);
     EXPECT_EQ(j.highStickCentre.x, (int)high.x);
     EXPECT_EQ(j.lowStickCentre.y, (int)low.y);
-    EXPECT_GT(j.size, 0.0f);
+    EXPECT_EQ(j.size, 1.5f);
+    // A custom size of 0 or less falls back to the device's stick size.
+    for (int bad : {0, -700}) {
+        prefs->setCustomJoysticksSize(bad);
+        j.init();
+        EXPECT_EQ(j.size, Device::joystickSize) << bad;
+        EXPECT_EQ(j.moveStick->zoom, Device::joystickSize) << bad;
+    }
+    prefs->setCustomJoysticksSize(savedSize);
 }
 
 TEST_F(Sticks, LocationCycleCountsAnUnknownPlacementAsZero) {

@@ -1,7 +1,10 @@
 // Textured flashes: adding, fading, removal order and the fixed capacity.
 #include <gtest/gtest.h>
 
+#include "core/Device.h"
 #include "graphics/TexturedExplosionsHandler.h"
+#include "savedata/Preferences.h"
+#include "../core/TempWorkDir.h"
 
 namespace {
 
@@ -94,6 +97,27 @@ TEST_F(Flashes, BeyondTheCapacityFlashesAreDropped) {
     EXPECT_EQ(h->getCount(), 0);
     h->addExplosion(Coord(0, 0, 0), 7, 7, 7, 1.0f);
     EXPECT_EQ(h->getCount(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FlashesSetting, FollowsTheLightSettingWhereTheDeviceAllowsIt) {
+    TempWorkDir dir;
+    Preferences* prefs = Preferences::getInstance();
+    bool saved = prefs->getLightEnabled(), device = Device::enableExplosionTextures;
+    Device::enableExplosionTextures = true;
+    prefs->setLightEnabled(true);
+    EXPECT_TRUE(TexturedExplosionsHandler::getInstance()->enabled);
+    prefs->setLightEnabled(false);
+    EXPECT_FALSE(TexturedExplosionsHandler::getInstance()->enabled);
+    Device::enableExplosionTextures = false;
+    prefs->setLightEnabled(true);
+    EXPECT_FALSE(TexturedExplosionsHandler::getInstance()->enabled);
+    Device::enableExplosionTextures = device;
+    prefs->setLightEnabled(saved);
+    TexturedExplosionsHandler::getInstance()->enabled = false;
 }
 
 }  // namespace
