@@ -73,6 +73,25 @@ Samples metal(double base, double seconds, const std::vector<double>& ratios, ui
     });
 }
 
+// A gong: many inharmonic partials that ring long, the upper ones blooming a
+// little after the strike, over a soft mallet thump.
+Samples gong(double base, double seconds, uint32_t seed) {
+    static const double ratios[] = {1.0, 1.52, 2.31, 2.94, 3.68, 4.42, 5.13, 6.31, 7.74, 9.27, 11.4, 13.9};
+    std::vector<Phase> phases(12);
+    Noise n(seed);
+    LowPass lp;
+    return render(seconds, 0.8f, [=](double t) mutable {
+        float sum = 0.0f;
+        for (int k = 0; k < 12; k++) {
+            double f = base * ratios[k] * (1.0 - 0.004 * std::min(1.0, t / seconds));
+            float bloom = (float)std::min(1.0, t / (0.004 + 0.012 * k));
+            sum += sine(phases[k].advance(f, kRate)) * bloom * decay(t, seconds * (1.6 - 0.08 * k)) / (1.0f + 0.35f * k);
+        }
+        float mallet = lp.run(n.white(), 400.0, kRate) * decay(t, 0.05) * 2.0f;
+        return sum + mallet;
+    });
+}
+
 // A ring-modulated sweep: two oscillators multiplied, for alien noises.
 Samples ringSweep(double fromA, double toA, double fromB, double toB, double seconds, double attack) {
     Phase a, b;
@@ -250,8 +269,8 @@ std::vector<Effect> allEffects() {
         for (size_t i = 0; i < boom.size(); i++) boom[i] = boom[i] * 0.6f + fall[i] * 0.5f;
         return boom;
     }());
-    add("gong", metal(150.0, 1.0, {1.0, 1.52, 2.31, 2.94, 3.68, 4.42}, 93));
-    add("gong_final", metal(98.0, 1.0, {1.0, 1.49, 2.02, 2.71, 3.33, 4.19, 5.4}, 94));
+    add("gong", gong(150.0, 1.0, 93));
+    add("gong_final", gong(98.0, 1.0, 94));
     add("powerup_appeared", [] {
         Phase p, lfo;
         return render(0.6, 0.75f, [=](double t) mutable {
