@@ -2,8 +2,17 @@
 // layer's end-of-track events.
 #include <gtest/gtest.h>
 
+#include <mpg123.h>
+#include <sys/stat.h>
+
 #include <chrono>
 #include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <vector>
 
 #include "core/Game.h"
 #include "core/HeadlessGame.h"
@@ -25,6 +34,70 @@ bps_event_t* nextRendererEvent() {
             return event;
     }
     return nullptr;
+}
+
+// Mono sums of 16-bit stereo frames.
+std::vector<double> monoOf(const short* s, size_t frames) {
+    std::vector<double> out(frames);
+    for (size_t i = 0; i < frames; i++) out[i] = (double)s[2 * i] + s[2 * i + 1];
+    return out;
+}
+
+// The first `seconds` of the soundtrack, decoded, in mono.
+std::vector<double> trackOpening(double seconds) {
+#if MPG123_API_VERSION < 46
+    mpg123_init();
+#endif
+    std::vector<short> pcm((size_t)(seconds * 44100) * 2);
+    mpg123_handle* h = mpg123_new(nullptr, nullptr);
+    size_t done = 0;
+    if (mpg123_open(h, ZORBIX_GAME_DIR "/app/native/zorbix2ost.mp3") == MPG123_OK) {
+        mpg123_format_none(h);
+        mpg123_format(h, 44100, MPG123_STEREO, MPG123_ENC_SIGNED_16);
+        unsigned char* to = reinterpret_cast<unsigned char*>(pcm.data());
+        size_t got = 0;
+        int status = MPG123_OK;
+        while (done < pcm.size() * 2 && (status == MPG123_OK || status == MPG123_NEW_FORMAT)) {
+            status = mpg123_read(h, to + done, pcm.size() * 2 - done, &got);
+            done += got;
+        }
+        mpg123_close(h);
+    }
+    mpg123_delete(h);
+    return monoOf(pcm.data(), done / 4);
+}
+
+// The frames of a recorded 16-bit stereo wave file, in mono.
+std::vector<double> recording(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (size_t at = 12; at + 8 <= b.size();) {
+        size_t size = b[at + 4] | b[at + 5] << 8 | b[at + 6] << 16 | (size_t)b[at + 7] << 24;
+        if (std::string(b.begin() + at, b.begin() + at + 4) == "data") {
+            size_t frames = (b.size() - at - 8) / 4;
+            std::vector<short> s(frames * 2);
+            for (size_t i = 0; i < s.size(); i++) s[i] = (short)(b[at + 8 + 2 * i] | b[at + 9 + 2 * i] << 8);
+            return monoOf(s.data(), frames);
+        }
+        at += 8 + size + (size & 1);
+    }
+    return {};
+}
+
+// Best normalised correlation of `part` against every offset of `whole`.
+double bestMatch(const std::vector<double>& whole, const std::vector<double>& part) {
+    double partEnergy = 0.0;
+    for (double v : part) partEnergy += v * v;
+    double best = 0.0;
+    for (size_t offset = 0; offset + part.size() <= whole.size(); offset++) {
+        double dot = 0.0, energy = 0.0;
+        for (size_t i = 0; i < part.size(); i++) {
+            dot += whole[offset + i] * part[i];
+            energy += whole[offset + i] * whole[offset + i];
+        }
+        if (energy > 0.0) best = std::max(best, dot / std::sqrt(energy * partEnergy));
+    }
+    return best;
 }
 
 // True when a renderer event arrives within `ms` milliseconds. The game's own
@@ -202,4 +275,37 @@ TEST(Renderer, StopKeepsTheTrackAndOnlyRequestedContextsPostEvents) {
     mmrenderer_set_silent_pace(1.0);
     mmr_context_destroy(context);
     mmr_disconnect(connection);
+}
+
+// A process of its own: OpenAL picks its output once.
+TEST(MusicOutput, TrackIsStreamedToTheAudioDevice) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string folder = ZORBIX_BINARY_DIR "/music_output_test";
+    mkdir(folder.c_str(), 0755);
+    const std::string config = folder + "/alsoft.conf";
+    const std::string output = folder + "/music.wav";
+    remove(output.c_str());
+    std::ofstream(config) << "[general]\nfrequency = 44100\nchannels = stereo\nsample-type = int16\n"
+                          << "[wave]\nfile = " << output << "\n";
+    EXPECT_EXIT(
+        {
+            setenv("ALSOFT_CONF", config.c_str(), 1);
+            setenv("ALSOFT_DRIVERS", "wave", 1);
+            unsetenv("ZORBIX_HEADLESS");
+            AudioPlayer::getInstance()->resumeSong();
+            std::this_thread::sleep_for(std::chrono::milliseconds(800));
+            AudioPlayer::getInstance()->pauseSong();
+            exit(0);  // the renderer closes its device at exit: the recording is complete
+        },
+        testing::ExitedWithCode(0), "");
+    std::vector<double> recorded = recording(output);
+    std::vector<double> opening = trackOpening(0.5);
+    ASSERT_GT(opening.size(), 20000u);
+    ASSERT_GT(recorded.size(), 20000u);
+    // A tenth of a second from early in the track is found in what was played.
+    std::vector<double> excerpt(opening.begin() + 11025, opening.begin() + 11025 + 4410);
+    EXPECT_GT(bestMatch(recorded, excerpt), 0.95);
+    remove(output.c_str());
+    remove(config.c_str());
+    rmdir(folder.c_str());
 }
