@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "core/HeadlessGame.h"
@@ -42,5 +43,46 @@ TEST(HeadlessInput, ScriptedTouchesAndFrameLimit) {
     std::vector<int> expected = {-1, -1, 550, 550, 540, 540, -1, -1, -1, -1};
     EXPECT_EQ(xs, expected);
     mainShutDown();
+    remove(path);
+}
+
+// A script that cannot be read in full stops the start-up instead of playing half of it.
+TEST(HeadlessInput, MalformedScriptsAreRefused) {
+    const char* path = "/tmp/zorbix-input-bad.txt";
+    struct Case {
+        std::string text;
+        bool accepted;
+    } cases[] = {
+        {"", true},
+        {"# only a comment\n\n   \n", true},
+        {"1 touch 0 5 5\r\n2 release 0\r\n", true},
+        {"1 exit", true},
+        {"x touch 1 2 3\n", false},
+        {"0 exit\n", false},
+        {"-4 exit\n", false},
+        {"3 touch 1 2\n", false},
+        {"3 touch a 2 3\n", false},
+        {"3 touch 1 2 3 4\n", false},
+        {"3 fly\n", false},
+        {"3 exit now\n", false},
+        {"3\n", false},
+        {"99999999999999999999999 exit\n", false},
+        {"3 move 1 200000 3\n", false},
+        {"3 release 99999999999\n", false},
+        {std::string("\x00\xff\x01 touch\n", 10), false},
+    };
+    setenv("ZORBIX_HEADLESS", "1", 1);
+    for (const Case& c : cases) {
+        FILE* f = fopen(path, "wb");
+        ASSERT_NE(f, nullptr);
+        fwrite(c.text.data(), 1, c.text.size(), f);
+        fclose(f);
+        setenv("ZORBIX_INPUT", path, 1);
+        int result = bps_initialize();
+        EXPECT_EQ(result == BPS_SUCCESS, c.accepted) << testing::PrintToString(c.text);
+        if (result == BPS_SUCCESS)
+            bps_shutdown();
+    }
+    unsetenv("ZORBIX_INPUT");
     remove(path);
 }

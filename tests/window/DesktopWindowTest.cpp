@@ -131,6 +131,31 @@ TEST(DesktopWindow, OpensDrawsTakesInputAndCloses) {
     mainLoopFrame();
     EXPECT_FALSE(mainLoop.used1);
 
+    // Fingers are touches of their own, each with its id; losing the focus lifts them.
+    SDL_Event finger = {};
+    finger.type = SDL_FINGERDOWN;
+    finger.tfinger.fingerId = 3;
+    finger.tfinger.x = 0.5f;
+    finger.tfinger.y = 0.25f;
+    SDL_PushEvent(&finger);
+    finger.tfinger.fingerId = 8;
+    finger.tfinger.x = 1.0f;
+    finger.tfinger.y = 1.0f;
+    SDL_PushEvent(&finger);
+    mainLoopFrame();
+    EXPECT_TRUE(mainLoop.used1 && mainLoop.used2);
+    EXPECT_NE(mainLoop.id1, mainLoop.id2);
+    EXPECT_EQ(mainLoop.x1, 600 - 150);
+    EXPECT_EQ(mainLoop.y1, 512);
+    EXPECT_EQ(mainLoop.x2, 1);
+    EXPECT_EQ(mainLoop.y2, 1023);
+    SDL_Event focus = {};
+    focus.type = SDL_WINDOWEVENT;
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    SDL_PushEvent(&focus);
+    mainLoopFrame();
+    EXPECT_FALSE(mainLoop.used1 || mainLoop.used2);
+
     // Keys feed the key bits; P pauses the screen.
     KeyPress::getKeyJustGotPressedBitArray();
     pushKey(SDL_KEYDOWN, SDLK_k);
