@@ -51,8 +51,9 @@ std::vector<short> waveSamples(const std::string& path) {
     return samples;
 }
 
-// Best normalised correlation of `effect` against every offset of `mix`.
-double bestMatch(const std::vector<short>& mix, const std::vector<short>& effect) {
+// Best normalised correlation of `effect` against every offset of `mix`, and
+// the offset where it is found.
+double bestMatch(const std::vector<short>& mix, const std::vector<short>& effect, size_t* at = nullptr) {
     double effectEnergy = 0.0;
     for (short s : effect) effectEnergy += (double)s * s;
     double best = 0.0;
@@ -62,7 +63,10 @@ double bestMatch(const std::vector<short>& mix, const std::vector<short>& effect
             dot += (double)mix[offset + i] * effect[i];
             energy += (double)mix[offset + i] * mix[offset + i];
         }
-        if (energy > 0.0) best = std::max(best, dot / std::sqrt(energy * effectEnergy));
+        if (energy > 0.0 && dot / std::sqrt(energy * effectEnergy) > best) {
+            best = dot / std::sqrt(energy * effectEnergy);
+            if (at) *at = offset;
+        }
     }
     return best;
 }
@@ -205,8 +209,15 @@ TEST(SoundOutput, PlayedEffectIsFoundInTheRecordedMix) {
             setenv("ALSOFT_DRIVERS", "wave", 1);
             SoundManager* sounds = SoundManager::getInstance();
             if (!sounds->hasDevice) exit(2);
-            sounds->playSound(kSounds + "blip2.caf");
-            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            // At the ship: full volume. Then 3500 world units away: the
+            // clamped minimum gain, about 1/7000, below one step of 16 bits.
+            Coord ship(100.0f, 100.0f, 0.0f);
+            Coord far(100.0f, 3600.0f, 0.0f);
+            sounds->setListenerPosition(ship);
+            sounds->playSound(kSounds + "blip2.caf", ship);
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sounds->playSound(kSounds + "blip2.caf", far);
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
             alutExit();  // closes the device: the recording is complete
             exit(0);
         },
@@ -215,7 +226,14 @@ TEST(SoundOutput, PlayedEffectIsFoundInTheRecordedMix) {
     std::vector<short> effect = waveSamples(ZORBIX_GAME_DIR "/app/native/data/sounds/blip2.wav");
     ASSERT_FALSE(effect.empty());
     ASSERT_GE(mix.size(), effect.size());
-    EXPECT_GT(bestMatch(mix, effect), 0.95);
+    size_t at = 0;
+    EXPECT_GT(bestMatch(mix, effect, &at), 0.95);
+    int nearPeak = 0, farPeak = 0, effectPeak = 0;
+    for (short s : effect) effectPeak = std::max(effectPeak, std::abs((int)s));
+    for (size_t i = at; i < at + effect.size(); i++) nearPeak = std::max(nearPeak, std::abs((int)mix[i]));
+    for (size_t i = at + effect.size() + 220; i < mix.size(); i++) farPeak = std::max(farPeak, std::abs((int)mix[i]));
+    EXPECT_NEAR(nearPeak, effectPeak, effectPeak / 10);
+    EXPECT_LT(farPeak, 50);
     remove(recording.c_str());
     remove(config.c_str());
     rmdir(folder.c_str());
