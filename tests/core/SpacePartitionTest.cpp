@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "core/Disk.h"
 #include "core/Entity.h"
@@ -227,6 +228,88 @@ TEST(Targets, PointInsideTruncatesAndIncludesTheRim) {
     EXPECT_EQ(yMax, 110);
     EXPECT_EQ(yMin, 90);
     Entity::reset();
+}
+
+}  // namespace
+
+namespace {
+
+// A quad that counts its pushes.
+class CountingQuad : public Quad {
+public:
+    CountingQuad(Coord a, Coord b, Coord c, Coord d) : Quad(a, b, c, d, 0) {}
+    void projectOnSide(Coord* p) override {
+        pushes++;
+        Quad::projectOnSide(p);
+    }
+    int pushes = 0;
+};
+
+class Walker : public Entity {
+public:
+    explicit Walker(Coord p) : Entity(p, true) {}
+    void update() override {}
+    void draw() override {}
+};
+
+TEST_F(Grids, AnEntityInAWedgeIsPushedAtMostSixTimesAStep) {
+    // Two walls whose facing sides meet at a sharp angle: each pushes the
+    // point onto its side line, which lies inside the other.
+    CountingQuad* a = new CountingQuad(Coord(0, 100, 0), Coord(400, 100, 0), Coord(400, 0, 0), Coord(0, 0, 0));
+    CountingQuad* b = new CountingQuad(Coord(0, 60, 0), Coord(400, 140, 0), Coord(400, 200, 0), Coord(0, 200, 0));
+    level(500, 500);
+    Walker* w = new Walker(Coord(100, 90, 0));
+    Entity::updateAll();
+    EXPECT_EQ(a->pushes + b->pushes, 6);
+    EXPECT_GE(a->pushes, 2);
+    EXPECT_GE(b->pushes, 2);
+    Entity::updateAll();
+    EXPECT_EQ(a->pushes + b->pushes, 12);
+    w->toBeDeleted = true;
+    Entity::updateAll();
+    delete a;
+    delete b;
+    EXPECT_TRUE(sp->walls.shapes.empty());
+}
+
+TEST_F(Grids, BrokenShapesAndSizesAreSurvived) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    std::vector<CollisionShape*> shapes = {
+        new Quad(Coord(nan, 0, 0), Coord(10, 0, 0), Coord(10, 10, 0), Coord(0, 10, 0), 0),
+        new Quad(Coord(0, 0, 0), Coord(0, 0, 0), Coord(0, 0, 0), Coord(0, 0, 0), 0),
+        new Quad(Coord(-1e9f, -1e9f, 0), Coord(1e9f, -1e9f, 0), Coord(1e9f, 1e9f, 0), Coord(-1e9f, 1e9f, 0), 0),
+        new Disk(Coord(inf, 5, 0), 10),
+        new Disk(Coord(5, 5, 0), nan),
+        new InnerDisk(Coord(100, 100, 0), nan, 0),
+        new InnerDisk(Coord(100, 100, 0), -50, 0),
+        new InnerDisk(Coord(100, 100, 0), 1e7f, 0),
+        new InnerDisk(Coord(100, 100, 0), 0, 0),
+    };
+    level(1000, 1000);
+    Coord p(500, 500, 0);
+    // The huge quad covers the level; the inner disks of radius 0 and
+    // radius 1e7 say everything, or nothing, is wall: any answer, no crash.
+    sp->walls.getFirstObject(p);
+    new Target(Coord(nan, nan, 0), 5);
+    new Target(Coord(5, 5, 0), -20);
+    new Target(Coord(5, 5, 0), 2000000000);
+    Walker* w = new Walker(Coord(300, 300, 0));
+    for (int i = 0; i < 3; i++)
+        Entity::updateAll();
+    w->toBeDeleted = true;
+    Entity::reset();
+    for (CollisionShape* s : shapes)
+        delete s;
+    EXPECT_TRUE(sp->walls.shapes.empty());
+    // Level sizes that are negative, broken or absurdly large give an empty grid.
+    for (Coord size : {Coord(-100, 50, 0), Coord(nan, 100, 0), Coord(1e9f, 1e9f, 0)}) {
+        SpacePartition::setBoundaries(size);
+        sp->initWithTheLoadedMap();
+        Coord q(10, 10, 0);
+        EXPECT_EQ(sp->walls.getFirstObject(q), nullptr);
+        EXPECT_EQ(sp->entities.getLink(q), nullptr);
+    }
 }
 
 }  // namespace
