@@ -20,7 +20,15 @@ public:
     virtual bool reactToWeapon(PlayerWeapon* weapon) = 0;
     virtual void reactToCollisionWithPlayerCallback(Entity* player) = 0;
 
+    // Radii beyond 32767 units are held at that size, so that the squared
+    // distances of the integer tests cannot overflow.
+    static constexpr int MAX_RADIUS = 32767;
+
     void setRadius(int r) {
+        if (r > MAX_RADIUS)
+            r = MAX_RADIUS;
+        else if (r < -MAX_RADIUS)
+            r = -MAX_RADIUS;
         radius = r;
         radiusF = (float)r;
         squareRadius = r * r;
@@ -40,7 +48,13 @@ public:
         return dx * dx + dy * dy <= squareRadius;
     }
     bool isPointInside(Coord& p, int margin) {
+        if (margin > MAX_RADIUS)
+            margin = MAX_RADIUS;
+        else if (margin < -MAX_RADIUS)
+            margin = -MAX_RADIUS;
         int r = radius + margin;
+        if (r > MAX_RADIUS)
+            r = MAX_RADIUS;
         int dy = (int)(p.y - position.y);
         if (dy > r || dy < -r)
             return false;

@@ -293,7 +293,11 @@ TEST_F(Grids, BrokenShapesAndSizesAreSurvived) {
     sp->walls.getFirstObject(p);
     new Target(Coord(nan, nan, 0), 5);
     new Target(Coord(5, 5, 0), -20);
-    new Target(Coord(5, 5, 0), 2000000000);
+    Target* huge = new Target(Coord(5, 5, 0), 2000000000);
+    EXPECT_EQ(huge->radius, ReactsToWeaponOrPlayer::MAX_RADIUS);
+    Coord far(30000, 5, 0);
+    EXPECT_TRUE(huge->isPointInside(far, 2000000000));
+    EXPECT_FALSE(huge->isPointInside(far, -2000000000));
     Walker* w = new Walker(Coord(300, 300, 0));
     for (int i = 0; i < 3; i++)
         Entity::updateAll();
