@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "TempWorkDir.h"
+#include "support/TempGameDir.h"
 #include "core/FileReader.h"
 #include "core/myfopen.h"
 
@@ -16,7 +16,7 @@ static std::vector<std::string> allLines(FileReader& reader) {
 }
 
 TEST(FileReader, LineEnds) {
-    TempWorkDir work;
+    TempGameDir work;
     struct Case {
         std::string bytes;
         std::vector<std::string> lines;
@@ -42,7 +42,7 @@ TEST(FileReader, LineEnds) {
 }
 
 TEST(FileReader, NextInt) {
-    TempWorkDir work;
+    TempGameDir work;
     work.write("data/ints.txt", "42abc\nletters\n  -7\n+3\n99999999999\n");
     FileReader reader("ints.txt");
     int value = 5;
@@ -61,7 +61,7 @@ TEST(FileReader, NextInt) {
 }
 
 TEST(FileReader, MissingAndEmptyFiles) {
-    TempWorkDir work;
+    TempGameDir work;
     FileReader missing("nothing.txt");
     EXPECT_TRUE(missing.hasFailedToOpen());
     EXPECT_TRUE(missing.isFinished());
@@ -86,7 +86,7 @@ TEST(FileReader, MissingAndEmptyFiles) {
 
 // A replay's binary block starts right after the count line; its first bytes may be 10 or 13.
 TEST(FileReader, RawBytesAfterExactlyOneLineEnd) {
-    TempWorkDir work;
+    TempGameDir work;
     const std::string header = "seed\n3\n";
     const std::string block("\n\r\x00\x07", 4);
     work.write("data/replay.txt", header + block);
@@ -115,11 +115,11 @@ TEST(FileReader, RawBytesAfterExactlyOneLineEnd) {
 }
 
 TEST(Paths, ResourceAndDocumentPaths) {
-    TempWorkDir work;
+    TempGameDir work;
     work.write("app/native/x.wav", "RIFF");
     EXPECT_EQ(pathToRessource("./x.wav"), pathToRessource("/x.wav"));
-    EXPECT_EQ(pathToRessource("/x.wav"), work.dir + "/app/native/x.wav");
-    EXPECT_EQ(pathToDocument("prefs.txt"), work.dir + "/data/prefs.txt");
+    EXPECT_EQ(pathToRessource("/x.wav"), work.root + "/app/native/x.wav");
+    EXPECT_EQ(pathToDocument("prefs.txt"), work.root + "/data/prefs.txt");
     FILE* f = myFopenForRessource("./x.wav", "rb");
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(getFileSize(f), 4);
@@ -128,7 +128,7 @@ TEST(Paths, ResourceAndDocumentPaths) {
 
     // Long names are not cut short.
     std::string longName(3000, 'n');
-    EXPECT_EQ(pathToDocument(longName).size(), work.dir.size() + 6 + longName.size());
+    EXPECT_EQ(pathToDocument(longName).size(), work.root.size() + 6 + longName.size());
 
     FILE* doc = myFopenForDocument("note.txt", "wb");
     ASSERT_NE(doc, nullptr);

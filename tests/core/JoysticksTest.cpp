@@ -6,7 +6,7 @@
 #include "core/Device.h"
 #include "core/Joysticks.h"
 #include "savedata/Preferences.h"
-#include "TempWorkDir.h"
+#include "support/TempGameDir.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 // documents folder.
 class Sticks : public ::testing::Test {
 protected:
-    TempWorkDir dir;
+    TempGameDir dir;
     void SetUp() override {
         prefs = Preferences::getInstance();
         savedPosition = prefs->getJoysticksPosition();

@@ -4,7 +4,7 @@
 #include "core/Device.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "savedata/Preferences.h"
-#include "../core/TempWorkDir.h"
+#include "support/TempGameDir.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ TEST_F(Flashes, BeyondTheCapacityFlashesAreDropped) {
 namespace {
 
 TEST(FlashesSetting, FollowsTheLightSettingWhereTheDeviceAllowsIt) {
-    TempWorkDir dir;
+    TempGameDir dir;
     Preferences* prefs = Preferences::getInstance();
     bool saved = prefs->getLightEnabled(), device = Device::enableExplosionTextures;
     Device::enableExplosionTextures = true;

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "../core/TempWorkDir.h"
+#include "support/TempGameDir.h"
 #include "../core/WorldTestScene.h"
 #include "GraphicsTestSupport.h"
 #include "core/Device.h"
@@ -81,7 +81,7 @@ TEST(WorldLook, ArenaWithMoversExplosionsAndFlashes) {
 
 TEST(WorldLook, BothStickStyles) {
     REQUIRE_GL();
-    TempWorkDir dir;
+    TempGameDir dir;
     Device::setScreenSize(graphicstest::kSurfaceWidth, graphicstest::kSurfaceHeight);
     Preferences* prefs = Preferences::getInstance();
     int style = prefs->getJoystickStyle();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptTestState.h"
-#include "TempGameDir.h"
+#include "support/TempGameDir.h"
 
 TEST(Loaders, LibrariesOfEveryState) {
     ScriptTestState s;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptTestState.h"
-#include "TempGameDir.h"
+#include "support/TempGameDir.h"
 #include "levelplay/LuaCommon.h"
 
 TEST(LuaCommon, LoadScriptFromStoreAndDocuments) {

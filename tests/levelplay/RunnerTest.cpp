@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "TempGameDir.h"
+#include "support/TempGameDir.h"
 
 namespace {
 struct RunResult {

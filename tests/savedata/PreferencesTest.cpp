@@ -10,7 +10,7 @@
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
 #include "levelplay/LuaRuntime.h"
-#include "levelplay/TempGameDir.h"
+#include "support/TempGameDir.h"
 #include "savedata/Preferences.h"
 
 namespace {

@@ -45,6 +45,10 @@ public:
     void writeResource(const std::string& name, const std::string& bytes) {
         std::ofstream(root + "/app/native/" + name, std::ios::binary) << bytes;
     }
+    // Any file below the directory, by relative path.
+    void write(const std::string& relative, const std::string& bytes) {
+        std::ofstream(root + "/" + relative, std::ios::binary) << bytes;
+    }
 
     std::string root;
 
