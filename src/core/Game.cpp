@@ -88,6 +88,18 @@ Game::~Game() {
 
 // --- OpenGL set-up ---
 
+// The line-width setting takes effect at once, in lines and points alike. It
+// reaches GL through the preferences, which load after every static object is made.
+static void applyLineWidth(float width) {
+    glLineWidth(width);
+    glPointSize(width);
+}
+
+static const bool followsLineWidthSetting = [] {
+    Preferences::applyLineWidth = applyLineWidth;
+    return true;
+}();
+
 void Game::setUpOpenGL() {
     initProjection(false, 2.0f, true);
     glDisableClientState(GL_COLOR_ARRAY);

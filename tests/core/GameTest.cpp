@@ -192,6 +192,18 @@ TEST_F(GameTest, ReversedScreenMirrorsTouchesAcross) {
     Preferences::getInstance()->setIsScreenReversed(false);
 }
 
+// The line-width setting reaches lines and points at once.
+TEST_F(GameTest, LineWidthSettingAppliesToLinesAndPoints) {
+    for (int width : {3, 1, 2}) {
+        Preferences::getInstance()->setLineWidth(width);
+        float line = 0.0f, point = 0.0f;
+        glGetFloatv(GL_LINE_WIDTH, &line);
+        glGetFloatv(GL_POINT_SIZE, &point);
+        EXPECT_EQ(line, (float)width);
+        EXPECT_EQ(point, (float)width);
+    }
+}
+
 // The background grid: behind every screen unless a level runs, and always one
 // pixel wide, leaving the line width of the preferences in place.
 TEST_F(GameTest, BackgroundGrid) {
