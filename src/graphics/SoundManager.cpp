@@ -78,8 +78,12 @@ SoundBuffer* SoundManager::getSoundBuffer(const std::string& name) {
 void SoundManager::play(const std::string& name, float x, float y) {
     if (!enabled || !hasDevice) return;
     SoundBuffer* buffer = getSoundBuffer(name);
-    // A sound that failed to load plays nothing, and leaves the source alone.
-    if (!buffer->bufferName) return;
+    // A sound that failed to load plays nothing and leaves its source alone,
+    // but still takes its turn in the rotation like any other play.
+    if (!buffer->bufferName) {
+        nextSource = (nextSource + 1) % kSourceCount;
+        return;
+    }
     ALuint s = sources[nextSource];
     // A playing source refuses a new buffer: stop it so the new sound takes over.
     alSourceStop(s);

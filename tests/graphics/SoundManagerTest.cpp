@@ -177,6 +177,7 @@ TEST_F(SoundManagerTest, MissingFilePlaysNothingNotTheSoundLeftOnTheSource) {
     std::string said = testing::internal::GetCapturedStdout();
     EXPECT_THAT(said, testing::HasSubstr("alBufferData error: "));
     EXPECT_EQ(sounds->getSoundBuffer(kSounds + "no_such_sound.caf")->bufferName, 0u);
+    EXPECT_EQ(sounds->nextSource, (slot + 1) % SoundManager::kSourceCount);
     EXPECT_NE(sourceInt(source, AL_SOURCE_STATE), AL_PLAYING);
     for (ALuint s : sounds->sources) EXPECT_NE(sourceInt(s, AL_SOURCE_STATE), AL_PLAYING);
 }
