@@ -10,18 +10,19 @@ static int io_open(lua_State* L) {
     const char* filename = luaL_checkstring(L, 1);
     const char* mode = luaL_optstring(L, 2, "r");
     std::string full = pathToRessource(filename);
-    lua_settop(L, 0);
+    // The two arguments stay on the stack: filename and mode point into them.
+    lua_settop(L, 2);
     lua_pushvalue(L, lua_upvalueindex(1));
     lua_pushstring(L, full.c_str());
     lua_pushstring(L, mode);
     lua_call(L, 2, LUA_MULTRET);
-    if (lua_isnil(L, 1) && lua_gettop(L) >= 3) {
+    if (lua_isnil(L, 3) && lua_gettop(L) >= 5) {
         // The message names the file as the script gave it.
-        int error = (int)lua_tointeger(L, 3);
+        int error = (int)lua_tointeger(L, 5);
         lua_pushfstring(L, "%s: %s", filename, std::strerror(error));
-        lua_replace(L, 2);
+        lua_replace(L, 4);
     }
-    return lua_gettop(L);
+    return lua_gettop(L) - 2;
 }
 
 static int openPackage(lua_State* L) {

@@ -88,4 +88,11 @@ TEST(Loaders, IoOpenReadsTheResourceFolder) {
     EXPECT_EQ(s.eval("select(2, io.open('/absent.txt'))"), "/absent.txt: No such file or directory");
     EXPECT_EQ(s.eval("select('#', io.open('/absent.txt'))"), "3");
     EXPECT_NE(s.run("io.open()").find("bad argument #1 to 'open'"), std::string::npos);
+    // Names and modes built at run time stay alive while the file is opened
+    // and the message written, even when a collection runs in between.
+    EXPECT_EQ(s.eval("(function() collectgarbage('setpause', 0) collectgarbage('setstepmul', 1000000) "
+                     "local m for i = 1, 20 do m = select(2, io.open('/absent' .. i .. '.txt', "
+                     "string.char(114))) end collectgarbage('setpause', 200) "
+                     "collectgarbage('setstepmul', 200) return m end)()"),
+              "/absent20.txt: No such file or directory");
 }
