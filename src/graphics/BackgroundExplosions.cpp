@@ -9,8 +9,9 @@
 #include "core/Device.h"
 #include "graphics/Explosion.h"
 
-// A burst draws 40 consecutive spark lines (two runs of 20), 960 bytes each run.
-static const int BURST_BYTES = 1920;
+// A burst draws two runs of 20 spark lines (480 bytes each), the second run
+// starting 960 bytes after the first: it spans 1440 bytes of a frame.
+static const int BURST_BYTES = 1440;
 
 BackgroundExplosions::BackgroundExplosions() : position(0, 0, 0) {
     set();
