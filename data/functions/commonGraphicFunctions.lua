@@ -84,17 +84,25 @@ function add2DLine(frame, x1, y1, x2, y2, color)
     addLine(frame, x1, y1, 0, x2, y2, 0, color)
 end
 
--- A connected line through the points {x1, y1, x2, y2, ...}; when closed is
--- true, the last point joins the first again.
-function add2DLines(frame, coords, color, closed)
-    local n = #coords / 2
+-- A connected line through points of `stride` numbers each ({x, y} or
+-- {x, y, z}); when closed is true, the last point joins the first again.
+local function addPolyline(frame, coords, stride, color, closed)
+    local n = #coords / stride
     if n < 2 then
         return
     end
-    local first = addPoint(frame, coords[1], coords[2], 0)
+    local function point(k)
+        local base = stride * (k - 1)
+        local z = 0
+        if stride == 3 then
+            z = coords[base + 3]
+        end
+        return addPoint(frame, coords[base + 1], coords[base + 2], z)
+    end
+    local first = point(1)
     local previous = first
     for k = 2, n do
-        local current = addPoint(frame, coords[2 * k - 1], coords[2 * k], 0)
+        local current = point(k)
         addLineBetween(frame, previous, current, color)
         previous = current
     end
@@ -103,22 +111,15 @@ function add2DLines(frame, coords, color, closed)
     end
 end
 
+-- A connected line through the points {x1, y1, x2, y2, ...}; when closed is
+-- true, the last point joins the first again.
+function add2DLines(frame, coords, color, closed)
+    addPolyline(frame, coords, 2, color, closed)
+end
+
 -- The same through {x1, y1, z1, x2, y2, z2, ...}.
 function add3DLines(frame, coords, color, closed)
-    local n = #coords / 3
-    if n < 2 then
-        return
-    end
-    local first = addPoint(frame, coords[1], coords[2], coords[3])
-    local previous = first
-    for k = 2, n do
-        local current = addPoint(frame, coords[3 * k - 2], coords[3 * k - 1], coords[3 * k])
-        addLineBetween(frame, previous, current, color)
-        previous = current
-    end
-    if closed then
-        addLineBetween(frame, previous, first, color)
-    end
+    addPolyline(frame, coords, 3, color, closed)
 end
 
 -- An upright rectangle with one corner at (x, y), w wide and h high, at depth z.
