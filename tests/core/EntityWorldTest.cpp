@@ -12,6 +12,7 @@
 #include "core/Quad.h"
 #include "core/ReactsToWeaponOrPlayer.h"
 #include "core/SpacePartition.h"
+#include "support/TestTarget.h"
 #include "levelplay/StatePlay.h"
 
 namespace {
@@ -40,15 +41,6 @@ public:
     int updates = 0;
     std::function<void()> onUpdate;
     std::function<void()> onDestroy;
-};
-
-class Target : public ReactsToWeaponOrPlayer {
-public:
-    Target(Coord p, int r) : ReactsToWeaponOrPlayer(p, false, r) {}
-    void update() override {}
-    void draw() override {}
-    bool reactToWeapon(PlayerWeapon*) override { return false; }
-    void reactToCollisionWithPlayerCallback(Entity*) override {}
 };
 
 // A wall that contains every point and pushes it only slightly.
@@ -194,7 +186,7 @@ TEST_F(EntityWorld, IndicesMatchPositionsAfterRandomAddsAndRemoves) {
         for (int i = 0; i < adds; i++) {
             Coord p((float)(gen() % 1000), (float)(gen() % 1000), 0);
             if (gen() % 2)
-                new Target(p, 5 + gen() % 30);
+                new TestTarget(p, 5 + gen() % 30);
             else
                 new Probe("p");
             float x = (float)(gen() % 900), y = (float)(gen() % 900);
@@ -230,8 +222,8 @@ TEST_F(EntityWorld, UntiltedDrawingSkipsEntitiesOffCamera) {
     // asks the camera through the margin form.
     EXPECT_FALSE(out->calculateIfIsVisible());
     EXPECT_TRUE(Entity::entityVector[0]->calculateIfIsVisible());
-    Target* far = new Target(Coord(100000, 0, 0), 10);
-    Target* near = new Target(Coord(5, 5, 0), 10);
+    TestTarget* far = new TestTarget(Coord(100000, 0, 0), 10);
+    TestTarget* near = new TestTarget(Coord(5, 5, 0), 10);
     journal.clear();
     Entity::drawAll(0, 0, 0);
     EXPECT_EQ(journal, (std::vector<std::string>{"din", "dout"}));
@@ -268,7 +260,7 @@ TEST_F(EntityWorld, PlayerDistancesWithoutAPlayer) {
 
 TEST_F(EntityWorld, TargetsAndShapesWithoutALevel) {
     CollisionShape::init(nullptr);
-    Target* t = new Target(Coord(5, 5, 0), 3);
+    TestTarget* t = new TestTarget(Coord(5, 5, 0), 3);
     EXPECT_EQ(t->indexInSP, ReactsToWeaponOrPlayer::NOT_LISTED);
     Quad q(Coord(0, 0, 0), Coord(10, 0, 0), Coord(10, 10, 0), Coord(0, 10, 0), 0);
     EXPECT_EQ(q.registeredIn, nullptr);

@@ -11,17 +11,9 @@
 #include "core/Quad.h"
 #include "core/ReactsToWeaponOrPlayer.h"
 #include "core/SpacePartition.h"
+#include "support/TestTarget.h"
 
 namespace {
-
-class Target : public ReactsToWeaponOrPlayer {
-public:
-    Target(Coord p, int r) : ReactsToWeaponOrPlayer(p, false, r) {}
-    void update() override {}
-    void draw() override {}
-    bool reactToWeapon(PlayerWeapon*) override { return false; }
-    void reactToCollisionWithPlayerCallback(Entity*) override {}
-};
 
 int chainLength(Link* l) {
     int n = 0;
@@ -64,8 +56,8 @@ TEST_F(Grids, SizesForALevelAndForTheDefaultBoundaries) {
 
 TEST_F(Grids, TargetIsFiledInEveryCellOfItsSquareLastFiledFirst) {
     level(1000, 600);
-    Target* a = new Target(Coord(130, 200, 0), 30);
-    Target* b = new Target(Coord(100, 180, 0), 5);
+    TestTarget* a = new TestTarget(Coord(130, 200, 0), 30);
+    TestTarget* b = new TestTarget(Coord(100, 180, 0), 5);
     sp->entities.fill();
     EXPECT_EQ(sp->entities.getLink(0, 1)->object, b);
     EXPECT_EQ(sp->entities.getLink(0, 1)->next->object, a);
@@ -84,11 +76,11 @@ TEST_F(Grids, TargetIsFiledInEveryCellOfItsSquareLastFiledFirst) {
 TEST_F(Grids, TargetsAndPointsOutsideTheGridStayOutside) {
     level(1000, 600);
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    new Target(Coord(-500, -500, 0), 1000);
-    new Target(Coord(990, 590, 0), 400);
-    new Target(Coord(nan, 10, 0), 10);
-    new Target(Coord(1e30f, -1e30f, 0), 10);
-    new Target(Coord(-300, 300, 0), 10);
+    new TestTarget(Coord(-500, -500, 0), 1000);
+    new TestTarget(Coord(990, 590, 0), 400);
+    new TestTarget(Coord(nan, 10, 0), 10);
+    new TestTarget(Coord(1e30f, -1e30f, 0), 10);
+    new TestTarget(Coord(-300, 300, 0), 10);
     Entity::updateAll();
     EXPECT_EQ(chainLength(sp->entities.getLink(0, 0)), 1);
     EXPECT_EQ(chainLength(sp->entities.getLink(7, 4)), 1);
@@ -106,7 +98,7 @@ TEST_F(Grids, TargetsAndPointsOutsideTheGridStayOutside) {
 }
 
 TEST_F(Grids, QueriesBeforeAGridExistsFindNothing) {
-    Target* t = new Target(Coord(10, 10, 0), 10);
+    TestTarget* t = new TestTarget(Coord(10, 10, 0), 10);
     Disk d(Coord(10, 10, 0), 50);
     Coord p(10, 10, 0);
     EXPECT_EQ(sp->entities.getLink(p), nullptr);
@@ -181,16 +173,16 @@ TEST_F(Grids, ShapesPastTheEdgesAreClipped) {
 
 TEST_F(Grids, RemovingTheLastTargetKeepsTheOthersIndices) {
     level(500, 500);
-    Target* a = new Target(Coord(10, 10, 0), 5);
-    Target* b = new Target(Coord(20, 10, 0), 5);
-    Target* c = new Target(Coord(30, 10, 0), 5);
+    TestTarget* a = new TestTarget(Coord(10, 10, 0), 5);
+    TestTarget* b = new TestTarget(Coord(20, 10, 0), 5);
+    TestTarget* c = new TestTarget(Coord(30, 10, 0), 5);
     c->toBeDeleted = true;
     Entity::updateAll();
     ASSERT_EQ(sp->entities.targets.size(), 2u);
     EXPECT_EQ(a->indexInSP, 0u);
     EXPECT_EQ(b->indexInSP, 1u);
     // A target made during a step is found only after the step's refill.
-    Target* d = new Target(Coord(100, 100, 0), 5);
+    TestTarget* d = new TestTarget(Coord(100, 100, 0), 5);
     Coord p(100, 100, 0);
     for (Link* l = sp->entities.getLink(p); l; l = l->next)
         EXPECT_NE(l->object, d);
@@ -291,9 +283,9 @@ TEST_F(Grids, BrokenShapesAndSizesAreSurvived) {
     // The huge quad covers the level; the inner disks of radius 0 and
     // radius 1e7 say everything, or nothing, is wall: any answer, no crash.
     sp->walls.getFirstObject(p);
-    new Target(Coord(nan, nan, 0), 5);
-    new Target(Coord(5, 5, 0), -20);
-    Target* huge = new Target(Coord(5, 5, 0), 2000000000);
+    new TestTarget(Coord(nan, nan, 0), 5);
+    new TestTarget(Coord(5, 5, 0), -20);
+    TestTarget* huge = new TestTarget(Coord(5, 5, 0), 2000000000);
     EXPECT_EQ(huge->radius, ReactsToWeaponOrPlayer::MAX_RADIUS);
     Coord far(30000, 5, 0);
     EXPECT_TRUE(huge->isPointInside(far, 2000000000));
