@@ -1,6 +1,9 @@
 // The world list: registration, the simulation step, drawing and reset.
 #include "core/Entity.h"
 
+#include <unordered_map>
+#include <unordered_set>
+
 #include "core/EntitiesSpacePartitioner.h"
 #include "core/SpacePartition.h"
 #include "core/WallsSpacePartitioner.h"
@@ -17,6 +20,18 @@ SoundManager* Entity::soundManager = nullptr;
 static std::vector<Entity::ResetHook>& resetHooks() {
     static std::vector<Entity::ResetHook> hooks;
     return hooks;
+}
+
+// Membership look-ups only: neither container is ever iterated, so their
+// order cannot reach the simulation.
+static std::unordered_set<const void*>& liveEntities() {
+    static std::unordered_set<const void*> live;
+    return live;
+}
+
+static std::unordered_map<const void*, int>& lastHits() {
+    static std::unordered_map<const void*, int> hits;
+    return hits;
 }
 
 static Entity::PlayerDistance playerSquareDistance = nullptr;
@@ -36,9 +51,12 @@ void Entity::init() {
     toBeDeleted = false;
     index = (int)entityVector.size();
     entityVector.push_back(this);
+    liveEntities().insert(this);
 }
 
 Entity::~Entity() {
+    liveEntities().erase(this);
+    lastHits()[this] = numberOfHits;
     int n = (int)entityVector.size();
     if (index < 0 || index >= n || entityVector[index] != this)
         return;
@@ -69,6 +87,15 @@ float Entity::getDistanceFromPlayer() {
 void Entity::setPlayerDistanceFunctions(PlayerDistance squareDistance, PlayerDistance distance) {
     playerSquareDistance = squareDistance;
     playerDistance = distance;
+}
+
+bool Entity::isLive(const void* p) {
+    return p && liveEntities().count(p) != 0;
+}
+
+int Entity::lastHitsOf(const void* p) {
+    auto it = lastHits().find(p);
+    return it == lastHits().end() ? 0 : it->second;
 }
 
 void Entity::addResetHook(ResetHook hook) {
@@ -151,6 +178,7 @@ void Entity::reset() {
     spacePartition = nullptr;
     for (ResetHook hook : resetHooks())
         hook();
+    lastHits().clear();
     time = 0;
 }
 

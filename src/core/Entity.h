@@ -58,6 +58,12 @@ public:
     typedef float (*PlayerDistance)(Coord& position);
     static void setPlayerDistanceFunctions(PlayerDistance squareDistance, PlayerDistance distance);
 
+    // Checked handles: whether the address is a live entity right now, and the
+    // hit count an entity had when it was destroyed since the last reset
+    // (0 when none was). Look-ups only; the sets are never iterated.
+    static bool isLive(const void* p);
+    static int lastHitsOf(const void* p);
+
     bool toBeDeleted;
     bool subclassFlag;
     Coord position;

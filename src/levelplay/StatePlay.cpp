@@ -6,6 +6,7 @@
 #include "core/Device.h"
 #include "core/Entity.h"
 #include "core/Joysticks.h"
+#include "savedata/Preferences.h"
 
 Coord StatePlay::camera;
 float StatePlay::cameraVisibleLimitX = 0.0f;
@@ -13,6 +14,24 @@ float StatePlay::cameraVisibleLimitY = 0.0f;
 float StatePlay::zoom = 1.0f;
 Joysticks* StatePlay::joysticks = nullptr;
 int StatePlay::shipModelSelected = 0;
+
+static bool difficultyPinned = false;
+static int pinnedDifficulty = 0;
+
+int StatePlay::getDifficulty() {
+    if (difficultyPinned)
+        return pinnedDifficulty;
+    return Preferences::getInstance()->getDifficultySettings();
+}
+
+void StatePlay::pinDifficulty(int difficulty) {
+    difficultyPinned = true;
+    pinnedDifficulty = difficulty;
+}
+
+void StatePlay::unpinDifficulty() {
+    difficultyPinned = false;
+}
 
 void StatePlay::calculateCameraLimits() {
     float realZoom = zoom * Device::zoom;

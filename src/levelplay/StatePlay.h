@@ -19,6 +19,13 @@ public:
     // The one Joysticks object of the play screen, made on first use.
     static Joysticks* getJoysticks();
 
+    // The difficulty (0 to 2) every actor and script reads: the preference,
+    // unless the play screen pinned a value for this game (infinity games and
+    // their playback run at 0 whatever the preference).
+    static int getDifficulty();
+    static void pinDifficulty(int difficulty);
+    static void unpinDifficulty();
+
     static Coord camera;
     static float cameraVisibleLimitX;
     static float cameraVisibleLimitY;

@@ -280,3 +280,23 @@ TEST_F(EntityWorld, TargetsAndShapesWithoutALevel) {
 }
 
 }  // namespace
+
+TEST_F(EntityWorld, LiveRegistryAndLastHitsFollowDestructionAndReset) {
+    Probe* a = new Probe("a");
+    Probe* b = new Probe("b");
+    int local = 0;
+    EXPECT_TRUE(Entity::isLive(a));
+    EXPECT_FALSE(Entity::isLive(&local));
+    EXPECT_FALSE(Entity::isLive(nullptr));
+    a->numberOfHits = 7;
+    const void* gone = a;
+    a->toBeDeleted = true;
+    Entity::updateAll();
+    EXPECT_FALSE(Entity::isLive(gone));
+    EXPECT_TRUE(Entity::isLive(b));
+    EXPECT_EQ(Entity::lastHitsOf(gone), 7);
+    EXPECT_EQ(Entity::lastHitsOf(b), 0);
+    Entity::reset();
+    EXPECT_FALSE(Entity::isLive(b));
+    EXPECT_EQ(Entity::lastHitsOf(gone), 0);
+}
