@@ -4,6 +4,7 @@
 uint32_t MersenneTwister::state[624];
 int MersenneTwister::p = 624;
 bool MersenneTwister::init = false;
+uint64_t MersenneTwister::draws = 0;
 
 MersenneTwister::MersenneTwister() {
     if (!init)

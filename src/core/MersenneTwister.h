@@ -16,6 +16,7 @@ public:
     uint32_t operator()() {
         if (p == 624)
             gen_state();
+        draws++;
         uint32_t y = state[p++];
         y ^= y >> 11;
         y ^= (y << 7) & 0x9D2C5680u;
@@ -27,9 +28,13 @@ public:
     // Exposed for determinism checks (hash of the generator's state).
     static const uint32_t* getState() { return state; }
     static int getIndex() { return p; }
+    // Numbers drawn since the program started, across seedings (tests count
+    // the draws of an action as a difference).
+    static uint64_t getDrawCount() { return draws; }
 
 private:
     static uint32_t state[624];
     static int p;
     static bool init;
+    static uint64_t draws;
 };

@@ -1,0 +1,232 @@
+// Test kit for the actors: a closed arena with its own sticks, a stick script
+// fed through the replay path, a count of the shared generator's draws, a
+// hash of the world, and a still target that records what reaches it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "actors/PlayerWeapon.h"
+#include "core/CollisionShape.h"
+#include "core/Coord.h"
+#include "core/Device.h"
+#include "core/Disk.h"
+#include "core/Entity.h"
+#include "core/Game.h"
+#include "core/Joysticks.h"
+#include "core/MersenneTwister.h"
+#include "core/Quad.h"
+#include "core/ReactsToWeaponOrPlayer.h"
+#include "core/SerializedJoystickData.h"
+#include "core/SpacePartition.h"
+#include "graphics/Explosion.h"
+#include "graphics/FloatingMessage.h"
+#include "graphics/TexturedExplosionsHandler.h"
+#include "levelplay/StatePlay.h"
+
+namespace actortest {
+
+// Draws of the shared generator (Game::rand) since the counter was made or
+// restarted.
+class DrawCounter {
+public:
+    DrawCounter() : start(MersenneTwister::getDrawCount()) {}
+    uint64_t count() const { return MersenneTwister::getDrawCount() - start; }
+    void restart() { start = MersenneTwister::getDrawCount(); }
+
+private:
+    uint64_t start;
+};
+
+// One step's stick record: angles in degrees (0 toward smaller y, 90 toward
+// larger x, as the sticks give them), deflections 0 to 65.
+inline SerializedJoystickData sticks(float moveAngle, float moveNorm, float shootAngle, float shootNorm) {
+    SerializedJoystickData d;
+    d.setMoveAngleAndNorm(moveAngle, moveNorm);
+    d.setShootAngleAndNorm(shootAngle, shootNorm);
+    return d;
+}
+
+// The stick record of each step (steps counted from 0).
+using StickScript = std::function<SerializedJoystickData(int step)>;
+
+// Class-wide settings the actors read, saved and put back.
+class ClassStateGuard {
+public:
+    ClassStateGuard()
+        : joysticks(StatePlay::joysticks), shipModel(StatePlay::shipModelSelected), camera(StatePlay::camera),
+          canPlaySounds(Device::canPlaySoundEffects), explosionsOn(Explosion::isActivated),
+          boundaries(SpacePartition::boundaries), boundariesSet(SpacePartition::boundariesAreInit),
+          walls(CollisionShape::wsp) {}
+    ~ClassStateGuard() {
+        StatePlay::joysticks = joysticks;
+        StatePlay::shipModelSelected = shipModel;
+        StatePlay::camera = camera;
+        Device::canPlaySoundEffects = canPlaySounds;
+        Explosion::isActivated = explosionsOn;
+        SpacePartition::boundaries = boundaries;
+        SpacePartition::boundariesAreInit = boundariesSet;
+        CollisionShape::init(walls);
+    }
+    ClassStateGuard(const ClassStateGuard&) = delete;
+    ClassStateGuard& operator=(const ClassStateGuard&) = delete;
+
+private:
+    Joysticks* joysticks;
+    int shipModel;
+    Coord camera;
+    bool canPlaySounds;
+    bool explosionsOn;
+    Coord boundaries;
+    bool boundariesSet;
+    WallsSpacePartitioner* walls;
+};
+
+// A level of the given size with both grids, a fresh world, the shared
+// generator seeded and its own sticks as the play screen's. Walls are added
+// with the helpers below; the world is reset when the arena goes.
+class Arena {
+public:
+    explicit Arena(int width = 1024, int height = 1024, unsigned int seed = 1, int shipModel = 0) {
+        StatePlay::joysticks = &joysticks;
+        StatePlay::shipModelSelected = shipModel;
+        Game::mtRand.seed(seed);
+        partition = new SpacePartition();
+        CollisionShape::init(&partition->walls);
+        Entity::init(partition);
+        SpacePartition::setBoundaries(Coord((float)width, (float)height, 0.0f));
+        partition->initWithTheLoadedMap();
+        TexturedExplosionsHandler::getInstance()->reset();
+    }
+    ~Arena() {
+        Entity::reset();
+        TexturedExplosionsHandler::getInstance()->reset();
+        for (CollisionShape* s : shapes)
+            delete s;
+        delete partition;
+    }
+    Arena(const Arena&) = delete;
+    Arena& operator=(const Arena&) = delete;
+
+    // A quad whose first side (corner 1 to corner 2) faces the arena.
+    Quad* quad(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4, int flags = 0) {
+        Quad* q = new Quad(Coord(x1, y1, 0), Coord(x2, y2, 0), Coord(x3, y3, 0), Coord(x4, y4, 0), flags);
+        shapes.push_back(q);
+        return q;
+    }
+    // Four walls of the given thickness along the level's edges, facing in.
+    void border(float thickness, int flags = 0) {
+        float w = SpacePartition::boundaries.x, h = SpacePartition::boundaries.y, t = thickness;
+        quad(0, t, w, t, w, 0, 0, 0, flags);
+        quad(w - t, 0, w - t, h, w, h, w, 0, flags);
+        quad(w, h - t, 0, h - t, 0, h, w, h, flags);
+        quad(t, h, t, 0, 0, 0, 0, h, flags);
+    }
+    // A wall across the level at x, facing toward smaller x, from y0 to y1.
+    Quad* wallFacingLeft(float x, float y0, float y1, float thickness = 20, int flags = 0) {
+        return quad(x, y0, x, y1, x + thickness, y1, x + thickness, y0, flags);
+    }
+    Disk* disk(float x, float y, float radius) {
+        Disk* d = new Disk(Coord(x, y, 0), radius);
+        shapes.push_back(d);
+        return d;
+    }
+
+    // Files the targets made since the last step into the entity grid.
+    void refill() { partition->entities.fill(); }
+
+    // One simulation step as the play screen runs it, sticks from a record.
+    void step(SerializedJoystickData record) {
+        joysticks.update(&record);
+        TexturedExplosionsHandler::getInstance()->update();
+        Entity::updateAll();
+    }
+    // The same with the sticks of the last record (held).
+    void step() { step(held); }
+    void hold(SerializedJoystickData record) { held = record; }
+    void hold(float moveAngle, float moveNorm, float shootAngle, float shootNorm) {
+        held = sticks(moveAngle, moveNorm, shootAngle, shootNorm);
+    }
+    void run(int steps) {
+        for (int i = 0; i < steps; i++)
+            step();
+    }
+    void run(int steps, const StickScript& script) {
+        for (int i = 0; i < steps; i++)
+            step(script(i));
+    }
+
+    ClassStateGuard guard;  // first made, last gone
+    Joysticks joysticks;
+    SpacePartition* partition;
+    std::vector<CollisionShape*> shapes;
+    SerializedJoystickData held;
+};
+
+// Folds bytes into a 64-bit FNV-1a hash.
+class Hash {
+public:
+    void add(const void* p, size_t n) {
+        const unsigned char* b = (const unsigned char*)p;
+        for (size_t i = 0; i < n; i++) {
+            h ^= b[i];
+            h *= 1099511628211ull;
+        }
+    }
+    void add(int v) { add(&v, sizeof v); }
+    void add(float v) { add(&v, sizeof v); }
+    void add(const std::string& s) { add(s.data(), s.size()); }
+    uint64_t value() const { return h; }
+
+private:
+    uint64_t h = 1469598103934665603ull;
+};
+
+// The world in 64 bits: every entity's kind, position, hit count and delete
+// flag in list order, the given class counters, Entity::time and the shared
+// generator's state. Floating messages are left out: their size comes from
+// the font, not from the simulation.
+inline uint64_t worldHash(const std::vector<int>& counters = {}) {
+    Hash h;
+    h.add(Entity::time);
+    h.add((int)Entity::entityVector.size());
+    for (Entity* e : Entity::entityVector) {
+        if (dynamic_cast<FloatingMessage*>(e))
+            continue;
+        h.add(std::string(typeid(*e).name()));
+        h.add(e->position.x);
+        h.add(e->position.y);
+        h.add(e->numberOfHits);
+        h.add((int)e->toBeDeleted);
+    }
+    for (int c : counters)
+        h.add(c);
+    h.add(MersenneTwister::getState(), 624 * sizeof(uint32_t));
+    h.add(MersenneTwister::getIndex());
+    return h.value();
+}
+
+// A still target that records what reaches it and answers a weapon as told.
+class RecordingTarget : public ReactsToWeaponOrPlayer {
+public:
+    RecordingTarget(Coord p, int r, bool usesUpWeapons = true)
+        : ReactsToWeaponOrPlayer(p, false, r), usesUp(usesUpWeapons) {}
+    void update() override {}
+    void draw() override {}
+    bool reactToWeapon(PlayerWeapon* w) override {
+        weapons.push_back(w);
+        kinds.push_back(kindOf(w));
+        return usesUp;
+    }
+    void reactToCollisionWithPlayerCallback(Entity* body) override { contacts.push_back(body); }
+
+    bool usesUp;
+    std::vector<PlayerWeapon*> weapons;  // valid only during the step
+    std::vector<int> kinds;
+    std::vector<Entity*> contacts;
+};
+
+}  // namespace actortest
