@@ -97,7 +97,11 @@ bool FileReader::getNextInt(int* out) {
     std::string line;
     if (!getNextString(&line))
         return false;
-    const char* p = line.c_str();
+    return parseInt(line.c_str(), out);
+}
+
+bool FileReader::parseInt(const char* text, int* out) {
+    const char* p = text;
     while (isspace((unsigned char)*p))
         p++;
     const char* digits = p;

@@ -30,6 +30,8 @@ public:
     // the bytes after it stay for getCurrentPtr even when the first is 10 or 13.
     bool getNextStringBeforeRawBytes(std::string* out);
 
+    // A decimal int as getNextInt reads it.
+    static bool parseInt(const char* text, int* out);
     static int findNewLine(const char* text, int start, int size);
 
 private:

@@ -1,0 +1,216 @@
+// Replays: recording, the file format, ids, validity checks and clean-up.
+#include "levelplay/Replay.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include "core/FileReader.h"
+#include "core/myfopen.h"
+#include "levelplay/LevelList.h"
+#include "savedata/Preferences.h"
+
+namespace {
+// The header of a replay file, read from the raw bytes so that the entry
+// block starts exactly after the count line's line end, whatever its first
+// byte is (a line reader that swallows a second CR or LF would eat it).
+struct ParsedFile {
+    enum Status { CANNOT_OPEN, HEADER_MISSING, COUNT_MISMATCH, OK };
+    Status status = CANNOT_OPEN;
+    ReplayHeader header;
+    const unsigned char* entryBytes = nullptr;
+    int count = 0;
+};
+
+// The next line: ends at the first CR or LF, a CR LF pair counting as one.
+// False when the data ends before a line end.
+bool nextLine(const char* data, int size, int* position, std::string* out) {
+    int end = FileReader::findNewLine(data, *position, size);
+    if (end >= size)
+        return false;
+    out->assign(data + *position, (size_t)(end - *position));
+    *position = end + (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1);
+    return true;
+}
+
+bool nextInt(const char* data, int size, int* position, int* out) {
+    std::string line;
+    return nextLine(data, size, position, &line) && FileReader::parseInt(line.c_str(), out);
+}
+
+void parse(FileReader& reader, ParsedFile* file) {
+    if (reader.hasFailedToOpen())
+        return;
+    file->status = ParsedFile::HEADER_MISSING;
+    const char* data = reader.getCurrentPtr();
+    int size = reader.getBytesLeftCount();
+    int position = 0;
+    if (!data || !nextLine(data, size, &position, &file->header.levelPath) ||
+        !nextInt(data, size, &position, &file->header.seed) ||
+        !nextInt(data, size, &position, &file->header.shipModel) ||
+        !nextInt(data, size, &position, &file->header.version) ||
+        !nextInt(data, size, &position, &file->count))
+        return;
+    // The count must say exactly how many 4-byte records follow; it is checked
+    // before anything is multiplied or copied.
+    int left = size - position;
+    if (file->count < 0 || left % 4 != 0 || file->count != left / 4) {
+        file->status = ParsedFile::COUNT_MISMATCH;
+        return;
+    }
+    file->entryBytes = (const unsigned char*)data + position;
+    file->status = ParsedFile::OK;
+}
+
+void putWord(unsigned char* out, uint16_t word) {
+    out[0] = (unsigned char)(word & 0xff);
+    out[1] = (unsigned char)(word >> 8);
+}
+}
+
+Replay::Replay(ReplayHeader* h) : header(new ReplayHeader(*h)) {}
+
+Replay::Replay(int id, bool downloaded) : header(new ReplayHeader()) {
+    loadFromFile(getPath(id, downloaded));
+}
+
+Replay::~Replay() { delete header; }
+
+void Replay::add(SerializedJoystickData* data) { entries.push_back(*data); }
+
+SerializedJoystickData* Replay::get(int i) {
+    if (entries.empty()) {
+        none = SerializedJoystickData();
+        return &none;
+    }
+    if (i < 0 || i >= (int)entries.size())
+        i = 0;
+    return &entries[i];
+}
+
+std::string Replay::getPath(int id, bool downloaded) {
+    char name[1000];
+    snprintf(name, sizeof name, downloaded ? "replay_web_%i.txt" : "replay_local_%i.txt", id);
+    return name;
+}
+
+bool Replay::write(FILE* f) {
+    bool ok = fprintf(f, "%s\n", header->levelPath.c_str()) >= 0;
+    ok = ok && fprintf(f, "%i\n%i\n%i\n%i\n", header->seed, header->shipModel, header->version,
+                       (int)entries.size()) >= 0;
+    if (ok && !entries.empty()) {
+        std::vector<unsigned char> bytes(entries.size() * 4);
+        for (size_t i = 0; i < entries.size(); i++) {
+            putWord(&bytes[i * 4], entries[i].move);
+            putWord(&bytes[i * 4 + 2], entries[i].shoot);
+        }
+        ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    }
+    // Buffered data reaches the file at the close: its result counts too.
+    return (fclose(f) == 0) && ok;
+}
+
+int Replay::save(std::string name) {
+    FILE* f = myFopenForDocument(name, "wb");
+    if (!f)
+        return -1;
+    if (!write(f)) {
+        myRemoveForDocument(name);
+        return -1;
+    }
+    return 1;
+}
+
+int Replay::save() {
+    Preferences* preferences = Preferences::getInstance();
+    int id = preferences->getNextReplayId();
+    if (id < 1)
+        id = 1;
+    // The id counter lives in the preferences, which may have been lost while
+    // older replays stayed: an id whose file exists is skipped, and the file
+    // is created exclusively so that nothing is ever written over.
+    FILE* f = nullptr;
+    for (;;) {
+        errno = 0;
+        f = myFopenForDocument(getPath(id, false), "wbx");
+        if (f || errno != EEXIST || id == INT_MAX)
+            break;
+        id++;
+    }
+    preferences->setNextReplayId(id < INT_MAX ? id + 1 : INT_MAX);
+    preferences->save();
+    if (!f)
+        return -1;
+    if (!write(f)) {
+        myRemoveForDocument(getPath(id, false));
+        return -1;
+    }
+    return id;
+}
+
+void Replay::loadFromFile(std::string name) {
+    *header = ReplayHeader();
+    entries.clear();
+    FileReader reader(name);
+    ParsedFile file;
+    parse(reader, &file);
+    if (file.status == ParsedFile::CANNOT_OPEN || file.status == ParsedFile::HEADER_MISSING) {
+        entries.push_back(SerializedJoystickData());
+        return;
+    }
+    *header = file.header;
+    if (file.status != ParsedFile::OK)
+        return;
+    entries.resize((size_t)file.count);
+    const unsigned char* b = file.entryBytes;
+    for (int i = 0; i < file.count; i++, b += 4) {
+        entries[i].move = (uint16_t)(b[0] | (b[1] << 8));
+        entries[i].shoot = (uint16_t)(b[2] | (b[3] << 8));
+    }
+}
+
+bool Replay::isReplayValid(std::string name) {
+    FileReader reader(name);
+    ParsedFile file;
+    parse(reader, &file);
+    return file.status == ParsedFile::OK;
+}
+
+bool Replay::isPlayable(std::string name) {
+    FileReader reader(name);
+    ParsedFile file;
+    parse(reader, &file);
+    return file.status == ParsedFile::OK &&
+           LevelList::getInstance()->getLevelInformation(file.header.levelPath) != nullptr &&
+           file.header.shipModel >= 0 && file.header.shipModel <= 8;
+}
+
+bool Replay::isReplayNotAvailableAnymore(std::string name) {
+    FileReader reader(name);
+    if (reader.hasFailedToOpen() || reader.isEmpty())
+        return false;
+    const char* data = reader.getCurrentPtr();
+    int end = FileReader::findNewLine(data, 0, reader.getBytesLeftCount());
+    return std::string(data, (size_t)end) == "not available";
+}
+
+bool Replay::replayExists(int id, bool downloaded) {
+    FILE* f = myFopenForDocument(getPath(id, downloaded), "rb");
+    if (!f)
+        return false;
+    fclose(f);
+    return true;
+}
+
+void Replay::tryTodeleteFile(int id, bool downloaded) {
+    if (replayExists(id, downloaded))
+        myRemoveForDocument(getPath(id, downloaded));
+}
+
+void Replay::cleanupTheReplays(std::vector<std::string>* names, int i) {
+    if (!names || i < 0 || i >= (int)names->size())
+        return;
+    const std::string& name = (*names)[i];
+    if (name.size() >= 10 && name.compare(0, 10, "replay_web") == 0)
+        myRemoveForDocument(name);
+}
