@@ -2,7 +2,7 @@
 #include "core/State.h"
 
 #include "core/StateTransition.h"
-#include "widgets/BackButton.h"
+#include "widgets/CanBeExternallyPressed.h"
 
 int* State::touchX = nullptr;
 int* State::touchY = nullptr;

@@ -2,7 +2,7 @@
 #pragma once
 
 class StateTransition;
-class BackButton;
+class CanBeExternallyPressed;
 
 class State {
 public:
@@ -19,7 +19,8 @@ public:
     StateTransition* getTransition();
 
     bool active;
-    BackButton* backButton;
+    // The screen's own back button, pressed by the back key; the screen deletes it.
+    CanBeExternallyPressed* backButton;
 
     // Set by Game, read by every screen: this frame's touches (x = -1: none),
     // hardware sticks (norm -1: none) and key bits.

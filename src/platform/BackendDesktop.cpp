@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "core/Device.h"
 #include "core/KeyPress.h"
 #include "platform/Backend.h"
 #include "platform/navigator.h"
@@ -53,6 +54,8 @@ public:
             fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
             return false;
         }
+        // Keys reach the game here: arrows move the focus and Enter presses.
+        Device::hasKeyboard = true;
         return true;
     }
 

@@ -1,9 +1,30 @@
-// The arrow button a screen may hold as its back button.
+// The screen-edge arrow that leaves a screen: a plain button showing an arrow.
 #pragma once
 
-class BackButton {
+#include "widgets/CanBeExternallyPressed.h"
+
+class Button;
+
+class BackButton : public CanBeExternallyPressed {
 public:
-    virtual ~BackButton() {}
-    void externalyPressed() { pressed = true; }
-    bool pressed = false;
+    // 0: up arrow along the high-x edge; 1: left arrow along the high-y edge;
+    // 2: right arrow along the low-y edge.
+    enum BACK_BUTTONS_TYPE { BACK_BUTTON_UP = 0, BACK_BUTTON_LEFT = 1, BACK_BUTTON_RIGHT = 2 };
+
+    explicit BackButton(BACK_BUTTONS_TYPE type);
+    explicit BackButton(int type) : BackButton((BACK_BUTTONS_TYPE)type) {}
+    ~BackButton() override;
+    BackButton(const BackButton&) = delete;
+    BackButton& operator=(const BackButton&) = delete;
+
+    void externalyPressed() override;
+    void setIsHighlighted(bool value) override;
+
+    // A type outside 0 to 2 has no button: it never reports and draws nothing.
+    bool update();
+    void draw();
+    Button* getButton() { return button; }
+
+private:
+    Button* button = nullptr;
 };

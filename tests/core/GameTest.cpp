@@ -8,7 +8,7 @@
 #include "core/Device.h"
 #include "core/KeyPress.h"
 #include "savedata/Preferences.h"
-#include "widgets/BackButton.h"
+#include "widgets/CanBeExternallyPressed.h"
 
 namespace {
 
@@ -112,7 +112,7 @@ TEST_F(GameTest, RequestsForNoScreenOrTheSameScreenAreIgnored) {
 }
 
 TEST_F(GameTest, BackKeyPressesTheScreenBeforeItsUpdate) {
-    BackButton button;
+    CanBeExternallyPressed button;
     first->backButton = &button;
     KeyPress::setKeyStatus(KeyPress::BIT_KEY_BACK, 1);
     KeyPress::setKeyStatus(KeyPress::BIT_KEY_BACK, 0);
