@@ -36,7 +36,8 @@ bool parseInt(const std::string& text, long low, long high, long* out) {
     errno = 0;
     char* end = nullptr;
     long value = strtol(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || value < low || value > high)
+    // The whole word is the number: a zero byte does not end it early.
+    if (errno != 0 || end != text.c_str() + text.size() || value < low || value > high)
         return false;
     *out = value;
     return true;
@@ -137,6 +138,10 @@ private:
         }
         std::string line;
         for (int number = 1; std::getline(in, line); number++) {
+            if (line.find('\0') != std::string::npos) {
+                fprintf(stderr, "ZORBIX_INPUT %s:%d: a zero byte in the line\n", path, number);
+                return false;
+            }
             size_t hash = line.find('#');
             if (hash != std::string::npos)
                 line.erase(hash);

@@ -70,6 +70,10 @@ TEST(HeadlessInput, MalformedScriptsAreRefused) {
         {"3 move 1 200000 3\n", false},
         {"3 release 99999999999\n", false},
         {std::string("\x00\xff\x01 touch\n", 10), false},
+        // A zero byte anywhere, even where it would end the number early.
+        {std::string("2\0garbage swipedown\n", 20), false},
+        {std::string("2 touch 1\0 2 3\n", 16), false},
+        {std::string("2 swipedown # \0\n", 17), false},
     };
     setenv("ZORBIX_HEADLESS", "1", 1);
     for (const Case& c : cases) {
