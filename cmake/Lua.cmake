@@ -57,6 +57,10 @@ target_compile_options(zorbix_lua PRIVATE -include ${ZORBIX_LUA_CONFIG} -fwrapv 
 # The chunk loader reads the embedded script store: the stock one gives way.
 set_source_files_properties(${ZORBIX_LUA_SRC}/lauxlib.c PROPERTIES
   COMPILE_DEFINITIONS luaL_loadfile=luaL_loadfile_stock)
+# Precompiled chunks are never loaded: the binary chunk reader trusts its
+# input, so lua_load calls a refusal in its place (in LuaLoaders.cpp).
+set_source_files_properties(${ZORBIX_LUA_SRC}/ldo.c PROPERTIES
+  COMPILE_DEFINITIONS luaU_undump=zorbix_refusePrecompiledChunk)
 set_source_files_properties(${ZORBIX_LUA_SOURCES} PROPERTIES
   OBJECT_DEPENDS ${ZORBIX_LUA_CONFIG})
 # Lua calls back into the game (chunk loader, library list, streams), so the

@@ -21,10 +21,30 @@ static bool workingDirectory(std::string& out) {
     return true;
 }
 
+// True when a ".." component could lead the path out of its folder.
+static bool climbsUp(const std::string& path) {
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        if (path.compare(start, end - start, "..") == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 std::string pathToRessource(std::string path) {
     // "./x" and "/x" name the same file: only the dot is dropped.
     if (path.compare(0, 2, "./") == 0)
         path.erase(0, 1);
+    // Names come from scripts too: none may leave the resource folder, and a
+    // name without its leading "/" still names a file inside it.
+    if (climbsUp(path) || path.find('\0') != std::string::npos)
+        return "";
+    if (path.empty() || path[0] != '/')
+        path.insert(0, "/");
     std::string cwd;
     if (!workingDirectory(cwd))
         return "";

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+// The full path of a file under the resource folder; "" (no file) for a path
+// with a ".." component or a zero byte, which could name a file outside it.
 std::string pathToRessource(std::string path);
 std::string pathToDocument(std::string name);
 FILE* myFopenForRessource(const char* path, const char* mode);

@@ -4,8 +4,42 @@
 #include "levelplay/LuaRuntime.h"
 #include "levelplay/LuaScriptList.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
+#include <string>
+
+extern "C" {
+#include "ldo.h"
+}
+
+static const char* const precompiledRefusal = "precompiled chunks are not accepted";
+
+// Takes the place of the binary chunk reader in every lua_load (the runtime
+// is built so): the reader trusts its input, and a forged chunk can make it
+// read or allocate out of bounds. Nothing in the game is precompiled, so
+// loadstring, load, loadfile, dofile, require and the document loader all
+// refuse such a chunk with a syntax error.
+extern "C" Proto* zorbix_refusePrecompiledChunk(lua_State* L, ZIO*, Mbuffer*, const char* name) {
+    if (*name == '@' || *name == '=')
+        name++;
+    else if (*name == LUA_SIGNATURE[0])
+        name = "binary string";
+    lua_pushfstring(L, "%s: %s", name, precompiledRefusal);
+    luaD_throw(L, LUA_ERRSYNTAX);
+    return nullptr;
+}
+
+// Whether a chunk text, after an optional "#" first line, is precompiled.
+static bool isPrecompiled(const char* text, size_t size) {
+    size_t start = 0;
+    if (size > 0 && text[0] == '#') {
+        const char* end = static_cast<const char*>(std::memchr(text, '\n', size));
+        start = end ? end - text + 1 : size;
+    }
+    return start < size && text[start] == LUA_SIGNATURE[0];
+}
 
 LUALIB_API int luaL_loadfile(lua_State* L, const char* filename) {
     if (!filename) {
@@ -18,6 +52,10 @@ LUALIB_API int luaL_loadfile(lua_State* L, const char* filename) {
         lua_pushfstring(L, "cannot open %s: not in the embedded script store", filename);
         return LUA_ERRFILE;
     }
+    if (isPrecompiled(text, size)) {
+        lua_pushfstring(L, "cannot load %s: %s", filename, precompiledRefusal);
+        return LUA_ERRFILE;
+    }
     return luaL_loadbuffer(L, text, size, filename);
 }
 
@@ -25,6 +63,8 @@ namespace {
 struct DocumentReader {
     FILE* f;
     bool extraLine;
+    size_t left;    // bytes the document may still have
+    bool tooLarge;
     char buffer[LUAL_BUFFERSIZE];
 };
 }
@@ -37,9 +77,16 @@ static const char* readDocument(lua_State*, void* ud, size_t* size) {
         *size = 1;
         return "\n";
     }
-    if (feof(reader->f))
+    if (feof(reader->f) || reader->tooLarge)
         return nullptr;
     *size = fread(reader->buffer, 1, sizeof reader->buffer, reader->f);
+    if (*size > reader->left) {
+        // A file that grew after its size was checked, or one that is not a
+        // regular file: the text ends here and the load fails.
+        reader->tooLarge = true;
+        return nullptr;
+    }
+    reader->left -= *size;
     return *size > 0 ? reader->buffer : nullptr;
 }
 
@@ -52,9 +99,15 @@ static int fileError(lua_State* L, const char* what, int nameIndex, const char* 
 }
 
 LUALIB_API int luaL_loadfileAmongDocuments(lua_State* L, const char* filename) {
+    return loadDocument(L, filename, 0);
+}
+
+int loadDocument(lua_State* L, const char* filename, size_t maxBytes) {
     int nameIndex = lua_gettop(L) + 1;
     DocumentReader reader;
     reader.extraLine = false;
+    reader.tooLarge = false;
+    reader.left = maxBytes > 0 ? maxBytes : (size_t)-1;
     if (!filename) {
         lua_pushliteral(L, "=stdin");
         reader.f = myStdin;
@@ -64,29 +117,46 @@ LUALIB_API int luaL_loadfileAmongDocuments(lua_State* L, const char* filename) {
         if (!reader.f)
             return fileError(L, "open", nameIndex, std::strerror(errno));
     }
-    int c = getc(reader.f);
+    // A larger file is refused before any of it is parsed.
+    struct stat file;
+    std::string tooLarge = "larger than " + std::to_string(maxBytes) + " bytes";
+    if (maxBytes > 0 && fstat(fileno(reader.f), &file) == 0 &&
+        (unsigned long long)file.st_size > maxBytes)
+        reader.tooLarge = true;
+    int c = reader.tooLarge ? EOF : getc(reader.f);
     if (c == '#') {
         reader.extraLine = true;
-        while ((c = getc(reader.f)) != EOF && c != '\n') {
+        // The skipped line counts toward the size, its "#" and end included.
+        reader.left--;
+        while ((c = getc(reader.f)) != EOF) {
+            if (reader.left == 0) {
+                reader.tooLarge = true;
+                break;
+            }
+            reader.left--;
+            if (c == '\n') {
+                c = getc(reader.f);
+                break;
+            }
         }
-        if (c == '\n')
-            c = getc(reader.f);
     }
     // Documents are data written as text; a precompiled chunk is never one
     // of ours, and loading one could run arbitrary byte code.
-    if (c == LUA_SIGNATURE[0]) {
+    const char* refusal = reader.tooLarge ? tooLarge.c_str()
+                          : c == LUA_SIGNATURE[0] ? precompiledRefusal : nullptr;
+    if (refusal) {
         if (filename)
             fclose(reader.f);
-        return fileError(L, "load", nameIndex, "precompiled chunks are not accepted");
+        return fileError(L, reader.tooLarge ? "read" : "load", nameIndex, refusal);
     }
     ungetc(c, reader.f);
     int status = lua_load(L, readDocument, &reader, lua_tostring(L, -1));
     int readError = ferror(reader.f);
     if (filename)
         fclose(reader.f);
-    if (readError) {
+    if (readError || reader.tooLarge) {
         lua_settop(L, nameIndex);
-        return fileError(L, "read", nameIndex, std::strerror(errno));
+        return fileError(L, "read", nameIndex, readError ? std::strerror(errno) : tooLarge.c_str());
     }
     lua_remove(L, nameIndex);
     return status;

@@ -17,6 +17,10 @@ static_assert(std::is_same<lua_Number, int>::value && sizeof(lua_Number) == 4,
 // chunks are refused). A null name reads the runtime's standard input.
 LUALIB_API int luaL_loadfileAmongDocuments(lua_State* L, const char* filename);
 
+// The same with a size limit (0: none): a longer document is refused as a
+// file that cannot be read ("cannot read <name>: larger than N bytes").
+int loadDocument(lua_State* L, const char* filename, size_t maxBytes);
+
 // Replaces package.loaders of the package table at the top of the stack with
 // loaders that find modules in the embedded store (the preload loader stays).
 void installStoreLoaders(lua_State* L);

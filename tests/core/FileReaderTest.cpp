@@ -119,6 +119,13 @@ TEST(Paths, ResourceAndDocumentPaths) {
     work.write("app/native/x.wav", "RIFF");
     EXPECT_EQ(pathToRessource("./x.wav"), pathToRessource("/x.wav"));
     EXPECT_EQ(pathToRessource("/x.wav"), work.root + "/app/native/x.wav");
+    // No resource path leaves the folder.
+    EXPECT_EQ(pathToRessource("x.wav"), work.root + "/app/native/x.wav");
+    EXPECT_EQ(pathToRessource("/a..b/..c"), work.root + "/app/native/a..b/..c");
+    for (const char* outside : {"/../data/prefs.txt", "../x", "/a/../../x", "/..", "./../x"})
+        EXPECT_EQ(pathToRessource(outside), "") << outside;
+    EXPECT_EQ(pathToRessource(std::string("/x\0/../../y", 12)), "");
+    EXPECT_EQ(myFopenForRessource("/../app/native/x.wav", "rb"), nullptr);
     EXPECT_EQ(pathToDocument("prefs.txt"), work.root + "/data/prefs.txt");
     FILE* f = myFopenForRessource("./x.wav", "rb");
     ASSERT_NE(f, nullptr);

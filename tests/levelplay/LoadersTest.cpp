@@ -1,5 +1,6 @@
-// Loaders: chunks and modules come from the embedded store only; io.open
-// reads the resource folder; the library list of every state.
+// Loaders: chunks and modules come from the embedded store only, never
+// precompiled; io reads only the resource folder; os cannot touch the system;
+// the library list of every state.
 #include <gtest/gtest.h>
 
 #include "ScriptTestState.h"
@@ -95,4 +96,63 @@ TEST(Loaders, IoOpenReadsTheResourceFolder) {
                      "string.char(114))) end collectgarbage('setpause', 200) "
                      "collectgarbage('setstepmul', 200) return m end)()"),
               "/absent20.txt: No such file or directory");
+}
+
+TEST(Loaders, IoNeverLeavesTheResourceFolder) {
+    TempGameDir dir;
+    dir.writeResource("hello.txt", "first line\nsecond\n");
+    dir.writeDocument("secret.txt", "player data\n");
+    ScriptTestState s;
+    // Every way of naming a file outside the folder is refused or stays inside.
+    for (const char* name : {"/../../../../etc/hostname", "../data/secret.txt", "/../data/secret.txt",
+                             "/x/../../data/secret.txt", "..", "/etc/hostname"}) {
+        std::string quoted = std::string("'") + name + "'";
+        EXPECT_EQ(s.eval("io.open(" + quoted + ")"), "nil") << name;
+        EXPECT_NE(s.run("io.lines(" + quoted + ")"), "") << name;
+        EXPECT_NE(s.run("io.input(" + quoted + ")"), "") << name;
+        EXPECT_NE(s.run("io.output(" + quoted + ")"), "") << name;
+    }
+    EXPECT_EQ(s.eval("select(2, io.open('/../data/secret.txt'))"), "/../data/secret.txt: Permission denied");
+    EXPECT_NE(s.run("io.lines('/../x')").find("bad argument #1 to 'lines' (/../x: Permission denied)"),
+              std::string::npos);
+    EXPECT_EQ(s.eval("io.open('/x\\0/../../data/secret.txt')"), "nil");
+    // A name without its leading "/" still names a file inside.
+    dir.write("app/nativehello.txt", "beside the folder\n");
+    EXPECT_EQ(s.eval("io.open('hello.txt'):read('*l')"), "first line");
+
+    // Names inside work as in stock Lua: io.lines closes its file at the end,
+    // io.input makes the default input, handles close normally.
+    EXPECT_EQ(s.eval("(function() local t, it = {}, io.lines('/hello.txt') for l in it do "
+                     "t[#t + 1] = l end return table.concat(t, '+') .. ' ' .. select(2, pcall(it)) end)()"),
+              "first line+second file is already closed");
+    EXPECT_EQ(s.eval("(function() local old = io.input() io.input('/hello.txt') "
+                     "local l = io.read('*l') io.input():close() io.input(old) return l end)()"),
+              "first line");
+    EXPECT_EQ(s.eval("io.open('/hello.txt'):close()"), "true");
+    EXPECT_NE(s.run("local f = io.open('/hello.txt') f:close() io.input(f)").find("closed file"),
+              std::string::npos);
+    EXPECT_EQ(s.eval("io.type(io.output())"), "file");
+}
+
+TEST(Loaders, NoScriptRunsCommandsOrReadsTheClock) {
+    ScriptTestState s;
+    for (const char* name : {"os.execute", "os.exit", "os.remove", "os.rename", "os.tmpname",
+                             "os.setlocale", "os.time", "os.clock", "os.date", "io.popen"})
+        EXPECT_EQ(s.eval(std::string("type(") + name + ")"), "nil") << name;
+    EXPECT_EQ(s.eval("type(os.getenv)"), "function");
+    EXPECT_EQ(s.eval("type(io.read)"), "function");
+}
+
+TEST(Loaders, PrecompiledChunksAreRefusedEverywhere) {
+    ScriptTestState s;
+    ASSERT_EQ(s.run("bytes = string.dump(function() return 7 end)"), "");
+    EXPECT_EQ(s.eval("select(2, loadstring(bytes))"), "binary string: precompiled chunks are not accepted");
+    EXPECT_EQ(s.eval("select(2, loadstring(bytes, '=named'))"), "named: precompiled chunks are not accepted");
+    EXPECT_EQ(s.eval("select(2, load(function() local b = bytes bytes = nil return b end))"),
+              "(load): precompiled chunks are not accepted");
+    ASSERT_EQ(luaL_loadbuffer(s.L, "\x1bLua\x51", 5, "@chunk"), LUA_ERRSYNTAX);
+    EXPECT_STREQ(lua_tostring(s.L, -1), "chunk: precompiled chunks are not accepted");
+    lua_settop(s.L, 0);
+    // Text chunks still load.
+    EXPECT_EQ(s.eval("loadstring('return 7')()"), "7");
 }
