@@ -188,23 +188,29 @@ static void* boundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
         owner->used -= osize;
         return nullptr;
     }
-    if (nsize > osize && owner->limit != 0 && owner->used - osize + nsize > owner->limit)
+    // Compared without a sum that could wrap for a huge request.
+    size_t others = owner->used - osize;
+    if (nsize > osize && owner->limit != 0 && (nsize > owner->limit || others > owner->limit - nsize))
         return nullptr;
     void* block = std::realloc(ptr, nsize);
     if (block)
-        owner->used = owner->used - osize + nsize;
+        owner->used = others + nsize;
     return block;
 }
 
-static const int hookInterval = 1000;
+// Often enough that a run of the costliest instructions (each one pass over
+// at most the memory limit) overshoots the time budget by little.
+static const int hookInterval = 100;
 
-// Counts executed instructions and stops a document that runs too long.
+// Stops a document that runs too long, in instructions or in time. Reading
+// the clock is fine here: documents are loaded outside the simulation.
 static void instructionHook(lua_State* L, lua_Debug*) {
     void* ud = nullptr;
     lua_getallocf(L, &ud);
     DocumentScriptState* owner = static_cast<DocumentScriptState*>(ud);
     owner->executed += hookInterval;
-    if (owner->executed > DocumentScriptState::maxInstructions)
+    if (owner->executed > DocumentScriptState::maxInstructions ||
+        std::chrono::steady_clock::now() > owner->deadline)
         luaL_error(L, "document runs too long");
 }
 
@@ -218,15 +224,26 @@ DocumentScriptState::~DocumentScriptState() {
         lua_close(L);
 }
 
-bool DocumentScriptState::load(std::string name) {
-    if (!L)
+bool DocumentScriptState::load(std::string name, size_t maxBytes) {
+    message.clear();
+    if (!L) {
+        message = "no script state";
         return false;
+    }
     limit = maxMemory;
     executed = 0;
+    deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
     lua_sethook(L, instructionHook, LUA_MASKCOUNT, hookInterval);
-    bool ok = loadScript(L, name, true);
+    int status = loadDocument(L, name.c_str(), maxBytes);
+    if (status == 0)
+        status = lua_pcall(L, 0, 0, 0);
+    if (status != 0) {
+        const char* text = lua_tostring(L, -1);
+        message = text ? text : "(error object is not a string)";
+        lua_pop(L, 1);
+    }
     lua_sethook(L, nullptr, 0, 0);
     // Reading the globals must not fail for want of memory.
     limit = 0;
-    return ok;
+    return status == 0;
 }

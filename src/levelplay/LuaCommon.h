@@ -1,6 +1,7 @@
 // The script call layer: running scripts and reading the globals they leave.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -34,28 +35,35 @@ void readArrayThenIndexThenColors(lua_State* L, std::string name, int i, std::ve
 
 // A script state for reading a saved document (preferences, achievements):
 // no libraries, so the chunk can only assign globals; precompiled chunks are
-// refused; running it is bounded in instructions and memory. Read the globals
-// with the readers above once load() has returned.
+// refused; its size is capped by the caller, and running it is bounded in
+// instructions, wall-clock time and memory (one instruction may compare or
+// join long strings, so the count alone does not bound the work). Read the
+// globals with the readers above once load() has returned.
 class DocumentScriptState {
 public:
-    static const long maxInstructions = 2000000;
-    static const size_t maxMemory = 4 * 1024 * 1024;
+    static constexpr long maxInstructions = 2000000;
+    static constexpr size_t maxMemory = 4 * 1024 * 1024;
+    static constexpr int maxMilliseconds = 250;
 
     DocumentScriptState();
     ~DocumentScriptState();
     DocumentScriptState(const DocumentScriptState&) = delete;
     DocumentScriptState& operator=(const DocumentScriptState&) = delete;
 
-    // Runs the named document; false when it is missing, refused, fails to
-    // compile or stops with an error (the globals it set before stay).
-    bool load(std::string name);
+    // Runs the named document if it holds at most maxBytes bytes; false when
+    // it is missing, larger, refused, fails to compile or stops with an error
+    // (the globals it set before stay), and error() then says why.
+    bool load(std::string name, size_t maxBytes);
     lua_State* state() { return L; }
+    const std::string& error() const { return message; }
 
     // Bookkeeping, public for the allocator and hook callbacks.
     size_t used = 0;
     size_t limit = 0;
     long executed = 0;
+    std::chrono::steady_clock::time_point deadline;
 
 private:
     lua_State* L = nullptr;
+    std::string message;
 };

@@ -18,6 +18,9 @@
 static const char* const fileName = "prefs.txt";
 static const char* const temporaryFileName = "prefs.txt.tmp";
 static const int fileVersion = 4;
+// Far above any file the game writes (about 1.5 KiB): a larger one is
+// refused whole, before it is parsed.
+static const size_t maxFileSize = 64 * 1024;
 
 Preferences* Preferences::instance = nullptr;
 void (*Preferences::applyLineWidth)(float) = nullptr;
@@ -236,7 +239,7 @@ void Preferences::load() {
     // The file is data: it runs without any library, bounded in time and
     // memory, and only the globals it assigns are looked at.
     DocumentScriptState document;
-    document.load(fileName);
+    document.load(fileName, maxFileSize);
     lua_State* L = document.state();
     if (!L)
         return;

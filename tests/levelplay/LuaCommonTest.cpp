@@ -178,3 +178,77 @@ TEST(LuaCommon, ArrayReadersOnGraphicLikeGlobals) {
     EXPECT_EQ(getSizeOfArray(s.L, "graphic"), 3);
     EXPECT_EQ(lua_gettop(s.L), 0);
 }
+
+// Every hostile document stops within bounded work: a size cap before any
+// parsing, an instruction count and a time budget while it runs (one
+// instruction may compare or join megabyte strings), and a memory limit.
+TEST(DocumentScriptState, HostileDocumentsAreRefusedWithinBoundedWork) {
+    TempGameDir dir;
+    const size_t cap = 64 * 1024;
+    // A precompiled header, then a function whose source name claims a
+    // length that wraps any size check made by addition.
+    std::string forged("\x1bLua\x51\x00\x01\x04\x08\x04\x04\x00", 12);
+    forged += std::string("\x24\xff\xff\xff\xff\xff\xff\xff", 8) + "xyz";
+    std::string atCap = "marker = 1 --" + std::string(cap - 13, 'x');
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* error;  // a part of the message; "" when the load succeeds
+        int marker;         // assigned before the document stopped, else 0
+    } cases[] = {
+        {"2 MB comparison loop",
+         "marker = 1 local s = \"" + std::string(2 << 20, 'x') + "\" while s <= s do end\n",
+         "cannot read doc.txt: larger than 65536 bytes", 0},
+        {"huge legal string", "marker = 1 s = \"" + std::string(cap, 'x') + "\"\n", "larger than 65536 bytes", 0},
+        {"huge first line", "#" + std::string(cap, '!') + "\nmarker = 1\n", "larger than 65536 bytes", 0},
+        {"one byte over", atCap + "x", "larger than 65536 bytes", 0},
+        {"at the cap", atCap, "", 1},
+        {"forged precompiled chunk", forged, "cannot load doc.txt: precompiled chunks are not accepted", 0},
+        {"forged behind a # line", "#!\n" + forged, "precompiled chunks are not accepted", 0},
+        {"megabyte comparisons within the cap",
+         "local s = 'xxxxxxxx' for i = 1, 17 do s = s .. s end marker = 1 while s <= s do end",
+         "document runs too long", 1},
+        {"endless loop", "marker = 1 while true do end", "document runs too long", 1},
+        {"memory", "marker = 1 t = {} for i = 1, 10000000 do t[i] = i end", "not enough memory", 1},
+    };
+    for (const Case& c : cases) {
+        dir.writeDocument("doc.txt", c.text);
+        DocumentScriptState document;
+        EXPECT_EQ(document.load("doc.txt", cap), *c.error == 0) << c.name << ": " << document.error();
+        EXPECT_NE(document.error().find(c.error), std::string::npos) << c.name << ": " << document.error();
+        int marker = 0;
+        readNumber(document.state(), "marker", &marker, 0);
+        EXPECT_EQ(marker, c.marker) << c.name;
+        // The comparisons are stopped by the time budget, long before the
+        // instruction count would stop them (after some 30 s of work).
+        if (std::string(c.name).find("megabyte") == 0) {
+            EXPECT_LT(document.executed, DocumentScriptState::maxInstructions / 10);
+        }
+    }
+    // A limit of 0 reads a document of any size.
+    dir.writeDocument("doc.txt", "value = '" + std::string(cap, 'x') + "'");
+    DocumentScriptState document;
+    EXPECT_TRUE(document.load("doc.txt", 0)) << document.error();
+}
+
+TEST(DocumentScriptState, AllocatorLimitHoldsForAnyRequest) {
+    DocumentScriptState document;
+    void* ud = nullptr;
+    lua_Alloc alloc = lua_getallocf(document.state(), &ud);
+    const size_t before = document.used, room = DocumentScriptState::maxMemory - before;
+    // Sizes whose sum with what is in use wraps round (under the sanitizers,
+    // a request that reached realloc would stop the test).
+    for (size_t huge : {(size_t)0xffffffffffffff24ull, SIZE_MAX, SIZE_MAX - before + 1})
+        EXPECT_EQ(alloc(ud, nullptr, 0, huge), nullptr) << huge;
+    void* block = alloc(ud, nullptr, 0, 16);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(alloc(ud, block, 16, SIZE_MAX - 8), nullptr);
+    EXPECT_EQ(alloc(ud, block, 16, room + 1), nullptr);
+    EXPECT_EQ(document.used, before + 16);
+    alloc(ud, block, 16, 0);
+    EXPECT_EQ(alloc(ud, nullptr, 0, room + 1), nullptr);
+    block = alloc(ud, nullptr, 0, room);
+    EXPECT_NE(block, nullptr);
+    alloc(ud, block, room, 0);
+    EXPECT_EQ(document.used, before);
+}

@@ -313,3 +313,14 @@ TEST_F(PreferencesTest, FailedSaveLeavesTheOldFile) {
     EXPECT_FALSE(dir.documentExists("prefs.txt.tmp"));
     EXPECT_TRUE(dir.documentExists("prefs.txt/keep"));
 }
+
+// A file larger than any the game writes is refused whole and left in place.
+TEST_F(PreferencesTest, OversizedFileIsRefusedAndKept) {
+    std::string text = versionFour("volume = 1\n-- " + std::string(64 * 1024, '-') + "\n");
+    dir.writeDocument("prefs.txt", text);
+    EXPECT_EQ(reload()->getVolume(), 5);
+    EXPECT_EQ(dir.readDocument("prefs.txt"), text);
+    // A file as the game writes it is far below the limit.
+    ASSERT_TRUE(Preferences::getInstance()->save());
+    EXPECT_LT(dir.readDocument("prefs.txt").size(), 2048u);
+}
