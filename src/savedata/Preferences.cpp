@@ -21,6 +21,9 @@ static const int fileVersion = 4;
 // Far above any file the game writes (about 1.5 KiB): a larger one is
 // refused whole, before it is parsed.
 static const size_t maxFileSize = 64 * 1024;
+// The longest name the score entry keyboard can make: its maximum length of
+// 22, then one more character or a colour code, which it still accepts.
+static const size_t longestNickName = 22 + 2;
 
 Preferences* Preferences::instance = nullptr;
 void (*Preferences::applyLineWidth)(float) = nullptr;
@@ -50,16 +53,19 @@ void PrefValue::addToList() {
     Preferences::instance->table.push_back(this);
 }
 
-// A coordinate in thousandths, truncated toward zero and kept in the int range.
-static int toThousandths(float v) {
-    float scaled = v * 1000;
+int PrefValue::toThousandths(float v) {
+    double scaled = std::round((double)v * 1000.0);
     if (scaled != scaled)
         return 0;
-    if (scaled >= 2147483647.0f)
+    if (scaled >= 2147483647.0)
         return 2147483647;
-    if (scaled <= -2147483648.0f)
+    if (scaled <= -2147483648.0)
         return -2147483647 - 1;
     return (int)scaled;
+}
+
+float PrefValue::fromThousandths(int thousandths) {
+    return (float)(thousandths / 1000.0);
 }
 
 // Writes a string as a quoted script literal. Quotes, backslashes and control
@@ -118,8 +124,8 @@ void PrefValue::load(lua_State* L) {
         int x = 0, y = 0;
         readNumber(L, key + "_x", &x, toThousandths(coordDefault.x));
         readNumber(L, key + "_y", &y, toThousandths(coordDefault.y));
-        coordValue.x = (float)(x * 0.001);
-        coordValue.y = (float)(y * 0.001);
+        coordValue.x = fromThousandths(x);
+        coordValue.y = fromThousandths(y);
         break;
     }
     }
@@ -249,6 +255,7 @@ void Preferences::load() {
         return;
     for (PrefValue* value : table)
         value->load(L);
+    setNickName(nickName->stringValue);
     verifyHash();
     replaceOutOfRangeValues();
 }
@@ -285,7 +292,18 @@ bool Preferences::save() {
 }
 
 std::string Preferences::getNickName() { return nickName->stringValue; }
-void Preferences::setNickName(std::string name) { nickName->stringValue = name; }
+
+// Control bytes are dropped (a name is shown and sent to the score server),
+// a name longer than the keyboard can make is cut, and an empty result takes
+// the default name.
+void Preferences::setNickName(std::string name) {
+    std::string kept;
+    for (unsigned char c : name)
+        if (c >= 0x20 && c != 0x7F && kept.size() < longestNickName)
+            kept += (char)c;
+    nickName->stringValue = kept.empty() ? nickName->stringDefault : kept;
+}
+
 int Preferences::getLastChosenLevelNumber() { return lastChosenLevelNumber->intValue; }
 void Preferences::setLastChosenLevelNumber(int level) { lastChosenLevelNumber->intValue = level; }
 bool Preferences::getSwapJoysticks() { return reverseJoysticks->boolValue; }

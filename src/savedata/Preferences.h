@@ -26,6 +26,11 @@ public:
     void load(lua_State* L);
     void addToList();
 
+    // Coordinates are kept in the file in thousandths, rounded to nearest;
+    // toThousandths(fromThousandths(t)) == t for |t| up to 10,000,000.
+    static int toThousandths(float v);
+    static float fromThousandths(int thousandths);
+
     int intValue = 0;
     int intDefault = 0;
     bool boolValue = false;

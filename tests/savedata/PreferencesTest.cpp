@@ -105,7 +105,7 @@ TEST_F(PreferencesTest, FileFormat) {
     std::string hash = p->genHash(0);
     EXPECT_EQ(text.find("nickName = \"^3Zorbix ^wfan\"\nhash = \" \"\nlastChosenLevelNumber = 0\n"
                         "reverseJoysticks = false\njoysticksPosition = 3\n"), 0u) << text;
-    EXPECT_NE(text.find("\ncustomLeftJoysticksPosition_x = 123456\ncustomLeftJoysticksPosition_y = -2500\n"),
+    EXPECT_NE(text.find("\ncustomLeftJoysticksPosition_x = 123457\ncustomLeftJoysticksPosition_y = -2500\n"),
               std::string::npos) << text;
     EXPECT_NE(text.find("\nmusicAnimationEnabled = true\nprefVersion = 4\nhash = \"" + hash + "\"\n"),
               std::string::npos) << text;
@@ -115,14 +115,14 @@ TEST_F(PreferencesTest, FileFormat) {
 
     Coord left, right;
     reload()->getJoysticksCustomPosition(left, right);
-    EXPECT_EQ(left.x, (float)(123456 * 0.001));
+    EXPECT_EQ(left.x, 123.457f);
     EXPECT_EQ(left.y, -2.5f);
     EXPECT_EQ(left.z, 0.0f);
 }
 
 TEST_F(PreferencesTest, RoundTripKeepsValuesAndBytes) {
     Preferences* p = reload();
-    const std::string nick = "^1a \"quoted\" \\ name\nnext\r\t]] end os.exit(3) --\x01\xC3\xA9";
+    const std::string nick = "^1\"q\" \\ ]]os.exit(3)--\xC3\xA9";
     p->setNickName(nick);
     p->setShipModelSelected(7);
     p->setDifficultySettings(2);
@@ -312,6 +312,53 @@ TEST_F(PreferencesTest, FailedSaveLeavesTheOldFile) {
     EXPECT_FALSE(p->save());
     EXPECT_FALSE(dir.documentExists("prefs.txt.tmp"));
     EXPECT_TRUE(dir.documentExists("prefs.txt/keep"));
+}
+
+// Stick positions come back exactly as they were saved, however often.
+TEST_F(PreferencesTest, CoordinatesSurviveSaveAndLoadExactly) {
+    int drifted = 0, first = 0;
+    for (int t = -10000000; t <= 10000000; t++)
+        if (PrefValue::toThousandths(PrefValue::fromThousandths(t)) != t && drifted++ == 0)
+            first = t;
+    EXPECT_EQ(drifted, 0) << "first at " << first;
+    EXPECT_EQ(PrefValue::toThousandths(0.2509999f), 251);
+    EXPECT_EQ(PrefValue::toThousandths(-0.2509999f), -251);
+    EXPECT_EQ(PrefValue::toThousandths(1e12f), 2147483647);
+
+    dir.writeDocument("prefs.txt", versionFour("customLeftJoysticksPosition_x = 251\n"
+                                               "customRightJoysticksPosition_y = -9999999\n"));
+    std::string saved;
+    for (int cycle = 0; cycle < 3; cycle++) {
+        ASSERT_TRUE(reload()->save());
+        saved = dir.readDocument("prefs.txt");
+    }
+    EXPECT_NE(saved.find("\ncustomLeftJoysticksPosition_x = 251\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\ncustomRightJoysticksPosition_y = -9999999\n"), std::string::npos) << saved;
+}
+
+TEST_F(PreferencesTest, NicknamesAreCleanAndAsLongAsTheKeyboardAllows) {
+    const std::string fallback = "^3Zorbix ^wfan";
+    struct Case {
+        std::string stored;  // as a script string literal
+        std::string loaded;
+    } cases[] = {
+        {"'" + std::string(1000, 'n') + "'", std::string(24, 'n')},
+        {"'^1" + std::string(30, 'n') + "'", "^1" + std::string(22, 'n')},
+        {"'a\\1b\\127c\\0d'", "abc"},  // up to the first zero byte
+        {"'\\n\\t\\31\\127'", fallback},
+        {"''", fallback},
+        {"'" + std::string(22, 'k') + "^5'", std::string(22, 'k') + "^5"},
+        {"'caf\\195\\169 ok'", "caf\xC3\xA9 ok"},
+    };
+    for (const Case& c : cases) {
+        dir.writeDocument("prefs.txt", versionFour("nickName = " + c.stored + "\n"));
+        EXPECT_EQ(reload()->getNickName(), c.loaded) << c.stored;
+    }
+    Preferences* p = Preferences::getInstance();
+    p->setNickName("two\nlines\r\x7f");
+    EXPECT_EQ(p->getNickName(), "twolines");
+    p->setNickName("\x01");
+    EXPECT_EQ(p->getNickName(), fallback);
 }
 
 // A file larger than any the game writes is refused whole and left in place.
