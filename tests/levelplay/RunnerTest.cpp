@@ -49,4 +49,7 @@ TEST(Runner, ScriptErrorPrintsAndExitsOne) {
     r = runScript(dir, "x = = 1");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.output.find("script.lua:1:"), std::string::npos) << r.output;
+    r = runScript(dir, std::string("\x1bLua\x51\0\xff\xff", 8));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.output.find("script.lua: precompiled chunks are not accepted"), std::string::npos) << r.output;
 }
