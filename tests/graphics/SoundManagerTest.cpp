@@ -73,12 +73,24 @@ double bestMatch(const std::vector<short>& mix, const std::vector<short>& effect
 
 struct SoundManagerTest : ::testing::Test {
     SoundManager* sounds = SoundManager::getInstance();
-    void SetUp() override { ASSERT_TRUE(sounds->hasDevice) << "OpenAL's null output is expected in tests"; }
+    // Every test starts with all sources stopped and empty, whatever ran before.
+    void SetUp() override {
+        ASSERT_TRUE(sounds->hasDevice) << "OpenAL's null output is expected in tests";
+        stopAllSources();
+    }
     void TearDown() override {
+        stopAllSources();
         sounds->enabled = true;
         sounds->setRollOffFactor(10.0f);
         Coord origin;
         sounds->setListenerPosition(origin);
+    }
+    void stopAllSources() {
+        for (ALuint s : sounds->sources) {
+            alSourceStop(s);
+            alSourcei(s, AL_BUFFER, 0);
+        }
+        alGetError();
     }
 };
 
