@@ -31,7 +31,7 @@ bool ShapeRaster::make(float left, float lowest, float right, float highest) {
     height = (int)highest / 20 + 5 - y0;
     if (width <= 0 || height <= 0 || (long)width * height > MAX_RASTER_BYTES)
         return false;
-    bytes = new unsigned char[(size_t)width * height]();
+    bytes.assign((size_t)width * height, 0);
     return true;
 }
 

@@ -50,7 +50,7 @@ void InnerDisk::fillSP(WallsSpacePartitioner* w) {
     int density = 1;
     while (r.floodFill(r.width / 2, r.height / 2) && density < 4096) {
         density *= 2;
-        std::fill(r.bytes, r.bytes + (long)r.width * r.height, 0);
+        std::fill(r.bytes.begin(), r.bytes.end(), 0);
         markCircle(r, radius, density);
     }
     r.fileInto(w, this);
