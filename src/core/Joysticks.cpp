@@ -45,6 +45,14 @@ void Joysticks::init() {
     regularStyleModel = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic2.lua");
 }
 
+// A stored custom position (an edited or damaged file) may lie outside the
+// screen or be no number at all: it is brought into 0..high.
+static int clampIntoScreen(float value, int high) {
+    if (!(value > 0.0f))
+        return 0;
+    return value < (float)high ? (int)value : high;
+}
+
 void Joysticks::setPositionsOfJoysticksAccordingToPreferences() {
     Preferences* prefs = Preferences::getInstance();
     int W = Device::screenWidth, H = Device::screenHeight;
@@ -72,7 +80,8 @@ void Joysticks::setPositionsOfJoysticksAccordingToPreferences() {
     case 6: {
         Coord high, low;
         prefs->getJoysticksCustomPosition(high, low);
-        place((int)high.x, (int)high.y, (int)low.x, (int)low.y);
+        place(clampIntoScreen(high.x, W), clampIntoScreen(high.y, H), clampIntoScreen(low.x, W),
+              clampIntoScreen(low.y, H));
         break;
     }
     default: place(m, H - m, m, m); break;
