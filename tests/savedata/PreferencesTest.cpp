@@ -245,6 +245,9 @@ TEST_F(PreferencesTest, OutOfRangeValuesTakeTheirDefaults) {
         {"lineWidth = 0", &Preferences::getLineWidth, 2},
         {"lineWidth = 5", &Preferences::getLineWidth, 2},
         {"campaign2MenuOffset = 2147483647", nullptr, 0},
+        {"nextReplayId = 0", &Preferences::getNextReplayId, 1},
+        {"nextReplayId = -40", &Preferences::getNextReplayId, 1},
+        {"nextReplayId = 17", &Preferences::getNextReplayId, 17},
     };
     for (const Case& c : cases) {
         dir.writeDocument("prefs.txt", versionFour(std::string(c.line) + "\n"));
