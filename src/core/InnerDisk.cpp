@@ -24,7 +24,7 @@ void InnerDisk::projectOnSide(Coord* p) {
 // Marks the circle with 315 * density points, 0.02 / density radians apart.
 static void markCircle(ShapeRaster& r, float radius, int density) {
     int hw = r.width / 2, hh = r.height / 2;
-    float rc = radius / 20;
+    float rc = radius / WallsSpacePartitioner::CELL_SIZE;
     float step = 0.02f / density;
     float a = 0.0f;
     for (int k = 0; k < 315 * density; k++) {
