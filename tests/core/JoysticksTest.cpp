@@ -20,16 +20,19 @@ protected:
         prefs = Preferences::getInstance();
         savedPosition = prefs->getJoysticksPosition();
         savedSwap = prefs->getSwapJoysticks();
+        savedSize = prefs->getCustomJoysticksSize();
         prefs->setJoysticksPosition(0);
         prefs->setSwapJoysticks(false);
     }
     void TearDown() override {
         prefs->setJoysticksPosition(savedPosition);
         prefs->setSwapJoysticks(savedSwap);
+        prefs->setCustomJoysticksSize(savedSize);
     }
     Preferences* prefs;
     int savedPosition;
     bool savedSwap;
+    int savedSize;
 };
 
 TEST_F(Sticks, DistanceAndAngleToStrength) {
@@ -113,7 +116,6 @@ TEST_F(Sticks, PlacementTable) {
         EXPECT_EQ(j.lowStick.zoom, s);
     }
     prefs->setJoysticksPosition(6);
-    int savedSize = prefs->getCustomJoysticksSize();
     prefs->setCustomJoysticksSize(1500);
     Joysticks j;
     j.init();
@@ -129,7 +131,6 @@ TEST_F(Sticks, PlacementTable) {
         EXPECT_EQ(j.size, Device::joystickSize) << bad;
         EXPECT_EQ(j.moveStick->zoom, Device::joystickSize) << bad;
     }
-    prefs->setCustomJoysticksSize(savedSize);
 }
 
 // Stored custom centres outside the screen, or no numbers at all, are brought
