@@ -25,13 +25,13 @@ void CollisionShape::registerWithGrid() {
 bool ShapeRaster::make(float left, float lowest, float right, float highest) {
     if (!(left > -1.0e8f && right < 1.0e8f && lowest > -1.0e8f && highest < 1.0e8f))
         return false;
-    x0 = (int)left / 20;
-    y0 = (int)lowest / 20;
-    width = (int)right / 20 + 5 - x0;
-    height = (int)highest / 20 + 5 - y0;
+    x0 = (int)left / WallsSpacePartitioner::CELL_SIZE;
+    y0 = (int)lowest / WallsSpacePartitioner::CELL_SIZE;
+    width = (int)right / WallsSpacePartitioner::CELL_SIZE + 5 - x0;
+    height = (int)highest / WallsSpacePartitioner::CELL_SIZE + 5 - y0;
     if (width <= 0 || height <= 0 || (long)width * height > MAX_RASTER_BYTES)
         return false;
-    bytes = new unsigned char[(size_t)width * height]();
+    bytes.assign((size_t)width * height, 0);
     return true;
 }
 

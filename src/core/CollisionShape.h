@@ -2,6 +2,8 @@
 // its surface normal and where a point inside it is pushed out to.
 #pragma once
 
+#include <vector>
+
 #include "core/Coord.h"
 
 class WallsSpacePartitioner;
@@ -53,11 +55,10 @@ protected:
 // (x0 - 2 + i, y0 - 2 + j).
 struct ShapeRaster {
     int x0 = 0, y0 = 0, width = 0, height = 0;
-    unsigned char* bytes = nullptr;
+    std::vector<unsigned char> bytes;
 
     // False when the box is not finite or too large to raster.
     bool make(float left, float lowest, float right, float highest);
-    ~ShapeRaster() { delete[] bytes; }
     void mark(long idx) {
         if (idx >= 0 && idx < (long)width * height)
             bytes[idx] = 1;

@@ -20,8 +20,8 @@ void EntitiesSpacePartitioner::init(int w, int h) {
     unInit();
     width = w;
     height = h;
-    rows = h / 128 + 1;
-    columns = w / 128 + 1;
+    rows = h / CELL_SIZE + 1;
+    columns = w / CELL_SIZE + 1;
     if (w < 0 || h < 0 || (long)rows * columns > MAX_CELLS) {
         rows = columns = 0;
     }
@@ -52,10 +52,10 @@ void EntitiesSpacePartitioner::fill() {
         float x = t->position.x, y = t->position.y, r = t->radiusF;
         // Arithmetic shift: cells of the truncated bounding square, rounding
         // toward minus infinity, then clipped to the grid.
-        int rowMin = std::max(SpacePartition::truncate(y - r) >> 7, 0);
-        int rowMax = std::min(SpacePartition::truncate(y + r) >> 7, rows - 1);
-        int colMin = std::max(SpacePartition::truncate(x - r) >> 7, 0);
-        int colMax = std::min(SpacePartition::truncate(x + r) >> 7, columns - 1);
+        int rowMin = std::max(SpacePartition::truncate(y - r) >> CELL_SHIFT, 0);
+        int rowMax = std::min(SpacePartition::truncate(y + r) >> CELL_SHIFT, rows - 1);
+        int colMin = std::max(SpacePartition::truncate(x - r) >> CELL_SHIFT, 0);
+        int colMax = std::min(SpacePartition::truncate(x + r) >> CELL_SHIFT, columns - 1);
         for (int row = rowMin; row <= rowMax; row++) {
             Link** cells = &grid[row * columns];
             for (int col = colMin; col <= colMax; col++) {
@@ -90,8 +90,8 @@ bool EntitiesSpacePartitioner::isListed(ReactsToWeaponOrPlayer* target) {
 Link* EntitiesSpacePartitioner::getLink(Coord& c) {
     if (grid.empty())
         return nullptr;
-    int col = SpacePartition::truncate(c.x) / 128;
-    int row = SpacePartition::truncate(c.y) / 128;
+    int col = SpacePartition::truncate(c.x) / CELL_SIZE;
+    int row = SpacePartition::truncate(c.y) / CELL_SIZE;
     return getLink(col, row);
 }
 

@@ -1,4 +1,4 @@
-// The entity grid: 128-unit cells holding chains of targets, rebuilt every step.
+// The entity grid: square cells (CELL_SIZE units) holding chains of targets, rebuilt every step.
 #pragma once
 
 #include <deque>
@@ -11,6 +11,16 @@ class ReactsToWeaponOrPlayer;
 
 class EntitiesSpacePartitioner {
 public:
+    // The side of a cell, in world units, and its power of two. Filing a
+    // target shifts (an arithmetic shift rounds toward minus infinity) and
+    // clips to the grid; looking a point up divides, which rounds toward zero,
+    // so a point less than a cell beyond the low edges still reads row or
+    // column 0. The difference is deliberate: collisions near those edges, and
+    // so replays, depend on it.
+    static constexpr int CELL_SIZE = 128;
+    static constexpr int CELL_SHIFT = 7;
+    static_assert(CELL_SIZE == 1 << CELL_SHIFT, "the shift must divide by the cell size");
+
     EntitiesSpacePartitioner() {}
     EntitiesSpacePartitioner(const EntitiesSpacePartitioner&) = delete;
     EntitiesSpacePartitioner& operator=(const EntitiesSpacePartitioner&) = delete;
@@ -27,7 +37,7 @@ public:
     void removeObject(unsigned int index);
     bool isListed(ReactsToWeaponOrPlayer* target);
 
-    // Head of the cell of a point (coordinates truncated, then divided by 128);
+    // Head of the cell of a point (coordinates truncated, then divided by CELL_SIZE);
     // null for a point whose cell lies outside the grid, or with no grid.
     Link* getLink(Coord& c);
     Link* getLink(int column, int row);

@@ -15,6 +15,7 @@
 #include "graphics/AudioPlayer.h"
 #include "graphics/DrawString.h"
 #include "graphics/Explosion.h"
+#include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
@@ -30,6 +31,26 @@ bool Game::randWasUsedByScript = false;
 
 // Degrees a switch must turn before it ends.
 static const float transitionEndAngle = 60.0f;
+
+// The line-width setting takes effect at once, in lines and points alike.
+static void applyLineWidth(float width) {
+    glLineWidth(width);
+    glPointSize(width);
+}
+
+static void applyLightSetting(bool on) { TexturedExplosionsHandler::getInstance()->enabled = on; }
+
+// The settings that take effect at once reach the drawing code through the
+// preferences' hooks, all connected here. Preferences loaded before the Game
+// apply their values again now that someone listens.
+static void connectImmediateSettings() {
+    Preferences::applyLineWidth = applyLineWidth;
+    Preferences::applyTexturedExplosionsEnabled = applyLightSetting;
+    if (Preferences* p = Preferences::instance) {
+        p->setLineWidth(p->getLineWidth());
+        p->setLightEnabled(p->getLightEnabled());
+    }
+}
 
 Game* Game::getInstance() {
     if (!instance)
@@ -48,6 +69,7 @@ Game::Game() {
     initMyStandardStreams();
     AudioPlayer::getInstance();
     Device::init();
+    connectImmediateSettings();
     srand((unsigned)time(nullptr));
     setUpOpenGL();
     instance = this;
@@ -87,18 +109,6 @@ Game::~Game() {
 }
 
 // --- OpenGL set-up ---
-
-// The line-width setting takes effect at once, in lines and points alike. It
-// reaches GL through the preferences, which load after every static object is made.
-static void applyLineWidth(float width) {
-    glLineWidth(width);
-    glPointSize(width);
-}
-
-static const bool followsLineWidthSetting = [] {
-    Preferences::applyLineWidth = applyLineWidth;
-    return true;
-}();
 
 void Game::setUpOpenGL() {
     initProjection(false, 2.0f, true);
@@ -229,10 +239,10 @@ void Game::startTransition(StateTransition* t) {
         transitionIsDirected = false;
         transitionAxis[0] = transitionAxis[1] = 0.0f;
         switch ((int)t->type) {
-        case 1: transitionAxis[1] = 1.0f; transitionIsDirected = true; break;
-        case 2: transitionAxis[1] = -1.0f; transitionIsDirected = true; break;
-        case 3: transitionAxis[0] = 1.0f; transitionIsDirected = true; break;
-        case 4: transitionAxis[0] = -1.0f; transitionIsDirected = true; break;
+        case StateTransition::TRANSITION_TURN_ABOUT_PLUS_Y: transitionAxis[1] = 1.0f; transitionIsDirected = true; break;
+        case StateTransition::TRANSITION_TURN_ABOUT_MINUS_Y: transitionAxis[1] = -1.0f; transitionIsDirected = true; break;
+        case StateTransition::TRANSITION_TURN_ABOUT_PLUS_X: transitionAxis[0] = 1.0f; transitionIsDirected = true; break;
+        case StateTransition::TRANSITION_TURN_ABOUT_MINUS_X: transitionAxis[0] = -1.0f; transitionIsDirected = true; break;
         }
         transitionAngle = 0.0f;
         transitionSpeed = 0.7f;

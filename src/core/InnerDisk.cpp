@@ -24,7 +24,7 @@ void InnerDisk::projectOnSide(Coord* p) {
 // Marks the circle with 315 * density points, 0.02 / density radians apart.
 static void markCircle(ShapeRaster& r, float radius, int density) {
     int hw = r.width / 2, hh = r.height / 2;
-    float rc = radius / 20;
+    float rc = radius / WallsSpacePartitioner::CELL_SIZE;
     float step = 0.02f / density;
     float a = 0.0f;
     for (int k = 0; k < 315 * density; k++) {
@@ -50,7 +50,7 @@ void InnerDisk::fillSP(WallsSpacePartitioner* w) {
     int density = 1;
     while (r.floodFill(r.width / 2, r.height / 2) && density < 4096) {
         density *= 2;
-        std::fill(r.bytes, r.bytes + (long)r.width * r.height, 0);
+        std::fill(r.bytes.begin(), r.bytes.end(), 0);
         markCircle(r, radius, density);
     }
     r.fileInto(w, this);

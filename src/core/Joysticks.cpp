@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/Device.h"
+#include "core/KeyPress.h"
 #include "graphics/VectorModel.h"
 #include "savedata/Preferences.h"
 
@@ -45,6 +46,14 @@ void Joysticks::init() {
     regularStyleModel = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic2.lua");
 }
 
+// A stored custom position (an edited or damaged file) may lie outside the
+// screen or be no number at all: it is brought into 0..high.
+static int clampIntoScreen(float value, int high) {
+    if (!(value > 0.0f))
+        return 0;
+    return value < (float)high ? (int)value : high;
+}
+
 void Joysticks::setPositionsOfJoysticksAccordingToPreferences() {
     Preferences* prefs = Preferences::getInstance();
     int W = Device::screenWidth, H = Device::screenHeight;
@@ -72,7 +81,8 @@ void Joysticks::setPositionsOfJoysticksAccordingToPreferences() {
     case 6: {
         Coord high, low;
         prefs->getJoysticksCustomPosition(high, low);
-        place((int)high.x, (int)high.y, (int)low.x, (int)low.y);
+        place(clampIntoScreen(high.x, W), clampIntoScreen(high.y, H), clampIntoScreen(low.x, W),
+              clampIntoScreen(low.y, H));
         break;
     }
     default: place(m, H - m, m, m); break;
@@ -192,6 +202,9 @@ void Joysticks::updateWithJoystickHardware(float angle1, float norm1, float angl
     packAndApply();
 }
 
+// How far a held key pushes its stick, in stick units before the device's zoom.
+static const float KEY_PUSH = 60.0f;
+
 // One role's keys: smoothed toward the held direction, or decaying to rest.
 // Returns true when it changed anything.
 static bool keyPart(bool held, float tx, float ty, float& kx, float& ky, Joystick* stick) {
@@ -214,12 +227,20 @@ static bool keyPart(bool held, float tx, float ty, float& kx, float& ky, Joystic
 
 void Joysticks::updateWithKeys(int keys) {
     // The keys drive the roles, so that swapped sticks still move with the move keys.
-    float mx = ((keys & 0x2) ? 60.0f : 0.0f) - ((keys & 0x4) ? 60.0f : 0.0f);
-    float my = ((keys & 0x10) ? 60.0f : 0.0f) - ((keys & 0x8) ? 60.0f : 0.0f);
-    float sx = ((keys & 0x80) ? 60.0f : 0.0f) - ((keys & 0x100) ? 60.0f : 0.0f);
-    float sy = ((keys & 0x40) ? 60.0f : 0.0f) - ((keys & 0x200) ? 60.0f : 0.0f);
-    bool moved = keyPart((keys & 0x1e) != 0, mx, my, keyMoveX, keyMoveY, moveStick);
-    bool shot = keyPart((keys & 0x3c0) != 0, sx, sy, keyShootX, keyShootY, shootStick);
+    // The game frame lies a quarter turn onto the display: its +x points up
+    // and its +y to the left, so "up" pushes +x and "left" +y.
+    const int moveKeys = KeyPress::BIT_KEY_UP | KeyPress::BIT_KEY_DOWN | KeyPress::BIT_KEY_LEFT | KeyPress::BIT_KEY_RIGHT;
+    const int shootKeys = KeyPress::BIT_KEY_SHOOT_UP | KeyPress::BIT_KEY_SHOOT_DOWN | KeyPress::BIT_KEY_SHOOT_LEFT |
+                          KeyPress::BIT_KEY_SHOOT_RIGHT;
+    auto push = [keys](int plus, int minus) {
+        return ((keys & plus) ? KEY_PUSH : 0.0f) - ((keys & minus) ? KEY_PUSH : 0.0f);
+    };
+    float mx = push(KeyPress::BIT_KEY_UP, KeyPress::BIT_KEY_DOWN);
+    float my = push(KeyPress::BIT_KEY_LEFT, KeyPress::BIT_KEY_RIGHT);
+    float sx = push(KeyPress::BIT_KEY_SHOOT_UP, KeyPress::BIT_KEY_SHOOT_DOWN);
+    float sy = push(KeyPress::BIT_KEY_SHOOT_LEFT, KeyPress::BIT_KEY_SHOOT_RIGHT);
+    bool moved = keyPart((keys & moveKeys) != 0, mx, my, keyMoveX, keyMoveY, moveStick);
+    bool shot = keyPart((keys & shootKeys) != 0, sx, sy, keyShootX, keyShootY, shootStick);
     if (moved || shot)
         packAndApply();
 }

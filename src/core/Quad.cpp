@@ -100,7 +100,7 @@ void Quad::fillSP(WallsSpacePartitioner* w) {
         w->fillBoundingBox(this);
         return;
     }
-    auto cell = [&](const Coord& p) { return Coord(p.x / 20 - r.x0, p.y / 20 - r.y0, 0.0f); };
+    auto cell = [&](const Coord& p) { return Coord(p.x / WallsSpacePartitioner::CELL_SIZE - r.x0, p.y / WallsSpacePartitioner::CELL_SIZE - r.y0, 0.0f); };
     fillLine(r, cell(corner1), cell(corner2));
     fillLine(r, cell(corner2), cell(corner3));
     fillLine(r, cell(corner3), cell(corner4));

@@ -24,8 +24,8 @@ void WallsSpacePartitioner::init(int w, int h) {
     unInit();
     width = w;
     height = h;
-    rows = h / 20 + 1;
-    columns = w / 20 + 1;
+    rows = h / CELL_SIZE + 1;
+    columns = w / CELL_SIZE + 1;
     if (w < 0 || h < 0 || (long)rows * columns > MAX_CELLS)
         rows = columns = 0;
     cellCount = columns * rows;
@@ -63,10 +63,10 @@ void WallsSpacePartitioner::addToCell(int column, int row, CollisionShape* shape
 }
 
 void WallsSpacePartitioner::fillBoundingBox(CollisionShape* shape) {
-    int rowMin = std::max(SpacePartition::truncate(shape->getLowestPoint()) / 20, 0);
-    int rowMax = std::min(SpacePartition::truncate(shape->getHighestPoint()) / 20, rows - 1);
-    int colMin = std::max(SpacePartition::truncate(shape->getLeftMostPoint()) / 20, 0);
-    int colMax = std::min(SpacePartition::truncate(shape->getRightMostPoint()) / 20, columns - 1);
+    int rowMin = std::max(SpacePartition::truncate(shape->getLowestPoint()) / CELL_SIZE, 0);
+    int rowMax = std::min(SpacePartition::truncate(shape->getHighestPoint()) / CELL_SIZE, rows - 1);
+    int colMin = std::max(SpacePartition::truncate(shape->getLeftMostPoint()) / CELL_SIZE, 0);
+    int colMax = std::min(SpacePartition::truncate(shape->getRightMostPoint()) / CELL_SIZE, columns - 1);
     for (int row = rowMin; row <= rowMax; row++)
         for (int col = colMin; col <= colMax; col++)
             addToCell(col, row, shape);
@@ -100,10 +100,10 @@ void WallsSpacePartitioner::removeObject(CollisionShape* shape) {
     if (isInit && !grid.empty()) {
         // The bounding box and the two-cell margin that self-filing shapes use.
         const float* box = shape->listedBox;
-        int rowMin = std::max(SpacePartition::truncate(box[1]) / 20 - 2, 0);
-        int rowMax = std::min(SpacePartition::truncate(box[3]) / 20 + 2, rows - 1);
-        int colMin = std::max(SpacePartition::truncate(box[0]) / 20 - 2, 0);
-        int colMax = std::min(SpacePartition::truncate(box[2]) / 20 + 2, columns - 1);
+        int rowMin = std::max(SpacePartition::truncate(box[1]) / CELL_SIZE - 2, 0);
+        int rowMax = std::min(SpacePartition::truncate(box[3]) / CELL_SIZE + 2, rows - 1);
+        int colMin = std::max(SpacePartition::truncate(box[0]) / CELL_SIZE - 2, 0);
+        int colMax = std::min(SpacePartition::truncate(box[2]) / CELL_SIZE + 2, columns - 1);
         for (int row = rowMin; row <= rowMax; row++)
             for (int col = colMin; col <= colMax; col++) {
                 Link** p = &grid[row * columns + col];

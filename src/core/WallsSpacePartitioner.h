@@ -1,4 +1,4 @@
-// The wall grid: 20-unit cells holding chains of collision shapes.
+// The wall grid: square cells (CELL_SIZE units) holding chains of collision shapes.
 #pragma once
 
 #include <vector>
@@ -9,6 +9,9 @@
 
 class WallsSpacePartitioner {
 public:
+    // The side of a cell, in world units.
+    static constexpr int CELL_SIZE = 20;
+
     WallsSpacePartitioner() {}
     WallsSpacePartitioner(const WallsSpacePartitioner&) = delete;
     WallsSpacePartitioner& operator=(const WallsSpacePartitioner&) = delete;
@@ -29,7 +32,7 @@ public:
     // The first shape of the point's cell that contains the point; null when
     // none does, when the point's cell lies outside the grid, or with no grid.
     CollisionShape* getFirstObject(Coord& p) {
-        double fx = p.x / 20.0, fy = p.y / 20.0;
+        double fx = p.x / (double)CELL_SIZE, fy = p.y / (double)CELL_SIZE;
         if (!(fx > -1.0e9 && fx < 1.0e9 && fy > -1.0e9 && fy < 1.0e9))
             return nullptr;
         int col = (int)fx, row = (int)fy;

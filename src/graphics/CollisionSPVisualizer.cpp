@@ -4,6 +4,7 @@
 #include <GLES/gl.h>
 
 #include "core/SpacePartition.h"
+#include "core/WallsSpacePartitioner.h"
 
 CollisionSPVisualizer::CollisionSPVisualizer() : Entity(false), columns(0), rows(0) {
     if (!spacePartition)
@@ -19,7 +20,8 @@ CollisionSPVisualizer::CollisionSPVisualizer() : Entity(false), columns(0), rows
 }
 
 void CollisionSPVisualizer::draw() {
-    static const float square[16] = {0, 0, 20, 0, 20, 0, 20, 20, 20, 20, 0, 20, 0, 20, 0, 0};
+    const float s = WallsSpacePartitioner::CELL_SIZE;
+    const float square[16] = {0, 0, s, 0, s, 0, s, s, s, s, 0, s, 0, s, 0, 0};
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glVertexPointer(2, GL_FLOAT, 0, square);
     for (int r = 0; r < rows; r++)
@@ -29,7 +31,7 @@ void CollisionSPVisualizer::draw() {
                 continue;
             float level = 0.2f * n;
             glPushMatrix();
-            glTranslatef(20.0f * c, 20.0f * r, 0.0f);
+            glTranslatef(s * c, s * r, 0.0f);
             glColor4f(level, level, 0.2f + level, 1.0f);
             glDrawArrays(GL_LINES, 0, 8);
             glPopMatrix();

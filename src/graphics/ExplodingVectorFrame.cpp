@@ -4,6 +4,7 @@
 #include <GLES/gl.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "graphics/VectorFrame.h"
@@ -16,6 +17,12 @@ ExplodingVectorFrame::ExplodingVectorFrame(VectorFrame* source) {
     int count = 0;
     const float* v = source->getVertexes(&count);
     const int stride = source->getComponents();
+    // Segments are flat: a 3-D frame is broken content, refused like a script error.
+    if (stride != 2) {
+        std::fprintf(stderr, "exploding frame: the source frame is 3-D, only 2-D frames can explode\n");
+        std::fflush(stderr);
+        std::exit(1);
+    }
     const int segmentCount = count / 2;
     segments.reserve(segmentCount);
     for (int i = 0; i < segmentCount; i++) {

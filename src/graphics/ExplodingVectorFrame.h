@@ -19,8 +19,8 @@ struct Coord2D {
 
 class ExplodingVectorFrame {
 public:
-    // One segment per line of the source, in line order. A 3-D source is
-    // seen from above: its z is left out.
+    // One segment per line of the source, in line order. The source must be
+    // 2-D: a 3-D one ends the process with a message and exit status 1.
     explicit ExplodingVectorFrame(VectorFrame* source);
 
     const std::vector<ExplodingSegment>& getSegments() const { return segments; }

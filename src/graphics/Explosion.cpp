@@ -110,7 +110,7 @@ void Explosion::init() {
     if (count < 0)
         count = 0;
     if (count < SPARKS) {
-        offset = (rand() % (SPARKS - count)) * 24;
+        offset = (rand() % (SPARKS - count)) * SPARK_BYTES;
     } else {
         count = SPARKS;
         offset = 0;
@@ -152,11 +152,14 @@ void Explosion::draw() {
         glColor4f(colour1.r, colour1.g, colour1.b, colour1.a);
         glDrawArrays(GL_LINES, 0, count * 2);
     } else {
+        // The first colour takes the first half of the sparks, rounded up, so
+        // that both halves are whole sparks.
+        int first = (count + 1) / 2;
         glColor4f(colour1.r, colour1.g, colour1.b, colour1.a);
-        glDrawArrays(GL_LINES, 0, count);
+        glDrawArrays(GL_LINES, 0, first * 2);
         glColor4f(colour2.r, colour2.g, colour2.b, colour2.a);
-        glVertexPointer(3, GL_FLOAT, 0, (const void*)(base + count * 12));
-        glDrawArrays(GL_LINES, 0, count);
+        glVertexPointer(3, GL_FLOAT, 0, (const void*)(base + first * SPARK_BYTES));
+        glDrawArrays(GL_LINES, 0, (count - first) * 2);
     }
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glPopMatrix();

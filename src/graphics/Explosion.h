@@ -9,7 +9,10 @@ class Explosion : public Entity {
 public:
     static constexpr int SPARKS = 500;
     static constexpr int FRAMES = 40;
-    static constexpr int FRAME_BYTES = SPARKS * 24;
+    // A vertex is three floats; a spark is one line of two vertices.
+    static constexpr int VERTEX_BYTES = 3 * 4;
+    static constexpr int SPARK_BYTES = 2 * VERTEX_BYTES;
+    static constexpr int FRAME_BYTES = SPARKS * SPARK_BYTES;
 
     Explosion(Coord position, Color colour, int count, float scale);
     Explosion(Coord position, Color colour1, Color colour2, int count, float scale);

@@ -46,6 +46,7 @@ SoundManager* SoundManager::getInstance() {
 
 SoundManager::SoundManager() {
     // Without a device (a server, a container) the game runs silent.
+    audio_quiet_library_logs();
     if (!alutInit(nullptr, nullptr)) {
         audio_report_no_device();
         return;

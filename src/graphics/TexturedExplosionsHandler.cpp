@@ -6,18 +6,6 @@
 #include <cstring>
 
 #include "graphics/Texture.h"
-#include "savedata/Preferences.h"
-
-static void applyLightSetting(bool on) {
-    TexturedExplosionsHandler::getInstance()->enabled = on;
-}
-
-// The light-effects setting reaches the flashes through the preferences,
-// which load after every static object is made.
-static const bool followsLightSetting = [] {
-    Preferences::applyTexturedExplosionsEnabled = applyLightSetting;
-    return true;
-}();
 
 TexturedExplosionsHandler* TexturedExplosionsHandler::getInstance() {
     static TexturedExplosionsHandler* instance = new TexturedExplosionsHandler();

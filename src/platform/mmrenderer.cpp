@@ -117,6 +117,7 @@ ALCcontext* audioContext() {
     if (r.audioTried) return r.context;
     r.audioTried = true;
     if (headless()) return nullptr;
+    audio_quiet_library_logs();
     if (!alcIsExtensionPresent(nullptr, "ALC_EXT_thread_local_context")) return nullptr;
     r.setThreadContext = (ALCboolean(*)(ALCcontext*))alcGetProcAddress(nullptr, "alcSetThreadContext");
     r.device = alcOpenDevice(nullptr);

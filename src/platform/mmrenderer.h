@@ -70,3 +70,6 @@ int mmrenderer_stop_requests(mmr_context_t* context);
 // Says once per process, on the standard error stream, that no audio device
 // could be opened and the game runs silent.
 void audio_report_no_device();
+// Silences the audio libraries' own messages (OpenAL's log, ALSA's errors);
+// called before the first use of OpenAL.
+void audio_quiet_library_logs();

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cmath>
 
 #include "core/Device.h"
@@ -231,6 +232,7 @@ void Preferences::replaceOutOfRangeValues() {
         {campaignMenuOffset[1], -1000000, 1000000},
         {campaignMenuOffset[2], -1000000, 1000000},
         {lineWidth, 1, 4},
+        {nextReplayId, 1, INT_MAX},
     };
     for (const Range& range : ranges)
         if (range.option->intValue < range.low || range.option->intValue > range.high)

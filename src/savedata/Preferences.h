@@ -119,9 +119,9 @@ public:
     bool get_musicAnimationEnabled();
     void set_musicAnimationEnabled(bool enabled);
 
-    // Settings that take effect at once go through these hooks, connected by
-    // the drawing code (line width and point size, in pixels) and by the
-    // textured explosions (their enabled flag). Unset hooks are skipped.
+    // Settings that take effect at once go through these hooks, connected in
+    // the Game's constructor: the line width and point size, in pixels, and the
+    // textured explosions' enabled flag. Unset hooks are skipped.
     static void (*applyLineWidth)(float width);
     static void (*applyTexturedExplosionsEnabled)(bool enabled);
 

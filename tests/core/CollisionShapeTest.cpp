@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/CollisionShape.h"
 #include "core/Disk.h"
 #include "core/InnerDisk.h"
 #include "core/Quad.h"
@@ -221,3 +222,24 @@ TEST_F(Shapes, QuadNearTheLowerLeftCornerFilesOnlyGridCells) {
 }
 
 }  // namespace
+
+// A raster is a value: a copy has bytes of its own, and both go away cleanly.
+TEST(ShapeRaster, CopiesOwnTheirBytes) {
+    ShapeRaster a;
+    ASSERT_TRUE(a.make(0, 0, 100, 60));
+    EXPECT_EQ(a.bytes.size(), (size_t)a.width * a.height);
+    a.mark(3);
+    ShapeRaster b = a;
+    b.mark(4);
+    ShapeRaster c;
+    c = b;
+    c.mark(5);
+    EXPECT_EQ(a.bytes[3], 1);
+    EXPECT_EQ(a.bytes[4], 0);
+    EXPECT_EQ(b.bytes[4], 1);
+    EXPECT_EQ(b.bytes[5], 0);
+    EXPECT_EQ(c.bytes[5], 1);
+    ShapeRaster tooLarge;
+    EXPECT_FALSE(tooLarge.make(0, 0, 1.0e7f, 1.0e7f));
+    EXPECT_TRUE(tooLarge.bytes.empty());
+}

@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "WorldTestScene.h"
+#include "support/StateGuards.h"
 
 static uint64_t run(unsigned int seed, int steps, bool explosions) {
-    Explosion::isActivated = explosions;
+    ExplosionActivationGuard activation(explosions);
     uint64_t h;
     {
         scene::World world(seed);
@@ -12,7 +13,6 @@ static uint64_t run(unsigned int seed, int steps, bool explosions) {
             world.step(i);
         h = scene::World::hash();
     }
-    Explosion::isActivated = true;
     return h;
 }
 

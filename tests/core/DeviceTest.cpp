@@ -2,8 +2,20 @@
 #include <gtest/gtest.h>
 
 #include "core/Device.h"
+#include "support/StateGuards.h"
 
-TEST(Device, ZoomBeforeAnySizeIsOne) {
+namespace {
+
+// Every test leaves the parameters as it found them.
+class DeviceTest : public ::testing::Test {
+protected:
+    DeviceGuard device;
+};
+
+}  // namespace
+
+TEST_F(DeviceTest, ZoomBeforeAnySizeIsOne) {
+    DeviceGuard::restoreStartValues();
     EXPECT_EQ(Device::zoom, 1.0f);
     Device::init();
     EXPECT_EQ(Device::zoom, 1.0f);
@@ -11,7 +23,7 @@ TEST(Device, ZoomBeforeAnySizeIsOne) {
     EXPECT_TRUE(Device::putJoysticksInTheMiddleOfTheScreen);
 }
 
-TEST(Device, ZoomReferencesByWidth) {
+TEST_F(DeviceTest, ZoomReferencesByWidth) {
     struct Case {
         int width;
         double reference;
@@ -26,7 +38,7 @@ TEST(Device, ZoomReferencesByWidth) {
     EXPECT_FLOAT_EQ(Device::zoom, 2.8444445f);
 }
 
-TEST(Device, SizeSetsTouchArea) {
+TEST_F(DeviceTest, SizeSetsTouchArea) {
     Device::setScreenSize(600, 1024);
     EXPECT_EQ(Device::screenWidth, 600);
     EXPECT_EQ(Device::screenHeight, 1024);

@@ -8,6 +8,7 @@
 #include "core/Device.h"
 #include "core/KeyPress.h"
 #include "savedata/Preferences.h"
+#include "support/StateGuards.h"
 #include "widgets/CanBeExternallyPressed.h"
 
 namespace {
@@ -217,10 +218,11 @@ TEST_F(GameTest, BackgroundGrid) {
     };
     game->draw();
     EXPECT_GT(litPixels(), 1000);
-    Game::enableBackgroundGrid = false;
-    game->draw();
-    EXPECT_EQ(litPixels(), 0);
-    Game::enableBackgroundGrid = true;
+    {
+        SavedValue<bool> noGrid(Game::enableBackgroundGrid, false);
+        game->draw();
+        EXPECT_EQ(litPixels(), 0);
+    }
 
     struct Case {
         int preference;

@@ -13,14 +13,19 @@
 #include "core/State.h"
 #include "core/StateTransition.h"
 
-inline void startHeadlessLoop() {
-    static bool started = false;
-    if (started)
-        return;
-    setenv("ZORBIX_HEADLESS", "1", 1);
-    ASSERT_EQ(mainStartUp(), 0);
-    started = true;
+// The game's own start-up on the headless back end, once per process: its GL
+// context is the only one the tests draw in, so the models, fonts and textures
+// that any test caches stay valid for every later test. False when it failed.
+inline bool startHeadlessGame() {
+    static int state = 0;  // 0 untried, 1 running, 2 failed
+    if (state == 0) {
+        setenv("ZORBIX_HEADLESS", "1", 1);
+        state = mainStartUp() == 0 ? 1 : 2;
+    }
+    return state == 1;
 }
+
+inline void startHeadlessLoop() { ASSERT_TRUE(startHeadlessGame()) << "the headless start-up failed"; }
 
 class ScriptedScreen : public State {
 public:

@@ -6,6 +6,7 @@
 #include "core/Device.h"
 #include "core/Joysticks.h"
 #include "savedata/Preferences.h"
+#include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 
 namespace {
@@ -19,16 +20,19 @@ protected:
         prefs = Preferences::getInstance();
         savedPosition = prefs->getJoysticksPosition();
         savedSwap = prefs->getSwapJoysticks();
+        savedSize = prefs->getCustomJoysticksSize();
         prefs->setJoysticksPosition(0);
         prefs->setSwapJoysticks(false);
     }
     void TearDown() override {
         prefs->setJoysticksPosition(savedPosition);
         prefs->setSwapJoysticks(savedSwap);
+        prefs->setCustomJoysticksSize(savedSize);
     }
     Preferences* prefs;
     int savedPosition;
     bool savedSwap;
+    int savedSize;
 };
 
 TEST_F(Sticks, DistanceAndAngleToStrength) {
@@ -112,7 +116,6 @@ TEST_F(Sticks, PlacementTable) {
         EXPECT_EQ(j.lowStick.zoom, s);
     }
     prefs->setJoysticksPosition(6);
-    int savedSize = prefs->getCustomJoysticksSize();
     prefs->setCustomJoysticksSize(1500);
     Joysticks j;
     j.init();
@@ -128,7 +131,34 @@ TEST_F(Sticks, PlacementTable) {
         EXPECT_EQ(j.size, Device::joystickSize) << bad;
         EXPECT_EQ(j.moveStick->zoom, Device::joystickSize) << bad;
     }
-    prefs->setCustomJoysticksSize(savedSize);
+}
+
+// Stored custom centres outside the screen, or no numbers at all, are brought
+// into the screen; those inside are used as they are.
+TEST_F(Sticks, CustomCentresAreClampedIntoTheScreen) {
+    int W = Device::screenWidth, H = Device::screenHeight;
+    Coord savedHigh, savedLow;
+    prefs->getJoysticksCustomPosition(savedHigh, savedLow);
+    OnExit restore([this, savedHigh, savedLow] { prefs->setJoysticksCustomPosition(savedHigh, savedLow); });
+    prefs->setJoysticksPosition(6);
+    const float inf = INFINITY;
+    struct Case {
+        Coord high, low;
+        int hx, hy, lx, ly;
+    } cases[] = {
+        {Coord(100, 200, 0), Coord(300, 50, 0), 100, 200, 300, 50},
+        {Coord(-50, H + 900.0f, 0), Coord(W + 1.0f, -1, 0), 0, H, W, 0},
+        {Coord(1e20f, -1e20f, 0), Coord(NAN, inf, 0), W, 0, 0, H},
+    };
+    for (const Case& c : cases) {
+        prefs->setJoysticksCustomPosition(c.high, c.low);
+        Joysticks j;
+        j.init();
+        EXPECT_EQ(j.highStickCentre.x, c.hx);
+        EXPECT_EQ(j.highStickCentre.y, c.hy);
+        EXPECT_EQ(j.lowStickCentre.x, c.lx);
+        EXPECT_EQ(j.lowStickCentre.y, c.ly);
+    }
 }
 
 TEST_F(Sticks, LocationCycleCountsAnUnknownPlacementAsZero) {

@@ -251,3 +251,15 @@ TEST(OptimizedStringModel, DrawLeavesTheFirstGroupsColourCurrent) {
     currentColor(c);
     EXPECT_FLOAT_EQ(c[3], 0.25f);
 }
+
+// The font that the running game cached draws in the tests' context as well:
+// there is one GL context per test program, whatever started it.
+TEST(DrawString, FontStillDrawsAfterTheHeadlessGameHasRun) {
+    startHeadlessLoop();
+    for (int i = 0; i < 3; i++)
+        mainLoopFrame();
+    REQUIRE_GL();
+    glTranslatef(100.0f, 300.0f, 0.0f);
+    DrawString::getInstance()->draw("HELLO", 1.0f);
+    EXPECT_GT(graphicstest::readPixels().litCount(), 200);
+}

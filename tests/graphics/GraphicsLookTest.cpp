@@ -10,6 +10,7 @@
 #include "core/Device.h"
 #include "core/Game.h"
 #include "graphics/DrawString.h"
+#include "support/StateGuards.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ TEST(GraphicsLook, FontSampleInSeveralSizesAndColours) {
 TEST(GraphicsLook, FirstScreenOverTheBackgroundGrid) {
     ASSERT_TRUE(graphicstest::ensureGlContext());
     graphicstest::resetGlState();
+    DeviceGuard device;
     Device::setScreenSize(graphicstest::kSurfaceHeight, graphicstest::kSurfaceWidth);
     Game* game = Game::getInstance();
     // Some way into the grid's slow turn.

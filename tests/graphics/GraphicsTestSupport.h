@@ -1,56 +1,24 @@
-// Headless GL for the graphics tests: one surfaceless EGL context with a
-// 1024 x 600 pbuffer for the whole test program, pixel read-back and PNG output.
+// Headless GL for the graphics tests: the game's own headless context (a
+// 1024 x 600 pbuffer) for the whole test program, pixel read-back and PNG output.
 #pragma once
 
-#include <EGL/egl.h>
-#include <EGL/eglext.h>
 #include <GLES/gl.h>
-#include <png.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "core/HeadlessGame.h"
+#include "platform/platform.h"
 
 namespace graphicstest {
 
 const int kSurfaceWidth = 1024;
 const int kSurfaceHeight = 600;
 
-// Makes the context current once per process; every later call is a no-op.
-// Returns false when no headless GL is available.
-inline bool ensureGlContext() {
-    static int state = 0;  // 0 untried, 1 ready, 2 failed
-    if (state)
-        return state == 1;
-    state = 2;
-    auto getPlatformDisplay =
-        (PFNEGLGETPLATFORMDISPLAYEXTPROC)eglGetProcAddress("eglGetPlatformDisplayEXT");
-    if (!getPlatformDisplay)
-        return false;
-    EGLDisplay display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-    if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr))
-        return false;
-    const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
-                                       EGL_OPENGL_ES_BIT, EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8,
-                                       EGL_BLUE_SIZE, 8, EGL_ALPHA_SIZE, 8, EGL_NONE};
-    EGLConfig config;
-    EGLint count = 0;
-    if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count < 1)
-        return false;
-    eglBindAPI(EGL_OPENGL_ES_API);
-    const EGLint contextAttributes[] = {EGL_CONTEXT_CLIENT_VERSION, 1, EGL_NONE};
-    EGLContext context = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
-    if (context == EGL_NO_CONTEXT)
-        return false;
-    const EGLint surfaceAttributes[] = {EGL_WIDTH, kSurfaceWidth, EGL_HEIGHT, kSurfaceHeight,
-                                        EGL_NONE};
-    EGLSurface surface = eglCreatePbufferSurface(display, config, surfaceAttributes);
-    if (surface == EGL_NO_SURFACE || !eglMakeCurrent(display, surface, surface, context))
-        return false;
-    state = 1;
-    return true;
-}
+// Starts the game headless once per process and draws in its GL context, so
+// that what a test caches (fonts, models, textures) stays valid in every other
+// test. Returns false when no headless GL is available.
+inline bool ensureGlContext() { return startHeadlessGame(); }
 
 // One unit per pixel with the origin at the bottom left of the surface.
 inline void usePixelProjection() {
@@ -106,33 +74,12 @@ inline Pixels readPixels() {
     return p;
 }
 
-// Writes the pixels as an RGB PNG, top row first.
+// Writes the pixels as an opaque PNG through the game's own writer.
 inline bool writePng(const Pixels& p, const std::string& path) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(f);
-        return false;
-    }
-    png_init_io(png, f);
-    png_set_IHDR(png, info, p.width, p.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<unsigned char> row((size_t)p.width * 3);
-    for (int y = p.height - 1; y >= 0; y--) {
-        for (int x = 0; x < p.width; x++)
-            for (int c = 0; c < 3; c++)
-                row[(size_t)x * 3 + c] = p.at(x, y)[c];
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    std::fclose(f);
-    return true;
+    std::vector<unsigned char> opaque = p.rgba;
+    for (size_t i = 3; i < opaque.size(); i += 4)
+        opaque[i] = 255;
+    return platformWritePng(path, opaque.data(), p.width, p.height);
 }
 
 }  // namespace graphicstest

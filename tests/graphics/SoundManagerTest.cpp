@@ -73,12 +73,24 @@ double bestMatch(const std::vector<short>& mix, const std::vector<short>& effect
 
 struct SoundManagerTest : ::testing::Test {
     SoundManager* sounds = SoundManager::getInstance();
-    void SetUp() override { ASSERT_TRUE(sounds->hasDevice) << "OpenAL's null output is expected in tests"; }
+    // Every test starts with all sources stopped and empty, whatever ran before.
+    void SetUp() override {
+        ASSERT_TRUE(sounds->hasDevice) << "OpenAL's null output is expected in tests";
+        stopAllSources();
+    }
     void TearDown() override {
+        stopAllSources();
         sounds->enabled = true;
         sounds->setRollOffFactor(10.0f);
         Coord origin;
         sounds->setListenerPosition(origin);
+    }
+    void stopAllSources() {
+        for (ALuint s : sounds->sources) {
+            alSourceStop(s);
+            alSourcei(s, AL_BUFFER, 0);
+        }
+        alGetError();
     }
 };
 
@@ -263,4 +275,24 @@ TEST(SoundOutput, WithoutAnAudioDeviceTheGameRunsSilentAndSaysSoOnce) {
             exit(sounds->hasDevice ? 3 : 0);
         },
         testing::ExitedWithCode(0), testing::Truly(saidOnce));
+}
+
+// ALSA that finds no card, as on a server: the libraries stay quiet and the
+// game says its one line, nothing else.
+TEST(SoundOutput, WithoutASoundCardOnlyTheGamesOwnLineIsPrinted) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string config = ZORBIX_BINARY_DIR "/no_sound_card.conf";
+    std::ofstream(config) << "# no cards, no devices\n";
+    EXPECT_EXIT(
+        {
+            setenv("ALSOFT_DRIVERS", "alsa", 1);
+            setenv("ALSA_CONFIG_PATH", config.c_str(), 1);
+            unsetenv("ALSOFT_LOGLEVEL");
+            unsetenv("ZORBIX_HEADLESS");
+            SoundManager* sounds = SoundManager::getInstance();
+            AudioPlayer::getInstance()->resumeSong();
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            exit(sounds->hasDevice ? 3 : 0);
+        },
+        testing::ExitedWithCode(0), testing::Eq("No audio device: the game runs without sound.\n"));
 }

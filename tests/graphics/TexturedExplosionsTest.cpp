@@ -4,6 +4,8 @@
 #include "core/Device.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "savedata/Preferences.h"
+#include "core/HeadlessGame.h"
+#include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 
 namespace {
@@ -103,10 +105,15 @@ TEST_F(Flashes, BeyondTheCapacityFlashesAreDropped) {
 
 namespace {
 
+// The Game connects the setting to the flashes when it is made.
 TEST(FlashesSetting, FollowsTheLightSettingWhereTheDeviceAllowsIt) {
+    startHeadlessLoop();
     TempGameDir dir;
     Preferences* prefs = Preferences::getInstance();
-    bool saved = prefs->getLightEnabled(), device = Device::enableExplosionTextures;
+    DeviceGuard device;
+    SavedValue<bool> flashes(TexturedExplosionsHandler::getInstance()->enabled);
+    bool saved = prefs->getLightEnabled();
+    OnExit restoreLight([prefs, saved] { prefs->setLightEnabled(saved); });
     Device::enableExplosionTextures = true;
     prefs->setLightEnabled(true);
     EXPECT_TRUE(TexturedExplosionsHandler::getInstance()->enabled);
@@ -115,9 +122,6 @@ TEST(FlashesSetting, FollowsTheLightSettingWhereTheDeviceAllowsIt) {
     Device::enableExplosionTextures = false;
     prefs->setLightEnabled(true);
     EXPECT_FALSE(TexturedExplosionsHandler::getInstance()->enabled);
-    Device::enableExplosionTextures = device;
-    prefs->setLightEnabled(saved);
-    TexturedExplosionsHandler::getInstance()->enabled = false;
 }
 
 }  // namespace

@@ -154,25 +154,27 @@ TEST(VectorModel, OutOfRangeFrameNumbersDrawNothing) {
 TEST(VectorModel, CacheSharesModelsAndDropsOnlyTheRandomOnes) {
     REQUIRE_GL();
     VectorModel* sticks = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic.lua");
-    VectorModel* grid = VectorModel::loadFromLuaScript("/data/graphics/grid.lua");
+    // A model that nothing holds between draws: the game holds the grid and
+    // the sticks' models, which must not be dropped under it.
+    VectorModel* ring = VectorModel::loadFromLuaScript("/data/graphics/shipSelectionBaseGraphic.lua");
     EXPECT_EQ(VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic.lua"), sticks);
     EXPECT_FALSE(sticks->getUsesRandomNumbers());
     EXPECT_EQ(sticks->getFileName(), "/data/graphics/joystickGraphic.lua");
 
-    VectorModel* kept = grid;
-    grid->setUsesRandomNumbers(true);
+    VectorModel* kept = ring;
+    ring->setUsesRandomNumbers(true);
     VectorModel::deleteVMThatUsesRandomNumbers();
     EXPECT_EQ(VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic.lua"), sticks);
-    VectorModel* rebuilt = VectorModel::loadFromLuaScript("/data/graphics/grid.lua");
+    VectorModel* rebuilt = VectorModel::loadFromLuaScript("/data/graphics/shipSelectionBaseGraphic.lua");
     EXPECT_EQ(rebuilt->getNumberOfFrames(), 1);
     EXPECT_FALSE(rebuilt->getUsesRandomNumbers());  // the script itself draws none
 
     // A static variable that already holds a model keeps it, even a dropped one.
     VectorModel* variable = kept;
-    VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/grid.lua", &variable);
+    VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/shipSelectionBaseGraphic.lua", &variable);
     EXPECT_EQ(variable, kept);
     VectorModel* empty = nullptr;
-    VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/grid.lua", &empty);
+    VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/shipSelectionBaseGraphic.lua", &empty);
     EXPECT_EQ(empty, rebuilt);
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 #include "../core/WorldTestScene.h"
 #include "GraphicsTestSupport.h"
@@ -82,6 +83,7 @@ TEST(WorldLook, ArenaWithMoversExplosionsAndFlashes) {
 TEST(WorldLook, BothStickStyles) {
     REQUIRE_GL();
     TempGameDir dir;
+    DeviceGuard device;
     Device::setScreenSize(graphicstest::kSurfaceWidth, graphicstest::kSurfaceHeight);
     Preferences* prefs = Preferences::getInstance();
     int style = prefs->getJoystickStyle();

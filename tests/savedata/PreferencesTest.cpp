@@ -10,6 +10,7 @@
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
 #include "levelplay/LuaRuntime.h"
+#include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 #include "savedata/Preferences.h"
 
@@ -32,10 +33,14 @@ protected:
         lastLineWidth = -1;
         lightCalls = 0;
     }
-    void TearDown() override {
-        Preferences::applyLineWidth = nullptr;
-        Preferences::applyTexturedExplosionsEnabled = nullptr;
-    }
+    // What the preferences set as they load: the device's parameters, the
+    // explosions switch, the sound and music switches and the hooks.
+    DeviceGuard device;
+    ExplosionActivationGuard activation;
+    SavedValue<bool> soundsEnabled{SoundManager::getInstance()->enabled};
+    SavedValue<bool> musicPaused{AudioPlayer::getInstance()->paused};
+    PreferenceHooksGuard hooks;
+    PreferencesGuard reloadAfterwards;
     Preferences* reload() {
         Preferences::reloadForTests();
         return Preferences::getInstance();
@@ -240,6 +245,9 @@ TEST_F(PreferencesTest, OutOfRangeValuesTakeTheirDefaults) {
         {"lineWidth = 0", &Preferences::getLineWidth, 2},
         {"lineWidth = 5", &Preferences::getLineWidth, 2},
         {"campaign2MenuOffset = 2147483647", nullptr, 0},
+        {"nextReplayId = 0", &Preferences::getNextReplayId, 1},
+        {"nextReplayId = -40", &Preferences::getNextReplayId, 1},
+        {"nextReplayId = 17", &Preferences::getNextReplayId, 17},
     };
     for (const Case& c : cases) {
         dir.writeDocument("prefs.txt", versionFour(std::string(c.line) + "\n"));
