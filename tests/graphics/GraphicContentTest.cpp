@@ -56,6 +56,10 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/graphics/snakeGraphic.lua", 4},
     {"/data/graphics/dodgerGraphic.lua", 2},
     {"/data/graphics/finalBossCannon.lua", 2},
+    {"/data/graphics/ultimateShip.lua", 2},
+    {"/data/graphics/bulletGraphic.lua", 180},
+    {"/data/graphics/bulletGraphic2.lua", 180},
+    {"/data/graphics/bulletGraphic3.lua", 180},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:
