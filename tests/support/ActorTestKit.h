@@ -24,6 +24,7 @@
 #include "core/SpacePartition.h"
 #include "graphics/Explosion.h"
 #include "graphics/FloatingMessage.h"
+#include "graphics/SoundManager.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "levelplay/StatePlay.h"
 
@@ -39,6 +40,28 @@ public:
 
 private:
     uint64_t start;
+};
+
+// Sounds played (unpositioned or positioned) since it was made: each play
+// takes the next source of the sound manager's rotation. Needs an audio
+// device (OpenAL's null output in tests).
+class SoundCounter {
+public:
+    SoundCounter() : sounds(SoundManager::getInstance()), start(sounds->nextSource), wasEnabled(sounds->enabled) {
+        sounds->enabled = true;
+    }
+    ~SoundCounter() { sounds->enabled = wasEnabled; }
+    SoundCounter(const SoundCounter&) = delete;
+    SoundCounter& operator=(const SoundCounter&) = delete;
+    bool works() const { return sounds->hasDevice; }
+    // Fewer than 100 plays between two reads.
+    int count() const { return (sounds->nextSource - start + SoundManager::kSourceCount) % SoundManager::kSourceCount; }
+    void restart() { start = sounds->nextSource; }
+
+private:
+    SoundManager* sounds;
+    int start;
+    bool wasEnabled;
 };
 
 // One step's stick record: angles in degrees (0 toward smaller y, 90 toward
