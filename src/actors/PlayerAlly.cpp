@@ -13,6 +13,8 @@
 #include "graphics/VectorModel.h"
 #include "levelplay/StatePlay.h"
 
+static const char* const LINK_GRAPHIC = "/data/entities/wallGraphic.lua";
+
 PlayerAlly::PlayerAlly(Coord p, Player* owner)
     : Entity(Coord(p.x + 10.0f, p.y, p.z), true), wallGraphic(nullptr), player(owner),
       linkColor(0.0f, 0.8f, 1.0f, 1.0f), allyColor(1.0f, 0.0f, 0.0f, 1.0f), linkColorChoice(0), linkFrame(0),
@@ -20,7 +22,7 @@ PlayerAlly::PlayerAlly(Coord p, Player* owner)
       linkMeasured(false) {
     // The link graphic draws random numbers: loading it here, at the ally's
     // birth, keeps its draws at the same place of a replayed game.
-    wallGraphic = VectorModel::loadFromLuaScript("/data/entities/wallGraphic.lua");
+    wallGraphic = VectorModel::loadFromLuaScript(LINK_GRAPHIC);
 }
 
 PlayerAlly::~PlayerAlly() {
@@ -102,7 +104,9 @@ void PlayerAlly::draw() {
     ship->drawWithoutColor(frame);
     glPopMatrix();
 
-    if (!linkMeasured || !withPlayer)
+    // A new game deletes the link graphic, and the old world may still be
+    // drawn while the screens change.
+    if (!linkMeasured || !withPlayer || !VectorModel::isCached(LINK_GRAPHIC, wallGraphic))
         return;
     glPushMatrix();
     glTranslatef(midpoint.x, midpoint.y, 0.0f);

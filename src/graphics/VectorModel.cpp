@@ -31,6 +31,11 @@ void VectorModel::deleteVMThatUsesRandomNumbers() {
     }
 }
 
+bool VectorModel::isCached(const std::string& path, const VectorModel* model) {
+    auto it = models().find(path);
+    return model && it != models().end() && it->second == model;
+}
+
 void VectorModel::reloadAllModels(bool forgetBuffers) {
     for (auto& entry : models()) {
         if (!entry.second)

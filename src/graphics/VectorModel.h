@@ -25,6 +25,10 @@ public:
     // Drops and deletes every cached model whose script drew random numbers,
     // so that it is rebuilt from the freshly seeded generator on its next use.
     static void deleteVMThatUsesRandomNumbers();
+    // Whether the cache still holds this very model for the path: a holder
+    // of a random-number model asks before drawing it, as a new game may
+    // have deleted it.
+    static bool isCached(const std::string& path, const VectorModel* model);
     // Runs every cached script again, forgetting the GL buffer names first
     // when the context was lost.
     static void reloadAllModels(bool forgetBuffers);

@@ -6,6 +6,7 @@
 #include "../graphics/GraphicsTestSupport.h"
 #include "actors/Player.h"
 #include "actors/PlayerAlly.h"
+#include "graphics/VectorModel.h"
 #include "support/ActorTestKit.h"
 
 using actortest::Arena;
@@ -112,4 +113,15 @@ TEST_F(LinkLifetime, ResetWithBothAlive) {
         Entity::reset();
         EXPECT_EQ(Player::player, nullptr);
     }
+}
+
+TEST_F(LinkLifetime, AllyOutlivingItsLinkGraphicDrawsNoLink) {
+    Arena arena;
+    new Player(Coord(300, 300, 0));
+    Player::setAlly(Coord(400, 300, 0));
+    stepAndDraw(arena, 1);
+    // The next game's screen drops the random models before this world goes.
+    VectorModel::deleteVMThatUsesRandomNumbers();
+    graphicstest::resetGlState();
+    Player::getAlly()->draw();
 }
