@@ -1,22 +1,7 @@
 -- The thin player shot, white: a long needle; frame k points at 2k - 180 degrees.
-require "/data/functions/commonGraphicFunctions"
+require "/data/functions/bulletFrames"
 
-local white = getColor(255, 255, 255)
-
-local function turned(x, y, a)
-    local c = math.cos(a)
-    local s = math.sin(a)
-    return scaleBy256(1, x * c - y * s), scaleBy256(1, x * s + y * c)
-end
-
-graphic = new2DGraphic(180)
-for k = 0, 179 do
-    local f = graphic[k + 1]
-    local a = 2 * k - 180
-    local tx, ty = turned(10, 0, a)
-    local bx, by = turned(-10, 0, a)
-    local lx, ly = turned(-4, 2, a)
-    local rx, ry = turned(-4, -2, a)
-    add2DLine(f, bx, by, tx, ty, white)
-    add2DLines(f, { lx, ly, tx, ty, rx, ry }, white, true)
-end
+graphic = newBulletGraphic(function(draw)
+    draw.line(-10, 0, 10, 0)
+    draw.lines({ -4, 2, 10, 0, -4, -2 }, true)
+end)

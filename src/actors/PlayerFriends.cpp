@@ -132,13 +132,14 @@ void PlayerFriends::update() {
     });
 }
 
-void PlayerFriends::draw() {
-    // Friends beyond the eighth cycle through ship models 1 to 8.
-    int f = frame;
+int PlayerFriends::shownFrame(int f) {
     if (f > 8)
-        f = (f - 1) % 8 + 1;
-    if (f < 0)
-        f = 0;
+        return (f - 1) % 8 + 1;
+    return f < 0 ? 0 : f;
+}
+
+void PlayerFriends::draw() {
+    int f = shownFrame(frame);
     glPushMatrix();
     glTranslatef(position.x, position.y, 0.0f);
     glRotatef(heading, 0.0f, 0.0f, 1.0f);

@@ -25,6 +25,9 @@ public:
     // Every ringed friend leaves the world; the ring is emptied.
     static void destroyAll();
     static int getCount() { return (int)indexes.size(); }
+    // The ship graphic's frame a friend of this frame number shows: numbers
+    // beyond the graphic's nine frames cycle through models 1 to 8.
+    static int shownFrame(int frame);
 
     // The ring: joined friends in the order they joined.
     static std::vector<PlayerFriends*> indexes;

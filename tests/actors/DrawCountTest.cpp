@@ -99,10 +99,7 @@ TEST(DrawCount, ScatterGunDrawsEachAngleThenItsBulletsColours) {
     Player::setBulletType(5);
     arena.hold(0, 0, 90, 65);
     arena.step();
-    std::vector<Bullet*> shots;
-    for (Entity* e : Entity::entityVector)
-        if (Bullet* b = dynamic_cast<Bullet*>(e))
-            shots.push_back(b);
+    std::vector<Bullet*> shots = actortest::entitiesOf<Bullet>();
     ASSERT_EQ(shots.size(), 4u);
     for (int i = 0; i < 4; i++) {
         float degrees = -20.0f + expected[4 * i] % 41;

@@ -20,11 +20,7 @@ float angleOf(const Coord& c) {
 }
 
 int bullets() {
-    int n = 0;
-    for (Entity* e : Entity::entityVector)
-        if (dynamic_cast<Bullet*>(e))
-            n++;
-    return n;
+    return actortest::countOf<Bullet>();
 }
 
 }  // namespace
@@ -96,6 +92,9 @@ TEST(Friends, FramesCountUpFromOneAndAreDrawnWithinTheGraphic) {
     Entity::reset();
     EXPECT_EQ(PlayerFriends::nextFrame, -1);
     EXPECT_EQ((new PlayerFriends(Coord(100, 100, 0)))->frame, 1) << "a new game starts again";
+    const int shown[][2] = {{1, 1}, {8, 8}, {9, 1}, {10, 2}, {16, 8}, {17, 1}, {1000, 8}, {-4, 0}};
+    for (const auto& s : shown)
+        EXPECT_EQ(PlayerFriends::shownFrame(s[0]), s[1]) << s[0];
 }
 
 TEST(Friends, ShootRedEveryEighthStepWhileAllowed) {

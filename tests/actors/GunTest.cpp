@@ -18,11 +18,7 @@ namespace {
 
 template <class T>
 std::vector<T*> all() {
-    std::vector<T*> out;
-    for (Entity* e : Entity::entityVector)
-        if (T* t = dynamic_cast<T*>(e))
-            out.push_back(t);
-    return out;
+    return actortest::entitiesOf<T>();
 }
 
 // Shots of each step while the shoot stick points toward larger x.

@@ -19,26 +19,7 @@
 using actortest::Arena;
 using actortest::RecordingTarget;
 
-namespace {
-
-template <class T>
-int countOf() {
-    int n = 0;
-    for (Entity* e : Entity::entityVector)
-        if (dynamic_cast<T*>(e))
-            n++;
-    return n;
-}
-
-std::vector<Bullet*> bullets() {
-    std::vector<Bullet*> out;
-    for (Entity* e : Entity::entityVector)
-        if (Bullet* b = dynamic_cast<Bullet*>(e))
-            out.push_back(b);
-    return out;
-}
-
-}  // namespace
+using actortest::countOf;
 
 TEST(Player, ClassAccessorsWithoutAPlayerDoNothing) {
     Arena arena;
@@ -166,7 +147,7 @@ TEST(Player, WithAnAllyAHitFiresFromBothBodies) {
     Player::setAlly(Coord(590, 500, 0));
     Coord allyAt = Player::getAlly()->position;
     Player::increaseHitNumber(1);
-    std::vector<Bullet*> shots = bullets();
+    std::vector<Bullet*> shots = actortest::entitiesOf<Bullet>();
     ASSERT_EQ(shots.size(), 8u);
     int nearShip = 0, nearAlly = 0;
     for (Bullet* b : shots) {

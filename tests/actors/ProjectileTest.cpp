@@ -20,11 +20,7 @@ using actortest::RecordingTarget;
 namespace {
 
 int explosions() {
-    int n = 0;
-    for (Entity* e : Entity::entityVector)
-        if (dynamic_cast<Explosion*>(e))
-            n++;
-    return n;
+    return actortest::countOf<Explosion>();
 }
 
 }  // namespace

@@ -91,8 +91,8 @@ TEST(ActorsPlayerLook, FramesOfShipRamFusionAndBombScripts) {
     label(8, 456, "ultimateShip.lua 0, 1, 0 tilted 60 deg (x3)");
     frameSheet("/data/graphics/ultimateShip.lua", 0, 2, 2, 130, 3.0f, 444);
     frameSheet("/data/graphics/ultimateShip.lua", 0, 1, 1, 130, 3.0f, 444, 268, 60.0f);
-    label(420, 456, "ramGraphic.lua (x1.4)");
-    frameSheet("/data/graphics/ramGraphic.lua", 0, 1, 1, 130, 1.4f, 444, 374);
+    label(410, 456, "ramGraphic.lua (x1)");
+    frameSheet("/data/graphics/ramGraphic.lua", 0, 1, 1, 130, 1.0f, 444, 410);
     label(600, 456, "bossMirrorBulletGraphic.lua (x6), tilted");
     frameSheet("/data/graphics/bossMirrorBulletGraphic.lua", 0, 1, 1, 130, 6.0f, 444, 600);
     frameSheet("/data/graphics/bossMirrorBulletGraphic.lua", 0, 1, 1, 130, 6.0f, 444, 730, 60.0f);

@@ -189,6 +189,22 @@ public:
     SerializedJoystickData held;
 };
 
+// The live entities of a class, in world-list order (the order they were
+// made, as long as none was destroyed).
+template <class T>
+std::vector<T*> entitiesOf() {
+    std::vector<T*> out;
+    for (Entity* e : Entity::entityVector)
+        if (T* t = dynamic_cast<T*>(e))
+            out.push_back(t);
+    return out;
+}
+
+template <class T>
+int countOf() {
+    return (int)entitiesOf<T>().size();
+}
+
 // Folds bytes into a 64-bit FNV-1a hash.
 class Hash {
 public:
