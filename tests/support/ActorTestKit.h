@@ -3,6 +3,8 @@
 // hash of the world, and a still target that records what reaches it.
 #pragma once
 
+#include <AL/al.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -76,15 +78,28 @@ inline SerializedJoystickData sticks(float moveAngle, float moveNorm, float shoo
 // The stick record of each step (steps counted from 0).
 using StickScript = std::function<SerializedJoystickData(int step)>;
 
-// Class-wide settings the actors read, saved and put back.
+// Class-wide settings the actors read or change, saved and put back: the
+// play screen's sticks, ship model and camera, the sound switches, the sound
+// listener and roll-off (the player moves the one, the ultimate ship sets the
+// other), the level size and the wall grid.
 class ClassStateGuard {
 public:
     ClassStateGuard()
         : joysticks(StatePlay::joysticks), shipModel(StatePlay::shipModelSelected), camera(StatePlay::camera),
           canPlaySounds(Device::canPlaySoundEffects), explosionsOn(Explosion::isActivated),
           boundaries(SpacePartition::boundaries), boundariesSet(SpacePartition::boundariesAreInit),
-          walls(CollisionShape::wsp) {}
+          walls(CollisionShape::wsp) {
+        SoundManager* sounds = SoundManager::getInstance();
+        // The manager keeps the listener turned a quarter: (-y, x).
+        listener = Coord(sounds->listenerPosition[1], -sounds->listenerPosition[0], 0.0f);
+        if (sounds->hasDevice)
+            alGetSourcef(sounds->sources[0], AL_ROLLOFF_FACTOR, &rollOff);
+    }
     ~ClassStateGuard() {
+        SoundManager* sounds = SoundManager::getInstance();
+        sounds->setListenerPosition(listener);
+        if (sounds->hasDevice)
+            sounds->setRollOffFactor(rollOff);
         StatePlay::joysticks = joysticks;
         StatePlay::shipModelSelected = shipModel;
         StatePlay::camera = camera;
@@ -106,6 +121,8 @@ private:
     Coord boundaries;
     bool boundariesSet;
     WallsSpacePartitioner* walls;
+    Coord listener;
+    float rollOff = 0.0f;
 };
 
 // A level of the given size with both grids, a fresh world, the shared
