@@ -3,10 +3,10 @@
 
 #include "core/Joysticks.h"
 
-PlayerGunSpiralShot::PlayerGunSpiralShot(Player* p) : PlayerGun(p), angle(0.0f) {}
+PlayerGunSpiralShot::PlayerGunSpiralShot(Player* p) : PlayerGun(p), angle(0.0f), stickAngle(0.0f) {}
 
 void PlayerGunSpiralShot::shoot() {
     angle += 10.0f;
     if (shootStickHeld())
-        (void)sticks()->getShootJoystickAngle();
+        stickAngle = sticks()->getShootJoystickAngle();
 }

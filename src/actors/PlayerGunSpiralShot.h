@@ -9,4 +9,5 @@ public:
     void shoot() override;
 
     float angle;
+    float stickAngle;  // the shoot stick's angle when it was last held
 };
