@@ -223,3 +223,39 @@ function addRandomPoints(frame, count, minX, minY, maxX, maxY, color)
         addLineBetween(frame, p, p, color)
     end
 end
+
+-- An arrow of length 2 * half pointing along direction d (0 +x, 1 -x, 2 +y,
+-- 3 -y), its wings turned by `turn` degrees about its own axis (their width
+-- follows the cosine), in the colours hull and core.
+function addTurningArrow(frame, d, half, turn, hull, core)
+    local w = scaleBy256(half, math.cos(turn))
+    local w2 = w / 2
+    local shape = { half, 0, -half, w, -half / 2, 0, -half, -w }
+    local inner = { half / 2, 0, -half / 2, w2, -half / 2, -w2 }
+    local function place(coords)
+        local out = {}
+        for k = 1, #coords, 2 do
+            local x = coords[k]
+            local y = coords[k + 1]
+            if d == 1 then x, y = -x, -y
+            elseif d == 2 then x, y = -y, x
+            elseif d == 3 then x, y = y, -x end
+            out[#out + 1] = x
+            out[#out + 1] = y
+        end
+        return out
+    end
+    add2DLines(frame, place(shape), hull, true)
+    add2DLines(frame, place(inner), core, true)
+end
+
+-- The 80 frames of a lane enemy: 20 turning frames toward +x, then -x, +y, -y.
+function newTurningArrowGraphic(half, hull, core)
+    local g = new2DGraphic(80)
+    for d = 0, 3 do
+        for n = 0, 19 do
+            addTurningArrow(g[20 * d + n + 1], d, half, 18 * n, hull, core)
+        end
+    end
+    return g
+end

@@ -60,6 +60,14 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/graphics/bulletGraphic.lua", 180},
     {"/data/graphics/bulletGraphic2.lua", 180},
     {"/data/graphics/bulletGraphic3.lua", 180},
+    {"/data/graphics/suciderGraphic.lua", 3},
+    {"/data/graphics/splitterGraphic.lua", 2},
+    {"/data/graphics/bafBlueAndWhiteGraphic.lua", 80},
+    {"/data/graphics/bafBlueGraphic.lua", 80},
+    {"/data/graphics/bafRedGraphic.lua", 80},
+    {"/data/graphics/motherShipGraphic.lua", 45},
+    {"/data/graphics/motherShip2Graphic.lua", 45},
+    {"/data/graphics/motherShip3Graphic.lua", 45},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:
