@@ -16,6 +16,8 @@
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
 
+std::vector<std::string>* EnemyKit::soundLog = nullptr;
+
 bool EnemyKit::passed(int step) {
     return step < Entity::time;
 }
@@ -25,11 +27,15 @@ bool EnemyKit::before(int step) {
 }
 
 void EnemyKit::sound(const char* name, Coord at) {
+    if (soundLog)
+        soundLog->push_back(name);
     SoundManager* s = Entity::soundManager ? Entity::soundManager : SoundManager::getInstance();
     s->playSound(name, at);
 }
 
 void EnemyKit::sound(const char* name) {
+    if (soundLog)
+        soundLog->push_back(name);
     SoundManager* s = Entity::soundManager ? Entity::soundManager : SoundManager::getInstance();
     s->playSound(name);
 }

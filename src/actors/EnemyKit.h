@@ -2,6 +2,9 @@
 // wall bounces, aiming at the player or the ally, and the two ways of drawing.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/Color.h"
 #include "core/Coord.h"
 
@@ -15,6 +18,9 @@ public:
     // `before(t)` while Entity::time is below t.
     static bool passed(int step);
     static bool before(int step);
+
+    // When set (by tests), every sound an enemy plays is also appended here.
+    static std::vector<std::string>* soundLog;
 
     static void sound(const char* name, Coord at);
     static void sound(const char* name);

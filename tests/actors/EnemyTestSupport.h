@@ -1,0 +1,102 @@
+// Test helpers for the enemies: weapons of each kind, a pinned difficulty,
+// the class counters of the hash, and hit and contact shortcuts.
+#pragma once
+
+#include <vector>
+
+#include <string>
+
+#include "actors/BackAndForth.h"
+#include "actors/EnemyKit.h"
+#include "actors/MotherShip.h"
+#include "actors/OptimizedBAF.h"
+#include "actors/Planner.h"
+#include "actors/Player.h"
+#include "actors/PlayerWeapon.h"
+#include "actors/RollingCube.h"
+#include "actors/SnakeElement.h"
+#include "actors/Spiny.h"
+#include "actors/Splitter.h"
+#include "actors/SplitterPart.h"
+#include "actors/Sucider.h"
+#include "actors/Teleporter.h"
+#include "levelplay/StatePlay.h"
+#include "support/ActorTestKit.h"
+
+namespace enemytest {
+
+// A weapon as the player side hands it over, on the stack.
+struct Weapon : PlayerWeapon {
+    explicit Weapon(int kind, int colourType = -1) : PlayerWeapon(kind) {
+        colorType = (Color::COLOR_TYPE)colourType;
+    }
+};
+
+// Pins the difficulty for one test and unpins it afterwards.
+class DifficultyPin {
+public:
+    explicit DifficultyPin(int difficulty) { StatePlay::pinDifficulty(difficulty); }
+    ~DifficultyPin() { StatePlay::unpinDifficulty(); }
+    DifficultyPin(const DifficultyPin&) = delete;
+    DifficultyPin& operator=(const DifficultyPin&) = delete;
+};
+
+// Textured flashes are kept only while the effect is on.
+class FlashesOn {
+public:
+    FlashesOn() : saved(TexturedExplosionsHandler::getInstance()->enabled) {
+        TexturedExplosionsHandler::getInstance()->enabled = true;
+    }
+    ~FlashesOn() { TexturedExplosionsHandler::getInstance()->enabled = saved; }
+    FlashesOn(const FlashesOn&) = delete;
+    FlashesOn& operator=(const FlashesOn&) = delete;
+
+private:
+    bool saved;
+};
+
+// Records the sounds the enemies play while it lives.
+class SoundRecorder {
+public:
+    SoundRecorder() : saved(EnemyKit::soundLog) { EnemyKit::soundLog = &heard; }
+    ~SoundRecorder() { EnemyKit::soundLog = saved; }
+    SoundRecorder(const SoundRecorder&) = delete;
+    SoundRecorder& operator=(const SoundRecorder&) = delete;
+    int count(const std::string& name) const {
+        int n = 0;
+        for (const std::string& s : heard)
+            n += s == name;
+        return n;
+    }
+    std::vector<std::string> heard;
+
+private:
+    std::vector<std::string>* saved;
+};
+
+// Every live counter of these classes, for the world hash.
+inline std::vector<int> enemyCounters() {
+    int lanes = 0;
+    for (int i = 0; i < 2 * OptimizedBAF::LANES; i++)
+        lanes = lanes * 31 + OptimizedBAF::count[i];
+    return {Teleporter::count, Sucider::count,      Splitter::count,      SplitterPart::count,
+            Spiny::count,      BackAndForth::count, OptimizedBAF::count2, lanes,
+            SnakeElement::count, SnakeElement::numberOfTimesThePlayerGotHit, RollingCube::count,
+            Planner::count,    MotherShip::count,   MotherShip::numberOfTimesThePlayerGotHit,
+            Player::getHitNumber(), Player::getNumberOfKilledEnnemies()};
+}
+
+inline int countOf(const std::type_info& type) {
+    int n = 0;
+    for (Entity* e : Entity::entityVector)
+        if (typeid(*e) == type)
+            n++;
+    return n;
+}
+
+template <class T>
+int countOf() {
+    return countOf(typeid(T));
+}
+
+}  // namespace enemytest
