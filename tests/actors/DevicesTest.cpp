@@ -29,7 +29,8 @@ TEST(Spring, PullAndPushByType) {
         {Spring::ROPE, 1.0f, 50.0f, 0.0f},     // free within 100
         {Spring::ROPE, 1.0f, 99.0f, 0.0f},
         {Spring::ROPE, 1.0f, 300.0f, -10.0f},  // pulled: -0.05 * 200
-        {Spring::ROPE, 2.0f, 300.0f, -2.5f},   // L = 150, free length 200: free... see below
+        {Spring::ROPE, 2.0f, 300.0f, 0.0f},    // L = 150 is within 100 * strength
+        {Spring::ROPE, 2.0f, 500.0f, -2.5f},   // L = 250: -0.05 * 50
         {Spring::BAND, 1.0f, 50.0f, 2.5f},     // pushed out toward 100
         {Spring::BAND, 1.0f, 300.0f, -10.0f},
         {7, 1.0f, 50.0f, 2.5f},                // an unknown type acts as a band
@@ -40,10 +41,7 @@ TEST(Spring, PullAndPushByType) {
         new Player(Coord(1000 + c.startDistance, 1000, 0));
         Spring* s = new Spring(Coord(1000, 1000, 0), (Spring::Type)c.type, c.strength);
         s->update();
-        float expected = c.moved;
-        if (c.type == Spring::ROPE && c.strength == 2.0f)
-            expected = 0.0f;  // L = 150 is within 100 * strength
-        EXPECT_NEAR(Player::getCoord().x, 1000 + c.startDistance + expected, 1e-3);
+        EXPECT_NEAR(Player::getCoord().x, 1000 + c.startDistance + c.moved, 1e-3);
         EXPECT_EQ(Player::getCoord().y, 1000.0f);
         EXPECT_GT(s->stretch, 0.0f);
     }
