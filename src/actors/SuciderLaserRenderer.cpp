@@ -3,6 +3,7 @@
 
 #include <GLES/gl.h>
 
+#include "actors/EnemyKit.h"
 #include "actors/Sucider.h"
 #include "core/Entity.h"
 
@@ -46,7 +47,7 @@ void SuciderLaserRenderer::draw() {
     for (int i = 0; i < n; i++) {
         Sucider* s = suciders[i];
         Coord u;
-        u.initFromAngle(s->angle);
+        u.initFromAngle(EnemyKit::radians(s->angle));
         float len = s->type == Sucider::SMALL ? 19.0f : 47.0f;
         float sx = s->position.x - len * u.x, sy = s->position.y - len * u.y;
         float* v = &vertices[4 * i];
