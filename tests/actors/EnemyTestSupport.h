@@ -76,11 +76,11 @@ private:
 
 // Every live counter of these classes, for the world hash.
 inline std::vector<int> enemyCounters() {
-    int lanes = 0;
+    unsigned int lanes = 0;
     for (int i = 0; i < 2 * OptimizedBAF::LANES; i++)
-        lanes = lanes * 31 + OptimizedBAF::count[i];
+        lanes = lanes * 31u + OptimizedBAF::count[i];
     return {Teleporter::count, Sucider::count,      Splitter::count,      SplitterPart::count,
-            Spiny::count,      BackAndForth::count, OptimizedBAF::count2, lanes,
+            Spiny::count,      BackAndForth::count, OptimizedBAF::count2, (int)lanes,
             SnakeElement::count, SnakeElement::numberOfTimesThePlayerGotHit, RollingCube::count,
             Planner::count,    MotherShip::count,   MotherShip::numberOfTimesThePlayerGotHit,
             Player::getHitNumber(), Player::getNumberOfKilledEnnemies()};

@@ -14,8 +14,10 @@ namespace {
 std::vector<int> rollLengths(Arena& arena, RollingCube* c, int steps) {
     std::vector<int> lengths;
     int length = 0;
-    for (int i = 0; i < steps; i++) {
+    for (int i = 0; i < steps && Entity::isLive(c); i++) {
         arena.step();
+        if (!Entity::isLive(c))
+            break;
         if (c->rolling || length > 0) {
             length++;
             if (!c->rolling) {
@@ -33,7 +35,8 @@ TEST(RollingCube, RollsShortenFrom26To5) {
     Arena arena(8192, 8192);
     new Player(Coord(100, 4000, 0));
     RollingCube* c = new RollingCube(Coord(8000, 4000, 0), 25, 6);
-    std::vector<int> lengths = rollLengths(arena, c, 3000);
+    std::vector<int> lengths = rollLengths(arena, c, 2000);
+    ASSERT_TRUE(Entity::isLive(c));
     ASSERT_GT(lengths.size(), 20u);
     // The first roll starts 7 steps in; the rests shrink first (6 speed-ups).
     EXPECT_EQ(lengths.front(), 26);
