@@ -52,11 +52,8 @@ void BackAndForth::setAngle(float a) {
 }
 
 void BackAndForth::update() {
-    if (appearing) {
-        if (EnemyKit::passed(appearEndTime))
-            appearing = false;
+    if (EnemyKit::appearingStep(appearing, appearEndTime))
         return;
-    }
     position.x += velocity.x;
     position.y += velocity.y;
     Coord probe(position.x + lookAhead.x, position.y + lookAhead.y, 0.0f);

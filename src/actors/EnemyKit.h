@@ -18,6 +18,15 @@ public:
     // `before(t)` while Entity::time is below t.
     static bool passed(int step);
     static bool before(int step);
+    // One step of an appearing phase that ends once Entity::time passes
+    // endTime: true while the step is spent appearing (the ending step too).
+    static bool appearingStep(bool& appearing, int endTime) {
+        if (!appearing)
+            return false;
+        if (passed(endTime))
+            appearing = false;
+        return true;
+    }
 
     // When set (by tests), every sound an enemy plays is also appended here.
     static std::vector<std::string>* soundLog;

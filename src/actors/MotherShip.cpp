@@ -78,11 +78,8 @@ const char* MotherShip::deathSound() {
 void MotherShip::update() {
     if (++frameCounter > 179)
         frameCounter = 0;
-    if (appearing) {
-        if (EnemyKit::passed(appearEndTime))
-            appearing = false;
+    if (EnemyKit::appearingStep(appearing, appearEndTime))
         return;
-    }
     position.x += velocity.x;
     position.y += velocity.y;
     for (int k = 0; k < 5; k++) {

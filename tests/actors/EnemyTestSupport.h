@@ -74,6 +74,14 @@ private:
     std::vector<std::string>* saved;
 };
 
+// A player at (1000, 1000), with an ally 200 units to its right when asked.
+inline Player* playerWithAlly(bool ally) {
+    Player* p = new Player(Coord(1000, 1000, 0));
+    if (ally)
+        Player::setAlly(Coord(1200, 1000, 0));
+    return p;
+}
+
 // Every live counter of these classes, for the world hash.
 inline std::vector<int> enemyCounters() {
     unsigned int lanes = 0;

@@ -75,9 +75,7 @@ TEST(MotherShip, ContactCostsFiveOrOneWithAnAlly) {
     for (bool ally : {false, true}) {
         SCOPED_TRACE(ally);
         Arena arena(2048, 2048);
-        Player* p = new Player(Coord(1000, 1000, 0));
-        if (ally)
-            Player::setAlly(Coord(1200, 1000, 0));
+        Player* p = enemytest::playerWithAlly(ally);
         // Out of the player's reach: the test touches it itself.
         MotherShip* m = new MotherShip(Coord(1600, 1000, 0), 60, 90, false);
         m->reactToCollisionWithPlayerCallback(p);

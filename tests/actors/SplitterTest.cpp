@@ -51,9 +51,7 @@ TEST(Splitter, ContactCostsFourOrOneWithAnAlly) {
     for (bool ally : {false, true}) {
         SCOPED_TRACE(ally);
         Arena arena(2048, 2048);
-        Player* p = new Player(Coord(1000, 1000, 0));
-        if (ally)
-            Player::setAlly(Coord(1200, 1000, 0));
+        Player* p = enemytest::playerWithAlly(ally);
         Splitter* s = new Splitter(Coord(1000, 1000, 0));
         s->reactToCollisionWithPlayerCallback(p);
         EXPECT_EQ(Player::getHitNumber(), 0);  // still appearing
