@@ -12,9 +12,7 @@
 VectorModel* BackAndForth::vm = nullptr;
 int BackAndForth::count = 0;
 
-static void resetBackAndForthCount() {
-    BackAndForth::count = 0;
-}
+static void resetBackAndForthCount() { BackAndForth::count = 0; }
 
 BackAndForth::BackAndForth(Coord p, float a, int k, float s)
     : ReactsToWeaponOrPlayer(p, true, k == 2 ? 15 : 30), flashUntil(0), speed(s), frame(0), kind(k) {
@@ -22,15 +20,9 @@ BackAndForth::BackAndForth(Coord p, float a, int k, float s)
     VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/backAndForthGraphic.lua", &vm);
     switch (kind) {
     case 0:
-    case 1:
-        life = 7;
-        break;
-    case 3:
-        life = 999999;
-        break;
-    default:
-        life = 1;
-        break;
+    case 1: life = 7; break;
+    case 3: life = 999999; break;
+    default: life = 1; break;
     }
     halfSize = kind == 2;
     setAngle(a);
@@ -39,9 +31,7 @@ BackAndForth::BackAndForth(Coord p, float a, int k, float s)
     count++;
 }
 
-BackAndForth::~BackAndForth() {
-    count--;
-}
+BackAndForth::~BackAndForth() { count--; }
 
 void BackAndForth::setAngle(float a) {
     angle = a;

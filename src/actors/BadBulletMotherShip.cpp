@@ -8,9 +8,7 @@
 
 VectorModel* BadBulletMotherShip::vm = nullptr;
 
-static float axisComponent() {
-    return (float)((Game::rand() % 201 - 100) / 100.0);
-}
+static float axisComponent() { return (float)((Game::rand() % 201 - 100) / 100.0); }
 
 BadBulletMotherShip::BadBulletMotherShip(Coord p, float a, float s, Color& c) : BadBullet(p, a, s, c) {
     VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/badBulletGraphic.lua", &vm);

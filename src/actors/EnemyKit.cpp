@@ -18,13 +18,9 @@
 
 std::vector<std::string>* EnemyKit::soundLog = nullptr;
 
-bool EnemyKit::passed(int step) {
-    return step < Entity::time;
-}
+bool EnemyKit::passed(int step) { return step < Entity::time; }
 
-bool EnemyKit::before(int step) {
-    return Entity::time < step;
-}
+bool EnemyKit::before(int step) { return Entity::time < step; }
 
 void EnemyKit::sound(const char* name, Coord at) {
     if (soundLog)
@@ -57,13 +53,9 @@ void EnemyKit::burst(Coord at, int colourIndex, int particles, float scale) {
     new Explosion(at, colourIndex, particles, scale);
 }
 
-void EnemyKit::message(Coord at, const char* text, const Color& colour) {
-    new FloatingMessage(at, text, colour);
-}
+void EnemyKit::message(Coord at, const char* text, const Color& colour) { new FloatingMessage(at, text, colour); }
 
-void EnemyKit::hitPlayer(int n) {
-    Player::increaseHitNumber(n);
-}
+void EnemyKit::hitPlayer(int n) { Player::increaseHitNumber(n); }
 
 void EnemyKit::hurtPlayer(int n, const char* text, const Color& colour, Coord at) {
     new FloatingMessage(at, text, colour);
@@ -81,9 +73,7 @@ float EnemyKit::normalDegrees(CollisionShape* wall, Coord p) {
     return (float)((double)(wall->getAngleOfNormal(p) * 180.0f) / M_PI);
 }
 
-float EnemyKit::radians(float degrees) {
-    return (float)((double)degrees * M_PI) / 180.0f;
-}
+float EnemyKit::radians(float degrees) { return (float)((double)degrees * M_PI) / 180.0f; }
 
 bool EnemyKit::unit(Coord& v) {
     float len = std::sqrt(v.x * v.x + v.y * v.y);
@@ -101,9 +91,7 @@ Coord EnemyKit::targetPosition(bool aimAtAlly) {
     return Player::getCoord();
 }
 
-bool EnemyKit::hasAlly() {
-    return Player::getAlly() != nullptr;
-}
+bool EnemyKit::hasAlly() { return Player::getAlly() != nullptr; }
 
 void EnemyKit::drawFrame(VectorModel* model, int frame, bool flat, const Color& colour) {
     if (!model)

@@ -10,12 +10,8 @@
 #include "graphics/VectorModel.h"
 
 Fan::Fan(Coord p)
-    : ReactsToWeaponOrPlayer(p, false, 70),
-      color(1.0f, 93.0f / 255.0f, 184.0f / 255.0f),
-      blowing(false),
-      ready(true),
-      power(0),
-      rechargeCounter(0) {
+    : ReactsToWeaponOrPlayer(p, false, 70), color(1.0f, 93.0f / 255.0f, 184.0f / 255.0f), blowing(false), ready(true),
+      power(0), rechargeCounter(0) {
     model = VectorModel::loadFromLuaScript("/data/graphics/fanGraphic.lua");
 }
 

@@ -51,9 +51,7 @@ MotherShip::MotherShip(Coord p, float s, float startAngle, bool fromSeed)
     count++;
 }
 
-MotherShip::~MotherShip() {
-    count--;
-}
+MotherShip::~MotherShip() { count--; }
 
 void MotherShip::setAngle(float a) {
     angle = a;

@@ -64,8 +64,7 @@ bool MulticolorBAF::reactToWeapon(PlayerWeapon* weapon) {
             updateColor();
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return true;
 }

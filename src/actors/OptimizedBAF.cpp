@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "actors/EnemyKit.h"
-#include "actors/PlayerWeapon.h"
 #include "actors/Player.h"
+#include "actors/PlayerWeapon.h"
 #include "graphics/VectorModel.h"
 
 unsigned char OptimizedBAF::count[2 * OptimizedBAF::LANES];

@@ -12,9 +12,7 @@
 VectorModel* Planner::vm = nullptr;
 int Planner::count = 0;
 
-static void resetPlannerCount() {
-    Planner::count = 0;
-}
+static void resetPlannerCount() { Planner::count = 0; }
 
 static Coord compassDirection(float degrees) {
     Coord d;
@@ -36,9 +34,7 @@ Planner::Planner(Coord p)
     count++;
 }
 
-Planner::~Planner() {
-    count--;
-}
+Planner::~Planner() { count--; }
 
 Coord Planner::getRandomDirection(float* angle) {
     *angle = (float)((Game::rand() % 8) * 45);

@@ -13,18 +13,11 @@
 VectorModel* RollingCube::vm = nullptr;
 int RollingCube::count = 0;
 
-static void resetRollingCubeCount() {
-    RollingCube::count = 0;
-}
+static void resetRollingCubeCount() { RollingCube::count = 0; }
 
 RollingCube::RollingCube(Coord p, int steps, int restSteps)
-    : ReactsToWeaponOrPlayer(p, false, 20),
-      colour(0xFFFF00),
-      rollAngle(45.0f),
-      axis{0.0f, 0.0f},
-      direction{0.0f, 0.0f},
-      rolling(false),
-      pivot{0.0f, 0.0f} {
+    : ReactsToWeaponOrPlayer(p, false, 20), colour(0xFFFF00), rollAngle(45.0f), axis{0.0f, 0.0f}, direction{0.0f, 0.0f},
+      rolling(false), pivot{0.0f, 0.0f} {
     Entity::addResetHook(resetRollingCubeCount);
     VectorModel::loadFromLuaScriptInStaticVar("/data/entities/cubeGraphic.lua", &vm);
     nextRollTime = time + 6;
@@ -40,9 +33,7 @@ RollingCube::RollingCube(Coord p, int steps, int restSteps)
     count++;
 }
 
-RollingCube::~RollingCube() {
-    count--;
-}
+RollingCube::~RollingCube() { count--; }
 
 void RollingCube::setDirection() {
     Coord t = EnemyKit::targetPosition(aimAtAlly);

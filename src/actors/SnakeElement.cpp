@@ -27,18 +27,8 @@ static const Color kGreen(0.0f, 1.0f, 0.0f);
 static const Color kYellow(1.0f, 1.0f, 0.0f);
 
 SnakeElement::SnakeElement(Coord p, float a, int n, SnakeElement* prev, Single)
-    : ReactsToWeaponOrPlayer(p, false, 35),
-      isHead(prev == nullptr),
-      previous(prev),
-      next(nullptr),
-      readIndex(1),
-      writeIndex(0),
-      heading(a),
-      nextTurnTime(0),
-      turnRate(0.0f),
-      phase(0.0f),
-      life(4),
-      flashUntil(0) {
+    : ReactsToWeaponOrPlayer(p, false, 35), isHead(prev == nullptr), previous(prev), next(nullptr), readIndex(1),
+      writeIndex(0), heading(a), nextTurnTime(0), turnRate(0.0f), phase(0.0f), life(4), flashUntil(0) {
     Entity::addResetHook(resetSnakeCounters);
     VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/snakeGraphic.lua", &vm);
     count++;

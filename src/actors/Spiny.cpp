@@ -13,9 +13,7 @@
 VectorModel* Spiny::vm = nullptr;
 int Spiny::count = 0;
 
-static void resetSpinyCount() {
-    Spiny::count = 0;
-}
+static void resetSpinyCount() { Spiny::count = 0; }
 
 Spiny::Spiny(Coord p, float a, int k)
     : ReactsToWeaponOrPlayer(p, true, 25), attraction(a), velocity(0.0f, 0.0f, 0.0f), kind(k), trailIndex(0) {
@@ -36,9 +34,7 @@ Spiny::Spiny(Coord p, float a, int k)
     count++;
 }
 
-Spiny::~Spiny() {
-    count--;
-}
+Spiny::~Spiny() { count--; }
 
 void Spiny::update() {
     if (waiting) {

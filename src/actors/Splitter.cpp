@@ -13,18 +13,11 @@
 
 int Splitter::count = 0;
 
-static void resetSplitterCount() {
-    Splitter::count = 0;
-}
+static void resetSplitterCount() { Splitter::count = 0; }
 
 Splitter::Splitter(Coord p)
-    : ReactsToWeaponOrPlayer(p, true, 30),
-      centre(p),
-      color(240.0f / 255.0f, 0.0f, 160.0f / 255.0f),
-      life(5),
-      appearing(true),
-      appearCountdown(100),
-      flashUntil(0) {
+    : ReactsToWeaponOrPlayer(p, true, 30), centre(p), color(240.0f / 255.0f, 0.0f, 160.0f / 255.0f), life(5),
+      appearing(true), appearCountdown(100), flashUntil(0) {
     Entity::addResetHook(resetSplitterCount);
     model = VectorModel::loadFromLuaScript("/data/graphics/splitterGraphic.lua");
     spinAngle = (float)(Game::rand() % 100);
@@ -35,9 +28,7 @@ Splitter::Splitter(Coord p)
     count++;
 }
 
-Splitter::~Splitter() {
-    count--;
-}
+Splitter::~Splitter() { count--; }
 
 Coord Splitter::stepToward(Coord from, Coord goal) {
     Coord step(0.1f * (goal.x - from.x), 0.1f * (goal.y - from.y), 0.0f);

@@ -13,15 +13,10 @@
 int SplitterPart::count = 0;
 VectorModel* SplitterPart::vm = nullptr;
 
-static void resetSplitterPartCount() {
-    SplitterPart::count = 0;
-}
+static void resetSplitterPartCount() { SplitterPart::count = 0; }
 
 SplitterPart::SplitterPart(Coord p, float a)
-    : ReactsToWeaponOrPlayer(p, true, 20),
-      turnRate(0.04f),
-      color(240.0f / 255.0f, 0.0f, 160.0f / 255.0f),
-      life(2),
+    : ReactsToWeaponOrPlayer(p, true, 20), turnRate(0.04f), color(240.0f / 255.0f, 0.0f, 160.0f / 255.0f), life(2),
       angle(a) {
     Entity::addResetHook(resetSplitterPartCount);
     VectorModel::loadFromLuaScriptInStaticVar("/data/graphics/splitterGraphic.lua", &vm);
@@ -30,9 +25,7 @@ SplitterPart::SplitterPart(Coord p, float a)
     count++;
 }
 
-SplitterPart::~SplitterPart() {
-    count--;
-}
+SplitterPart::~SplitterPart() { count--; }
 
 void SplitterPart::update() {
     angle += turnRate;

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "actors/EnemyKit.h"
-#include "actors/PlayerWeapon.h"
 #include "actors/Player.h"
+#include "actors/PlayerWeapon.h"
 #include "actors/SuciderLaserRenderer.h"
 #include "core/Game.h"
 #include "graphics/PlayerExplosion.h"
@@ -18,9 +18,7 @@ VectorModel* Sucider::vm = nullptr;
 SuciderLaserRenderer* Sucider::laserRenderer = nullptr;
 int Sucider::count = 0;
 
-static void resetSuciderCount() {
-    Sucider::count = 0;
-}
+static void resetSuciderCount() { Sucider::count = 0; }
 
 Sucider::Sucider(Coord p, float a, Sucider::Type t, bool hatched)
     : ReactsToWeaponOrPlayer(p, true, 0), dashSpeed(0.0f), dashStep(0.0f, 0.0f, 0.0f) {
@@ -187,7 +185,8 @@ bool Sucider::reactToWeapon(PlayerWeapon* weapon) {
         return true;
     life -= kind == 3 ? 3 : 1;
     if (life > 0)
-        EnemyKit::sound(type == SMALL ? "/data/sounds/sucider_hit_light.caf" : "/data/sounds/sucider_hit.caf", position);
+        EnemyKit::sound(type == SMALL ? "/data/sounds/sucider_hit_light.caf" : "/data/sounds/sucider_hit.caf",
+                        position);
     else
         die(type != SMALL);
     return true;

@@ -36,9 +36,7 @@ void SuciderLaserRenderer::removeSucider(Sucider* s) {
     s->laserIndex = -1;
 }
 
-void SuciderLaserRenderer::reset() {
-    std::vector<Sucider*>().swap(suciders);
-}
+void SuciderLaserRenderer::reset() { std::vector<Sucider*>().swap(suciders); }
 
 void SuciderLaserRenderer::draw() {
     int n = (int)suciders.size();

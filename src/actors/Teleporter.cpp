@@ -7,8 +7,8 @@
 
 #include "actors/BadBulletHelicopter.h"
 #include "actors/EnemyKit.h"
-#include "actors/PlayerWeapon.h"
 #include "actors/Player.h"
+#include "actors/PlayerWeapon.h"
 #include "core/Game.h"
 #include "graphics/ExplodingVectorFrame.h"
 #include "graphics/VectorModel.h"
@@ -18,18 +18,9 @@ int Teleporter::count = 0;
 ExplodingVectorFrame* Teleporter::evf = nullptr;
 
 Teleporter::Teleporter(Coord p)
-    : ReactsToWeaponOrPlayer(p, true, 60),
-      animationProgress(0.0f),
-      flashUntil(0),
-      state(0),
-      hitColor(1.0f, 0.0f, 0.0f, 1.0f),
-      normalColor(0.0f, 0.8f, 1.0f, 1.0f),
-      teleportSteps(20),
-      bulletsLeft(0),
-      nextShotTime(0),
-      attraction(0.0f),
-      teleportBase(0),
-      pushUntil(0) {
+    : ReactsToWeaponOrPlayer(p, true, 60), animationProgress(0.0f), flashUntil(0), state(0),
+      hitColor(1.0f, 0.0f, 0.0f, 1.0f), normalColor(0.0f, 0.8f, 1.0f, 1.0f), teleportSteps(20), bulletsLeft(0),
+      nextShotTime(0), attraction(0.0f), teleportBase(0), pushUntil(0) {
     model = VectorModel::loadFromLuaScript("/data/graphics/teleporterGraphic.lua");
     if (!evf && model->getNumberOfFrames() > 0) {
         MultiColorVectorFrame* frame = model->getMultiColorVectorFrame(0);

@@ -15,18 +15,18 @@ using enemytest::Weapon;
 // normal, 0 here, and 180: the same direction).
 TEST(BackAndForth, BouncesOffAWallWithoutWrapping) {
     {
-    Arena arena(2048, 2048);
-    arena.disk(700, 1000, 100);
-    BackAndForth* b = new BackAndForth(Coord(500, 1000, 0), 0, 0, 2);
-    arena.run(41);
-    int steps = 0;
-    while (b->angle == 0.0f && steps++ < 100)
-        arena.step();
-    EXPECT_NEAR(b->angle, 540.0f, 1e-3);
-    EXPECT_NEAR(b->drawAngle, 630.0f, 1e-3);
-    EXPECT_NEAR(b->velocity.x, -2.0f, 1e-5);
-    EXPECT_NEAR(b->velocity.y, 0.0f, 1e-5);
-    EXPECT_NEAR(b->position.x, 580.0f, 2.0f);
+        Arena arena(2048, 2048);
+        arena.disk(700, 1000, 100);
+        BackAndForth* b = new BackAndForth(Coord(500, 1000, 0), 0, 0, 2);
+        arena.run(41);
+        int steps = 0;
+        while (b->angle == 0.0f && steps++ < 100)
+            arena.step();
+        EXPECT_NEAR(b->angle, 540.0f, 1e-3);
+        EXPECT_NEAR(b->drawAngle, 630.0f, 1e-3);
+        EXPECT_NEAR(b->velocity.x, -2.0f, 1e-5);
+        EXPECT_NEAR(b->velocity.y, 0.0f, 1e-5);
+        EXPECT_NEAR(b->position.x, 580.0f, 2.0f);
     }
     Arena second(2048, 2048);
     second.wallFacingLeft(600, 0, 2048);

@@ -26,14 +26,12 @@ struct SpringCase {
 
 TEST(Spring, PullAndPushByType) {
     const SpringCase cases[] = {
-        {Spring::ROPE, 1.0f, 50.0f, 0.0f},     // free within 100
-        {Spring::ROPE, 1.0f, 99.0f, 0.0f},
-        {Spring::ROPE, 1.0f, 300.0f, -10.0f},  // pulled: -0.05 * 200
-        {Spring::ROPE, 2.0f, 300.0f, 0.0f},    // L = 150 is within 100 * strength
-        {Spring::ROPE, 2.0f, 500.0f, -2.5f},   // L = 250: -0.05 * 50
-        {Spring::BAND, 1.0f, 50.0f, 2.5f},     // pushed out toward 100
-        {Spring::BAND, 1.0f, 300.0f, -10.0f},
-        {7, 1.0f, 50.0f, 2.5f},                // an unknown type acts as a band
+        {Spring::ROPE, 1.0f, 50.0f, 0.0f},                                           // free within 100
+        {Spring::ROPE, 1.0f, 99.0f, 0.0f},    {Spring::ROPE, 1.0f, 300.0f, -10.0f},  // pulled: -0.05 * 200
+        {Spring::ROPE, 2.0f, 300.0f, 0.0f},                                          // L = 150 is within 100 * strength
+        {Spring::ROPE, 2.0f, 500.0f, -2.5f},                                         // L = 250: -0.05 * 50
+        {Spring::BAND, 1.0f, 50.0f, 2.5f},                                           // pushed out toward 100
+        {Spring::BAND, 1.0f, 300.0f, -10.0f}, {7, 1.0f, 50.0f, 2.5f},                // an unknown type acts as a band
     };
     for (const SpringCase& c : cases) {
         SCOPED_TRACE(c.type * 1000 + c.startDistance + c.strength);
@@ -110,8 +108,8 @@ TEST(HardDisk, CountsEveryWeaponAndKeepsBodiesOut) {
     Player* p = new Player(Coord(1000, 1000, 0));
     HardDisk* d = new HardDisk(Coord(1000, 1000, 0), 50);
     Weapon link(0), bullet(1), ram(2), fusion(3);
-    for (PlayerWeapon* w : {(PlayerWeapon*)&link, (PlayerWeapon*)&bullet, (PlayerWeapon*)&ram,
-                            (PlayerWeapon*)&fusion, (PlayerWeapon*)nullptr})
+    for (PlayerWeapon* w : {(PlayerWeapon*)&link, (PlayerWeapon*)&bullet, (PlayerWeapon*)&ram, (PlayerWeapon*)&fusion,
+                            (PlayerWeapon*)nullptr})
         EXPECT_TRUE(d->reactToWeapon(w));
     EXPECT_EQ(d->getHitCount(), 5);
     d->setHitCount(0);
@@ -136,14 +134,14 @@ struct WrapCase {
 
 TEST(TeletransportingZone, WrapsToOneUnitInsideTheOppositeEdge) {
     const WrapCase cases[] = {
-        {50, 500, 899, 500},    // left of xMin
-        {500, 50, 500, 899},    // below yMin
-        {950, 500, 101, 500},   // right of xMax
-        {500, 950, 500, 101},   // above yMax
-        {0, 500, 0, 500},       // x <= 0 is never wrapped by the lower edge
+        {50, 500, 899, 500},   // left of xMin
+        {500, 50, 500, 899},   // below yMin
+        {950, 500, 101, 500},  // right of xMax
+        {500, 950, 500, 101},  // above yMax
+        {0, 500, 0, 500},      // x <= 0 is never wrapped by the lower edge
         {-30, 500, -30, 500},
         {500, -5, 500, -5},
-        {500, 500, 500, 500},   // inside
+        {500, 500, 500, 500},  // inside
         // A corner: the later call puts the other coordinate back.
         {950, 950, 950, 101},
     };

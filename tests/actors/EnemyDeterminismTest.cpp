@@ -71,9 +71,7 @@ uint64_t runScene(const Scene& s, bool explosions, Stats& stats) {
     return actortest::worldHash(enemytest::enemyCounters());
 }
 
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
+Coord at(float x, float y) { return Coord(x, y, 0.0f); }
 
 void most(Stats& st, const std::string& key, int value) {
     if (value > st[key])
@@ -138,8 +136,7 @@ const Scene kScenes[] = {
          for (int i = 0; i < 6; i++)
              new Spiny(at(300 + 250 * i, 400 + 200 * (i % 3)), 60.0f / 255.0f, 0);
      },
-     [](Stats& st) { st["left"] = Spiny::count; },
-     [](Stats& st) { EXPECT_LT(st["left"], 6); }},
+     [](Stats& st) { st["left"] = Spiny::count; }, [](Stats& st) { EXPECT_LT(st["left"], 6); }},
     {"devices", 0xc7be4bdebb0f9566ull,
      [](Arena&) {
          new Spring(at(1024, 1024), Spring::ROPE, 2.5f);

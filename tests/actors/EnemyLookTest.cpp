@@ -2,7 +2,6 @@
 // each by its own draw in its telling states, into labelled PNG sheets
 // (build/graphics-look/actors-enemies1-*.png) for a person to look at.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <string>
@@ -199,7 +198,8 @@ TEST(EnemyLook, ActorsInTheirStates) {
             e->draw();
     label(20, 595, "teleporter asleep, teleporting");
     label(420, 595, "suciders: blinking laser, dashing, aiming");
-    label(20, 455, "splitter appearing, hit; part; spiny; BAF appearing, own, hit, orange, half; multicolour; lane, turning");
+    label(20, 455,
+          "splitter appearing, hit; part; spiny; BAF appearing, own, hit, orange, half; multicolour; lane, turning");
     label(20, 325, "fan ready, blowing; spring; snake; cube mid-roll");
     label(20, 175, "planner path; mother ships 1, 2 (hit), 3, appearing; bullets");
     graphicstest::Pixels p = graphicstest::readPixels();

@@ -30,9 +30,7 @@ struct NullWeaponCase {
     std::function<void(ReactsToWeaponOrPlayer*)> check;
 };
 
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
+Coord at(float x, float y) { return Coord(x, y, 0.0f); }
 
 }  // namespace
 
@@ -185,8 +183,18 @@ TEST(EnemyTables, DrawsAtConstruction) {
         {"Planner", [] { new Planner(at(500, 500)); }, 0},
         {"MotherShip", [] { new MotherShip(at(500, 500), 60, -1.0f, false); }, 3},
         {"MotherShipWithAngle", [] { new MotherShip(at(500, 500), 60, 30.0f, false); }, 2},
-        {"BadBulletMotherShip", [c] { Color k = c; new BadBulletMotherShip(at(500, 500), 0, 1, k); }, 4},
-        {"BadBulletLua", [c] { Color k = c; new BadBulletLua(at(500, 500), 0, 1, k, 0); }, 0},
+        {"BadBulletMotherShip",
+         [c] {
+             Color k = c;
+             new BadBulletMotherShip(at(500, 500), 0, 1, k);
+         },
+         4},
+        {"BadBulletLua",
+         [c] {
+             Color k = c;
+             new BadBulletLua(at(500, 500), 0, 1, k, 0);
+         },
+         0},
         {"BadBulletHelicopter", [] { new BadBulletHelicopter(at(500, 500), 0); }, 0},
         {"BackAndForth", [] { new BackAndForth(at(500, 500), 0, 0, 2); }, 0},
         {"MulticolorBAF", [] { new MulticolorBAF(at(500, 500), 0, true, false, true, 2); }, 0},

@@ -2,9 +2,8 @@
 // the class counters of the hash, and hit and contact shortcuts.
 #pragma once
 
-#include <vector>
-
 #include <string>
+#include <vector>
 
 #include "actors/BackAndForth.h"
 #include "actors/EnemyKit.h"
@@ -22,14 +21,13 @@
 #include "actors/Teleporter.h"
 #include "levelplay/StatePlay.h"
 #include "support/ActorTestKit.h"
+#include "support/StateGuards.h"
 
 namespace enemytest {
 
 // A weapon as the player side hands it over, on the stack.
 struct Weapon : PlayerWeapon {
-    explicit Weapon(int kind, int colourType = -1) : PlayerWeapon(kind) {
-        colorType = (Color::COLOR_TYPE)colourType;
-    }
+    explicit Weapon(int kind, int colourType = -1) : PlayerWeapon(kind) { colorType = (Color::COLOR_TYPE)colourType; }
 };
 
 // Pins the difficulty for one test and unpins it afterwards.
@@ -42,26 +40,15 @@ public:
 };
 
 // Textured flashes are kept only while the effect is on.
-class FlashesOn {
+class FlashesOn : public SavedValue<bool> {
 public:
-    FlashesOn() : saved(TexturedExplosionsHandler::getInstance()->enabled) {
-        TexturedExplosionsHandler::getInstance()->enabled = true;
-    }
-    ~FlashesOn() { TexturedExplosionsHandler::getInstance()->enabled = saved; }
-    FlashesOn(const FlashesOn&) = delete;
-    FlashesOn& operator=(const FlashesOn&) = delete;
-
-private:
-    bool saved;
+    FlashesOn() : SavedValue<bool>(TexturedExplosionsHandler::getInstance()->enabled, true) {}
 };
 
 // Records the sounds the enemies play while it lives.
 class SoundRecorder {
 public:
-    SoundRecorder() : saved(EnemyKit::soundLog) { EnemyKit::soundLog = &heard; }
-    ~SoundRecorder() { EnemyKit::soundLog = saved; }
-    SoundRecorder(const SoundRecorder&) = delete;
-    SoundRecorder& operator=(const SoundRecorder&) = delete;
+    SoundRecorder() : log(EnemyKit::soundLog, &heard) {}
     int count(const std::string& name) const {
         int n = 0;
         for (const std::string& s : heard)
@@ -71,7 +58,7 @@ public:
     std::vector<std::string> heard;
 
 private:
-    std::vector<std::string>* saved;
+    SavedValue<std::vector<std::string>*> log;
 };
 
 // A player at (1000, 1000), with an ally 200 units to its right when asked.
@@ -87,10 +74,13 @@ inline std::vector<int> enemyCounters() {
     unsigned int lanes = 0;
     for (int i = 0; i < 2 * OptimizedBAF::LANES; i++)
         lanes = lanes * 31u + OptimizedBAF::count[i];
-    return {Teleporter::count, Sucider::count,      Splitter::count,      SplitterPart::count,
-            Spiny::count,      BackAndForth::count, OptimizedBAF::count2, (int)lanes,
-            SnakeElement::count, SnakeElement::numberOfTimesThePlayerGotHit, RollingCube::count,
-            Planner::count,    MotherShip::count,   MotherShip::numberOfTimesThePlayerGotHit,
+    return {Teleporter::count,      Sucider::count,
+            Splitter::count,        SplitterPart::count,
+            Spiny::count,           BackAndForth::count,
+            OptimizedBAF::count2,   (int)lanes,
+            SnakeElement::count,    SnakeElement::numberOfTimesThePlayerGotHit,
+            RollingCube::count,     Planner::count,
+            MotherShip::count,      MotherShip::numberOfTimesThePlayerGotHit,
             Player::getHitNumber(), Player::getNumberOfKilledEnnemies()};
 }
 
