@@ -14,6 +14,10 @@ int BackAndForth::count = 0;
 
 static void resetBackAndForthCount() { BackAndForth::count = 0; }
 
+// Also installed when the program starts, so that a reset clears the
+// counter even in a game that made no object of the class.
+static const bool resetBackAndForthCountInstalled = (Entity::addResetHook(resetBackAndForthCount), true);
+
 BackAndForth::BackAndForth(Coord p, float a, int k, float s)
     : ReactsToWeaponOrPlayer(p, true, k == 2 ? 15 : 30), flashUntil(0), speed(s), frame(0), kind(k) {
     Entity::addResetHook(resetBackAndForthCount);

@@ -21,6 +21,10 @@ static void resetMotherShipCounters() {
     MotherShip::numberOfTimesThePlayerGotHit = 0;
 }
 
+// Also installed when the program starts, so that a reset clears the
+// counters a script may have written before any object of the class exists.
+static const bool resetMotherShipCountersInstalled = (Entity::addResetHook(resetMotherShipCounters), true);
+
 MotherShip::MotherShip(Coord p, float s, float startAngle, bool fromSeed)
     : ReactsToWeaponOrPlayer(p, true, 60), velocity(0.0f, 0.0f, 0.0f), spacing(s) {
     Entity::addResetHook(resetMotherShipCounters);

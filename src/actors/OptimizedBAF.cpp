@@ -22,6 +22,10 @@ static void resetOptimizedBAFCounts() {
     OptimizedBAF::count2 = 0;
 }
 
+// Also installed when the program starts, so that a reset clears the
+// counters a script may have written before any object of the class exists.
+static const bool resetOptimizedBAFCountsInstalled = (Entity::addResetHook(resetOptimizedBAFCounts), true);
+
 // The lane of a coordinate: |truncated value| mod 4000, formed in 64 bits so
 // that no coordinate overflows it.
 static int laneOf(float v) {

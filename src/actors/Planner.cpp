@@ -14,6 +14,10 @@ int Planner::count = 0;
 
 static void resetPlannerCount() { Planner::count = 0; }
 
+// Also installed when the program starts, so that a reset clears the
+// counter even in a game that made no object of the class.
+static const bool resetPlannerCountInstalled = (Entity::addResetHook(resetPlannerCount), true);
+
 static Coord compassDirection(float degrees) {
     Coord d;
     d.initFromAngle((float)(degrees * M_PI / 180.0));

@@ -15,6 +15,10 @@ int RollingCube::count = 0;
 
 static void resetRollingCubeCount() { RollingCube::count = 0; }
 
+// Also installed when the program starts, so that a reset clears the
+// counter even in a game that made no object of the class.
+static const bool resetRollingCubeCountInstalled = (Entity::addResetHook(resetRollingCubeCount), true);
+
 RollingCube::RollingCube(Coord p, int steps, int restSteps)
     : ReactsToWeaponOrPlayer(p, false, 20), colour(0xFFFF00), rollAngle(45.0f), axis{0.0f, 0.0f}, direction{0.0f, 0.0f},
       rolling(false), pivot{0.0f, 0.0f} {

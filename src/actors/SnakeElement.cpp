@@ -23,6 +23,10 @@ static void resetSnakeCounters() {
     SnakeElement::numberOfTimesThePlayerGotHit = 0;
 }
 
+// Also installed when the program starts, so that a reset clears the
+// counters a script may have written before any object of the class exists.
+static const bool resetSnakeCountersInstalled = (Entity::addResetHook(resetSnakeCounters), true);
+
 static const Color kGreen(0.0f, 1.0f, 0.0f);
 static const Color kYellow(1.0f, 1.0f, 0.0f);
 

@@ -15,6 +15,10 @@ int Spiny::count = 0;
 
 static void resetSpinyCount() { Spiny::count = 0; }
 
+// Also installed when the program starts, so that a reset clears the
+// counter even in a game that made no object of the class.
+static const bool resetSpinyCountInstalled = (Entity::addResetHook(resetSpinyCount), true);
+
 Spiny::Spiny(Coord p, float a, int k)
     : ReactsToWeaponOrPlayer(p, true, 25), attraction(a), velocity(0.0f, 0.0f, 0.0f), kind(k), trailIndex(0) {
     Entity::addResetHook(resetSpinyCount);

@@ -15,6 +15,10 @@ int Splitter::count = 0;
 
 static void resetSplitterCount() { Splitter::count = 0; }
 
+// Also installed when the program starts, so that a reset clears the
+// counter even in a game that made no object of the class.
+static const bool resetSplitterCountInstalled = (Entity::addResetHook(resetSplitterCount), true);
+
 Splitter::Splitter(Coord p)
     : ReactsToWeaponOrPlayer(p, true, 30), centre(p), color(240.0f / 255.0f, 0.0f, 160.0f / 255.0f), life(5),
       appearing(true), appearCountdown(100), flashUntil(0) {

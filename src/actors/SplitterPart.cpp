@@ -15,6 +15,10 @@ VectorModel* SplitterPart::vm = nullptr;
 
 static void resetSplitterPartCount() { SplitterPart::count = 0; }
 
+// Also installed when the program starts, so that a reset clears the
+// counter even in a game that made no object of the class.
+static const bool resetSplitterPartCountInstalled = (Entity::addResetHook(resetSplitterPartCount), true);
+
 SplitterPart::SplitterPart(Coord p, float a)
     : ReactsToWeaponOrPlayer(p, true, 20), turnRate(0.04f), color(240.0f / 255.0f, 0.0f, 160.0f / 255.0f), life(2),
       angle(a) {

@@ -20,6 +20,10 @@ int Sucider::count = 0;
 
 static void resetSuciderCount() { Sucider::count = 0; }
 
+// Also installed when the program starts, so that a reset clears the
+// counter even in a game that made no object of the class.
+static const bool resetSuciderCountInstalled = (Entity::addResetHook(resetSuciderCount), true);
+
 Sucider::Sucider(Coord p, float a, Sucider::Type t, bool hatched)
     : ReactsToWeaponOrPlayer(p, true, 0), dashSpeed(0.0f), dashStep(0.0f, 0.0f, 0.0f) {
     Entity::addResetHook(resetSuciderCount);

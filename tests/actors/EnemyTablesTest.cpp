@@ -234,3 +234,20 @@ TEST(EnemyTables, NoDrawsWhileLiving) {
     arena.run(600);
     EXPECT_EQ(draws.count(), 0u);
 }
+
+// A script may write the hit counters before any such enemy exists; a new
+// game clears them, and every live counter, all the same.
+TEST(EnemyTables, ResetClearsTheCounters) {
+    {
+        Arena arena;
+        new Sucider(at(500, 500), 0, Sucider::SMALL, false);
+        new OptimizedBAF(at(500, 500), 0);
+        new SnakeElement(at(500, 500), 0, 3, nullptr);
+        MotherShip::numberOfTimesThePlayerGotHit = 4;
+        SnakeElement::numberOfTimesThePlayerGotHit = 3;
+        OptimizedBAF::count[17] = 9;
+    }
+    for (int c : enemytest::enemyCounters())
+        EXPECT_EQ(c, 0);
+    EXPECT_EQ(OptimizedBAF::count[17], 0);
+}
