@@ -55,6 +55,9 @@ void frameSheet(const std::string& name, const std::vector<std::pair<std::string
             glPushMatrix();
             glTranslatef(x, y, 0.0f);
             glScalef(s.second, s.second, s.second);
+            // The 3-D models turned a little, so that their depth shows.
+            if (s.first.find("cubeGraphic") != std::string::npos || s.first.find("badBullet") != std::string::npos)
+                glRotatef(35.0f, 1.0f, 1.0f, 0.0f);
             m->draw(f);
             glPopMatrix();
             std::string file = s.first.substr(s.first.rfind('/') + 1);
@@ -79,7 +82,7 @@ TEST(EnemyLook, EveryFrameOfTheGraphics) {
                 {"/data/graphics/suciderGraphic.lua", 0.45f},
                 {"/data/graphics/splitterGraphic.lua", 1.5f},
                 {"/data/graphics/spinyHeadGraphic.lua", 2.0f},
-                {"/data/graphics/rubberGraphic.lua", 0.5f},
+                {"/data/graphics/rubberGraphic.lua", 0.3f},
                 {"/data/entities/cubeGraphic.lua", 1.5f},
                 {"/data/graphics/luaBulletsGraphic.lua", 3.0f},
                 {"/data/graphics/badBulletGraphic.lua", 3.0f},
