@@ -117,19 +117,30 @@ function LuaEntity:reallyDestroy()
     luaEntities[last] = nil
 end
 
--- Every entity present at the start of the pass is updated once; the last
--- element, moved into a destroyed one's slot, is updated in the same pass.
+-- One pass: every entity present at the start is updated exactly once, in
+-- table order; entities made during the pass wait for the next one. The
+-- destroyed ones leave afterwards, the survivors closing up in their order.
 function update()
-    local i = 1
     local size = #luaEntities
-    while i <= size do
+    for i = 1, size do
         local entity = luaEntities[i]
-        entity:update()
-        if entity.mustBeDestroyed then
-            entity:reallyDestroy()
-            size = size - 1
-            i = i - 1
+        if entity then
+            entity:update()
         end
-        i = i + 1
+    end
+    local kept = 0
+    local count = #luaEntities
+    for i = 1, count do
+        local entity = luaEntities[i]
+        if entity.mustBeDestroyed then
+            zorbix.setEntityDestroy(entity.ptr, 1)
+        else
+            kept = kept + 1
+            luaEntities[kept] = entity
+            entity.indexInTable = kept
+        end
+    end
+    for i = count, kept + 1, -1 do
+        luaEntities[i] = nil
     end
 end

@@ -3,6 +3,7 @@
 
 #include <GLES/gl.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -211,7 +212,11 @@ void Game::setPause() {
 
 // --- Score ---
 
-void Game::increaseScore(int points) { getInstance()->score += points; }
+void Game::increaseScore(int points) {
+    // Saturates: a script may add any int, and a score must not wrap to its opposite.
+    long long sum = (long long)getInstance()->score + points;
+    getInstance()->score = sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : (int)sum;
+}
 void Game::setScore(int value) { getInstance()->score = value; }
 int Game::getScore() { return getInstance()->score; }
 

@@ -12,6 +12,16 @@ Coord StatePlay::camera;
 float StatePlay::cameraVisibleLimitX = 0.0f;
 float StatePlay::cameraVisibleLimitY = 0.0f;
 float StatePlay::zoom = 1.0f;
+float StatePlay::realZoom = 1.0f;
+float StatePlay::cameraAngleOffsetX = 0.0f;
+float StatePlay::cameraAngleOffsetY = 0.0f;
+float StatePlay::cameraAngleOffsetZ = 0.0f;
+std::string StatePlay::HUDString1;
+std::string StatePlay::HUDString2;
+bool StatePlay::drawOkButton = false;
+bool StatePlay::buttonWasPressed = false;
+bool StatePlay::quickPauseEnabled = false;
+bool StatePlay::gameIsFinished = false;
 Joysticks* StatePlay::joysticks = nullptr;
 int StatePlay::shipModelSelected = 0;
 
@@ -49,4 +59,19 @@ Joysticks* StatePlay::getJoysticks() {
     if (!joysticks)
         joysticks = new Joysticks();
     return joysticks;
+}
+
+void StatePlay::setZoom(float z) {
+    zoom = z;
+    realZoom = z * Device::zoom;
+}
+
+void StatePlay::setMoveJoystickVisibility(bool visible) {
+    if (joysticks)
+        joysticks->setMoveJoystickVisibility(visible);
+}
+
+void StatePlay::setShootJoystickVisibility(bool visible) {
+    if (joysticks)
+        joysticks->setShootJoystickVisibility(visible);
 }

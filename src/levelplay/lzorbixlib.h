@@ -1,0 +1,79 @@
+// The script module `zorbix`: the C functions behind its script names, split
+// over lzorbixlib*.cpp by subject, and the registration table they form.
+// Every function reads all its arguments into plain locals first (a bad
+// argument raises the script error before anything is made), then acts,
+// then pushes. Handles are checked: a null, stale or wrong-kind handle makes
+// a function do nothing, getters give 0 and handle getters the null handle.
+#pragma once
+
+#include "levelplay/LuaRuntime.h"
+
+// The table in registration order, ended by a pair of nulls.
+const luaL_Reg* zorbixRegistrationTable();
+
+// Level geometry, entity handles and script entities.
+int zorbix_newLuaEntity(lua_State* L);
+int zorbix_getGraphic(lua_State* L);
+int zorbix_removeCollision(lua_State* L);
+int zorbix_newCollisionQuad(lua_State* L);
+int zorbix_newCollisionQuadWithFlag(lua_State* L);
+int zorbix_newCollisionQuadTeletransport(lua_State* L);
+int zorbix_newCollisionDisk(lua_State* L);
+int zorbix_newCollisionInnerDisk(lua_State* L);
+int zorbix_setQuadTeletransportOtherSide(lua_State* L);
+int zorbix_setMapBoundaries(lua_State* L);
+int zorbix_getEntityX(lua_State* L);
+int zorbix_getEntityY(lua_State* L);
+int zorbix_getEntityDistanceFromPlayer(lua_State* L);
+int zorbix_getEntitySqrDistanceFromPlayer(lua_State* L);
+int zorbix_getEntityNumberOfHits(lua_State* L);
+int zorbix_getEntityTextWidth(lua_State* L);
+int zorbix_setLuaEntityVxVy(lua_State* L);
+int zorbix_setLuaEntityAngle(lua_State* L);
+int zorbix_setLuaEntityAngle2(lua_State* L);
+int zorbix_setLuaEntityRotation(lua_State* L);
+int zorbix_setLuaEntityFrame(lua_State* L);
+int zorbix_setLuaEntityScale(lua_State* L);
+int zorbix_setLuaEntityVectorModel(lua_State* L);
+int zorbix_setLuaEntityHidden(lua_State* L);
+int zorbix_setLuaEntityZoom(lua_State* L);
+int zorbix_setLuaEntityText(lua_State* L);
+int zorbix_setLuaEntityColor(lua_State* L);
+int zorbix_setEntityX(lua_State* L);
+int zorbix_setEntityY(lua_State* L);
+int zorbix_setEntityZ(lua_State* L);
+int zorbix_setEntityXY(lua_State* L);
+int zorbix_setEntityDestroy(lua_State* L);
+
+// Effects that need no actor.
+int zorbix_newPlayerExplosion(lua_State* L);
+int zorbix_newExplosion(lua_State* L);
+int zorbix_newFloatingMessage(lua_State* L);
+int zorbix_newTexturedExplosion(lua_State* L);
+
+// Camera, display, score, game flow, sound and the inert functions.
+int zorbix_print(lua_State* L);
+int zorbix_playSound(lua_State* L);
+int zorbix_vibrate(lua_State* L);
+int zorbix_setCameraXY(lua_State* L);
+int zorbix_setCameraZoom(lua_State* L);
+int zorbix_setCameraZoom2(lua_State* L);
+int zorbix_setCameraXAngle(lua_State* L);
+int zorbix_setCameraYAngle(lua_State* L);
+int zorbix_setCameraZAngle(lua_State* L);
+int zorbix_setHudString1(lua_State* L);
+int zorbix_setHudString2(lua_State* L);
+int zorbix_setButtonWasPressed(lua_State* L);
+int zorbix_setButtonIsVisible(lua_State* L);
+int zorbix_setQuickPauseEnabled(lua_State* L);
+int zorbix_setScore(lua_State* L);
+int zorbix_increaseScore(lua_State* L);
+int zorbix_setShootJoystickIsHidden(lua_State* L);
+int zorbix_setMoveJoystickIsHidden(lua_State* L);
+int zorbix_setBackgroundColor(lua_State* L);
+int zorbix_setGameIsFinished(lua_State* L);
+int zorbix_getDifficultyLevel(lua_State* L);
+int zorbix_getCameraZoom(lua_State* L);
+int zorbix_getButtonWasPressed(lua_State* L);
+int zorbix_getMusicAmplitude(lua_State* L);
+int zorbix_getScore(lua_State* L);
