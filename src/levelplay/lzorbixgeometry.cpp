@@ -125,7 +125,8 @@ int zorbix_getEntityNumberOfHits(lua_State* L) {
     Entity* e = handleArg<Entity>(L, 1);
     if (e)
         lua_pushinteger(L, e->getNumberOfHits());
-    else if (lua_type(L, 1) == LUA_TLIGHTUSERDATA)
+    else if (lua_type(L, 1) == LUA_TLIGHTUSERDATA && !ScriptHandles::isShape(lua_touserdata(L, 1)) &&
+             !ScriptHandles::isModel(lua_touserdata(L, 1)))
         // An entity destroyed since the level began keeps its last count.
         lua_pushinteger(L, Entity::lastHitsOf(lua_touserdata(L, 1)));
     else
