@@ -1,6 +1,10 @@
 // The module's creators of actors and effects.
+#include <cstring>
 #include <string>
 
+#include "actors/Bullet.h"
+#include "actors/Player.h"
+#include "actors/PlayerFriends.h"
 #include "core/Color.h"
 #include "graphics/Explosion.h"
 #include "graphics/FloatingMessage.h"
@@ -9,6 +13,49 @@
 #include "levelplay/ScriptHandles.h"
 #include "levelplay/ScriptValues.h"
 #include "levelplay/lzorbixlib.h"
+
+// --- The player side ---
+
+int zorbix_newPlayer(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    ScriptHandles::pushEntity(L, new Player(Coord(x, y, 0.0f)));
+    return 1;
+}
+
+int zorbix_newPlayerBullet(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    float angle = fraction255Arg(L, 3), speed = fraction255Arg(L, 4);
+    int type = intArg(L, 5);
+    // The bullet colours run from -1 (white) to 6 (cyan).
+    if (type < -1 || type > 6) {
+        ScriptHandles::pushNull(L);
+        return 1;
+    }
+    ScriptHandles::pushEntity(L, new Bullet(Coord(x, y, 0.0f), speed, angle, type, Bullet::BULLET_SHAPE_DEFAULT));
+    return 1;
+}
+
+// Entities that only a few levels use, by name.
+int zorbix_newUncommonEntity(lua_State* L) {
+    int n = lua_gettop(L);
+    if (n == 0)
+        return 0;
+    StringArg name = stringArg(L, 1);
+    float x = 0.0f, y = 0.0f;
+    if (n > 2) {
+        x = floatArg(L, 2);
+        y = floatArg(L, 3);
+    }
+    // nil, a table or a name with a zero byte in it is no name.
+    if (!name.text || std::strlen(name.text) != name.length)
+        return 0;
+    Coord p(x, y, 0.0f);
+    if (std::strcmp(name.text, "player friend") == 0) {
+        ScriptHandles::pushEntity(L, new PlayerFriends(p));
+        return 1;
+    }
+    return 0;
+}
 
 // --- Effects ---
 

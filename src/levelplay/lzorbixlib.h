@@ -45,6 +45,32 @@ int zorbix_setEntityZ(lua_State* L);
 int zorbix_setEntityXY(lua_State* L);
 int zorbix_setEntityDestroy(lua_State* L);
 
+// The player side.
+int zorbix_newPlayer(lua_State* L);
+int zorbix_newPlayerBullet(lua_State* L);
+int zorbix_newUncommonEntity(lua_State* L);
+int zorbix_destroyAllFriends(lua_State* L);
+int zorbix_setPlayerColor(lua_State* L);
+int zorbix_setPlayerCanShoot(lua_State* L);
+int zorbix_setPlayerFriendsCanShoot(lua_State* L);
+int zorbix_setPlayerShootType(lua_State* L);
+int zorbix_setPlayerShootMode(lua_State* L);
+int zorbix_setPlayerNumberOfCollisions(lua_State* L);
+int zorbix_setPlayerCanMove(lua_State* L);
+int zorbix_setPlayerHasRam(lua_State* L);
+int zorbix_setPlayerRemoveCustomColor(lua_State* L);
+int zorbix_setPlayerAlly(lua_State* L);
+int zorbix_setPlayerIsInvincible(lua_State* L);
+int zorbix_setPlayerShip(lua_State* L);
+int zorbix_removePlayerAlly(lua_State* L);
+int zorbix_setFriendsRadius(lua_State* L);
+int zorbix_setFriendsRotation(lua_State* L);
+int zorbix_getPlayerNumberOfKills(lua_State* L);
+int zorbix_getPlayerNumberOfCollisions(lua_State* L);
+int zorbix_getPlayerAlly(lua_State* L);
+int zorbix_getPlayerShip(lua_State* L);
+int zorbix_getUncommonValue(lua_State* L);
+
 // Effects that need no actor.
 int zorbix_newPlayerExplosion(lua_State* L);
 int zorbix_newExplosion(lua_State* L);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ScriptTestState.h"
+#include "actors/Player.h"
 #include "core/CollisionShape.h"
 #include "core/Entity.h"
 #include "core/Game.h"
@@ -38,6 +39,10 @@ protected:
         sticks = StatePlay::getJoysticks();
         saved.sticks[0] = sticks->moveVisible;
         saved.sticks[1] = sticks->shootVisible;
+        saved.blueAndRed = sticks->blueAndRedActive;
+        saved.moveStyle = sticks->moveStick->style;
+        saved.cameraAngle = Player::cameraAngle;
+        saved.shipModel = StatePlay::shipModelSelected;
         saved.score = Game::getScore();
         saved.boundaries = SpacePartition::boundaries;
         saved.boundariesAreInit = SpacePartition::boundariesAreInit;
@@ -73,6 +78,10 @@ protected:
         StatePlay::gameIsFinished = saved.flags[3];
         sticks->moveVisible = saved.sticks[0];
         sticks->shootVisible = saved.sticks[1];
+        sticks->blueAndRedActive = saved.blueAndRed;
+        sticks->moveStick->style = saved.moveStyle;
+        Player::cameraAngle = saved.cameraAngle;
+        StatePlay::shipModelSelected = saved.shipModel;
         Game::setScore(saved.score);
         SpacePartition::boundaries = saved.boundaries;
         SpacePartition::boundariesAreInit = saved.boundariesAreInit;
@@ -111,8 +120,9 @@ private:
         Coord camera, boundaries;
         float zoom, realZoom, offsets[3];
         std::string hud1, hud2;
-        bool flags[4], sticks[2], boundariesAreInit, soundsEnabled;
-        int score;
+        bool flags[4], sticks[2], boundariesAreInit, soundsEnabled, blueAndRed;
+        int score, moveStyle, shipModel;
+        float cameraAngle;
         WallsSpacePartitioner* wsp;
     } saved;
 };

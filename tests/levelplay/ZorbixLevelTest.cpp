@@ -84,7 +84,8 @@ function Director:update()
     if steps % 40 == 0 and #luaEntities > 5 then
         luaEntities[5].splits = true
     end
-    hits = hits + zorbix.getEntityNumberOfHits(luaEntities[#luaEntities].ptr)
+    hits = hits + zorbix.getEntityNumberOfHits(luaEntities[#luaEntities].ptr) + zorbix.getPlayerNumberOfCollisions()
+    near = zorbix.getEntityDistanceFromPlayer(luaEntities[#luaEntities].ptr)
     zorbix.increaseScore(zorbix.getButtonWasPressed() and 10 or 1)
     if steps == 600 then
         zorbix.setGameIsFinished(true)
@@ -106,6 +107,7 @@ function init()
     zorbix.removeCollision(gone)
     Director:new()
     Label:new(40, 560, '')
+    player = zorbix.newPlayer(400, 300)
     for i = 1, 8 do
         Box:new(100 + i * 70, 150 + i * 30, i % 3 - 1, 2 - i % 4)
     end
@@ -168,6 +170,7 @@ TEST_F(ZorbixLevel, RunsSixHundredStepsThroughItsUpdate) {
     EXPECT_TRUE(StatePlay::gameIsFinished);
     EXPECT_EQ(Game::getScore(), 299 + 301 * 10);
     EXPECT_EQ(eval("hits"), "0");
+    EXPECT_LT(std::stoi(eval("near")), 400);
     EXPECT_EQ(StatePlay::HUDString1, "^3Test level");
     int made = std::stoi(eval("made")), alive = std::stoi(eval("#luaEntities"));
     EXPECT_GT(made, 30);

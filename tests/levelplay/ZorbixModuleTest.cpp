@@ -59,24 +59,18 @@ const char* const kAllNames[] = {
 // Functions whose actors are not in the game yet; each leaves this list
 // when its actor and binding arrive.
 const std::set<std::string> kWaiting = {
-    "newPlayer", "newBossMirror", "newSpiny", "newMotherShip", "newOptimizedBAF",
-    "newBackAndForth", "newBrownian", "newMultiColorBackAndForth", "newTutorialTarget",
-    "newCirculatingEnemy", "newSnake", "newFan", "newSpring", "newHardDisk", "newBadBullet",
-    "newHelicopter", "newSplitter", "newPlanner", "newRollingCube", "newPlayerBullet",
-    "newSucider", "newDodger", "newBomb", "newTeleportingZone", "newAsteroid",
-    "newUncommonEntity", "newTeleporter", "destroyAllFriends", "getHardDiskHitCount",
-    "setHardDiskHitCount", "setHardDiskRadius", "getSuciderLifeLeft", "setPlayerColor",
-    "setPlayerCanShoot", "setPlayerFriendsCanShoot", "setPlayerShootType", "setPlayerShootMode",
-    "setPlayerNumberOfCollisions", "setPlayerCanMove", "setPlayerHasRam",
-    "setPlayerRemoveCustomColor", "setPlayerAlly", "setPlayerIsInvincible", "setPlayerShip",
-    "removePlayerAlly", "setFriendsRadius", "setFriendsRotation", "getPlayerNumberOfKills",
-    "getPlayerNumberOfCollisions", "getPlayerAlly", "getPlayerShip", "setBrownianSpeedDivisor",
+    "newBossMirror", "newSpiny", "newMotherShip", "newOptimizedBAF", "newBackAndForth",
+    "newBrownian", "newMultiColorBackAndForth", "newTutorialTarget", "newCirculatingEnemy",
+    "newSnake", "newFan", "newSpring", "newHardDisk", "newBadBullet", "newHelicopter",
+    "newSplitter", "newPlanner", "newRollingCube", "newSucider", "newDodger", "newBomb",
+    "newTeleportingZone", "newAsteroid", "newTeleporter", "getHardDiskHitCount",
+    "setHardDiskHitCount", "setHardDiskRadius", "getSuciderLifeLeft", "setBrownianSpeedDivisor",
     "setMotherShipPlayerHit", "setSnakePlayerHit", "getSnakePlayerHit", "getMotherShipPlayerHit",
     "getSpinyCount", "getBrownianCount", "getMotherShipCount", "getSnakeCount", "getBAFCount",
     "getOBAFCountAtX", "getOBAFCountAtY", "getOBAFCount", "getBossMirrorCount",
     "getSplitterCount", "getSplitterPartCount", "getHelicopterCount", "getSuciderCount",
     "getTeleporterCount", "getRollingCubeCount", "getPlannerCount", "getDodgerCount",
-    "getAsteroidCount", "getAsteroidDestroyedCount", "getUncommonValue",
+    "getAsteroidCount", "getAsteroidDestroyedCount",
 };
 
 }  // namespace
