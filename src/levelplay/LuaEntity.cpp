@@ -7,9 +7,7 @@
 #include "graphics/VectorModel.h"
 #include "levelplay/ScriptValues.h"
 
-LuaEntity::LuaEntity(Coord p, bool collides) : Entity(p, collides) {
-    subclassFlag = true;
-}
+LuaEntity::LuaEntity(Coord p, bool collides) : Entity(p, collides) { subclassFlag = true; }
 
 LuaEntity::~LuaEntity() {}
 

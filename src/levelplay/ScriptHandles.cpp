@@ -26,21 +26,13 @@ void ScriptHandles::addShape(CollisionShape* shape) {
     shapeSet().insert(shape);
 }
 
-bool ScriptHandles::isShape(const void* p) {
-    return p && shapeSet().count(p) != 0;
-}
+bool ScriptHandles::isShape(const void* p) { return p && shapeSet().count(p) != 0; }
 
-void ScriptHandles::addModel(VectorModel* model) {
-    modelSet().insert(model);
-}
+void ScriptHandles::addModel(VectorModel* model) { modelSet().insert(model); }
 
-bool ScriptHandles::isModel(const void* p) {
-    return p && modelSet().count(p) != 0;
-}
+bool ScriptHandles::isModel(const void* p) { return p && modelSet().count(p) != 0; }
 
-int ScriptHandles::shapeCount() {
-    return (int)shapes().size();
-}
+int ScriptHandles::shapeCount() { return (int)shapes().size(); }
 
 void ScriptHandles::levelEnded() {
     // Taken out first, so that nothing a destructor does can find them.

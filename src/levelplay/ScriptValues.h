@@ -22,29 +22,19 @@ inline int truncateToInt(double v) {
     return (int)v;
 }
 
-inline int intArg(lua_State* L, int i) {
-    return (int)luaL_checknumber(L, i);
-}
+inline int intArg(lua_State* L, int i) { return (int)luaL_checknumber(L, i); }
 
 // World units and plain values, as single-precision floats.
-inline float floatArg(lua_State* L, int i) {
-    return (float)luaL_checknumber(L, i);
-}
+inline float floatArg(lua_State* L, int i) { return (float)luaL_checknumber(L, i); }
 
 // A fraction scaled by 255: divided in double precision, stored as a float.
-inline float fraction255Arg(lua_State* L, int i) {
-    return (float)(luaL_checknumber(L, i) / 255.0);
-}
+inline float fraction255Arg(lua_State* L, int i) { return (float)(luaL_checknumber(L, i) / 255.0); }
 
 // The player colour and the friend-ship radius use 1/256 (255 gives 0.996).
-inline float fraction256Arg(lua_State* L, int i) {
-    return (float)(luaL_checknumber(L, i) * (1.0 / 256.0));
-}
+inline float fraction256Arg(lua_State* L, int i) { return (float)(luaL_checknumber(L, i) * (1.0 / 256.0)); }
 
 // nil and false are false, everything else (0 included) true; never raises.
-inline bool boolArg(lua_State* L, int i) {
-    return lua_toboolean(L, i) != 0;
-}
+inline bool boolArg(lua_State* L, int i) { return lua_toboolean(L, i) != 0; }
 
 // A string argument as pointer and length; a number gives its text. nil,
 // an absent argument or a table give null. The text stays valid while the
@@ -69,6 +59,4 @@ inline StringArg checkedStringArg(lua_State* L, int i) {
     return s;
 }
 
-inline void pushTruncated(lua_State* L, double v) {
-    lua_pushinteger(L, truncateToInt(v));
-}
+inline void pushTruncated(lua_State* L, double v) { lua_pushinteger(L, truncateToInt(v)); }

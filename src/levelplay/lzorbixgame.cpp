@@ -10,9 +10,7 @@
 #include "levelplay/StatePlay.h"
 #include "levelplay/lzorbixlib.h"
 
-static std::string textOf(StringArg s) {
-    return s.text ? std::string(s.text, s.length) : std::string();
-}
+static std::string textOf(StringArg s) { return s.text ? std::string(s.text, s.length) : std::string(); }
 
 // --- Inert functions ---
 
@@ -22,9 +20,7 @@ int zorbix_print(lua_State* L) {
     return 0;
 }
 
-int zorbix_setBackgroundColor(lua_State*) {
-    return 0;
-}
+int zorbix_setBackgroundColor(lua_State*) { return 0; }
 
 // --- Sound, device and music ---
 
@@ -34,9 +30,8 @@ static bool isSoundName(const std::string& name) {
     static const char prefix[] = "/data/sounds/";
     static const char suffix[] = ".caf";
     size_t p = sizeof prefix - 1, s = sizeof suffix - 1;
-    return name.size() > p + s && name.compare(0, p, prefix) == 0 &&
-           name.compare(name.size() - s, s, suffix) == 0 && name.find("..") == std::string::npos &&
-           name.find('\0') == std::string::npos;
+    return name.size() > p + s && name.compare(0, p, prefix) == 0 && name.compare(name.size() - s, s, suffix) == 0 &&
+           name.find("..") == std::string::npos && name.find('\0') == std::string::npos;
 }
 
 int zorbix_playSound(lua_State* L) {

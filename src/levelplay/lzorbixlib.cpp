@@ -1,8 +1,10 @@
 // The script module `zorbix`: its registration table, in the module's fixed order.
 #include "levelplay/lzorbixlib.h"
 
+// clang-format off
 #define ZORBIX_FUNCTION(name) {#name, zorbix_##name}
 
+// One function a line, in the module's order.
 static const luaL_Reg zorbixlib[] = {
     ZORBIX_FUNCTION(newPlayer),
     ZORBIX_FUNCTION(newPlayerExplosion),
@@ -92,10 +94,9 @@ static const luaL_Reg zorbixlib[] = {
     ZORBIX_FUNCTION(getUncommonValue),
     {nullptr, nullptr}
 };
+// clang-format on
 
-const luaL_Reg* zorbixRegistrationTable() {
-    return zorbixlib;
-}
+const luaL_Reg* zorbixRegistrationTable() { return zorbixlib; }
 
 int luaopen_zorbix(lua_State* L) {
     luaL_register(L, "zorbix", zorbixlib);

@@ -1,9 +1,8 @@
 // How a script entity draws: hidden or empty entities draw nothing, the
 // custom colour replaces the model's and the text's own, and a zoom of
 // exactly 1.0 cancels an earlier scale.
-#include <gtest/gtest.h>
-
 #include <GLES/gl.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -68,11 +67,14 @@ TEST_F(LuaEntityDraw, HiddenOrEmptyDrawsNothing) {
         {"zorbix.setLuaEntityText(e, 'AB') zorbix.setLuaEntityHidden(e, true)", false},
         {"zorbix.setLuaEntityVectorModel(e, zorbix.getGraphic('/data/graphics/joystickGraphic.lua'))", true},
         {"zorbix.setLuaEntityVectorModel(e, zorbix.getGraphic('/data/graphics/joystickGraphic.lua')) "
-         "zorbix.setLuaEntityHidden(e, 1)", false},
+         "zorbix.setLuaEntityHidden(e, 1)",
+         false},
         {"zorbix.setLuaEntityVectorModel(e, zorbix.getGraphic('/data/graphics/joystickGraphic.lua')) "
-         "zorbix.setLuaEntityFrame(e, 3)", false},
+         "zorbix.setLuaEntityFrame(e, 3)",
+         false},
         {"zorbix.setLuaEntityVectorModel(e, zorbix.getGraphic('/data/graphics/joystickGraphic.lua')) "
-         "zorbix.setLuaEntityFrame(e, -1)", false},
+         "zorbix.setLuaEntityFrame(e, -1)",
+         false},
     };
     for (const Row& r : rows) {
         LuaEntity* e = make(r.setup);
@@ -92,7 +94,8 @@ TEST_F(LuaEntityDraw, CustomColourReplacesTheOwnColours) {
     ASSERT_EQ(run("zorbix.setLuaEntityColor(e, 0, 255, 0, 255)"), "");
     EXPECT_EQ(litBox(drawAlone(text), green).lit, own.lit);
 
-    LuaEntity* model = make("zorbix.setLuaEntityVectorModel(e, zorbix.getGraphic('/data/graphics/joystickGraphic.lua'))");
+    LuaEntity* model =
+        make("zorbix.setLuaEntityVectorModel(e, zorbix.getGraphic('/data/graphics/joystickGraphic.lua'))");
     Box modelOwn = litBox(drawAlone(model));
     EXPECT_LT(litBox(drawAlone(model), green).lit, modelOwn.lit);
     ASSERT_EQ(run("zorbix.setLuaEntityColor(e, 0, 255, 0, 255) zorbix.setLuaEntityText(e, 'X')"), "");

@@ -27,10 +27,9 @@ struct Snapshot {
     bool operator==(const Snapshot& o) const {
         return entities == o.entities && shapes == o.shapes && listed == o.listed && score == o.score &&
                ePosition.equals(o.ePosition) && ePosition.z == o.ePosition.z &&
-               messagePosition.equals(o.messagePosition) && text == o.text && model == o.model &&
-               frame == o.frame && angle == o.angle && zoom == o.zoom && hidden == o.hidden &&
-               custom == o.custom && scaled == o.scaled && pending == o.pending &&
-               anyDeleted == o.anyDeleted && otherSide == o.otherSide;
+               messagePosition.equals(o.messagePosition) && text == o.text && model == o.model && frame == o.frame &&
+               angle == o.angle && zoom == o.zoom && hidden == o.hidden && custom == o.custom && scaled == o.scaled &&
+               pending == o.pending && anyDeleted == o.anyDeleted && otherSide == o.otherSide;
     }
 };
 
@@ -55,7 +54,8 @@ protected:
             null = zorbix.newExplosion()
             dead = zorbix.newLuaEntity(0, 0)
             zorbix.setEntityDestroy(dead)
-        )"), "");
+        )"),
+                  "");
         Entity::updateAll();
         luaEntity = object<LuaEntity>("e");
         message = object<FloatingMessage>("message");
@@ -95,9 +95,9 @@ protected:
 TEST_F(ZorbixHostile, BadHandlesChangeNothing) {
     const std::vector<std::string> common = {"dead", "null", "nil", "5", "{}", "'text'", "io.stdout", "print"};
     struct Call {
-        const char* kind;      // which handles are of the wrong kind for it
-        const char* call;      // @ stands for the handle
-        const char* result;    // its one result; null: it returns nothing
+        const char* kind;    // which handles are of the wrong kind for it
+        const char* call;    // @ stands for the handle
+        const char* result;  // its one result; null: it returns nothing
     } calls[] = {
         {"entity", "getEntityX(@)", "0"},
         {"entity", "getEntityY(@)", "0"},
@@ -191,7 +191,9 @@ TEST_F(ZorbixHostile, NilStringsAndOutOfRangeValues) {
         {"x = zorbix.newCollisionQuad(-2147483648, 0, 2147483647, 0, 0, 2147483647, 0, -2147483648)", "", 0, 1},
         {"zorbix.setLuaEntityZoom(e, 0) zorbix.setLuaEntityScale(e, 0, -255, 0)", "", 0, 0},
         {"zorbix.setLuaEntityRotation(e, 90, 0, 0, 0)", "", 0, 0},
-        {"zorbix.setMapBoundaries(0, 0) zorbix.setMapBoundaries(-1, 5) zorbix.setCameraZoom(0) zorbix.setCameraZoom2(-65025)", "", 0, 0},
+        {"zorbix.setMapBoundaries(0, 0) zorbix.setMapBoundaries(-1, 5) zorbix.setCameraZoom(0) "
+         "zorbix.setCameraZoom2(-65025)",
+         "", 0, 0},
         {"zorbix.setLuaEntityText(e, nil)", "", 0, 0},
     };
     for (const Row& r : rows) {
@@ -223,13 +225,17 @@ TEST_F(ZorbixHostile, NoHalfMadeObject) {
         const char* call;
         const char* error;
     } rows[] = {
-        {"newFloatingMessage(0, 0, 'x', 1, 'b', 3)", "bad argument #5 to 'newFloatingMessage' (number expected, got string)"},
+        {"newFloatingMessage(0, 0, 'x', 1, 'b', 3)",
+         "bad argument #5 to 'newFloatingMessage' (number expected, got string)"},
         {"newExplosion(0, 0, 1, 2, 'fast')", "bad argument #5 to 'newExplosion' (number expected, got string)"},
         {"newExplosion(0, 0, 1, 2, 3, nil)", "bad argument #6 to 'newExplosion' (number expected, got nil)"},
         {"newPlayerExplosion(0, 0, 1, {}, 3)", "bad argument #4 to 'newPlayerExplosion' (number expected, got table)"},
-        {"newTexturedExplosion(0, 0, 1, 2, 'x', 4)", "bad argument #5 to 'newTexturedExplosion' (number expected, got string)"},
-        {"newCollisionQuad(0, 0, 1, 1, 1, 'a', 0, 1)", "bad argument #6 to 'newCollisionQuad' (number expected, got string)"},
-        {"newCollisionInnerDisk(0, 0, 5, 'n')", "bad argument #4 to 'newCollisionInnerDisk' (number expected, got string)"},
+        {"newTexturedExplosion(0, 0, 1, 2, 'x', 4)",
+         "bad argument #5 to 'newTexturedExplosion' (number expected, got string)"},
+        {"newCollisionQuad(0, 0, 1, 1, 1, 'a', 0, 1)",
+         "bad argument #6 to 'newCollisionQuad' (number expected, got string)"},
+        {"newCollisionInnerDisk(0, 0, 5, 'n')",
+         "bad argument #4 to 'newCollisionInnerDisk' (number expected, got string)"},
         {"newPlayerBullet(0, 0, 0, 255, 'x')", "bad argument #5 to 'newPlayerBullet' (number expected, got string)"},
         {"newPlayer(0, {})", "bad argument #2 to 'newPlayer' (number expected, got table)"},
         {"setPlayerAlly(0)", "bad argument #2 to 'setPlayerAlly' (number expected, got no value)"},

@@ -1,10 +1,9 @@
 // A level written as script text runs through the module for 600 world
 // steps: walls of every kind, script entities with models and texts that are
 // made and destroyed during passes, the score and the counters it reads.
+#include <GLES/gl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
-#include <GLES/gl.h>
 
 #include <string>
 

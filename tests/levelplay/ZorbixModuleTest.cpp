@@ -1,8 +1,7 @@
 // The script module: its registration, argument counts, the scaling of
 // script integers and the entity functions.
-#include <gtest/gtest.h>
-
 #include <AL/al.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <set>
@@ -19,6 +18,7 @@
 
 namespace {
 
+// clang-format off
 // Every script name in registration order; setPlayerNumberOfCollisions twice.
 const char* const kAllNames[] = {
     "newPlayer", "newBossMirror", "newSpiny", "newMotherShip", "newOptimizedBAF",
@@ -72,6 +72,7 @@ const std::set<std::string> kWaiting = {
     "getTeleporterCount", "getRollingCubeCount", "getPlannerCount", "getDodgerCount",
     "getAsteroidCount", "getAsteroidDestroyedCount",
 };
+// clang-format on
 
 }  // namespace
 
@@ -98,9 +99,8 @@ TEST_F(ZorbixModule, RegistrationFollowsTheFixedOrder) {
 TEST_F(ZorbixModule, ArgumentCountsChooseTheVariant) {
     // setMapBoundaries wants exactly two numbers, and sizes within 1..100000.
     SpacePartition::setBoundaries(Coord(300.0f, 200.0f, 0.0f));
-    for (const char* call : {"setMapBoundaries(100)", "setMapBoundaries(100, 100, 100)",
-                             "setMapBoundaries(0, 100)", "setMapBoundaries(100, -5)",
-                             "setMapBoundaries(100001, 100)"}) {
+    for (const char* call : {"setMapBoundaries(100)", "setMapBoundaries(100, 100, 100)", "setMapBoundaries(0, 100)",
+                             "setMapBoundaries(100, -5)", "setMapBoundaries(100001, 100)"}) {
         EXPECT_EQ(eval("select('#', zorbix." + std::string(call) + ")"), "0") << call;
         EXPECT_EQ(SpacePartition::boundaries.x, 300.0f) << call;
         EXPECT_EQ(SpacePartition::boundaries.y, 200.0f) << call;
@@ -131,8 +131,7 @@ TEST_F(ZorbixModule, ArgumentCountsChooseTheVariant) {
     };
     for (const Row& row : rows) {
         int before = ScriptHandles::shapeCount(), listed = listedShapes();
-        EXPECT_EQ(eval("select('#', zorbix." + std::string(row.call) + ")"), std::to_string(row.results))
-            << row.call;
+        EXPECT_EQ(eval("select('#', zorbix." + std::string(row.call) + ")"), std::to_string(row.results)) << row.call;
         EXPECT_EQ(ScriptHandles::shapeCount(), before + row.results) << row.call;
         EXPECT_EQ(listedShapes(), listed + row.results) << row.call;
     }
@@ -146,12 +145,14 @@ TEST_F(ZorbixModule, ArgumentCountsChooseTheVariant) {
     EXPECT_EQ(listedShapes(), listed - 1);
 
     // The flag word reaches the quad; an inner disk without n has n = 0.
-    auto* flagged = static_cast<Quad*>(static_cast<CollisionShape*>(
-        handle("zorbix.newCollisionQuadWithFlag(0, 0, 10, 0, 10, 10, 0, 10, 64)")));
+    auto* flagged = static_cast<Quad*>(
+        static_cast<CollisionShape*>(handle("zorbix.newCollisionQuadWithFlag(0, 0, 10, 0, 10, 10, 0, 10, 64)")));
     ASSERT_NE(flagged, nullptr);
     EXPECT_EQ(flagged->flags, 64);
-    auto* three = static_cast<InnerDisk*>(static_cast<CollisionShape*>(handle("zorbix.newCollisionInnerDisk(0, 0, 50)")));
-    auto* four = static_cast<InnerDisk*>(static_cast<CollisionShape*>(handle("zorbix.newCollisionInnerDisk(0, 0, 50, 0)")));
+    auto* three =
+        static_cast<InnerDisk*>(static_cast<CollisionShape*>(handle("zorbix.newCollisionInnerDisk(0, 0, 50)")));
+    auto* four =
+        static_cast<InnerDisk*>(static_cast<CollisionShape*>(handle("zorbix.newCollisionInnerDisk(0, 0, 50, 0)")));
     ASSERT_TRUE(three && four);
     EXPECT_EQ(three->flags, four->flags);
     EXPECT_EQ(three->radius, four->radius);
@@ -161,8 +162,8 @@ TEST_F(ZorbixModule, ArgumentCountsChooseTheVariant) {
     struct Walls {
         const char* args;
         bool collides;
-    } walls[] = {{"0, 0", false}, {"0, 0, nil", false}, {"0, 0, false", false},
-                 {"0, 0, true", true}, {"0, 0, 0", true}, {"0, 0, true, 1", false}};
+    } walls[] = {{"0, 0", false},      {"0, 0, nil", false}, {"0, 0, false", false},
+                 {"0, 0, true", true}, {"0, 0, 0", true},    {"0, 0, true, 1", false}};
     for (const Walls& w : walls) {
         LuaEntity* e = object<LuaEntity>("zorbix.newLuaEntity(" + std::string(w.args) + ")");
         ASSERT_NE(e, nullptr) << w.args;
@@ -279,7 +280,8 @@ TEST_F(ZorbixModule, ScriptIntegersScaleAsTheGameExpects) {
     EXPECT_EQ(StatePlay::zoom, (float)(1 / 65025.0));
     EXPECT_EQ(eval("zorbix.getCameraZoom()"), "0");
     ASSERT_EQ(run("zorbix.setCameraZoom(255) zorbix.setCameraZoom(0) zorbix.setCameraZoom(-255) "
-                  "zorbix.setCameraZoom2(0) zorbix.setCameraZoom2(-1)"), "");
+                  "zorbix.setCameraZoom2(0) zorbix.setCameraZoom2(-1)"),
+              "");
     EXPECT_EQ(StatePlay::zoom, 1.0f);
     ASSERT_EQ(run("zorbix.setCameraXAngle(255 * 30) zorbix.setCameraYAngle(-255) zorbix.setCameraZAngle(128)"), "");
     EXPECT_EQ(StatePlay::cameraAngleOffsetX, 30.0f);
@@ -357,8 +359,13 @@ TEST_F(ZorbixModule, EntityHandles) {
     struct Value {
         float x;
         const char* expected;
-    } values[] = {{-3.7f, "-3"}, {3.7f, "3"}, {-0.5f, "0"}, {3.0e9f, "2147483647"},
-                  {-3.0e9f, "-2147483648"}, {NAN, "0"}, {INFINITY, "2147483647"}};
+    } values[] = {{-3.7f, "-3"},
+                  {3.7f, "3"},
+                  {-0.5f, "0"},
+                  {3.0e9f, "2147483647"},
+                  {-3.0e9f, "-2147483648"},
+                  {NAN, "0"},
+                  {INFINITY, "2147483647"}};
     for (const Value& v : values) {
         e->position.x = v.x;
         EXPECT_EQ(eval("zorbix.getEntityX(e)"), v.expected) << v.x;

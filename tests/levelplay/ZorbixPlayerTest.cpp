@@ -20,7 +20,8 @@ TEST_F(ZorbixPlayer, WithoutAPlayerNothingHappens) {
         zorbix.setPlayerShip(4) zorbix.setPlayerNumberOfCollisions(9) zorbix.setPlayerAlly(5, 5)
         zorbix.removePlayerAlly() zorbix.setFriendsRadius(128) zorbix.setFriendsRotation(90)
         zorbix.setPlayerFriendsCanShoot(false) zorbix.destroyAllFriends()
-    )"), "");
+    )"),
+              "");
     EXPECT_EQ(entityCount(), 0);
     EXPECT_EQ(eval("zorbix.getPlayerShip() + zorbix.getPlayerNumberOfCollisions() + zorbix.getPlayerNumberOfKills()"),
               "0");
