@@ -106,7 +106,7 @@ function init()
     zorbix.removeCollision(gone)
     Director:new()
     Label:new(40, 560, '')
-    player = zorbix.newPlayer(400, 300)
+    player = zorbix.newPlayer(250, 420)
     for i = 1, 8 do
         Box:new(100 + i * 70, 150 + i * 30, i % 3 - 1, 2 - i % 4)
     end
