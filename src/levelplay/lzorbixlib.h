@@ -71,6 +71,45 @@ int zorbix_getPlayerAlly(lua_State* L);
 int zorbix_getPlayerShip(lua_State* L);
 int zorbix_getUncommonValue(lua_State* L);
 
+// Enemies, level devices and enemy bullets, with their classes' queries and counters.
+int zorbix_newSpiny(lua_State* L);
+int zorbix_newMotherShip(lua_State* L);
+int zorbix_newOptimizedBAF(lua_State* L);
+int zorbix_newBackAndForth(lua_State* L);
+int zorbix_newMultiColorBackAndForth(lua_State* L);
+int zorbix_newSnake(lua_State* L);
+int zorbix_newFan(lua_State* L);
+int zorbix_newSpring(lua_State* L);
+int zorbix_newHardDisk(lua_State* L);
+int zorbix_newBadBullet(lua_State* L);
+int zorbix_newSplitter(lua_State* L);
+int zorbix_newPlanner(lua_State* L);
+int zorbix_newRollingCube(lua_State* L);
+int zorbix_newSucider(lua_State* L);
+int zorbix_newTeleportingZone(lua_State* L);
+int zorbix_newTeleporter(lua_State* L);
+int zorbix_getHardDiskHitCount(lua_State* L);
+int zorbix_setHardDiskHitCount(lua_State* L);
+int zorbix_setHardDiskRadius(lua_State* L);
+int zorbix_getSuciderLifeLeft(lua_State* L);
+int zorbix_setMotherShipPlayerHit(lua_State* L);
+int zorbix_setSnakePlayerHit(lua_State* L);
+int zorbix_getSnakePlayerHit(lua_State* L);
+int zorbix_getMotherShipPlayerHit(lua_State* L);
+int zorbix_getSpinyCount(lua_State* L);
+int zorbix_getMotherShipCount(lua_State* L);
+int zorbix_getSnakeCount(lua_State* L);
+int zorbix_getBAFCount(lua_State* L);
+int zorbix_getOBAFCountAtX(lua_State* L);
+int zorbix_getOBAFCountAtY(lua_State* L);
+int zorbix_getOBAFCount(lua_State* L);
+int zorbix_getSplitterCount(lua_State* L);
+int zorbix_getSplitterPartCount(lua_State* L);
+int zorbix_getSuciderCount(lua_State* L);
+int zorbix_getTeleporterCount(lua_State* L);
+int zorbix_getRollingCubeCount(lua_State* L);
+int zorbix_getPlannerCount(lua_State* L);
+
 // Effects that need no actor.
 int zorbix_newPlayerExplosion(lua_State* L);
 int zorbix_newExplosion(lua_State* L);

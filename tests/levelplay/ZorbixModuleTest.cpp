@@ -59,18 +59,10 @@ const char* const kAllNames[] = {
 // Functions whose actors are not in the game yet; each leaves this list
 // when its actor and binding arrive.
 const std::set<std::string> kWaiting = {
-    "newBossMirror", "newSpiny", "newMotherShip", "newOptimizedBAF", "newBackAndForth",
-    "newBrownian", "newMultiColorBackAndForth", "newTutorialTarget", "newCirculatingEnemy",
-    "newSnake", "newFan", "newSpring", "newHardDisk", "newBadBullet", "newHelicopter",
-    "newSplitter", "newPlanner", "newRollingCube", "newSucider", "newDodger", "newBomb",
-    "newTeleportingZone", "newAsteroid", "newTeleporter", "getHardDiskHitCount",
-    "setHardDiskHitCount", "setHardDiskRadius", "getSuciderLifeLeft", "setBrownianSpeedDivisor",
-    "setMotherShipPlayerHit", "setSnakePlayerHit", "getSnakePlayerHit", "getMotherShipPlayerHit",
-    "getSpinyCount", "getBrownianCount", "getMotherShipCount", "getSnakeCount", "getBAFCount",
-    "getOBAFCountAtX", "getOBAFCountAtY", "getOBAFCount", "getBossMirrorCount",
-    "getSplitterCount", "getSplitterPartCount", "getHelicopterCount", "getSuciderCount",
-    "getTeleporterCount", "getRollingCubeCount", "getPlannerCount", "getDodgerCount",
-    "getAsteroidCount", "getAsteroidDestroyedCount",
+    "newBossMirror", "newBrownian", "newTutorialTarget", "newCirculatingEnemy", "newHelicopter",
+    "newDodger", "newBomb", "newAsteroid", "setBrownianSpeedDivisor", "getBrownianCount",
+    "getBossMirrorCount", "getHelicopterCount", "getDodgerCount", "getAsteroidCount",
+    "getAsteroidDestroyedCount",
 };
 // clang-format on
 
