@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cstddef>
+#include <string>
 
 #include "levelplay/LuaRuntime.h"
 
@@ -42,6 +43,9 @@ inline bool boolArg(lua_State* L, int i) { return lua_toboolean(L, i) != 0; }
 struct StringArg {
     const char* text;
     size_t length;
+
+    // The text, or "" for none. Make it only once every argument is read.
+    std::string str() const { return text ? std::string(text, length) : std::string(); }
 };
 
 inline StringArg stringArg(lua_State* L, int i) {

@@ -116,7 +116,7 @@ int zorbix_newFloatingMessage(lua_State* L) {
     float x = floatArg(L, 1), y = floatArg(L, 2);
     StringArg text = stringArg(L, 3);
     float r = fraction255Arg(L, 4), g = fraction255Arg(L, 5), b = fraction255Arg(L, 6);
-    std::string message = text.text ? std::string(text.text, text.length) : std::string();
+    std::string message = text.str();
     ScriptHandles::pushEntity(L, new FloatingMessage(Coord(x, y, 0.0f), message, Color(r, g, b)));
     return 1;
 }

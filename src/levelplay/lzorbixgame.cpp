@@ -10,8 +10,6 @@
 #include "levelplay/StatePlay.h"
 #include "levelplay/lzorbixlib.h"
 
-static std::string textOf(StringArg s) { return s.text ? std::string(s.text, s.length) : std::string(); }
-
 // --- Inert functions ---
 
 int zorbix_print(lua_State* L) {
@@ -42,7 +40,7 @@ int zorbix_playSound(lua_State* L) {
         x = floatArg(L, 2);
         y = floatArg(L, 3);
     }
-    std::string name(path.text, path.length);
+    std::string name = path.str();
     if (!isSoundName(name))
         return 0;
     if (positioned) {
@@ -112,12 +110,12 @@ int zorbix_setCameraZAngle(lua_State* L) {
 // --- Display and controls ---
 
 int zorbix_setHudString1(lua_State* L) {
-    StatePlay::HUDString1 = textOf(stringArg(L, 1));
+    StatePlay::HUDString1 = stringArg(L, 1).str();
     return 0;
 }
 
 int zorbix_setHudString2(lua_State* L) {
-    StatePlay::HUDString2 = textOf(stringArg(L, 1));
+    StatePlay::HUDString2 = stringArg(L, 1).str();
     return 0;
 }
 

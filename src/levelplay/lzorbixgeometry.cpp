@@ -191,7 +191,7 @@ int zorbix_getGraphic(lua_State* L) {
         return 1;
     }
     StringArg path = checkedStringArg(L, 1);
-    VectorModel* model = VectorModel::loadFromLuaScript(std::string(path.text, path.length));
+    VectorModel* model = VectorModel::loadFromLuaScript(path.str());
     ScriptHandles::addModel(model);
     ScriptHandles::pushModel(L, model);
     return 1;
@@ -274,6 +274,6 @@ int zorbix_setLuaEntityText(lua_State* L) {
     // nil, a table or no text at all set the empty text.
     StringArg text = stringArg(L, 2);
     if (LuaEntity* e = handleArg<LuaEntity>(L, 1))
-        e->setText(text.text ? std::string(text.text, text.length) : std::string());
+        e->setText(text.str());
     return 0;
 }
