@@ -68,6 +68,10 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/graphics/motherShipGraphic.lua", 45},
     {"/data/graphics/motherShip2Graphic.lua", 45},
     {"/data/graphics/motherShip3Graphic.lua", 45},
+    {"/data/graphics/circulatingEnemyGraphic.lua", 32},
+    {"/data/graphics/bossMirrorGraphic.lua", 7},
+    {"/data/graphics/bossMirrorGraphic2.lua", 7},
+    {"/data/graphics/asteroidGraphic.lua", 4},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:
