@@ -26,6 +26,7 @@ Game* Game::instance = nullptr;
 int Game::frame = 0;
 DrawString* Game::ds = nullptr;
 MersenneTwister Game::mtRand;
+std::mt19937 Game::secondary;
 Sha256 Game::sha256;
 bool Game::enableBackgroundGrid = true;
 bool Game::randWasUsedByScript = false;

@@ -2,6 +2,8 @@
 // switching, touches, projection, background grid and the score in progress.
 #pragma once
 
+#include <cstdint>
+#include <random>
 #include <string>
 
 #include "core/Coord.h"
@@ -44,6 +46,12 @@ public:
 
     // The shared generator, 0 to 2^31 - 1.
     static int rand() { return (int)(mtRand() & 0x7FFFFFFFu); }
+    // A second per-game generator of its own (a MersenneTwister would share
+    // the class-wide state) for choices that must replay without moving the
+    // shared sequence, such as the dodger's skill.
+    static uint32_t secondaryRand() { return secondary(); }
+    // Seeds it from the game's seed; the play screen calls it after seeding mtRand.
+    static void seedSecondary(unsigned int seed) { secondary.seed(seed ^ 0x9E3779B9u); }
     // SHA-256 of the text as 64 upper-case hexadecimal characters.
     static std::string encode(const std::string& text);
 
@@ -59,6 +67,7 @@ public:
     static int frame;
     static DrawString* ds;
     static MersenneTwister mtRand;
+    static std::mt19937 secondary;
     static Sha256 sha256;
     static bool enableBackgroundGrid;
     static bool randWasUsedByScript;

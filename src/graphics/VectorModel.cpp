@@ -1,6 +1,8 @@
 // Vector models: running graphic scripts in a private script state and caching the result.
 #include "graphics/VectorModel.h"
 
+#include <algorithm>
+
 #include "core/Game.h"
 #include "levelplay/LuaCommon.h"
 #include "levelplay/LuaRuntime.h"
@@ -18,13 +20,20 @@ VectorModel* VectorModel::loadFromLuaScript(std::string path) {
 }
 
 void VectorModel::loadFromLuaScriptInStaticVar(std::string path, VectorModel** variable) {
-    if (*variable == nullptr)
-        *variable = loadFromLuaScript(path);
+    if (*variable != nullptr)
+        return;
+    *variable = loadFromLuaScript(path);
+    std::vector<VectorModel**>& vars = staticVariables();
+    if (std::find(vars.begin(), vars.end(), variable) == vars.end())
+        vars.push_back(variable);
 }
 
 void VectorModel::deleteVMThatUsesRandomNumbers() {
     for (auto& entry : models()) {
         if (entry.second && entry.second->usesRandomNumbers) {
+            for (VectorModel** v : staticVariables())
+                if (*v == entry.second)
+                    *v = nullptr;
             delete entry.second;
             entry.second = nullptr;
         }
@@ -34,6 +43,11 @@ void VectorModel::deleteVMThatUsesRandomNumbers() {
 bool VectorModel::isCached(const std::string& path, const VectorModel* model) {
     auto it = models().find(path);
     return model && it != models().end() && it->second == model;
+}
+
+std::vector<VectorModel**>& VectorModel::staticVariables() {
+    static std::vector<VectorModel**>* vars = new std::vector<VectorModel**>();
+    return *vars;
 }
 
 void VectorModel::reloadAllModels(bool forgetBuffers) {

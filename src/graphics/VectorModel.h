@@ -21,9 +21,11 @@ public:
     // deleted by the caller. A script that fails gives a model with no frames.
     static VectorModel* loadFromLuaScript(std::string path);
     // Sets *variable to loadFromLuaScript(path) unless it already holds a model.
+    // The variable is remembered, so that dropping its model nulls it too.
     static void loadFromLuaScriptInStaticVar(std::string path, VectorModel** variable);
     // Drops and deletes every cached model whose script drew random numbers,
-    // so that it is rebuilt from the freshly seeded generator on its next use.
+    // so that it is rebuilt from the freshly seeded generator on its next use;
+    // the static variables that held one of them are set back to null.
     static void deleteVMThatUsesRandomNumbers();
     // Whether the cache still holds this very model for the path: a holder
     // of a random-number model asks before drawing it, as a new game may
@@ -67,4 +69,6 @@ private:
     // The cache lives until the process ends, after every static object, so
     // that a model stays valid for any code that still draws at exit.
     static std::map<std::string, VectorModel*>& models();
+    // The static variables loadFromLuaScriptInStaticVar has filled.
+    static std::vector<VectorModel**>& staticVariables();
 };
