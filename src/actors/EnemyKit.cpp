@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "actors/Bullet.h"
 #include "actors/Player.h"
 #include "actors/PlayerAlly.h"
 #include "core/CollisionShape.h"
@@ -102,4 +103,13 @@ void EnemyKit::drawFrame(VectorModel* model, int frame, bool flat, const Color& 
     } else {
         model->draw(frame);
     }
+}
+
+float directionOf(PlayerWeapon* w) {
+    if (!w)
+        return 0.0f;
+    if (Bullet* b = dynamic_cast<Bullet*>(w))
+        return b->getAngle();
+    Coord v = w->getV();
+    return std::atan2(v.y, v.x);
 }

@@ -68,3 +68,9 @@ public:
     static void drawFrame(VectorModel* model, int frame, bool flat, const Color& colour);
     static void drawFlat(VectorModel* model, int frame, const Color& colour) { drawFrame(model, frame, true, colour); }
 };
+
+class PlayerWeapon;
+
+// The direction of the shot behind a weapon in radians: a bullet's own angle,
+// else the angle of the weapon's velocity (0 for no weapon or no velocity).
+float directionOf(PlayerWeapon* w);
