@@ -42,8 +42,7 @@ void Bizarro::draw() {
     glPushMatrix();
     glTranslatef(position.x, position.y, 0.0f);
     glRotatef(heading, 0.0f, 0.0f, 1.0f);
-    // Ship models without a frame of their own (such as 10) show model 0.
-    model->draw(frame >= 0 && frame < SHIP_FRAMES ? frame : 0);
+    model->draw(shownFrame());
     glPopMatrix();
 }
 

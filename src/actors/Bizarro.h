@@ -17,6 +17,10 @@ public:
     bool reactToWeapon(PlayerWeapon* weapon) override;
     void reactToCollisionWithPlayerCallback(Entity* player) override;
 
+    // The frame drawn: the player's ship model, or model 0's frame for a
+    // model without one (such as 10).
+    int shownFrame() const { return frame >= 0 && frame < SHIP_FRAMES ? frame : 0; }
+
     float heading;
     VectorModel* model;
     Coord centre;
