@@ -146,25 +146,10 @@ void Anathema::update() {
         break;
     }
 
-    if (pushUntil > time) {
-        Coord c = Player::getCoord();
-        c.x += pushVector.x;
-        c.y += pushVector.y;
-        c.z = 0.0f;
-        Player::setCoord(c);
-        pushVector.x *= 0.94f;
-        pushVector.y *= 0.94f;
-    }
+    carryPushedPlayer(0.94f);
 
     if (state == 2) {
-        if (animationProgress >= 1.0f) {
-            state = 1;
-            attraction = -0.8f;
-            nextShotTime = time + 5;
-        }
-        animationProgress += 1.0f / (float)teleportSteps;
-        if (animationProgress > 1.0f)
-            animationProgress = 1.0f;
+        advanceBreakApart();
     } else {
         Coord player = Player::getCoord();
         Coord d(player.x - position.x, player.y - position.y, 0.0f);
@@ -212,20 +197,7 @@ bool Anathema::reactToWeapon(PlayerWeapon* weapon) {
 }
 
 void Anathema::reactToCollisionWithPlayerCallback(Entity* player) {
-    if (state == 2 || toBeDeleted)
-        return;
-    Coord body = player->getCoord();
-    pushVector = Coord(body.x - position.x, body.y - position.y, 0.0f);
-    float len = pushVector.length();
-    if (len < 1.0f)
-        return;
-    pushVector.x *= 30.0f / len;
-    pushVector.y *= 30.0f / len;
-    body.x += pushVector.x;
-    body.y += pushVector.y;
-    body.z = 0.0f;
-    player->setCoord(body);
-    pushUntil = time + 60;
+    pushOnContact(player, 30.0f);
 }
 
 void Anathema::draw() {

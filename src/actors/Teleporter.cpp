@@ -38,26 +38,11 @@ Teleporter::~Teleporter() {
 }
 
 void Teleporter::update() {
-    if (EnemyKit::before(pushUntil)) {
-        Coord c = Player::getCoord();
-        c.x += pushVector.x;
-        c.y += pushVector.y;
-        c.z = 0.0f;
-        Player::setCoord(c);
-        pushVector.x *= 0.95f;
-        pushVector.y *= 0.95f;
-    }
+    carryPushedPlayer(0.95f);
     if (state == 0)
         return;
     if (state == 2) {
-        if (animationProgress >= 1.0f) {
-            state = 1;
-            attraction = -0.8f;
-            nextShotTime = time + 5;
-        }
-        animationProgress += 1.0f / (float)teleportSteps;
-        if (animationProgress > 1.0f)
-            animationProgress = 1.0f;
+        advanceBreakApart();
         position.x += velocity.x;
         position.y += velocity.y;
         return;
@@ -120,6 +105,22 @@ bool Teleporter::reactToWeapon(PlayerWeapon* weapon) {
 }
 
 void Teleporter::reactToCollisionWithPlayerCallback(Entity* player) {
+    pushOnContact(player, 20.0f);
+}
+
+void Teleporter::carryPushedPlayer(float decay) {
+    if (!EnemyKit::before(pushUntil))
+        return;
+    Coord c = Player::getCoord();
+    c.x += pushVector.x;
+    c.y += pushVector.y;
+    c.z = 0.0f;
+    Player::setCoord(c);
+    pushVector.x *= decay;
+    pushVector.y *= decay;
+}
+
+void Teleporter::pushOnContact(Entity* player, float length) {
     if (state == 2 || toBeDeleted)
         return;
     Coord body = player->getCoord();
@@ -127,12 +128,23 @@ void Teleporter::reactToCollisionWithPlayerCallback(Entity* player) {
     float len = pushVector.length();
     if (len < 1.0f)
         return;
-    pushVector.x *= 20.0f / len;
-    pushVector.y *= 20.0f / len;
+    pushVector.x *= length / len;
+    pushVector.y *= length / len;
     body.x += pushVector.x;
     body.y += pushVector.y;
     player->setCoord(body);
     pushUntil = time + 60;
+}
+
+void Teleporter::advanceBreakApart() {
+    if (animationProgress >= 1.0f) {
+        state = 1;
+        attraction = -0.8f;
+        nextShotTime = time + 5;
+    }
+    animationProgress += 1.0f / (float)teleportSteps;
+    if (animationProgress > 1.0f)
+        animationProgress = 1.0f;
 }
 
 void Teleporter::draw() {

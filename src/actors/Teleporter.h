@@ -21,6 +21,16 @@ public:
     bool reactToWeapon(PlayerWeapon* weapon) override;
     void reactToCollisionWithPlayerCallback(Entity* player) override;
 
+    // Shared with the final boss. While the push lasts the player moves by
+    // the push vector, which shrinks by `decay` a step.
+    void carryPushedPlayer(float decay);
+    // The body (not on the centre, nor while flying or deleted) is put
+    // `length` farther from the centre at once, and pushed for 60 steps.
+    void pushOnContact(Entity* player, float length);
+    // One step of the break-apart animation; the first step that finds it
+    // complete ends the flight.
+    void advanceBreakApart();
+
     static float easeInAndOutQuad(float t) { return t < 0.5f ? 2.0f * t * t : 1.0f - 2.0f * (1.0f - t) * (1.0f - t); }
 
     ExplodingVFAnimation* animation;
