@@ -3,8 +3,6 @@
 -- two ends (drawn over the first mirror graphic).
 require "/data/functions/commonGraphicFunctions"
 
-local mirror = getColor(190, 235, 255)
-local dark = getColor(0, 100, 0)
 local green = getColor(0, 255, 0)
 
 graphic = new2DGraphic(7)
