@@ -3,22 +3,15 @@
 // count a level reads after the world deleted it.
 #include <gtest/gtest.h>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Anathema.h"
 #include "actors/FusionBullet2.h"
 
 using actortest::Arena;
+using enemy2test::at;
 using enemytest::DifficultyPin;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;
-
-namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
-
-}  // namespace
 
 TEST(Anathema, CountsTwoAsATeleporter) {
     {

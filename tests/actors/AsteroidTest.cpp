@@ -2,20 +2,17 @@
 // contact, the counters after reset, and the model rebuilt for a new game.
 #include <gtest/gtest.h>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Asteroid.h"
 #include "graphics/VectorModel.h"
 
 using actortest::Arena;
 using actortest::DrawCounter;
-using enemytest::countOf;
+using enemy2test::at;
 using enemytest::Weapon;
+using enemytest::countOf;
 
 namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
 
 // Puts a model in Asteroid::vm for one test and the old one back after.
 class AsteroidModelGuard {

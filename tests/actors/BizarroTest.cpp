@@ -5,21 +5,14 @@
 
 #include <cmath>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Asteroid.h"
 #include "actors/Bizarro.h"
 #include "actors/BulletBizarro.h"
 
 using actortest::Arena;
+using enemy2test::at;
 using enemytest::countOf;
-
-namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
-
-}  // namespace
 
 TEST(Bizarro, StandsAtTheMirrorImageWithTheSameHeading) {
     Arena arena(2000, 2000);

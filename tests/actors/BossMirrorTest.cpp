@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/BossMirror.h"
 #include "actors/BossMirrorBullet.h"
 #include "actors/Bullet.h"
@@ -14,15 +14,12 @@
 #include "graphics/PlayerExplosion.h"
 
 using actortest::Arena;
-using enemytest::countOf;
+using enemy2test::at;
 using enemytest::DifficultyPin;
 using enemytest::Weapon;
+using enemytest::countOf;
 
 namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
 
 const Coord M(1000, 1000, 0);
 

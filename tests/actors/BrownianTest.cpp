@@ -2,19 +2,16 @@
 // the speed divisor and a type outside the table.
 #include <gtest/gtest.h>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Brownian.h"
 
 using actortest::Arena;
 using actortest::DrawCounter;
+using enemy2test::at;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;
 
 namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
 
 Weapon bullet(int colourType, Coord v) {
     Weapon w(1, colourType);

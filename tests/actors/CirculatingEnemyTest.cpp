@@ -4,21 +4,14 @@
 
 #include <cmath>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/CirculatingEnemy.h"
 
 using actortest::Arena;
 using actortest::DrawCounter;
+using enemy2test::at;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;
-
-namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
-
-}  // namespace
 
 TEST(CirculatingEnemy, Radius100Turns004PerStepAroundItsCentre) {
     Arena arena;

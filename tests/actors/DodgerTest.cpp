@@ -3,21 +3,14 @@
 // rush toward the ship.
 #include <gtest/gtest.h>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Bullet.h"
 #include "actors/Dodger.h"
 #include "actors/FusionBullet2.h"
 
 using actortest::Arena;
+using enemy2test::at;
 using enemytest::Weapon;
-
-namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
-
-}  // namespace
 
 TEST(Dodger, AShotFlyingPastPushesItEachStepAndFliesOn) {
     Arena arena(2000, 2000);

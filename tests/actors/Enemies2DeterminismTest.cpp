@@ -6,9 +6,8 @@
 
 #include <cmath>
 #include <functional>
-#include <random>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Anathema.h"
 #include "actors/Asteroid.h"
 #include "actors/BadBulletHelicopter.h"
@@ -26,25 +25,10 @@
 
 using actortest::Arena;
 using actortest::sticks;
+using enemy2test::at;
 using enemytest::countOf;
 
 namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
-
-// The secondary generator, saved and put back around a scene.
-class SecondaryGeneratorGuard {
-public:
-    SecondaryGeneratorGuard() : saved(Game::secondary) {}
-    ~SecondaryGeneratorGuard() { Game::secondary = saved; }
-    SecondaryGeneratorGuard(const SecondaryGeneratorGuard&) = delete;
-    SecondaryGeneratorGuard& operator=(const SecondaryGeneratorGuard&) = delete;
-
-private:
-    std::mt19937 saved;
-};
 
 // The stick angle (0 toward smaller y, 90 toward larger x) that points from
 // one point to another.
@@ -314,7 +298,7 @@ TEST(Enemies2Determinism, EachSceneRepeatsBitForBit) {
     for (const Scene& s : scenes) {
         SCOPED_TRACE(s.name);
         actortest::ClassStateGuard guard;
-        SecondaryGeneratorGuard secondary;
+        enemy2test::SecondaryGeneratorGuard secondary;
         uint64_t first = s.play(true);
         EXPECT_EQ(s.play(false), first);
         Explosion::isActivated = false;

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Anathema.h"
 #include "actors/Asteroid.h"
 #include "actors/Bizarro.h"
@@ -25,13 +25,10 @@
 
 using actortest::Arena;
 using actortest::DrawCounter;
+using enemy2test::at;
 using enemytest::Weapon;
 
 namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
 
 struct DrawCase {
     const char* name;
@@ -192,6 +189,7 @@ TEST(Enemies2DrawCount, FinalBossSeedAttemptsDrawTwoOrThree) {
 }
 
 TEST(Enemies2DrawCount, DodgerSkillComesFromTheSecondaryGenerator) {
+    enemy2test::SecondaryGeneratorGuard secondary;
     Arena arena;
     Game::seedSecondary(77);
     std::vector<float> first;

@@ -2,29 +2,15 @@
 // behind, shot or touched seeds that hatch nothing, and the frame loop.
 #include <gtest/gtest.h>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/Dodger.h"
 #include "actors/EnemySeed.h"
 
 using actortest::Arena;
-using enemytest::countOf;
+using enemy2test::at;
+using enemy2test::first;
 using enemytest::Weapon;
-
-namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
-
-template <class T>
-T* first() {
-    for (Entity* e : Entity::entityVector)
-        if (T* t = dynamic_cast<T*>(e))
-            return t;
-    return nullptr;
-}
-
-}  // namespace
+using enemytest::countOf;
 
 TEST(EnemySeed, HatchesOnTheWallSideByType) {
     struct Case {

@@ -2,23 +2,16 @@
 // distance it keeps, its target flag when the ally goes, and a still target.
 #include <gtest/gtest.h>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/BadBulletHelicopter.h"
 #include "actors/Helicopter.h"
 #include "actors/PlayerAlly.h"
 
 using actortest::Arena;
-using enemytest::countOf;
+using enemy2test::at;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;
-
-namespace {
-
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
-
-}  // namespace
+using enemytest::countOf;
 
 TEST(Helicopter, BurstsOfThreeEightApartThen150AndRedBeforeEachShot) {
     Arena arena(4000, 4000);

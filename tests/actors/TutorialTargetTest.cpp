@@ -2,7 +2,7 @@
 // one flash at its next update.
 #include <gtest/gtest.h>
 
-#include "EnemyTestSupport.h"
+#include "Enemies2TestSupport.h"
 #include "actors/TutorialTarget.h"
 
 using actortest::Arena;

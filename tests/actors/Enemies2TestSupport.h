@@ -1,0 +1,36 @@
+// Test helpers of the second enemy group: points in the plane, the first
+// live entity of a kind, and a guard for the secondary generator.
+#pragma once
+
+#include <random>
+
+#include "EnemyTestSupport.h"
+
+namespace enemy2test {
+
+inline Coord at(float x, float y) {
+    return Coord(x, y, 0.0f);
+}
+
+// The first entity of a kind in the world list, or null.
+template <class T>
+T* first() {
+    for (Entity* e : Entity::entityVector)
+        if (T* t = dynamic_cast<T*>(e))
+            return t;
+    return nullptr;
+}
+
+// The secondary generator, saved and put back around a test.
+class SecondaryGeneratorGuard {
+public:
+    SecondaryGeneratorGuard() : saved(Game::secondary) {}
+    ~SecondaryGeneratorGuard() { Game::secondary = saved; }
+    SecondaryGeneratorGuard(const SecondaryGeneratorGuard&) = delete;
+    SecondaryGeneratorGuard& operator=(const SecondaryGeneratorGuard&) = delete;
+
+private:
+    std::mt19937 saved;
+};
+
+}  // namespace enemy2test
