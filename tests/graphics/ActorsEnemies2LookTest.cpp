@@ -122,7 +122,7 @@ TEST(ActorsEnemies2Look, SmallActorsInTheirStates) {
         drawAt(orange, 930, 540, 1.5f, orange->position);
     }
 
-    label(8, 470, "CirculatingEnemy: mode 0, mode 0 hit, mode 1 shimmer (x1.4)");
+    label(8, 470, "Circulating: 0, 0 hit, 1 (x1.4)");
     {
         CirculatingEnemy* red = new CirculatingEnemy(at(500, 500), 100, 0, 2);
         drawAt(red, 50, 420, 1.4f, red->position);
@@ -159,7 +159,7 @@ TEST(ActorsEnemies2Look, SmallActorsInTheirStates) {
         drawAt(a, 620 + s * 110, 280, 0.8f, a->position);
     }
 
-    label(8, 200, "Bizarro mirrors the player through (2000, 1940); its bullets fly the other way (x0.6)");
+    label(8, 240, "Bizarro mirrors the player through (2000, 1940); its bullets fly the other way (x0.6)");
     {
         Bizarro* b = new Bizarro(at(2000, 1940));
         p->heading = 30.0f;
