@@ -57,14 +57,27 @@ TEST(ActorsEnemies2Look, FramesOfTheBossesAndRocks) {
     frameSheet("/data/graphics/bossMirrorGraphic.lua", 0, 7, 7, 140, 0.6f, 580);
     label(8, 436, "bossMirrorGraphic2 0-6 (x0.6)");
     frameSheet("/data/graphics/bossMirrorGraphic2.lua", 0, 7, 7, 140, 0.6f, 424);
-    label(8, 280, "finalBossCannon 0 (x0.019), 1 (x0.8), tilted");
-    frameSheet("/data/graphics/finalBossCannon.lua", 0, 1, 1, 140, 0.019f, 268, 8, 60.0f);
-    frameSheet("/data/graphics/finalBossCannon.lua", 1, 1, 1, 140, 0.8f, 268, 150, 60.0f);
-    label(300, 280, "asteroidGraphic 0-7, seed 5 (x0.25)");
+    label(8, 280, "finalBossCannon 0, 1, tilted");
+    {
+        VectorModel* cannon = VectorModel::loadFromLuaScript("/data/graphics/finalBossCannon.lua");
+        glPushMatrix();
+        glTranslatef(20, 200, 0);
+        glRotatef(60.0f, 1.0f, 0.0f, 0.0f);
+        glScalef(0.05f, 1.0f, 1.0f);
+        cannon->draw(0);
+        glPopMatrix();
+        glPushMatrix();
+        glTranslatef(20, 80, 0);
+        glRotatef(60.0f, 1.0f, 0.0f, 0.0f);
+        glScalef(0.8f, 0.8f, 0.8f);
+        cannon->draw(1);
+        glPopMatrix();
+    }
+    label(330, 280, "asteroidGraphic 0-7, seed 5 (x0.25)");
     Game::mtRand.seed(5);
     VectorModel rocks("/data/graphics/asteroidGraphic.lua");
     for (int f = 0; f < rocks.getNumberOfFrames(); f++) {
-        float x = 300 + (f % 5) * 140, y = 200 - (f / 5) * 140;
+        float x = 330 + (f % 5) * 136, y = 200 - (f / 5) * 140;
         glPushMatrix();
         glTranslatef(x + 70, y, 0);
         glScalef(0.25f, 0.25f, 0.25f);
