@@ -11,7 +11,7 @@ class EnemySeed : public ReactsToWeaponOrPlayer {
 public:
     // 0 dodger, 1 small sucider, 2 mother ship, 3 rolling cube; another type
     // looks like type 2 and hatches nothing.
-    enum Type { DODGER = 0, SUCIDER = 1, MOTHER_SHIP = 2, ROLLING_CUBE = 3 };
+    enum Type : int { DODGER = 0, SUCIDER = 1, MOTHER_SHIP = 2, ROLLING_CUBE = 3 };
 
     // angle in degrees. No draw from the shared generator.
     EnemySeed(Coord position, float angle, EnemySeed::Type type);
