@@ -117,6 +117,8 @@ bool rendererPostsWithin(int ms) {
 // Leaves the player paused with the track stopped, whatever a test did.
 struct AudioPlayerTest : ::testing::Test {
     AudioPlayer* player = AudioPlayer::getInstance();
+    // Tests that made the game before these started its music.
+    void SetUp() override { player->pauseSong(); }
     void TearDown() override {
         mmrenderer_set_silent_pace(1.0);
         player->pauseSong();
