@@ -14,14 +14,8 @@
 #include "graphics/VectorModel.h"
 
 Anathema::Anathema(Coord p)
-    : Teleporter(p),
-      cannonState(0),
-      cannonAngle(0.0f),
-      cannonCharge(0.0f),
-      spin(0.0f),
-      cannonEndTime(0),
-      nextFieldCheckTime(0),
-      beamQuad{0.0f, -50.0f, 5000.0f, -50.0f, 0.0f, 50.0f, 5000.0f, 50.0f} {
+    : Teleporter(p), cannonState(0), cannonAngle(0.0f), cannonCharge(0.0f), spin(0.0f), cannonEndTime(0),
+      nextFieldCheckTime(0), beamQuad{0.0f, -50.0f, 5000.0f, -50.0f, 0.0f, 50.0f, 5000.0f, 50.0f} {
     state = 1;
     hitColor = Color(1.0f, 1.0f, 1.0f, 1.0f);
     normalColor = Color(1.0f, 0.0f, 0.0f, 1.0f);
@@ -196,9 +190,7 @@ bool Anathema::reactToWeapon(PlayerWeapon* weapon) {
     return true;
 }
 
-void Anathema::reactToCollisionWithPlayerCallback(Entity* player) {
-    pushOnContact(player, 30.0f);
-}
+void Anathema::reactToCollisionWithPlayerCallback(Entity* player) { pushOnContact(player, 30.0f); }
 
 void Anathema::draw() {
     glPushMatrix();

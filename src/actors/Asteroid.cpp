@@ -32,9 +32,7 @@ Asteroid::Asteroid(Coord p, int s) : ReactsToWeaponOrPlayer(p, true, 0), velocit
     velocity.initFromAngle(a, 3.0f);
 }
 
-Asteroid::~Asteroid() {
-    count--;
-}
+Asteroid::~Asteroid() { count--; }
 
 void Asteroid::update() {
     position.x += velocity.x;

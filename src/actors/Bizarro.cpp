@@ -46,9 +46,6 @@ void Bizarro::draw() {
     glPopMatrix();
 }
 
-bool Bizarro::reactToWeapon(PlayerWeapon*) {
-    return false;
-}
+bool Bizarro::reactToWeapon(PlayerWeapon*) { return false; }
 
-void Bizarro::reactToCollisionWithPlayerCallback(Entity*) {
-}
+void Bizarro::reactToCollisionWithPlayerCallback(Entity*) {}

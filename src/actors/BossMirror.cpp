@@ -15,37 +15,22 @@
 
 int BossMirror::count = 0;
 
-static void resetBossMirrorCount() {
-    BossMirror::count = 0;
-}
+static void resetBossMirrorCount() { BossMirror::count = 0; }
 
 static const double PI = 3.141592653589793;
 
 int BossMirror::burstLength(int d, int s) {
     switch (d) {
-    case 0:
-        return 150 + 40 * s;
-    case 1:
-        return 250 + 50 * s;
-    case 2:
-        return 300 + 60 * s;
-    default:
-        return 0;
+    case 0: return 150 + 40 * s;
+    case 1: return 250 + 50 * s;
+    case 2: return 300 + 60 * s;
+    default: return 0;
     }
 }
 
 BossMirror::BossMirror(Coord p)
-    : ReactsToWeaponOrPlayer(p, true, 120),
-      angle(0.0f),
-      angularVelocity(0.0f),
-      color(1.0f, 0.0f, 0.0f, 1.0f),
-      flashUntil(0),
-      stage(0),
-      blastsInStage(0),
-      immuneUntil(0),
-      deathTime(0),
-      shrink(1.0f),
-      burstEnd(0) {
+    : ReactsToWeaponOrPlayer(p, true, 120), angle(0.0f), angularVelocity(0.0f), color(1.0f, 0.0f, 0.0f, 1.0f),
+      flashUntil(0), stage(0), blastsInStage(0), immuneUntil(0), deathTime(0), shrink(1.0f), burstEnd(0) {
     Entity::addResetHook(resetBossMirrorCount);
     mirrorModel = VectorModel::loadFromLuaScript("/data/graphics/bossMirrorGraphic.lua");
     mirrorModel2 = VectorModel::loadFromLuaScript("/data/graphics/bossMirrorGraphic2.lua");
@@ -57,9 +42,7 @@ BossMirror::BossMirror(Coord p)
     count++;
 }
 
-BossMirror::~BossMirror() {
-    count--;
-}
+BossMirror::~BossMirror() { count--; }
 
 void BossMirror::blastSparks() {
     EnemyKit::burst(position, 0, 60, 1.0f);

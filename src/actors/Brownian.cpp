@@ -58,8 +58,7 @@ Brownian::Brownian(Coord p, int t) : ReactsToWeaponOrPlayer(p, true, 25), veloci
         color.init(1.0f, 0.0f, 0.0f);
         colorType = 0;
         break;
-    default:
-        break;
+    default: break;
     }
     color.a = 1.0f;
     spin = Game::rand() % 9 - 4;
@@ -71,9 +70,7 @@ Brownian::Brownian(Coord p, int t) : ReactsToWeaponOrPlayer(p, true, 25), veloci
         a = (float)((std::rand() % 200) / 100.0 - 100.0);
 }
 
-Brownian::~Brownian() {
-    count--;
-}
+Brownian::~Brownian() { count--; }
 
 void Brownian::update() {
     if (appearing) {

@@ -68,9 +68,7 @@ void BulletBizarro::draw() {
     glPopMatrix();
 }
 
-bool BulletBizarro::reactToWeapon(PlayerWeapon*) {
-    return false;
-}
+bool BulletBizarro::reactToWeapon(PlayerWeapon*) { return false; }
 
 void BulletBizarro::reactToCollisionWithPlayerCallback(Entity*) {
     if (toBeDeleted)

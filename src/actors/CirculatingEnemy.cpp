@@ -12,22 +12,14 @@
 VectorModel* CirculatingEnemy::vm = nullptr;
 
 // Nine low bits of a draw as a channel value: 0 to 511/512.
-static float channelOf(int draw) {
-    return (float)(draw & 511) / 512.0f;
-}
+static float channelOf(int draw) { return (float)(draw & 511) / 512.0f; }
 
 // Moves a channel 0.05 toward its target.
-static float toward(float value, float target) {
-    return target < value ? value - 0.05f : value + 0.05f;
-}
+static float toward(float value, float target) { return target < value ? value - 0.05f : value + 0.05f; }
 
 CirculatingEnemy::CirculatingEnemy(Coord c, float radius, float angleDegrees, int m)
-    : ReactsToWeaponOrPlayer(Coord(0.0f, 0.0f, 0.0f), false, 35),
-      center(c),
-      orbitRadius(radius),
-      direction(1.0f),
-      targetGreen(0.0f),
-      targetBlue(0.0f) {
+    : ReactsToWeaponOrPlayer(Coord(0.0f, 0.0f, 0.0f), false, 35), center(c), orbitRadius(radius), direction(1.0f),
+      targetGreen(0.0f), targetBlue(0.0f) {
     mode = m & 1;
     // A radius of 0 would give an infinite angular speed: it sits still instead.
     angularSpeed = radius != 0.0f ? 4.0f / radius : 0.0f;

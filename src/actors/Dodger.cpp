@@ -15,18 +15,11 @@
 VectorModel* Dodger::vm = nullptr;
 int Dodger::count = 0;
 
-static void resetDodgerCount() {
-    Dodger::count = 0;
-}
+static void resetDodgerCount() { Dodger::count = 0; }
 
 Dodger::Dodger(Coord p, float s, bool isAppearing)
-    : ReactsToWeaponOrPlayer(p, true, 160),
-      life(1),
-      flashUntil(0),
-      angle(0.0f),
-      appearing(isAppearing),
-      growScale(0.0f),
-      size(s) {
+    : ReactsToWeaponOrPlayer(p, true, 160), life(1), flashUntil(0), angle(0.0f), appearing(isAppearing),
+      growScale(0.0f), size(s) {
     Entity::addResetHook(resetDodgerCount);
     bool small = size == 1.0f;
     color = small ? Color(0.0f, 0.6f, 1.0f, 1.0f) : Color(1.0f, 0.4f, 0.0f, 1.0f);
@@ -38,9 +31,7 @@ Dodger::Dodger(Coord p, float s, bool isAppearing)
     count++;
 }
 
-Dodger::~Dodger() {
-    count--;
-}
+Dodger::~Dodger() { count--; }
 
 void Dodger::update() {
     if (appearing) {

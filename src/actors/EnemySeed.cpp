@@ -60,20 +60,13 @@ void EnemySeed::spawnEnemy() {
     Coord p = position;
     EnemyKit::burst(p, color, color, 20, 1.0f);
     switch (type) {
-    case DODGER:
-        new Dodger(p, 2.0f, false);
-        break;
-    case SUCIDER:
-        new Sucider(p, angle + 180.0f, Sucider::SMALL, true);
-        break;
+    case DODGER: new Dodger(p, 2.0f, false); break;
+    case SUCIDER: new Sucider(p, angle + 180.0f, Sucider::SMALL, true); break;
     case MOTHER_SHIP:
         new MotherShip(Coord(p.x - 10.0f * velocity.x, p.y - 10.0f * velocity.y, 0.0f), 90.0f, angle + 180.0f, true);
         break;
-    case ROLLING_CUBE:
-        new RollingCube(p, 6, 0);
-        break;
-    default:
-        break;
+    case ROLLING_CUBE: new RollingCube(p, 6, 0); break;
+    default: break;
     }
 }
 

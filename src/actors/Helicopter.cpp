@@ -14,9 +14,7 @@
 
 int Helicopter::count = 0;
 
-static void resetHelicopterCount() {
-    Helicopter::count = 0;
-}
+static void resetHelicopterCount() { Helicopter::count = 0; }
 
 Helicopter::Helicopter(Coord p) : ReactsToWeaponOrPlayer(p, false, 30) {
     Entity::addResetHook(resetHelicopterCount);
@@ -36,9 +34,7 @@ Helicopter::Helicopter(Coord p) : ReactsToWeaponOrPlayer(p, false, 30) {
     count++;
 }
 
-Helicopter::~Helicopter() {
-    count--;
-}
+Helicopter::~Helicopter() { count--; }
 
 void Helicopter::update() {
     Coord t = EnemyKit::targetPosition(aimAtAlly);
@@ -108,8 +104,7 @@ bool Helicopter::reactToWeapon(PlayerWeapon* weapon) {
     return true;
 }
 
-void Helicopter::reactToCollisionWithPlayerCallback(Entity*) {
-}
+void Helicopter::reactToCollisionWithPlayerCallback(Entity*) {}
 
 void Helicopter::draw() {
     glPushMatrix();

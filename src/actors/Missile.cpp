@@ -10,7 +10,8 @@
 #include "graphics/VectorModel.h"
 
 Missile::Missile(Coord p, float a)
-    : ReactsToWeaponOrPlayer(p, false, 25), angle(0.0f), drawAngle(0.0f), velocity(), color(0.0f, 1.0f, 0.0f, 1.0f), bouncesLeft(1) {
+    : ReactsToWeaponOrPlayer(p, false, 25), angle(0.0f), drawAngle(0.0f), velocity(), color(0.0f, 1.0f, 0.0f, 1.0f),
+      bouncesLeft(1) {
     model = VectorModel::loadFromLuaScript("/data/graphics/bossMirrorBulletGraphic.lua");
     setAngle(a);
 }
@@ -53,9 +54,7 @@ void Missile::draw() {
     glPopMatrix();
 }
 
-bool Missile::reactToWeapon(PlayerWeapon*) {
-    return false;
-}
+bool Missile::reactToWeapon(PlayerWeapon*) { return false; }
 
 void Missile::reactToCollisionWithPlayerCallback(Entity*) {
     EnemyKit::burst(position, color, color, 30, 1.0f);

@@ -8,11 +8,8 @@
 #include "graphics/VectorModel.h"
 
 TutorialTarget::TutorialTarget(Coord p)
-    : ReactsToWeaponOrPlayer(p, true, 30),
-      normalColor(1.0f, 1.0f, 0.0f, 1.0f),
-      flashColor(0.0f, 0.0f, 1.0f, 1.0f),
-      flashUntil(0),
-      wasHit(false) {
+    : ReactsToWeaponOrPlayer(p, true, 30), normalColor(1.0f, 1.0f, 0.0f, 1.0f), flashColor(0.0f, 0.0f, 1.0f, 1.0f),
+      flashUntil(0), wasHit(false) {
     model = VectorModel::loadFromLuaScript("/data/entities/cubeGraphic.lua");
     for (float& a : axis)
         a = (float)((Game::rand() % 100) / 100.0);
@@ -41,5 +38,4 @@ bool TutorialTarget::reactToWeapon(PlayerWeapon*) {
     return true;
 }
 
-void TutorialTarget::reactToCollisionWithPlayerCallback(Entity*) {
-}
+void TutorialTarget::reactToCollisionWithPlayerCallback(Entity*) {}

@@ -53,8 +53,8 @@ TEST(Anathema, BeamFieldEdgesBehindAndOncePerTenSteps) {
         bool hit;
     };
     const Case cases[] = {
-        {1500, 1200, true},  {1500, 800, true},   {1500, 1200.5f, false}, {1500, 799.5f, false},
-        {900, 1000, false},  {5000, 1100, true},  {1000, 1150, true},
+        {1500, 1200, true}, {1500, 800, true},  {1500, 1200.5f, false}, {1500, 799.5f, false},
+        {900, 1000, false}, {5000, 1100, true}, {1000, 1150, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);

@@ -9,24 +9,8 @@
 using actortest::Arena;
 using actortest::DrawCounter;
 using enemy2test::at;
-using enemytest::Weapon;
 using enemytest::countOf;
-
-namespace {
-
-// Puts a model in Asteroid::vm for one test and the old one back after.
-class AsteroidModelGuard {
-public:
-    explicit AsteroidModelGuard(VectorModel* model) : saved(Asteroid::vm) { Asteroid::vm = model; }
-    ~AsteroidModelGuard() { Asteroid::vm = saved; }
-    AsteroidModelGuard(const AsteroidModelGuard&) = delete;
-    AsteroidModelGuard& operator=(const AsteroidModelGuard&) = delete;
-
-private:
-    VectorModel* saved;
-};
-
-}  // namespace
+using enemytest::Weapon;
 
 TEST(Asteroid, ASizeZeroRockFullyDestroyedCounts21) {
     Arena arena;
@@ -119,7 +103,7 @@ TEST(Asteroid, AModelWithoutFramesStillDrawsAndShowsFrameZero) {
     Arena arena;
     VectorModel empty("/data/graphics/noSuchGraphic.lua");
     ASSERT_EQ(empty.getNumberOfFrames(), 0);
-    AsteroidModelGuard guard(&empty);
+    SavedValue<VectorModel*> model(Asteroid::vm, &empty);
     DrawCounter draws;
     Asteroid* a = new Asteroid(at(500, 500), 2);
     EXPECT_EQ(draws.count(), 2u);

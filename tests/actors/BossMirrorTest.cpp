@@ -15,9 +15,9 @@
 
 using actortest::Arena;
 using enemy2test::at;
+using enemytest::countOf;
 using enemytest::DifficultyPin;
 using enemytest::Weapon;
-using enemytest::countOf;
 
 namespace {
 
@@ -52,7 +52,7 @@ TEST(BossMirror, ReflectsOnItsArcAndCountsCoreHitsInside) {
         const char* expect;  // "reflect", "core" or "pass"
     };
     const Case cases[] = {
-        {0, 0, 100, "reflect"}, {3, 0, 100, "reflect"}, {5, 0, 100, "reflect"},  {0, 30, 100, "pass"},
+        {0, 0, 100, "reflect"}, {3, 0, 100, "reflect"},  {5, 0, 100, "reflect"}, {0, 30, 100, "pass"},
         {0, 30, 50, "core"},    {1, 30, 100, "reflect"}, {1, 30, 50, "reflect"}, {5, 130, 100, "pass"},
         {0, -30, 59, "core"},   {2, 180, 100, "pass"},
     };

@@ -42,9 +42,8 @@ TEST(Dodger, KillDistanceBySizeAndKind) {
         bool used;
     };
     const Case cases[] = {
-        {1.0f, 19.0f, 1, true},  {1.0f, 20.0f, 1, false}, {1.0f, 19.0f, 3, true},
-        {2.0f, 39.0f, 1, true},  {2.0f, 40.0f, 1, false}, {2.0f, 39.0f, 3, true},
-        {1.0f, 0.0f, 0, false},  {1.0f, 0.0f, 2, false},
+        {1.0f, 19.0f, 1, true},  {1.0f, 20.0f, 1, false}, {1.0f, 19.0f, 3, true}, {2.0f, 39.0f, 1, true},
+        {2.0f, 40.0f, 1, false}, {2.0f, 39.0f, 3, true},  {1.0f, 0.0f, 0, false}, {1.0f, 0.0f, 2, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.size << " " << c.offset << " kind " << c.kind);

@@ -32,9 +32,7 @@ namespace {
 
 // The stick angle (0 toward smaller y, 90 toward larger x) that points from
 // one point to another.
-float stickAngle(Coord from, Coord to) {
-    return (float)(std::atan2(to.x - from.x, -(to.y - from.y)) * 180.0 / M_PI);
-}
+float stickAngle(Coord from, Coord to) { return (float)(std::atan2(to.x - from.x, -(to.y - from.y)) * 180.0 / M_PI); }
 
 // The nearest live entity of a kind to the player, or null.
 template <class T>
@@ -67,8 +65,8 @@ struct Game2 {
     }
     uint64_t hash() {
         std::vector<int> counters = enemytest::enemyCounters();
-        int mine[] = {Asteroid::count, Asteroid::destroyed, Dodger::count, Helicopter::count,
-                      Brownian::count, BossMirror::count, Bizarro::hitCount};
+        int mine[] = {Asteroid::count, Asteroid::destroyed, Dodger::count,    Helicopter::count,
+                      Brownian::count, BossMirror::count,   Bizarro::hitCount};
         counters.insert(counters.end(), mine, mine + 7);
         return actortest::worldHash(counters);
     }

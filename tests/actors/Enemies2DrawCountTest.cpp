@@ -54,8 +54,18 @@ std::function<void(Arena&)> steps(int n) {
 
 TEST(Enemies2DrawCount, EachActorMakesItsOwnDrawsOnly) {
     const DrawCase cases[] = {
-        {"seed made and flying", [](Arena&) { new EnemySeed(at(500, 500), 45, EnemySeed::DODGER); return steps(0); }, 0},
-        {"seed flying 30 steps", [](Arena&) { new EnemySeed(at(100, 500), 0, EnemySeed::SUCIDER); return steps(30); }, 0},
+        {"seed made and flying",
+         [](Arena&) {
+             new EnemySeed(at(500, 500), 45, EnemySeed::DODGER);
+             return steps(0);
+         },
+         0},
+        {"seed flying 30 steps",
+         [](Arena&) {
+             new EnemySeed(at(100, 500), 0, EnemySeed::SUCIDER);
+             return steps(30);
+         },
+         0},
         {"seed hatching a dodger", [](Arena& a) { return hatch(a, EnemySeed::DODGER); }, 0},
         {"seed hatching a sucider", [](Arena& a) { return hatch(a, EnemySeed::SUCIDER); }, 2},
         {"seed hatching a mother ship", [](Arena& a) { return hatch(a, EnemySeed::MOTHER_SHIP); }, 2},
@@ -67,18 +77,43 @@ TEST(Enemies2DrawCount, EachActorMakesItsOwnDrawsOnly) {
              return [](Arena&) { new Helicopter(at(500, 500)); };
          },
          5},
-        {"helicopter flying and firing 400 steps", [](Arena&) { new Helicopter(at(500, 500)); return steps(400); }, 0},
-        {"dodger appearing 50 steps", [](Arena&) { new Dodger(at(500, 500), 1.0f, true); return steps(50); }, 0},
+        {"helicopter flying and firing 400 steps",
+         [](Arena&) {
+             new Helicopter(at(500, 500));
+             return steps(400);
+         },
+         0},
+        {"dodger appearing 50 steps",
+         [](Arena&) {
+             new Dodger(at(500, 500), 1.0f, true);
+             return steps(50);
+         },
+         0},
         {"dodger made", [](Arena&) { return [](Arena&) { new Dodger(at(500, 500), 1.0f, true); }; }, 0},
-        {"dodger active 10 steps", [](Arena&) { new Dodger(at(300, 300), 2.0f, false); return steps(10); }, 20},
+        {"dodger active 10 steps",
+         [](Arena&) {
+             new Dodger(at(300, 300), 2.0f, false);
+             return steps(10);
+         },
+         20},
         {"circulating, int 0", [](Arena&) { return [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, 0); }; }, 1},
         {"circulating, int 1", [](Arena&) { return [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, 1); }; }, 1},
-        {"circulating, int -1", [](Arena&) { return [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, -1); }; }, 1},
+        {"circulating, int -1", [](Arena&) { return [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, -1); }; },
+         1},
         {"circulating, int 2", [](Arena&) { return [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, 2); }; }, 0},
         {"circulating, int 3", [](Arena&) { return [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, 3); }; }, 0},
-        {"circulating mode 0 living", [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, 2); return steps(300); }, 0},
+        {"circulating mode 0 living",
+         [](Arena&) {
+             new CirculatingEnemy(at(500, 500), 100, 0, 2);
+             return steps(300);
+         },
+         0},
         {"circulating mode 1, first change",
-         [](Arena&) { new CirculatingEnemy(at(500, 500), 100, 0, 3); return steps(1); }, 3},
+         [](Arena&) {
+             new CirculatingEnemy(at(500, 500), 100, 0, 3);
+             return steps(1);
+         },
+         3},
         {"circulating contact",
          [](Arena&) {
              CirculatingEnemy* c = new CirculatingEnemy(at(500, 500), 100, 0, 2);
@@ -89,10 +124,26 @@ TEST(Enemies2DrawCount, EachActorMakesItsOwnDrawsOnly) {
          },
          4},
         {"Brownian", [](Arena&) { return [](Arena&) { new Brownian(at(500, 500), 0); }; }, 1},
-        {"Brownian appearing", [](Arena&) { new Brownian(at(500, 500), 1); return steps(40); }, 0},
-        {"Brownian first run", [](Arena& a) { new Brownian(at(500, 500), 3); a.run(40); return steps(1); }, 4},
+        {"Brownian appearing",
+         [](Arena&) {
+             new Brownian(at(500, 500), 1);
+             return steps(40);
+         },
+         0},
+        {"Brownian first run",
+         [](Arena& a) {
+             new Brownian(at(500, 500), 3);
+             a.run(40);
+             return steps(1);
+         },
+         4},
         {"mirror boss", [](Arena&) { return [](Arena&) { new BossMirror(at(500, 500)); }; }, 0},
-        {"mirror boss living", [](Arena&) { new BossMirror(at(500, 500)); return steps(100); }, 0},
+        {"mirror boss living",
+         [](Arena&) {
+             new BossMirror(at(500, 500));
+             return steps(100);
+         },
+         0},
         {"final boss", [](Arena&) { return [](Arena&) { new Anathema(at(500, 500)); }; }, 1},
         // The model is built before counting (its script's draws are counted
         // in the asteroid's tests).
@@ -102,7 +153,12 @@ TEST(Enemies2DrawCount, EachActorMakesItsOwnDrawsOnly) {
              return [](Arena&) { new Asteroid(at(500, 500), 1); };
          },
          2},
-        {"asteroid drifting", [](Arena&) { new Asteroid(at(500, 500), 0); return steps(50); }, 0},
+        {"asteroid drifting",
+         [](Arena&) {
+             new Asteroid(at(500, 500), 0);
+             return steps(50);
+         },
+         0},
         {"tutorial target", [](Arena&) { return [](Arena&) { new TutorialTarget(at(500, 500)); }; }, 3},
         {"tutorial target hit",
          [](Arena&) {

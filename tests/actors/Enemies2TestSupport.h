@@ -5,12 +5,11 @@
 #include <random>
 
 #include "EnemyTestSupport.h"
+#include "support/StateGuards.h"
 
 namespace enemy2test {
 
-inline Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
+inline Coord at(float x, float y) { return Coord(x, y, 0.0f); }
 
 // The first entity of a kind in the world list, or null.
 template <class T>
@@ -22,15 +21,9 @@ T* first() {
 }
 
 // The secondary generator, saved and put back around a test.
-class SecondaryGeneratorGuard {
+class SecondaryGeneratorGuard : public SavedValue<std::mt19937> {
 public:
-    SecondaryGeneratorGuard() : saved(Game::secondary) {}
-    ~SecondaryGeneratorGuard() { Game::secondary = saved; }
-    SecondaryGeneratorGuard(const SecondaryGeneratorGuard&) = delete;
-    SecondaryGeneratorGuard& operator=(const SecondaryGeneratorGuard&) = delete;
-
-private:
-    std::mt19937 saved;
+    SecondaryGeneratorGuard() : SavedValue<std::mt19937>(Game::secondary) {}
 };
 
 }  // namespace enemy2test

@@ -9,8 +9,8 @@
 using actortest::Arena;
 using enemy2test::at;
 using enemy2test::first;
-using enemytest::Weapon;
 using enemytest::countOf;
+using enemytest::Weapon;
 
 TEST(EnemySeed, HatchesOnTheWallSideByType) {
     struct Case {

@@ -9,9 +9,9 @@
 
 using actortest::Arena;
 using enemy2test::at;
+using enemytest::countOf;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;
-using enemytest::countOf;
 
 TEST(Helicopter, BurstsOfThreeEightApartThen150AndRedBeforeEachShot) {
     Arena arena(4000, 4000);
@@ -52,7 +52,10 @@ TEST(Helicopter, FiveHitsOrOneFusionKill) {
         bool dead;
     };
     const Case cases[] = {
-        {{1, 1, 1, 1}, false}, {{1, 2, 0, 1, 1}, true}, {{3}, true}, {{-1, -1, -1, -1, -1}, true},
+        {{1, 1, 1, 1}, false},
+        {{1, 2, 0, 1, 1}, true},
+        {{3}, true},
+        {{-1, -1, -1, -1, -1}, true},
     };
     for (const Case& c : cases) {
         Arena arena;

@@ -14,12 +14,12 @@
 #include "actors/Bomb.h"
 #include "actors/BossMirror.h"
 #include "actors/BossMirrorBullet.h"
+#include "actors/Brownian.h"
 #include "actors/BulletBizarro.h"
 #include "actors/CirculatingEnemy.h"
 #include "actors/Dodger.h"
 #include "actors/EnemySeed.h"
 #include "actors/Helicopter.h"
-#include "actors/Brownian.h"
 #include "actors/Player.h"
 #include "actors/TutorialTarget.h"
 #include "support/ActorTestKit.h"
@@ -90,9 +90,7 @@ TEST(ActorsEnemies2Look, FramesOfTheBossesAndRocks) {
 
 namespace {
 
-Coord at(float x, float y) {
-    return Coord(x, y, 0.0f);
-}
+Coord at(float x, float y) { return Coord(x, y, 0.0f); }
 
 }  // namespace
 

@@ -41,7 +41,7 @@ inline void cellBox(float x, float y, float w, float h) {
 // its cell, scaled, in its own colours (white ones show white either way),
 // labelled below with its frame number.
 inline void frameSheet(const char* script, int firstFrame, int frames, int columns, float cell, float scale, float top,
-                float left = 8.0f, float tiltX = 0.0f) {
+                       float left = 8.0f, float tiltX = 0.0f) {
     VectorModel* model = VectorModel::loadFromLuaScript(script);
     for (int i = 0; i < frames; i++) {
         int f = firstFrame + i;
