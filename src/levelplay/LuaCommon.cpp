@@ -16,6 +16,28 @@ bool loadScript(lua_State* L, std::string name, bool fromDocuments) {
     return true;
 }
 
+std::string quoteForDocument(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += (char)c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            char buffer[8];
+            snprintf(buffer, sizeof buffer, "\\%03d", c);
+            out += buffer;
+        } else {
+            out += (char)c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
 void executeFunction(lua_State* L, std::string name) {
     lua_getfield(L, LUA_GLOBALSINDEX, name.c_str());
     if (lua_pcall(L, 0, 0, 0) != 0) {

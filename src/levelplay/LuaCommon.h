@@ -33,6 +33,11 @@ void readArrayThenIndexThenArray(lua_State* L, std::string name, int i, std::str
                                  std::vector<int>* out);
 void readArrayThenIndexThenColors(lua_State* L, std::string name, int i, std::vector<Color>* out);
 
+// The text as a quoted script string literal: quotes, backslashes and control
+// characters escaped, so that no text can end the literal early, break the
+// line or add code to a document.
+std::string quoteForDocument(const std::string& text);
+
 // A script state for reading a saved document (preferences, achievements):
 // no libraries, so the chunk can only assign globals; precompiled chunks are
 // refused; its size is capped by the caller, and running it is bounded in
