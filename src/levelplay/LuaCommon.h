@@ -59,6 +59,8 @@ public:
     // it is missing, larger, refused, fails to compile or stops with an error
     // (the globals it set before stay), and error() then says why.
     bool load(std::string name, size_t maxBytes);
+    // The same for a chunk held in memory (named in messages only).
+    bool loadText(const std::string& text, const std::string& chunkName);
     lua_State* state() { return L; }
     const std::string& error() const { return message; }
 
@@ -69,6 +71,10 @@ public:
     std::chrono::steady_clock::time_point deadline;
 
 private:
+    // Arms the limits, runs the chunk that the loader's status refers to and
+    // disarms them.
+    bool run(int loadStatus);
+
     lua_State* L = nullptr;
     std::string message;
 };

@@ -278,16 +278,51 @@ void Achievements::readInfinityRows(lua_State* L) {
     lua_pop(L, 1);
 }
 
-bool Achievements::readAchievements() {
-    // The file is data: no library, bounded in instructions and memory.
-    DocumentScriptState document;
-    bool ran = document.load(fileName, maxFileSize);
-    lua_State* L = document.state();
-    if (!L)
+// The whole lines of a file that was cut short, with its last table closed:
+// every row the writer put on a line of its own is then kept.
+static bool salvageText(std::string* out) {
+    FILE* f = myFopenForDocument(fileName, "rb");
+    if (!f)
         return false;
+    int size = getFileSize(f);
+    bool ok = size > 0 && (size_t)size <= maxFileSize;
+    if (ok) {
+        out->resize((size_t)size);
+        ok = fread(&(*out)[0], 1, (size_t)size, f) == (size_t)size;
+    }
+    fclose(f);
+    size_t lastLine = ok ? out->rfind('\n') : std::string::npos;
+    if (lastLine == std::string::npos)
+        return false;
+    out->resize(lastLine + 1);
+    *out += "}\n";
+    return true;
+}
+
+void Achievements::readDocument(lua_State* L) {
     int version = 0;
     readNumber(L, "version", &version, 0);
     readCampaignRows(L, version);
     readInfinityRows(L);
-    return ran;
+}
+
+bool Achievements::readAchievements() {
+    // The file is data: no library, bounded in instructions and memory.
+    DocumentScriptState document;
+    bool ran = document.load(fileName, maxFileSize);
+    if (!document.state())
+        return false;
+    if (ran) {
+        readDocument(document.state());
+        return true;
+    }
+    // A file that does not run may have been cut short: its complete rows
+    // are read, in a fresh state, when the lines up to the cut run.
+    std::string text;
+    DocumentScriptState salvage;
+    if (salvageText(&text) && salvage.loadText(text, fileName))
+        readDocument(salvage.state());
+    else
+        readDocument(document.state());
+    return false;
 }

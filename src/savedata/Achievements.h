@@ -68,4 +68,5 @@ private:
     CampaignLevelResults* findCampaignRecord(const std::string& level, int difficulty);
     void readCampaignRows(lua_State* L, int version);
     void readInfinityRows(lua_State* L);
+    void readDocument(lua_State* L);
 };
