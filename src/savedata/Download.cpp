@@ -8,15 +8,21 @@
 
 static const size_t initialCapacity = 1000;
 
+void Download::splitUrl(std::string url, std::string* host, std::string* path) {
+    if (url.compare(0, 7, "http://") == 0)
+        url.erase(0, 7);
+    size_t slash = url.find('/');
+    *host = url.substr(0, slash);
+    *path = slash == std::string::npos ? "" : url.substr(slash);
+}
+
 void Download::init(std::string url_, int port) {
     finished = false;
     success = true;
     url = url_;
     if (url.compare(0, 7, "http://") == 0)
         url.erase(0, 7);
-    size_t slash = url.find('/');
-    host = url.substr(0, slash);
-    path = slash == std::string::npos ? "" : url.substr(slash);
+    splitUrl(url, &host, &path);
     buffer = (unsigned char*)malloc(initialCapacity);
     capacity = buffer ? initialCapacity : 0;
     size = 0;

@@ -28,6 +28,9 @@ public:
     size_t getCapacity() const { return capacity; }
     const std::string& getHost() const { return host; }
     const std::string& getPath() const { return path; }
+    // The host and path of a url: "http://" (lower case) is dropped, the host
+    // ends at the first '/', the path is the rest with that '/'.
+    static void splitUrl(std::string url, std::string* host, std::string* path);
     // Closes the connection: the transfer then never finishes.
     void cancel();
 
