@@ -6,13 +6,16 @@
 
 #include "core/myfopen.h"
 #include "levelplay/LuaCommon.h"
-#include "savedata/SavedLevelCatalogue.h"
+#include "levelplay/LevelList.h"
 
 static const char* const fileName = "achievements.txt";
 static const int fileVersion = 3;
 // Far above any file the game writes (a few KiB): a larger one is refused
 // whole, before it is parsed.
 static const size_t maxFileSize = 1024 * 1024;
+
+// The level catalogue, whose paths key the file.
+static LevelList* catalogue() { return LevelList::getInstance(); }
 
 Achievements* Achievements::instance = nullptr;
 
@@ -29,13 +32,13 @@ void Achievements::reloadForTests() {
 }
 
 Achievements::Achievements() {
-    for (int c = 0; c < SavedLevelCatalogue::getNumberOfCampaigns(); c++)
-        for (int i = 0; i < SavedLevelCatalogue::getNumberOfCampaignLevels(c); i++)
+    for (int c = 0; c < catalogue()->getNumberOfCampaigns(); c++)
+        for (int i = 0; i < catalogue()->getNumberOfCampaignLevels(c); i++)
             for (int d = 0; d < numberOfDifficulties; d++)
-                campaignResults[d][SavedLevelCatalogue::getCampaignLevelPath(c, i)].reset(
+                campaignResults[d][catalogue()->getCampaign(c)->get(i)->path].reset(
                     new CampaignLevelResults());
-    for (int i = 0; i < SavedLevelCatalogue::getNumberOfLevels(); i++)
-        infinityResults[SavedLevelCatalogue::getLevelPath(i)].reset(new InfinityMapResults());
+    for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
+        infinityResults[catalogue()->getLevelInformation(i)->path].reset(new InfinityMapResults());
     int openError = documentOpenError(fileName);
     if (openError == 0) {
         if (!readAchievements())
@@ -89,12 +92,12 @@ void Achievements::setCampaignLevelIsFinished(std::string& level, int difficulty
 }
 
 int Achievements::getPercentageOfCampaignDone(int campaign, int difficulty) {
-    int levels = SavedLevelCatalogue::getNumberOfCampaignLevels(campaign);
+    int levels = catalogue()->getNumberOfCampaignLevels(campaign);
     if (levels == 0)
         return 0;
     int finished = 0;
     for (int i = 0; i < levels; i++) {
-        std::string path = SavedLevelCatalogue::getCampaignLevelPath(campaign, i);
+        std::string path = catalogue()->getCampaign(campaign)->get(i)->path;
         if (isCampaignLevelFinished(path, difficulty))
             finished++;
     }
@@ -112,8 +115,11 @@ int Achievements::getPercentageOfAllCampaignsDone(int difficulty) {
 }
 
 bool Achievements::isCampaignDone(int campaign, int difficulty) {
-    std::string path = SavedLevelCatalogue::getFinalLevelOfCampaign(campaign);
-    return !path.empty() && isCampaignLevelFinished(path, difficulty);
+    const CampaignLevelInformation* last = catalogue()->getFinalLevelOfCampaign(campaign);
+    if (!last)
+        return false;
+    std::string path = last->path;
+    return isCampaignLevelFinished(path, difficulty);
 }
 
 bool Achievements::isCampaignDone(int campaign) {
@@ -151,10 +157,10 @@ void Achievements::unlockMedals() {
 }
 
 void Achievements::unlockCampaign() {
-    for (int c = 0; c < SavedLevelCatalogue::getNumberOfCampaigns(); c++)
-        for (int i = 0; i < SavedLevelCatalogue::getNumberOfCampaignLevels(c); i++)
+    for (int c = 0; c < catalogue()->getNumberOfCampaigns(); c++)
+        for (int i = 0; i < catalogue()->getNumberOfCampaignLevels(c); i++)
             for (int d = 0; d < numberOfDifficulties; d++) {
-                std::string path = SavedLevelCatalogue::getCampaignLevelPath(c, i);
+                std::string path = catalogue()->getCampaign(c)->get(i)->path;
                 setCampaignLevelIsFinished(path, d, -1);
             }
     writeAchievements();
@@ -167,9 +173,9 @@ bool Achievements::writeAchievements() {
         return false;
     return writeDocumentWhole(fileName, [this](FILE* f) {
         bool ok = fprintf(f, "version = %i\n\nFinishedCampaignLevels = {\n", fileVersion) > 0;
-        for (int c = 0; c < SavedLevelCatalogue::getNumberOfCampaigns(); c++) {
-            for (int i = 0; i < SavedLevelCatalogue::getNumberOfCampaignLevels(c); i++) {
-                std::string path = SavedLevelCatalogue::getCampaignLevelPath(c, i);
+        for (int c = 0; c < catalogue()->getNumberOfCampaigns(); c++) {
+            for (int i = 0; i < catalogue()->getNumberOfCampaignLevels(c); i++) {
+                std::string path = catalogue()->getCampaign(c)->get(i)->path;
                 ok = ok && fprintf(f, "\t%s, ", quoteForDocument(path).c_str()) > 0;
                 for (int d = 0; d < numberOfDifficulties; d++) {
                     CampaignLevelResults* record = findCampaignRecord(path, d);

@@ -8,10 +8,13 @@
 #include "core/Game.h"
 #include "core/myfopen.h"
 #include "core/qsort2.h"
-#include "savedata/SavedLevelCatalogue.h"
+#include "levelplay/LevelList.h"
 
 static const char* const checkValueSalt = "K <5 ZT";
 static const char* const defaultName = "^3Zorbix ^wfan";
+
+// The level catalogue, whose paths key the file.
+static LevelList* catalogue() { return LevelList::getInstance(); }
 
 Score::Score(std::string name_, int score_, int replay_, int time_, int fourth_)
     : fourth(fourth_), score(score_), time(time_), replay(replay_), name(name_) {}
@@ -131,8 +134,8 @@ ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_)
         keepDocumentAsBad(fileName);
     else if (openError != ENOENT)
         writable = false;
-    for (int i = 0; i < SavedLevelCatalogue::getNumberOfLevels(); i++)
-        levels.push_back(new ScoresForALevel(SavedLevelCatalogue::getLevelPath(i)));
+    for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
+        levels.push_back(new ScoresForALevel(catalogue()->getLevelInformation(i)->path));
     write();
 }
 
@@ -165,7 +168,7 @@ bool ScoresForAllTheLevels::read() {
     if (!reader.getNextString(&line) || line != "zorbix2" || !reader.getNextString(&line) ||
         line != "v2")
         return false;
-    int n = SavedLevelCatalogue::getNumberOfLevels();
+    int n = catalogue()->getNumberOfLevels();
     for (int i = 0; i < n; i++) {
         std::string name;
         bool ok = reader.getNextString(&name);

@@ -10,6 +10,7 @@
 #include "core/Device.h"
 #include "core/Game.h"
 #include "core/myfopen.h"
+#include "levelplay/Replay.h"
 #include "savedata/Download.h"
 #include "savedata/HTTPBodyMaker.h"
 #include "savedata/Scores.h"
@@ -60,9 +61,7 @@ std::string WebInterface::uploadCheckValue(const Score& score, const std::string
 
 // The local replay of that number, when it reads whole; false otherwise.
 static bool readReplay(int replay, std::vector<unsigned char>* bytes) {
-    char name[64];
-    snprintf(name, sizeof name, "replay_local_%i.txt", replay);
-    FILE* f = myFopenForDocument(name, "rb");
+    FILE* f = myFopenForDocument(Replay::getPath(replay, false), "rb");
     if (!f)
         return false;
     int size = getFileSize(f);

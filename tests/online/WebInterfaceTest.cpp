@@ -6,7 +6,7 @@
 
 #include "core/Device.h"
 #include "savedata/Download.h"
-#include "savedata/SavedLevelCatalogue.h"
+#include "levelplay/LevelList.h"
 #include "savedata/Scores.h"
 #include "savedata/WebInterface.h"
 #include "support/NetNamespace.h"

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "savedata/Achievements.h"
-#include "savedata/SavedLevelCatalogue.h"
+#include "levelplay/LevelList.h"
 #include "support/TempGameDir.h"
 
 namespace {
@@ -23,19 +23,19 @@ protected:
     static std::string freshFile() {
         std::string out = "version = 3\n\nFinishedCampaignLevels = {\n";
         for (int c = 0; c < 3; c++)
-            for (int i = 0; i < SavedLevelCatalogue::getNumberOfCampaignLevels(c); i++)
-                out += "\t\"" + SavedLevelCatalogue::getCampaignLevelPath(c, i) +
+            for (int i = 0; i < LevelList::getInstance()->getNumberOfCampaignLevels(c); i++)
+                out += "\t\"" + LevelList::getInstance()->getCampaign(c)->get(i)->path +
                        "\", false, -1, false, -1, false, -1, \n";
         out += "}\n\nInfinityLevels = {\n";
         std::vector<std::string> paths;
         for (int i = 0; i < 8; i++)
-            paths.push_back(SavedLevelCatalogue::getLevelPath(i));
+            paths.push_back(LevelList::getInstance()->getLevelInformation(i)->path);
         std::sort(paths.begin(), paths.end());
         for (const std::string& p : paths)
             out += "\t\"" + p + "\", true, false, false, false,\n";
         return out + "}\n\n";
     }
-    std::string level(int campaign, int i) { return SavedLevelCatalogue::getCampaignLevelPath(campaign, i); }
+    std::string level(int campaign, int i) { return LevelList::getInstance()->getCampaign(campaign)->get(i)->path; }
     TempGameDir dir;
 };
 }
@@ -81,7 +81,7 @@ TEST_F(AchievementsTest, PercentagesAndCampaignsDone) {
     EXPECT_EQ(a->getPercentageOfCampaignDone(1, 1), 0);
     EXPECT_EQ(a->getPercentageOfAllCampaignsDone(0), 100 * 3 / 30);
     EXPECT_FALSE(a->isCampaignDone(1));
-    std::string final1 = SavedLevelCatalogue::getFinalLevelOfCampaign(1);
+    std::string final1 = LevelList::getInstance()->getFinalLevelOfCampaign(1)->path;
     a->setCampaignLevelIsFinished(final1, 2, 5);
     EXPECT_TRUE(a->isCampaignDone(1, 2));
     EXPECT_TRUE(a->isCampaignDone(1));
@@ -124,7 +124,7 @@ TEST_F(AchievementsTest, VersionTwoRowSetsDifficultyOneOnly) {
 
 TEST_F(AchievementsTest, OddRowsAndValues) {
     std::string path = level(0, 0);
-    std::string infinity = SavedLevelCatalogue::getLevelPath(2);
+    std::string infinity = LevelList::getInstance()->getLevelInformation(2)->path;
     dir.writeDocument("achievements.txt",
                       "version = 3\nFinishedCampaignLevels = {\n"
                       "  {}, true, 1, true, 2, true, 3,\n"
@@ -154,7 +154,7 @@ TEST_F(AchievementsTest, OddRowsAndValues) {
 
 TEST_F(AchievementsTest, TruncatedFileKeepsItsInfinityRows) {
     Achievements* a = reload();
-    std::string infinity = SavedLevelCatalogue::getLevelPath(5);
+    std::string infinity = LevelList::getInstance()->getLevelInformation(5)->path;
     a->getInfinityMapResults(infinity)->silver = true;
     std::string path = level(0, 2);
     a->setCampaignLevelIsFinished(path, 0, 10);

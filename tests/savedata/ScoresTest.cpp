@@ -8,7 +8,7 @@
 #include <climits>
 
 #include "core/myfopen.h"
-#include "savedata/SavedLevelCatalogue.h"
+#include "levelplay/LevelList.h"
 #include "savedata/Scores.h"
 #include "support/TempGameDir.h"
 
@@ -30,8 +30,8 @@ protected:
     // The local file of eight empty levels, or with one level's block replaced.
     static std::string localFile(const std::string& assaultBlock = "") {
         std::string out = "zorbix2\nv2\n";
-        for (int i = 0; i < SavedLevelCatalogue::getNumberOfLevels(); i++) {
-            std::string path = SavedLevelCatalogue::getLevelPath(i);
+        for (int i = 0; i < LevelList::getInstance()->getNumberOfLevels(); i++) {
+            std::string path = LevelList::getInstance()->getLevelInformation(i)->path;
             if (path == assault && !assaultBlock.empty()) {
                 out += assaultBlock;
                 continue;
@@ -43,8 +43,8 @@ protected:
     }
     static std::string worldFile(const std::string& assaultBlock = "") {
         std::string out = "zorbix2\nv2\n";
-        for (int i = 0; i < SavedLevelCatalogue::getNumberOfLevels(); i++) {
-            std::string path = SavedLevelCatalogue::getLevelPath(i);
+        for (int i = 0; i < LevelList::getInstance()->getNumberOfLevels(); i++) {
+            std::string path = LevelList::getInstance()->getLevelInformation(i)->path;
             out += path == assault && !assaultBlock.empty() ? assaultBlock : path + "\n0\n";
         }
         return out;
@@ -147,7 +147,7 @@ TEST_F(ScoresTest, NamesAreStoredSoTheFileReadsBack) {
 
 TEST_F(ScoresTest, NamesOfEveryByteReadBack) {
     Scores* scores = reload();
-    std::string level = SavedLevelCatalogue::getLevelPath(0);
+    std::string level = LevelList::getInstance()->getLevelInformation(0)->path;
     for (int first = 1; first < 256; first += 10) {
         std::string name;
         for (int c = first; c < first + 10 && c < 256; c++)
@@ -200,7 +200,7 @@ TEST_F(ScoresTest, HostileLocalFilesAreKeptAsBadAndRebuilt) {
         {"one digit changed", digitChanged},
         {"lower-case hash", lowerHash},
         {"huge count", localFile(assault + "\n2000000000\n" + oneScoreAssaultHash + "\n")},
-        {"too few blocks", good.substr(0, good.find(SavedLevelCatalogue::getLevelPath(7)))},
+        {"too few blocks", good.substr(0, good.find(LevelList::getInstance()->getLevelInformation(7)->path))},
         {"wrong header", "zorbix2\nv3\n" + good.substr(11)},
         {"blank lines", "zorbix2\r\r\rv2\r\r\r"},
         {"CR-only line as name", localFile(assault + "\n1\n" + oneScoreAssaultHash + "\n\r\n1234\n7\n1700000000\n2\n")},
@@ -220,7 +220,7 @@ TEST_F(ScoresTest, HostileLocalFilesAreKeptAsBadAndRebuilt) {
 TEST_F(ScoresTest, EveryCutOfAGoodFileFailsCleanly) {
     Scores* scores = reload();
     scores->addLocalScore(assault, "AB", 1234, 7, 1700000000, 2);
-    scores->addLocalScore(SavedLevelCatalogue::getLevelPath(7), "CD", 99, 8, 1700000001, 2);
+    scores->addLocalScore(LevelList::getInstance()->getLevelInformation(7)->path, "CD", 99, 8, 1700000001, 2);
     std::string good = dir.readDocument("local_scores.txt");
     // A cut that ends inside the last line end still reads whole.
     for (size_t cut = 0; cut + 1 < good.size(); cut++) {

@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "core/Game.h"
-#include "savedata/SavedLevelCatalogue.h"
+#include "levelplay/LevelList.h"
 
 ScoreServer::ScoreServer(const char* address, int port, int maxConnections_, int maxSeconds_)
     : maxConnections(maxConnections_), maxSeconds(maxSeconds_) {
@@ -223,8 +223,8 @@ bool ScoreServer::parseUpload(const std::string& body, const std::string& bounda
 static std::string worldScores(const std::vector<ScoreServer::Upload>& uploads,
                                const std::map<std::string, int>& ids) {
     std::string out = "zorbix2\nv2\n";
-    for (int i = 0; i < SavedLevelCatalogue::getNumberOfLevels(); i++) {
-        std::string level = SavedLevelCatalogue::getLevelPath(i);
+    for (int i = 0; i < LevelList::getInstance()->getNumberOfLevels(); i++) {
+        std::string level = LevelList::getInstance()->getLevelInformation(i)->path;
         std::vector<const ScoreServer::Upload*> list;
         std::vector<std::string> seen;
         for (const ScoreServer::Upload& u : uploads) {
