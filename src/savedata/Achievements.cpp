@@ -129,26 +129,18 @@ bool Achievements::isCampaignDone(int campaign) {
     return false;
 }
 
-int Achievements::getNumberOfGoldMedals() {
+// The number of infinity records with that medal.
+static int countMedals(const std::map<std::string, std::unique_ptr<InfinityMapResults>>& records,
+                       bool InfinityMapResults::*medal) {
     int n = 0;
-    for (auto& entry : infinityResults)
-        n += entry.second->gold ? 1 : 0;
+    for (auto& entry : records)
+        n += entry.second.get()->*medal ? 1 : 0;
     return n;
 }
 
-int Achievements::getNumberOfSilverMedals() {
-    int n = 0;
-    for (auto& entry : infinityResults)
-        n += entry.second->silver ? 1 : 0;
-    return n;
-}
-
-int Achievements::getNumberOfBronzeMedals() {
-    int n = 0;
-    for (auto& entry : infinityResults)
-        n += entry.second->bronze ? 1 : 0;
-    return n;
-}
+int Achievements::getNumberOfGoldMedals() { return countMedals(infinityResults, &InfinityMapResults::gold); }
+int Achievements::getNumberOfSilverMedals() { return countMedals(infinityResults, &InfinityMapResults::silver); }
+int Achievements::getNumberOfBronzeMedals() { return countMedals(infinityResults, &InfinityMapResults::bronze); }
 
 void Achievements::unlockMedals() {
     for (auto& entry : infinityResults)
