@@ -12,6 +12,9 @@
 
 static const char* const checkValueSalt = "K <5 ZT";
 static const char* const defaultName = "^3Zorbix ^wfan";
+// A world file is a downloaded body, at most 16 MiB; anything larger is
+// refused before it is read into memory.
+static const int maxFileSize = 16 * 1024 * 1024;
 
 // The level catalogue, whose paths key the file.
 static LevelList* catalogue() { return LevelList::getInstance(); }
@@ -161,6 +164,12 @@ bool ScoresForAllTheLevels::addScore(std::string level, std::string name, int sc
 }
 
 bool ScoresForAllTheLevels::read() {
+    FILE* f = myFopenForDocument(fileName, "rb");
+    int size = f ? getFileSize(f) : -1;
+    if (f)
+        fclose(f);
+    if (size < 0 || size > maxFileSize)
+        return false;
     FileReader reader(fileName);
     if (reader.hasFailedToOpen())
         return false;
