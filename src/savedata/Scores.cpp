@@ -3,6 +3,7 @@
 #include "savedata/Scores.h"
 
 #include <cerrno>
+#include <cstring>
 
 #include "core/FileReader.h"
 #include "core/Game.h"
@@ -172,6 +173,10 @@ bool ScoresForAllTheLevels::read() {
         return false;
     FileReader reader(fileName);
     if (reader.hasFailedToOpen())
+        return false;
+    // Score files are text: a NUL byte would silently cut the line it is in
+    // (and could empty a name, which no longer reads back once written).
+    if (reader.getBytesLeftCount() > 0 && memchr(reader.getCurrentPtr(), 0, (size_t)reader.getBytesLeftCount()))
         return false;
     std::string line;
     if (!reader.getNextString(&line) || line != "zorbix2" || !reader.getNextString(&line) ||

@@ -238,6 +238,9 @@ TEST_F(ScoresTest, HostileWorldFilesAreRebuiltEmpty) {
         worldFile().substr(0, worldFile().size() / 2),
         worldFile(assault + "\n3\nX\n1\n"),
         worldFile(assault + "\n1\nX\nnine\n1\n2\n"),
+        // A NUL would cut a name or level line short; found by fuzzing.
+        worldFile(assault + std::string("\n1\nX\0Y\n1\n2\n3\n", 13)),
+        std::string("zorbix2\nv2\n\0\0", 13) + worldFile().substr(11),
     };
     for (const std::string& c : cases) {
         dir.writeDocument("web_scores.txt", c);
