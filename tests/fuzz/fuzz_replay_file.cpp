@@ -14,14 +14,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
-// The count of a file whose five header lines end in a line feed each and
-// whose fifth is a plain decimal count; -1 for any other file.
+// The count of a file whose five header lines are plain: not empty, without
+// CR, each ended by one line feed, the fifth a decimal count; -1 for any
+// other file (the line reader also ends lines at CR and takes a line end
+// right after another as part of it, so those headers split differently).
 static long headerCount(const std::string& bytes, size_t* dataStart) {
     size_t at = 0, lineStart = 0;
     for (int line = 0; line < 5; line++) {
         lineStart = at;
         at = bytes.find('\n', at);
-        if (at == std::string::npos)
+        if (at == std::string::npos || at == lineStart ||
+            bytes.find('\r', lineStart) < at)
             return -1;
         at++;
     }
