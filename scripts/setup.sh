@@ -12,6 +12,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang-format
+  clang libclang-rt-14-dev
 )
 
 as_root() {

@@ -4,6 +4,7 @@
 # build every test program also runs whole, in shuffled order, twice: with a
 # fixed seed and with a random one (both printed, so a failure can be replayed
 # with --gtest_shuffle --gtest_random_seed=N).
+# Then every fuzzing harness runs for 30 seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -27,4 +28,6 @@ for kind in normal sanitize; do
     done
   fi
 done
+echo "== fuzzing"
+"$root/scripts/fuzz.sh" 30 || status=1
 exit $status

@@ -2,8 +2,10 @@
 #include "core/myfopen.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 FILE* myStdin = stdin;
@@ -101,6 +103,57 @@ int getFileSize(FILE* f) {
     long size = ftell(f);
     fseek(f, 0, SEEK_SET);
     return size < 0 || size > 0x7FFFFFFF ? -1 : (int)size;
+}
+
+bool DocumentWriteFaults::failWrite = false;
+bool DocumentWriteFaults::failSync = false;
+
+bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write) {
+    std::string temporary = name + ".tmp";
+    FILE* f = myFopenForDocument(temporary, "wb");
+    if (!f)
+        return false;
+    bool ok = write(f) && !DocumentWriteFaults::failWrite;
+    ok = fflush(f) == 0 && ok;
+    ok = ferror(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && !DocumentWriteFaults::failSync && ok;
+    ok = fclose(f) == 0 && ok;
+    if (!ok || myRenameForDocument(temporary, name) != 0) {
+        myRemoveForDocument(temporary);
+        return false;
+    }
+    // Makes the rename itself durable.
+    std::string folder = pathToDocument("");
+    int dir = folder.empty() ? -1 : open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+int documentOpenError(std::string name) {
+    FILE* f = myFopenForDocument(name, "rb");
+    if (!f)
+        return errno ? errno : EIO;
+    fclose(f);
+    return 0;
+}
+
+bool keepDocumentAsBad(std::string name) {
+    FILE* in = myFopenForDocument(name, "rb");
+    if (!in)
+        return false;
+    std::vector<char> bytes;
+    char block[4096];
+    size_t n;
+    while ((n = fread(block, 1, sizeof block, in)) > 0)
+        bytes.insert(bytes.end(), block, block + n);
+    bool readOk = ferror(in) == 0;
+    fclose(in);
+    return readOk && writeDocumentWhole(name + ".bad", [&bytes](FILE* f) {
+               return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+           });
 }
 
 void initMyStandardStreams() {

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,27 @@ int myRemoveForDocument(std::string name);
 int myRenameForDocument(std::string from, std::string to);
 std::vector<std::string> listDocuments();
 int getFileSize(FILE* f);
+
+// Replaces the named document whole: write() fills "<name>.tmp", which is then
+// flushed, synced and renamed over the old file, and the folder synced. When
+// write() or any step fails the temporary file goes and the old file stays as
+// it was; the result is false.
+bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write);
+
+// 0 when the named document opens for reading, else the errno of the failed
+// open (ENOENT: there is no such document).
+int documentOpenError(std::string name);
+
+// Copies the named document to "<name>.bad", so that a file that failed to
+// read survives the rewrite that follows. False when the copy failed.
+bool keepDocumentAsBad(std::string name);
+
+// Failures injected into writeDocumentWhole, for tests: a failing write or
+// fsync of the temporary file.
+struct DocumentWriteFaults {
+    static bool failWrite;
+    static bool failSync;
+};
 void initMyStandardStreams();
 void mylog(std::string text);
 

@@ -16,6 +16,28 @@ bool loadScript(lua_State* L, std::string name, bool fromDocuments) {
     return true;
 }
 
+std::string quoteForDocument(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += (char)c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            char buffer[8];
+            snprintf(buffer, sizeof buffer, "\\%03d", c);
+            out += buffer;
+        } else {
+            out += (char)c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
 void executeFunction(lua_State* L, std::string name) {
     lua_getfield(L, LUA_GLOBALSINDEX, name.c_str());
     if (lua_pcall(L, 0, 0, 0) != 0) {
@@ -230,11 +252,31 @@ bool DocumentScriptState::load(std::string name, size_t maxBytes) {
         message = "no script state";
         return false;
     }
-    limit = maxMemory;
-    executed = 0;
+    // The time budget counts from here: compiling is part of it.
     deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
+    limit = maxMemory;
+    return run(loadDocument(L, name.c_str(), maxBytes));
+}
+
+bool DocumentScriptState::loadText(const std::string& text, const std::string& chunkName) {
+    message.clear();
+    if (!L) {
+        message = "no script state";
+        return false;
+    }
+    // As for files: a precompiled chunk is never one of ours.
+    if (!text.empty() && text[0] == LUA_SIGNATURE[0]) {
+        message = "precompiled chunks are not accepted";
+        return false;
+    }
+    deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
+    limit = maxMemory;
+    return run(luaL_loadbuffer(L, text.data(), text.size(), chunkName.c_str()));
+}
+
+bool DocumentScriptState::run(int status) {
+    executed = 0;
     lua_sethook(L, instructionHook, LUA_MASKCOUNT, hookInterval);
-    int status = loadDocument(L, name.c_str(), maxBytes);
     if (status == 0)
         status = lua_pcall(L, 0, 0, 0);
     if (status != 0) {

@@ -33,6 +33,11 @@ void readArrayThenIndexThenArray(lua_State* L, std::string name, int i, std::str
                                  std::vector<int>* out);
 void readArrayThenIndexThenColors(lua_State* L, std::string name, int i, std::vector<Color>* out);
 
+// The text as a quoted script string literal: quotes, backslashes and control
+// characters escaped, so that no text can end the literal early, break the
+// line or add code to a document.
+std::string quoteForDocument(const std::string& text);
+
 // A script state for reading a saved document (preferences, achievements):
 // no libraries, so the chunk can only assign globals; precompiled chunks are
 // refused; its size is capped by the caller, and running it is bounded in
@@ -54,6 +59,8 @@ public:
     // it is missing, larger, refused, fails to compile or stops with an error
     // (the globals it set before stay), and error() then says why.
     bool load(std::string name, size_t maxBytes);
+    // The same for a chunk held in memory (named in messages only).
+    bool loadText(const std::string& text, const std::string& chunkName);
     lua_State* state() { return L; }
     const std::string& error() const { return message; }
 
@@ -64,6 +71,10 @@ public:
     std::chrono::steady_clock::time_point deadline;
 
 private:
+    // Arms the limits, runs the chunk that the loader's status refers to and
+    // disarms them.
+    bool run(int loadStatus);
+
     lua_State* L = nullptr;
     std::string message;
 };

@@ -2,9 +2,6 @@
 // read back in a sandboxed script state.
 #include "savedata/Preferences.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <climits>
 #include <cmath>
 
@@ -17,7 +14,6 @@
 #include "levelplay/LuaCommon.h"
 
 static const char* const fileName = "prefs.txt";
-static const char* const temporaryFileName = "prefs.txt.tmp";
 static const int fileVersion = 4;
 // Far above any file the game writes (about 1.5 KiB): a larger one is
 // refused whole, before it is parsed.
@@ -69,31 +65,6 @@ float PrefValue::fromThousandths(int thousandths) {
     return (float)(thousandths / 1000.0);
 }
 
-// Writes a string as a quoted script literal. Quotes, backslashes and control
-// characters are escaped, so that no text (a nickname, say) can end the
-// literal early, break the line or add code to the file.
-static bool writeQuoted(FILE* f, const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += (char)c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c < 0x20 || c == 0x7F) {
-            char buffer[8];
-            snprintf(buffer, sizeof buffer, "\\%03d", c);
-            out += buffer;
-        } else {
-            out += (char)c;
-        }
-    }
-    out += '"';
-    return fputs(out.c_str(), f) >= 0;
-}
-
 bool PrefValue::write(FILE* f) {
     switch (type) {
     case TYPE_BOOL:
@@ -101,7 +72,7 @@ bool PrefValue::write(FILE* f) {
     case TYPE_INT:
         return fprintf(f, "%s = %i\n", key.c_str(), intValue) > 0;
     case TYPE_STRING:
-        return fprintf(f, "%s = ", key.c_str()) > 0 && writeQuoted(f, stringValue) &&
+        return fprintf(f, "%s = ", key.c_str()) > 0 && fputs(quoteForDocument(stringValue).c_str(), f) >= 0 &&
                fputc('\n', f) != EOF;
     case TYPE_COORD:
         return fprintf(f, "%s_x = %i\n", key.c_str(), toThousandths(coordValue.x)) > 0 &&
@@ -272,25 +243,7 @@ bool Preferences::writeTo(FILE* f) {
 }
 
 bool Preferences::save() {
-    FILE* f = myFopenForDocument(temporaryFileName, "w");
-    if (!f)
-        return false;
-    bool ok = writeTo(f);
-    ok = fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
-    if (!ok || myRenameForDocument(temporaryFileName, fileName) != 0) {
-        myRemoveForDocument(temporaryFileName);
-        return false;
-    }
-    // Makes the rename itself durable.
-    std::string folder = pathToDocument("");
-    int dir = folder.empty() ? -1 : open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-    return true;
+    return writeDocumentWhole(fileName, [this](FILE* f) { return writeTo(f); });
 }
 
 std::string Preferences::getNickName() { return nickName->stringValue; }

@@ -1,7 +1,100 @@
-// Local and downloaded high scores.
+// Local and downloaded high scores, kept in "local_scores.txt" and "web_scores.txt".
 #pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class FileReader;
+
+// One entry of a level's list.
+class Score {
+public:
+    Score() {}
+    Score(std::string name, int score, int replay, int time, int fourth);
+
+    // Local files hold name, score, replay, time, fourth value; world files
+    // leave out the time. False when a line is missing or not a number.
+    bool read(FileReader* reader, bool world);
+    bool write(FILE* f, bool world = false);
+    // The text the level check value is made of.
+    std::string toString();
+
+    int fourth = 0;
+    int score = 0;
+    int time = 0;
+    int replay = 0;
+    std::string name;
+};
+
+// Best first: higher score, then the later time. Compares Score* elements.
+int scoreCompareInC(const void* a, const void* b);
+
+// The list of one level: at most ten scores after any addScore.
+class ScoresForALevel {
+public:
+    static const int maxScores = 10;
+
+    explicit ScoresForALevel(std::string name);
+    ~ScoresForALevel();
+    ScoresForALevel(const ScoresForALevel&) = delete;
+    ScoresForALevel& operator=(const ScoresForALevel&) = delete;
+
+    // True when the score entered the list.
+    bool addScore(std::string name, int score, int replay, int time, int fourth);
+    bool read(FileReader* reader, bool world);
+    bool write(FILE* f, bool world);
+    std::string getHashFromLoadedData();
+
+    std::string levelName;
+    std::vector<Score*> scores;
+};
+
+// One table, one file: a list per infinity level.
+class ScoresForAllTheLevels {
+public:
+    // Reads the file; a file that fails to read is kept as "<name>.bad" and
+    // the table is rebuilt empty and written at once. A file that exists but
+    // cannot be opened is left alone and never written.
+    ScoresForAllTheLevels(bool world, std::string fileName);
+    ~ScoresForAllTheLevels();
+    ScoresForAllTheLevels(const ScoresForAllTheLevels&) = delete;
+    ScoresForAllTheLevels& operator=(const ScoresForAllTheLevels&) = delete;
+
+    ScoresForALevel* getScoresForLevel(std::string level);
+    bool addScore(std::string level, std::string name, int score, int replay, int time, int fourth);
+    bool read();
+    // Replaces the file whole; false when it was not written.
+    bool write();
+    void clear();
+
+    std::vector<ScoresForALevel*> levels;
+    bool world;
+    std::string fileName;
+    // False when an existing file could not be opened: it is never overwritten.
+    bool writable = true;
+};
 
 class Scores {
 public:
     static Scores* getInstance();
+    ~Scores();
+
+    ScoresForALevel* getLocalScoresForLevel(std::string level);
+    ScoresForALevel* getWebScoresForLevel(std::string level);
+    // Adds to the local table and, when the score was kept, rewrites the file.
+    bool addLocalScore(std::string level, std::string name, int score, int replay, int time, int fourth);
+    void reloadWebScores();
+
+    // Builds a fresh instance from the current documents folder, for tests.
+    static void reloadForTests();
+
+    static Scores* instance;
+    ScoresForAllTheLevels* local;
+    ScoresForAllTheLevels* web;
+
+private:
+    Scores();
+    Scores(const Scores&) = delete;
+    Scores& operator=(const Scores&) = delete;
 };

@@ -252,3 +252,26 @@ TEST(DocumentScriptState, AllocatorLimitHoldsForAnyRequest) {
     alloc(ud, block, room, 0);
     EXPECT_EQ(document.used, before);
 }
+
+TEST(DocumentScriptState, TextInMemoryRunsUnderTheSameLimits) {
+    struct Case {
+        std::string text;
+        const char* error;  // a part of the message; "" when the load succeeds
+        int marker;
+    } cases[] = {
+        {"marker = 1 t = { 'a', 2, }", "", 1},
+        {std::string("\x1bLua\x51\x00\x01\x04\x04\x04\x04\x00", 12), "precompiled chunks are not accepted", 0},
+        {"marker = 1 while true do end", "document runs too long", 1},
+        {"marker = 1 t = {} for i = 1, 10000000 do t[i] = i end", "not enough memory", 1},
+        {"marker = 1 os.execute('true')", "attempt to index global 'os'", 1},
+        {"marker = 1 t = {", "unexpected symbol", 0},
+    };
+    for (const Case& c : cases) {
+        DocumentScriptState document;
+        EXPECT_EQ(document.loadText(c.text, "doc.txt"), *c.error == 0) << c.text << ": " << document.error();
+        EXPECT_NE(document.error().find(c.error), std::string::npos) << c.text << ": " << document.error();
+        int marker = 0;
+        readNumber(document.state(), "marker", &marker, 0);
+        EXPECT_EQ(marker, c.marker) << c.text;
+    }
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the fuzzing harnesses of tests/fuzz in build-fuzz/ (clang, libFuzzer,
+# AddressSanitizer, UndefinedBehaviorSanitizer) and runs them all at once, each
+# for the given seconds (default 60). Seeds come from tests/fuzz/corpus/<harness>/,
+# new inputs go to build-fuzz/corpus/<harness>/, crashes to build-fuzz/artifacts/.
+# A crash, leak, time-out or memory overrun fails the script.
+# usage: scripts/fuzz.sh [seconds]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+dir="$root/build-fuzz"
+if [ ! -f "$dir/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBIX_FUZZ=ON
+fi
+harnesses=()
+for source in "$root"/tests/fuzz/fuzz_*.cpp; do
+  harnesses+=("$(basename "$source" .cpp)")
+done
+cmake --build "$dir" -j "$(nproc)" --target "${harnesses[@]}"
+
+mkdir -p "$dir/artifacts" "$dir/logs"
+pids=()
+for h in "${harnesses[@]}"; do
+  mkdir -p "$dir/corpus/$h" "$root/tests/fuzz/corpus/$h"
+  "$dir/$h" "$dir/corpus/$h" "$root/tests/fuzz/corpus/$h" \
+    -max_total_time="$seconds" -rss_limit_mb=512 -timeout=20 \
+    -artifact_prefix="$dir/artifacts/$h-" -print_final_stats=1 \
+    >"$dir/logs/$h.log" 2>&1 &
+  pids+=($!)
+done
+status=0
+failed=0
+for i in "${!harnesses[@]}"; do
+  h=${harnesses[$i]}
+  if wait "${pids[$i]}"; then
+    echo "== fuzz $h: clean, $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$dir/logs/$h.log" | grep -o '[0-9]*$' || echo '?') runs"
+  else
+    status=1
+    failed=$((failed + 1))
+    echo "== fuzz $h: FAILED (log: $dir/logs/$h.log)"
+    tail -n 40 "$dir/logs/$h.log"
+  fi
+done
+echo "fuzz: $((${#harnesses[@]} - failed)) passed, $failed failed"
+exit $status

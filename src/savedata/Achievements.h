@@ -1,0 +1,72 @@
+// The player's progress: finished campaign levels and best times per difficulty,
+// medals of the infinity levels; kept in "achievements.txt".
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+struct lua_State;
+
+struct CampaignLevelResults {
+    bool finished = false;
+    int time = -1;
+};
+
+struct InfinityMapResults {
+    bool first = true;
+    bool gold = false;
+    bool silver = false;
+    bool bronze = false;
+};
+
+class Achievements {
+public:
+    enum GameCenterAchievements { GAME_CENTER_NONE = 0 };
+    static const int numberOfDifficulties = 3;
+
+    static Achievements* getInstance();
+    ~Achievements();
+
+    // The level's record, made (first flag set, no medal) when there is none.
+    // Callers change its flags, then call writeAchievements().
+    InfinityMapResults* getInfinityMapResults(std::string& level);
+    int getCampaignLevelTime(std::string& level, int difficulty);
+    bool isCampaignLevelFinished(std::string& level, int difficulty);
+    // Marks the level finished and keeps the better time; does not write.
+    void setCampaignLevelIsFinished(std::string& level, int difficulty, int time);
+    int getPercentageOfCampaignDone(int campaign, int difficulty);
+    int getPercentageOfAllCampaignsDone(int difficulty);
+    bool isCampaignDone(int campaign, int difficulty);
+    bool isCampaignDone(int campaign);
+    int getNumberOfGoldMedals();
+    int getNumberOfSilverMedals();
+    int getNumberOfBronzeMedals();
+    void unlockMedals();
+    void unlockCampaign();
+    // Replaces the file whole; false when it was not written.
+    bool writeAchievements();
+    // False when the file did not run to its end.
+    bool readAchievements();
+    // Hooks for an online achievement service, which this platform lacks.
+    void sendScores(std::string, int) {}
+    void sendGameCenterAchievements(GameCenterAchievements) {}
+
+    // Builds a fresh instance from the current documents folder, for tests.
+    static void reloadForTests();
+
+    static Achievements* instance;
+    std::map<std::string, std::unique_ptr<InfinityMapResults>> infinityResults;
+    std::map<std::string, std::unique_ptr<CampaignLevelResults>> campaignResults[numberOfDifficulties];
+    // False when an existing file could not be opened: it is never overwritten.
+    bool writable = true;
+
+private:
+    Achievements();
+    Achievements(const Achievements&) = delete;
+    Achievements& operator=(const Achievements&) = delete;
+    CampaignLevelResults* findCampaignRecord(const std::string& level, int difficulty);
+    void readCampaignRows(lua_State* L, int version);
+    void readInfinityRows(lua_State* L);
+    void readDocument(lua_State* L);
+};

@@ -1,0 +1,214 @@
+// Achievements: the fresh file, best times, unlocks, percentages, old and
+// damaged files, and files that try to run code.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "savedata/Achievements.h"
+#include "levelplay/LevelList.h"
+#include "support/TempGameDir.h"
+
+namespace {
+class AchievementsTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        delete Achievements::instance;
+        Achievements::instance = nullptr;
+    }
+    Achievements* reload() {
+        Achievements::reloadForTests();
+        return Achievements::getInstance();
+    }
+    static std::string freshFile() {
+        std::string out = "version = 3\n\nFinishedCampaignLevels = {\n";
+        for (int c = 0; c < 3; c++)
+            for (int i = 0; i < LevelList::getInstance()->getNumberOfCampaignLevels(c); i++)
+                out += "\t\"" + LevelList::getInstance()->getCampaign(c)->get(i)->path +
+                       "\", false, -1, false, -1, false, -1, \n";
+        out += "}\n\nInfinityLevels = {\n";
+        std::vector<std::string> paths;
+        for (int i = 0; i < 8; i++)
+            paths.push_back(LevelList::getInstance()->getLevelInformation(i)->path);
+        std::sort(paths.begin(), paths.end());
+        for (const std::string& p : paths)
+            out += "\t\"" + p + "\", true, false, false, false,\n";
+        return out + "}\n\n";
+    }
+    std::string level(int campaign, int i) { return LevelList::getInstance()->getCampaign(campaign)->get(i)->path; }
+    TempGameDir dir;
+};
+}
+
+TEST_F(AchievementsTest, FreshStartWritesTheExactFile) {
+    Achievements* a = reload();
+    EXPECT_EQ(dir.readDocument("achievements.txt"), freshFile());
+    for (int d = 0; d < 3; d++)
+        EXPECT_EQ(a->getPercentageOfAllCampaignsDone(d), 0);
+    EXPECT_EQ(a->getNumberOfGoldMedals() + a->getNumberOfSilverMedals() + a->getNumberOfBronzeMedals(), 0);
+    // Reading the written file changes nothing.
+    reload();
+    EXPECT_EQ(dir.readDocument("achievements.txt"), freshFile());
+    EXPECT_FALSE(dir.documentExists("achievements.txt.bad"));
+}
+
+TEST_F(AchievementsTest, BestTimeIsKeptAndSurvivesTheFile) {
+    Achievements* a = reload();
+    std::string path = level(0, 3);
+    a->setCampaignLevelIsFinished(path, 2, 900);
+    a->setCampaignLevelIsFinished(path, 2, 1200);
+    EXPECT_EQ(a->getCampaignLevelTime(path, 2), 900);
+    a->setCampaignLevelIsFinished(path, 2, 800);
+    EXPECT_EQ(a->getCampaignLevelTime(path, 2), 800);
+    EXPECT_TRUE(a->writeAchievements());
+    a = reload();
+    EXPECT_EQ(a->getCampaignLevelTime(path, 2), 800);
+    EXPECT_TRUE(a->isCampaignLevelFinished(path, 2));
+    EXPECT_FALSE(a->isCampaignLevelFinished(path, 1));
+    std::string unknown = "/data/levels/none.lua";
+    EXPECT_EQ(a->getCampaignLevelTime(unknown, 0), -1);
+    EXPECT_FALSE(a->isCampaignLevelFinished(unknown, 0));
+    EXPECT_EQ(a->campaignResults[0].count(unknown), 0u);
+}
+
+TEST_F(AchievementsTest, PercentagesAndCampaignsDone) {
+    Achievements* a = reload();
+    for (int i = 0; i < 3; i++) {
+        std::string path = level(1, i);
+        a->setCampaignLevelIsFinished(path, 0, 100);
+    }
+    EXPECT_EQ(a->getPercentageOfCampaignDone(1, 0), 42);
+    EXPECT_EQ(a->getPercentageOfCampaignDone(1, 1), 0);
+    EXPECT_EQ(a->getPercentageOfAllCampaignsDone(0), 100 * 3 / 30);
+    EXPECT_FALSE(a->isCampaignDone(1));
+    std::string final1 = LevelList::getInstance()->getFinalLevelOfCampaign(1)->path;
+    a->setCampaignLevelIsFinished(final1, 2, 5);
+    EXPECT_TRUE(a->isCampaignDone(1, 2));
+    EXPECT_TRUE(a->isCampaignDone(1));
+}
+
+TEST_F(AchievementsTest, Unlocks) {
+    Achievements* a = reload();
+    std::string path = level(2, 4);
+    a->setCampaignLevelIsFinished(path, 1, 700);
+    a->unlockCampaign();
+    for (int c = 0; c < 3; c++) {
+        EXPECT_TRUE(a->isCampaignDone(c));
+        for (int d = 0; d < 3; d++)
+            EXPECT_EQ(a->getPercentageOfCampaignDone(c, d), 100);
+    }
+    EXPECT_EQ(a->getCampaignLevelTime(path, 1), -1);
+    std::string extra = "/data/levels/extra.lua";
+    a->getInfinityMapResults(extra);
+    a->unlockMedals();
+    EXPECT_EQ(a->getNumberOfGoldMedals(), 9);
+    EXPECT_EQ(a->getNumberOfSilverMedals(), 9);
+    EXPECT_EQ(a->getNumberOfBronzeMedals(), 9);
+    // Both unlocks wrote the file; the extra infinity record goes with it.
+    a = reload();
+    EXPECT_EQ(a->getNumberOfGoldMedals(), 9);
+    EXPECT_EQ(a->getPercentageOfAllCampaignsDone(2), 100);
+}
+
+TEST_F(AchievementsTest, VersionTwoRowSetsDifficultyOneOnly) {
+    std::string path = level(0, 1);
+    dir.writeDocument("achievements.txt",
+                      "version = 2\nFinishedCampaignLevels = { \"" + path + "\", true, 700 }\n");
+    Achievements* a = reload();
+    EXPECT_TRUE(a->isCampaignLevelFinished(path, 1));
+    EXPECT_EQ(a->getCampaignLevelTime(path, 1), 700);
+    EXPECT_FALSE(a->isCampaignLevelFinished(path, 0));
+    EXPECT_FALSE(a->isCampaignLevelFinished(path, 2));
+    EXPECT_NE(dir.readDocument("achievements.txt").find("version = 3"), std::string::npos);
+}
+
+TEST_F(AchievementsTest, OddRowsAndValues) {
+    std::string path = level(0, 0);
+    std::string infinity = LevelList::getInstance()->getLevelInformation(2)->path;
+    dir.writeDocument("achievements.txt",
+                      "version = 3\nFinishedCampaignLevels = {\n"
+                      "  {}, true, 1, true, 2, true, 3,\n"
+                      "  \"" + path + "\", 0, \"fast\", false, 5, false, 6,\n"
+                      "  42, true, 1, true, 1, true, 1 }\n"
+                      "InfinityLevels = { \"" + infinity + "\", false, true, 0, false,\n"
+                      "  \"q\\\"uote\\n\", true, true, true, true }\n");
+    Achievements* a = reload();
+    // 0 is true in the script language; a time that is no number reads as 0.
+    EXPECT_TRUE(a->isCampaignLevelFinished(path, 0));
+    EXPECT_EQ(a->getCampaignLevelTime(path, 0), 0);
+    EXPECT_FALSE(a->isCampaignLevelFinished(path, 1));
+    std::string numbered = "42";
+    EXPECT_TRUE(a->isCampaignLevelFinished(numbered, 2));
+    std::string quoted = "q\"uote\n";
+    EXPECT_TRUE(a->getInfinityMapResults(quoted)->gold);
+    EXPECT_FALSE(a->getInfinityMapResults(infinity)->first);
+    EXPECT_TRUE(a->getInfinityMapResults(infinity)->gold);
+    EXPECT_TRUE(a->getInfinityMapResults(infinity)->silver);
+    EXPECT_FALSE(a->getInfinityMapResults(infinity)->bronze);
+    EXPECT_EQ(a->getNumberOfGoldMedals(), 2);
+    // The odd path is written escaped and reads back.
+    a = reload();
+    EXPECT_TRUE(a->getInfinityMapResults(quoted)->bronze);
+    EXPECT_FALSE(dir.documentExists("achievements.txt.bad"));
+}
+
+TEST_F(AchievementsTest, TruncatedFileKeepsItsInfinityRows) {
+    Achievements* a = reload();
+    std::string infinity = LevelList::getInstance()->getLevelInformation(5)->path;
+    a->getInfinityMapResults(infinity)->silver = true;
+    std::string path = level(0, 2);
+    a->setCampaignLevelIsFinished(path, 0, 10);
+    a->writeAchievements();
+    std::string whole = dir.readDocument("achievements.txt");
+    // Cut inside the last row ("symbiosis"): every complete row is kept.
+    std::string cut = whole.substr(0, whole.size() - 20);
+    dir.writeDocument("achievements.txt", cut);
+    a = reload();
+    EXPECT_TRUE(a->getInfinityMapResults(infinity)->silver);
+    EXPECT_TRUE(a->isCampaignLevelFinished(path, 0));
+    EXPECT_EQ(dir.readDocument("achievements.txt.bad"), cut);
+    // A cut inside the campaign rows keeps the complete ones before it.
+    cut = whole.substr(0, whole.find(level(0, 4)) + 10);
+    dir.writeDocument("achievements.txt", cut);
+    a = reload();
+    EXPECT_TRUE(a->isCampaignLevelFinished(path, 0));
+    EXPECT_FALSE(a->getInfinityMapResults(infinity)->silver);
+}
+
+TEST_F(AchievementsTest, HostileChunksHaveNoEffectAndStayBounded) {
+    std::string marker = dir.root + "/data/owned";
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {"os.execute", "os.execute('touch " + marker + "')\n"},
+        {"io.open", "io.open('" + marker + "', 'w')\n"},
+        {"require", "require('os')\n"},
+        {"endless loop", "while true do end\n"},
+        {"endless recursion", "local function f() return 1 + f() end f()\n"},
+        {"string growth", "local s = 'x' while true do s = s .. s end\n"},
+        {"table growth", "local t = {} local i = 1 while true do t[i] = i i = i + 1 end\n"},
+        {"bytecode", std::string("\x1bLua\x51\x00\x01\x04\x04\x04\x04\x00", 12)},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        std::string text = c.second[0] == '\x1b' ? c.second
+                                                  : "version = 3\nInfinityLevels = { \"/x\", true, true, true, true }\n" + c.second;
+        dir.writeDocument("achievements.txt", text);
+        Achievements* a = reload();
+        EXPECT_EQ(access(marker.c_str(), F_OK), -1);
+        std::string x = "/x";
+        if (c.second[0] != '\x1b') {
+            EXPECT_TRUE(a->getInfinityMapResults(x)->gold);
+        }
+        EXPECT_EQ(dir.readDocument("achievements.txt.bad"), text);
+        EXPECT_NE(dir.readDocument("achievements.txt").find("version = 3"), std::string::npos);
+    }
+}
+
+TEST_F(AchievementsTest, UnopenableFileIsNeverOverwritten) {
+    std::string path = dir.root + "/data/achievements.txt";
+    ASSERT_EQ(symlink("achievements.txt", path.c_str()), 0);
+    Achievements* a = reload();
+    EXPECT_FALSE(a->writeAchievements());
+    struct stat info;
+    ASSERT_EQ(lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}

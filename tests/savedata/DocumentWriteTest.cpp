@@ -1,0 +1,86 @@
+// The whole-file writer: a failure at any step leaves the old file as it was
+// and no temporary file behind.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "core/myfopen.h"
+#include "support/TempGameDir.h"
+
+namespace {
+class DocumentWriteTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        DocumentWriteFaults::failWrite = false;
+        DocumentWriteFaults::failSync = false;
+    }
+    TempGameDir dir;
+};
+
+bool writeNew(FILE* f) { return fputs("new contents\n", f) >= 0; }
+}
+
+TEST_F(DocumentWriteTest, ReplacesTheFileWhole) {
+    dir.writeDocument("doc.txt", "old\n");
+    EXPECT_TRUE(writeDocumentWhole("doc.txt", writeNew));
+    EXPECT_EQ(dir.readDocument("doc.txt"), "new contents\n");
+    EXPECT_FALSE(dir.documentExists("doc.txt.tmp"));
+}
+
+TEST_F(DocumentWriteTest, FailuresKeepTheOldFile) {
+    struct Case {
+        const char* name;
+        std::function<void(TempGameDir&)> inject;
+        std::function<bool(FILE*)> write;
+    };
+    std::vector<Case> cases = {
+        {"writer reports failure", [](TempGameDir&) {}, [](FILE*) { return false; }},
+        {"failing write", [](TempGameDir&) { DocumentWriteFaults::failWrite = true; }, writeNew},
+        {"failing fsync", [](TempGameDir&) { DocumentWriteFaults::failSync = true; }, writeNew},
+        {"target cannot be replaced",
+         [](TempGameDir& d) {
+             remove((d.root + "/data/doc.txt").c_str());
+             mkdir((d.root + "/data/doc.txt").c_str(), 0700);
+             d.write("data/doc.txt/keep", "old\n");
+         },
+         writeNew},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        dir.writeDocument("doc.txt", "old\n");
+        c.inject(dir);
+        EXPECT_FALSE(writeDocumentWhole("doc.txt", c.write));
+        EXPECT_FALSE(dir.documentExists("doc.txt.tmp"));
+        struct stat info;
+        if (stat((dir.root + "/data/doc.txt").c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            EXPECT_EQ(dir.readDocument("doc.txt/keep"), "old\n");
+            std::string command = "rm -rf '" + dir.root + "/data/doc.txt'";
+            ASSERT_EQ(std::system(command.c_str()), 0);
+        } else {
+            EXPECT_EQ(dir.readDocument("doc.txt"), "old\n");
+        }
+    }
+}
+
+TEST_F(DocumentWriteTest, TemporaryThatCannotBeMadeFailsCleanly) {
+    dir.writeDocument("doc.txt", "old\n");
+    ASSERT_EQ(mkdir((dir.root + "/data/doc.txt.tmp").c_str(), 0700), 0);
+    EXPECT_FALSE(writeDocumentWhole("doc.txt", writeNew));
+    EXPECT_EQ(dir.readDocument("doc.txt"), "old\n");
+    if (geteuid() != 0) {
+        rmdir((dir.root + "/data/doc.txt.tmp").c_str());
+        chmod((dir.root + "/data").c_str(), 0500);
+        EXPECT_FALSE(writeDocumentWhole("doc.txt", writeNew));
+        chmod((dir.root + "/data").c_str(), 0700);
+        EXPECT_EQ(dir.readDocument("doc.txt"), "old\n");
+    }
+}
+
+TEST_F(DocumentWriteTest, BadCopyKeepsEveryByte) {
+    std::string bytes("a\0b\r\n\xff", 6);
+    dir.writeDocument("doc.txt", bytes);
+    EXPECT_TRUE(keepDocumentAsBad("doc.txt"));
+    EXPECT_EQ(dir.readDocument("doc.txt.bad"), bytes);
+    EXPECT_FALSE(keepDocumentAsBad("missing.txt"));
+}
