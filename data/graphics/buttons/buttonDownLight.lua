@@ -1,5 +1,5 @@
 -- The Play button's decoration: three chevrons below the label pointing down
--- (-x), brightest nearest the label, and a thin bar on each side.
+-- (-x), brightest nearest the label.
 require "/data/functions/commonGraphicFunctions"
 
 graphic = new2DGraphic(1)
@@ -9,5 +9,3 @@ for k = 0, 2 do
     local x = -34 - 14 * k
     add2DLines(frame, { x, -40, x - 14, 0, x, 40 }, shades[k + 1])
 end
-add2DLine(frame, -60, -120, 60, -120, getColor(90, 90, 40))
-add2DLine(frame, -60, 120, 60, 120, getColor(90, 90, 40))
