@@ -5,8 +5,19 @@
 
 #include "GallerySupport.h"
 #include "core/Device.h"
+#include "levelplay/Campaign.h"
+#include "levelplay/LevelInformation.h"
+#include "levelplay/LevelList.h"
+#include "savedata/Achievements.h"
+#include "savedata/Preferences.h"
+#include "savedata/Scores.h"
+#include "support/TempGameDir.h"
+#include "widgets/ChooseCampaign.h"
+#include "widgets/ChooseInfinity.h"
+#include "widgets/LevelMenu.h"
 #include "widgets/MainMenu.h"
 #include "widgets/MultipleValuesButton.h"
+#include "widgets/ScrollingScores.h"
 #include "widgets/SettingsMenu.h"
 
 namespace {
@@ -17,6 +28,33 @@ protected:
         startHeadlessLoop();
         srand(1);
     }
+};
+
+// Panels over saved data, in a fresh game directory of their own.
+class SavedDataGallery : public PanelGallery {
+protected:
+    void SetUp() override {
+        PanelGallery::SetUp();
+        dir = std::make_unique<TempGameDir>();
+        reload();
+    }
+    void TearDown() override {
+        dir.reset();
+        reload();
+    }
+    static void reload() {
+        Preferences::reloadForTests();
+        Scores::reloadForTests();
+        Achievements::reloadForTests();
+    }
+    // Ten scores for a level, replays on some of them.
+    static void addScores(ScoresForAllTheLevels* table, const std::string& level, const char* prefix) {
+        const char* names[] = {"^3Zorbix ^wfan", "Ada", "^1Red ^7Baron", "Linus", "^5Grace", "Ken", "Dennis",
+                               "^uBarbara", "Edsger", "Alan"};
+        for (int i = 0; i < 10; i++)
+            table->addScore(level, std::string(prefix) + names[i], 98000 - 7919 * i, i % 3 == 1 ? -1 : i + 1, i, 0);
+    }
+    std::unique_ptr<TempGameDir> dir;
 };
 
 }  // namespace
@@ -62,5 +100,78 @@ TEST_F(PanelGallery, SettingsList) {
         menu.update(&type, &value);
     EXPECT_GT(gallery::takePicture("panel-settings", "the settings list at rest, counters beside the rows",
                                    [&] { menu.draw(); }),
+              1000);
+}
+
+TEST_F(SavedDataGallery, CampaignChooser) {
+    Campaign* chapter = LevelList::getInstance()->getCampaign(0);
+    Achievements* achievements = Achievements::getInstance();
+    // Only the first level finished: column 1 open, column 2 locked.
+    std::string path = chapter->get(0)->path;
+    achievements->setCampaignLevelIsFinished(path, 0, 3725);
+    Preferences::getInstance()->setCampaignMenuOffset(0, (int)(0.85f * Device::screenHeight));
+    ChooseCampaign panel(chapter);
+    for (int i = 0; i < 30; i++)
+        panel.update(0);
+    EXPECT_GT(gallery::takePicture("panel-campaign",
+                                   "campaign chapter one: the first level finished (green, its time), "
+                                   "column 1 open (yellow), Entry locked (red), the joining lines",
+                                   [&] { panel.draw(); }),
+              1000);
+}
+
+TEST_F(SavedDataGallery, InfinityChooser) {
+    Achievements* achievements = Achievements::getInstance();
+    for (int i = 0; i < 4; i++) {
+        std::string path = LevelList::getInstance()->getLevelInformation(i)->path;
+        InfinityMapResults* r = achievements->getInfinityMapResults(path);
+        r->bronze = true;
+        r->silver = i < 3;
+        r->gold = i < 1;
+    }
+    ChooseInfinity panel;
+    EXPECT_GT(gallery::takePicture("panel-infinity",
+                                   "infinity levels: medals on the first four, levels 7 and 8 locked",
+                                   [&] { panel.draw(); }),
+              1000);
+}
+
+TEST_F(SavedDataGallery, LevelMenuOwnAndWorldScores) {
+    std::string path = LevelList::getInstance()->getLevelInformation(1)->path;
+    addScores(Scores::getInstance()->local, path, "");
+    addScores(Scores::getInstance()->web, path, "w ");
+    for (bool local : {true, false}) {
+        Preferences::getInstance()->set_isShowingLocalScores(local);
+        srand(1);
+        LevelMenu menu(1);
+        for (int i = 0; i < 200; i++)
+            menu.update(0);
+        EXPECT_GT(gallery::takePicture(local ? "panel-level-own" : "panel-level-world",
+                                       local ? "level menu with own scores, medal thresholds"
+                                             : "level menu with the world scores over the globe",
+                                       [&] { menu.draw(); }),
+                  1000);
+    }
+}
+
+TEST_F(SavedDataGallery, ScoreListMidScroll) {
+    std::string path = LevelList::getInstance()->getLevelInformation(2)->path;
+    addScores(Scores::getInstance()->web, path, "");
+    ScrollingScores list(Scores::getInstance()->getWebScoresForLevel(path), true);
+    for (int i = 0; i < 300; i++)
+        list.update();
+    // A drag of two and a third rows, held.
+    float W = (float)Device::screenWidth;
+    State::touchX[0] = (int)(0.25f * W);
+    State::touchY[0] = 300;
+    for (int i = 0; i < 3; i++)
+        list.update();
+    State::touchX[0] += (int)(2.33f * list.getRowHeight());
+    list.update();
+    State::touchX[0] = State::touchY[0] = -1;
+    EXPECT_GT(gallery::takePicture("panel-scores-scrolled",
+                                   "world score list in the middle of a scroll: the top row folding away, "
+                                   "the bottom row unfolding",
+                                   [&] { list.draw(); }),
               1000);
 }
