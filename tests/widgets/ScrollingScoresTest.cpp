@@ -22,6 +22,12 @@ protected:
                 dir->writeDocument(Replay::getPath(replay, false), "replay");
         }
     }
+    // A finger held on the list for three frames: a drag from (0.25 W, 300).
+    void beginDrag(ScrollingScores& scores) {
+        touch(0, 0.25f * Device::screenWidth, 300);
+        for (int i = 0; i < 3; i++)
+            scores.update();
+    }
     void revealAll(ScrollingScores& scores) {
         for (int i = 0; i < 2000 && !scores.getAllRowsMade(); i++)
             scores.update();
@@ -64,9 +70,7 @@ TEST_F(ScrollingScoresTest, OffsetStopsAtSevenRowsAndTheLastRowIsNeverDrawn) {
     ScrollingScores list(&own, false);
     revealAll(list);
     float W = (float)Device::screenWidth;
-    touch(0, 0.25f * W, 300);
-    for (int i = 0; i < 3; i++)
-        list.update();
+    beginDrag(list);
     EXPECT_TRUE(list.scoresAreBeeingDragged());
     for (int x = 0; x < 40; x++) {
         touch(0, 0.25f * W + 30 * x, 300);
@@ -131,9 +135,7 @@ TEST_F(ScrollingScoresTest, ReplayButtonsAreTouchedWhereTheyAreDrawn) {
     float W = (float)Device::screenWidth;
     int h = list.getRowHeight();
     // Dragged by one and a half rows, then held still for a frame.
-    touch(0, 0.25f * W, 300);
-    for (int i = 0; i < 3; i++)
-        list.update();
+    beginDrag(list);
     touch(0, 0.25f * W + 1.5f * h, 300);
     list.update();
     list.update();
