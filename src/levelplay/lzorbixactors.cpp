@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "actors/Bizarro.h"
 #include "actors/Bullet.h"
 #include "actors/Player.h"
 #include "actors/PlayerFriends.h"
@@ -50,6 +51,10 @@ int zorbix_newUncommonEntity(lua_State* L) {
     if (!name.text || std::strlen(name.text) != name.length)
         return 0;
     Coord p(x, y, 0.0f);
+    if (std::strcmp(name.text, "bizarro") == 0) {
+        ScriptHandles::pushEntity(L, new Bizarro(p));
+        return 1;
+    }
     if (std::strcmp(name.text, "player friend") == 0) {
         ScriptHandles::pushEntity(L, new PlayerFriends(p));
         return 1;

@@ -2,10 +2,18 @@
 // and queries of their classes.
 #include <cmath>
 
+#include "actors/Anathema.h"
+#include "actors/Asteroid.h"
 #include "actors/BackAndForth.h"
 #include "actors/BadBulletLua.h"
+#include "actors/Bomb.h"
+#include "actors/BossMirror.h"
+#include "actors/Brownian.h"
+#include "actors/CirculatingEnemy.h"
+#include "actors/Dodger.h"
 #include "actors/Fan.h"
 #include "actors/HardDisk.h"
+#include "actors/Helicopter.h"
 #include "actors/MotherShip.h"
 #include "actors/MulticolorBAF.h"
 #include "actors/OptimizedBAF.h"
@@ -19,6 +27,7 @@
 #include "actors/Sucider.h"
 #include "actors/Teleporter.h"
 #include "actors/TeletransportingZone.h"
+#include "actors/TutorialTarget.h"
 #include "levelplay/ScriptHandles.h"
 #include "levelplay/ScriptValues.h"
 #include "levelplay/lzorbixlib.h"
@@ -40,6 +49,11 @@ int zorbix_newSpiny(lua_State* L) {
     float x = floatArg(L, 1), y = floatArg(L, 2);
     float attraction = withAttraction ? fraction255Arg(L, 3) : 0.0f;
     return pushNew(L, new Spiny(Coord(x, y, 0.0f), attraction, 0));
+}
+
+int zorbix_newBossMirror(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    return pushNew(L, new BossMirror(Coord(x, y, 0.0f)));
 }
 
 int zorbix_newMotherShip(lua_State* L) {
@@ -77,6 +91,27 @@ int zorbix_newMultiColorBackAndForth(lua_State* L) {
     return pushNew(L, new MulticolorBAF(Coord(x, y, 0.0f), angle, red, green, blue, speed));
 }
 
+// Any type is accepted: the Brownian gives those outside 0..4 no colour of
+// its own (no bullet colour matches them).
+int zorbix_newBrownian(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    int type = intArg(L, 3);
+    return pushNew(L, new Brownian(Coord(x, y, 0.0f), type));
+}
+
+int zorbix_newTutorialTarget(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    return pushNew(L, new TutorialTarget(Coord(x, y, 0.0f)));
+}
+
+// A radius of 0 is the enemy's own case: it sits at its centre.
+int zorbix_newCirculatingEnemy(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    float radius = fraction255Arg(L, 3), angle = floatArg(L, 4);
+    int mode = intArg(L, 5);
+    return pushNew(L, new CirculatingEnemy(Coord(x, y, 0.0f), radius, angle, mode));
+}
+
 int zorbix_newSnake(lua_State* L) {
     float x = floatArg(L, 1), y = floatArg(L, 2);
     float angle = (float)(luaL_checknumber(L, 3) * M_PI / 180.0);
@@ -87,6 +122,11 @@ int zorbix_newSnake(lua_State* L) {
 int zorbix_newFan(lua_State* L) {
     float x = floatArg(L, 1), y = floatArg(L, 2);
     return pushNew(L, new Fan(Coord(x, y, 0.0f)));
+}
+
+int zorbix_newHelicopter(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    return pushNew(L, new Helicopter(Coord(x, y, 0.0f)));
 }
 
 int zorbix_newSplitter(lua_State* L) {
@@ -149,6 +189,16 @@ int zorbix_newSucider(lua_State* L) {
     return pushNew(L, new Sucider(Coord(x, y, 0.0f), turn, t, false));
 }
 
+int zorbix_newDodger(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    return pushNew(L, new Dodger(Coord(x, y, 0.0f), 1.0f, true));
+}
+
+int zorbix_newBomb(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    return pushNew(L, new Bomb(Coord(x, y, 0.0f)));
+}
+
 int zorbix_newTeleportingZone(lua_State* L) {
     if (lua_gettop(L) != 4)
         return 0;
@@ -157,12 +207,20 @@ int zorbix_newTeleportingZone(lua_State* L) {
     return 0;
 }
 
+// Asteroids start at size 0, the largest.
+int zorbix_newAsteroid(lua_State* L) {
+    float x = floatArg(L, 1), y = floatArg(L, 2);
+    return pushNew(L, new Asteroid(Coord(x, y, 0.0f), 0));
+}
+
+// A third argument of 1 makes the final boss, a teleporter with a cannon.
 int zorbix_newTeleporter(lua_State* L) {
     float x = floatArg(L, 1), y = floatArg(L, 2);
     bool finalBoss = lua_gettop(L) >= 3 && luaL_checknumber(L, 3) == 1;
+    Coord p(x, y, 0.0f);
     if (finalBoss)
-        return pushNull(L);
-    return pushNew(L, new Teleporter(Coord(x, y, 0.0f)));
+        return pushNew(L, new Anathema(p));
+    return pushNew(L, new Teleporter(p));
 }
 
 // --- Queries on actor handles ---
@@ -201,6 +259,12 @@ static int pushCount(lua_State* L, int n) {
 }
 
 int zorbix_getSpinyCount(lua_State* L) { return pushCount(L, Spiny::count); }
+int zorbix_getBrownianCount(lua_State* L) { return pushCount(L, Brownian::count); }
+int zorbix_getBossMirrorCount(lua_State* L) { return pushCount(L, BossMirror::count); }
+int zorbix_getHelicopterCount(lua_State* L) { return pushCount(L, Helicopter::count); }
+int zorbix_getDodgerCount(lua_State* L) { return pushCount(L, Dodger::count); }
+int zorbix_getAsteroidCount(lua_State* L) { return pushCount(L, Asteroid::count); }
+int zorbix_getAsteroidDestroyedCount(lua_State* L) { return pushCount(L, Asteroid::destroyed); }
 int zorbix_getMotherShipCount(lua_State* L) { return pushCount(L, MotherShip::count); }
 int zorbix_getSnakeCount(lua_State* L) { return pushCount(L, SnakeElement::count); }
 int zorbix_getBAFCount(lua_State* L) { return pushCount(L, BackAndForth::count); }
@@ -217,6 +281,15 @@ int zorbix_getSnakePlayerHit(lua_State* L) { return pushCount(L, SnakeElement::n
 int zorbix_getOBAFCountAtX(lua_State* L) { return pushCount(L, OptimizedBAF::countAtX(intArg(L, 1))); }
 
 int zorbix_getOBAFCountAtY(lua_State* L) { return pushCount(L, OptimizedBAF::countAtY(intArg(L, 1))); }
+
+// The Brownians divide their speed by it: 0 and below are ignored. It lasts
+// until the world's next reset.
+int zorbix_setBrownianSpeedDivisor(lua_State* L) {
+    float divisor = floatArg(L, 1);
+    if (divisor > 0.0f)
+        Brownian::setSpeedDivisor(divisor);
+    return 0;
+}
 
 int zorbix_setMotherShipPlayerHit(lua_State* L) {
     MotherShip::numberOfTimesThePlayerGotHit = intArg(L, 1);

@@ -72,26 +72,35 @@ int zorbix_getPlayerShip(lua_State* L);
 int zorbix_getUncommonValue(lua_State* L);
 
 // Enemies, level devices and enemy bullets, with their classes' queries and counters.
+int zorbix_newBossMirror(lua_State* L);
 int zorbix_newSpiny(lua_State* L);
 int zorbix_newMotherShip(lua_State* L);
 int zorbix_newOptimizedBAF(lua_State* L);
 int zorbix_newBackAndForth(lua_State* L);
 int zorbix_newMultiColorBackAndForth(lua_State* L);
+int zorbix_newBrownian(lua_State* L);
+int zorbix_newTutorialTarget(lua_State* L);
+int zorbix_newCirculatingEnemy(lua_State* L);
 int zorbix_newSnake(lua_State* L);
 int zorbix_newFan(lua_State* L);
 int zorbix_newSpring(lua_State* L);
 int zorbix_newHardDisk(lua_State* L);
 int zorbix_newBadBullet(lua_State* L);
+int zorbix_newHelicopter(lua_State* L);
 int zorbix_newSplitter(lua_State* L);
 int zorbix_newPlanner(lua_State* L);
 int zorbix_newRollingCube(lua_State* L);
 int zorbix_newSucider(lua_State* L);
+int zorbix_newDodger(lua_State* L);
+int zorbix_newBomb(lua_State* L);
 int zorbix_newTeleportingZone(lua_State* L);
+int zorbix_newAsteroid(lua_State* L);
 int zorbix_newTeleporter(lua_State* L);
 int zorbix_getHardDiskHitCount(lua_State* L);
 int zorbix_setHardDiskHitCount(lua_State* L);
 int zorbix_setHardDiskRadius(lua_State* L);
 int zorbix_getSuciderLifeLeft(lua_State* L);
+int zorbix_setBrownianSpeedDivisor(lua_State* L);
 int zorbix_setMotherShipPlayerHit(lua_State* L);
 int zorbix_setSnakePlayerHit(lua_State* L);
 int zorbix_getSnakePlayerHit(lua_State* L);
@@ -109,6 +118,12 @@ int zorbix_getSuciderCount(lua_State* L);
 int zorbix_getTeleporterCount(lua_State* L);
 int zorbix_getRollingCubeCount(lua_State* L);
 int zorbix_getPlannerCount(lua_State* L);
+int zorbix_getBrownianCount(lua_State* L);
+int zorbix_getBossMirrorCount(lua_State* L);
+int zorbix_getHelicopterCount(lua_State* L);
+int zorbix_getDodgerCount(lua_State* L);
+int zorbix_getAsteroidCount(lua_State* L);
+int zorbix_getAsteroidDestroyedCount(lua_State* L);
 
 // Effects that need no actor.
 int zorbix_newPlayerExplosion(lua_State* L);

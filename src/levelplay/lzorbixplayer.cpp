@@ -1,6 +1,7 @@
 // The module's player functions: the ship, its ally and the friend ships.
 #include <cstring>
 
+#include "actors/Bizarro.h"
 #include "actors/Player.h"
 #include "actors/PlayerAlly.h"
 #include "actors/PlayerFriends.h"
@@ -126,10 +127,14 @@ int zorbix_destroyAllFriends(lua_State*) {
 int zorbix_getUncommonValue(lua_State* L) {
     StringArg name = stringArg(L, 1);
     // An unknown name, or none, gives nil.
-    if (name.text && std::strlen(name.text) == name.length && std::strcmp(name.text, "friendsCount") == 0) {
+    if (!name.text || std::strlen(name.text) != name.length) {
+        lua_pushnil(L);
+    } else if (std::strcmp(name.text, "friendsCount") == 0) {
         lua_pushinteger(L, PlayerFriends::getCount());
-        return 1;
+    } else if (std::strcmp(name.text, "bizarroHits") == 0) {
+        lua_pushinteger(L, Bizarro::hitCount);
+    } else {
+        lua_pushnil(L);
     }
-    lua_pushnil(L);
     return 1;
 }

@@ -7,10 +7,19 @@
 #include <string>
 
 #include "ModuleWorld.h"
+#include "actors/Anathema.h"
+#include "actors/Asteroid.h"
 #include "actors/BackAndForth.h"
 #include "actors/BadBulletLua.h"
+#include "actors/Bizarro.h"
+#include "actors/Bomb.h"
+#include "actors/BossMirror.h"
+#include "actors/Brownian.h"
+#include "actors/CirculatingEnemy.h"
+#include "actors/Dodger.h"
 #include "actors/Fan.h"
 #include "actors/HardDisk.h"
+#include "actors/Helicopter.h"
 #include "actors/MotherShip.h"
 #include "actors/MulticolorBAF.h"
 #include "actors/OptimizedBAF.h"
@@ -24,6 +33,7 @@
 #include "actors/Sucider.h"
 #include "actors/Teleporter.h"
 #include "actors/TeletransportingZone.h"
+#include "actors/TutorialTarget.h"
 
 namespace {
 
@@ -150,9 +160,87 @@ TEST_F(ZorbixEnemies, VariantsAndRefusals) {
     EXPECT_EQ(bullet->colour.b, 0.2f);
     EXPECT_EQ(object<BadBulletLua>("zorbix.newBadBullet(0, 0, 30, 510, 255, 0, 51)")->tag, 0);
 
-    // The teleporter: a third argument other than 1 is the ordinary one.
-    EXPECT_NE(object<Teleporter>("zorbix.newTeleporter(0, 0, 2)"), nullptr);
-    EXPECT_NE(object<Teleporter>("zorbix.newTeleporter(0, 0)"), nullptr);
+    // The teleporter: a third argument other than 1 is the ordinary one; 1
+    // is the final boss, which counts as two teleporters.
+    for (const char* call : {"newTeleporter(0, 0, 2)", "newTeleporter(0, 0)", "newTeleporter(0, 0, -1)"}) {
+        Teleporter* t = object<Teleporter>("zorbix." + std::string(call));
+        ASSERT_NE(t, nullptr) << call;
+        EXPECT_EQ(dynamic_cast<Anathema*>(t), nullptr) << call;
+    }
+    int teleporters = Teleporter::count;
+    Anathema* boss = object<Anathema>("zorbix.newTeleporter(30, 40, 1)");
+    ASSERT_NE(boss, nullptr);
+    EXPECT_EQ(boss->position.x, 30.0f);
+    EXPECT_EQ(eval("zorbix.getTeleporterCount()"), std::to_string(teleporters + 2));
+    EXPECT_EQ(eval("zorbix.getEntityNumberOfHits(zorbix.newTeleporter(0, 0, 1))"), "0");
+
+    // The actors with only a position, at (x, y, 0).
+    struct PlainRow {
+        const char* call;
+        bool (*isKind)(Entity*);
+    } plain[] = {
+        {"newBossMirror(10, -20)", [](Entity* e) { return dynamic_cast<BossMirror*>(e) != nullptr; }},
+        {"newTutorialTarget(10, -20)", [](Entity* e) { return dynamic_cast<TutorialTarget*>(e) != nullptr; }},
+        {"newHelicopter(10, -20)", [](Entity* e) { return dynamic_cast<Helicopter*>(e) != nullptr; }},
+        {"newBomb(10, -20)", [](Entity* e) { return dynamic_cast<Bomb*>(e) != nullptr; }},
+        {"newUncommonEntity('bizarro', 10, -20)", [](Entity* e) { return dynamic_cast<Bizarro*>(e) != nullptr; }},
+    };
+    for (const PlainRow& r : plain) {
+        Entity* e = object<Entity>("zorbix." + std::string(r.call));
+        ASSERT_NE(e, nullptr) << r.call;
+        EXPECT_TRUE(r.isKind(e)) << r.call;
+        EXPECT_EQ(e->position.x, 10.0f) << r.call;
+        EXPECT_EQ(e->position.y, -20.0f) << r.call;
+    }
+    // Without x and y (at least three arguments) the mirror ship stands at (0, 0).
+    Bizarro* bizarro = object<Bizarro>("zorbix.newUncommonEntity('bizarro', 5)");
+    ASSERT_NE(bizarro, nullptr);
+    EXPECT_TRUE(bizarro->position.equals(Coord(0.0f, 0.0f, 0.0f)));
+    Bizarro::hitCount = 7;
+    EXPECT_EQ(eval("zorbix.getUncommonValue('bizarroHits')"), "7");
+    EXPECT_EQ(eval("zorbix.getUncommonValue('bizarroHits\\0')"), "nil");
+
+    // The dodger appears at size 1, the asteroid is of size 0 (the largest).
+    Dodger* dodger = object<Dodger>("zorbix.newDodger(5, 6)");
+    ASSERT_NE(dodger, nullptr);
+    EXPECT_EQ(dodger->size, 1.0f);
+    EXPECT_TRUE(dodger->appearing);
+    Asteroid* rock = object<Asteroid>("zorbix.newAsteroid(5, 6)");
+    ASSERT_NE(rock, nullptr);
+    EXPECT_EQ(rock->size, 0);
+
+    // The circulating radius is a fraction of 255, its angle plain degrees;
+    // a radius of 0 is the enemy's own case and is accepted.
+    CirculatingEnemy* circling = object<CirculatingEnemy>("zorbix.newCirculatingEnemy(0, 0, 25500, 90, 1)");
+    ASSERT_NE(circling, nullptr);
+    EXPECT_EQ(circling->orbitRadius, 100.0f);
+    EXPECT_EQ(circling->mode, 1);
+    EXPECT_NE(object<CirculatingEnemy>("zorbix.newCirculatingEnemy(0, 0, 0, 0, 0)"), nullptr);
+
+    // Brownian types outside 0..4 are made, with no colour that matches them.
+    struct BrownianRow {
+        const char* call;
+        int colorType;
+    } brownians[] = {{"newBrownian(0, 0, 0)", 0},
+                     {"newBrownian(0, 0, 3)", 3},
+                     {"newBrownian(0, 0, 4)", 0},
+                     {"newBrownian(0, 0, 9)", -1},
+                     {"newBrownian(0, 0, -2147483648)", -1}};
+    for (const BrownianRow& r : brownians) {
+        Brownian* b = object<Brownian>("zorbix." + std::string(r.call));
+        ASSERT_NE(b, nullptr) << r.call;
+        EXPECT_EQ(b->colorType, r.colorType) << r.call;
+    }
+
+    // The Brownian divisor: a plain number; 0 and below are ignored.
+    struct DivisorRow {
+        const char* value;
+        float expected;
+    } divisors[] = {{"60", 60.0f}, {"0", 60.0f}, {"-30", 60.0f}, {"7", 7.0f}, {"1", 1.0f}};
+    for (const DivisorRow& r : divisors) {
+        EXPECT_EQ(eval("select('#', zorbix.setBrownianSpeedDivisor(" + std::string(r.value) + "))"), "0") << r.value;
+        EXPECT_EQ(Brownian::speedDivisor, r.expected) << r.value;
+    }
 
     // The wrap-around zone returns nothing; other counts make nothing.
     before = entityCount();
@@ -177,6 +265,11 @@ TEST_F(ZorbixEnemies, CountersFollowTheWorld) {
         zorbix.newRollingCube(700, 200)
         zorbix.newPlanner(800, 800)
         zorbix.newFan(900, 100)
+        zorbix.newBrownian(100, 900, 1) zorbix.newBrownian(120, 900, 9)
+        zorbix.newBossMirror(900, 900)
+        zorbix.newHelicopter(50, 900)
+        zorbix.newDodger(900, 300) zorbix.newDodger(900, 350)
+        zorbix.newAsteroid(500, 500)
     )"),
               "");
     struct Counter {
@@ -194,6 +287,12 @@ TEST_F(ZorbixEnemies, CountersFollowTheWorld) {
         {"getTeleporterCount", countOf<Teleporter>},
         {"getRollingCubeCount", countOf<RollingCube>},
         {"getPlannerCount", countOf<Planner>},
+        {"getBrownianCount", countOf<Brownian>},
+        {"getBossMirrorCount", countOf<BossMirror>},
+        {"getHelicopterCount", countOf<Helicopter>},
+        {"getDodgerCount", countOf<Dodger>},
+        {"getAsteroidCount", countOf<Asteroid>},
+        {"getAsteroidDestroyedCount", [] { return Asteroid::destroyed; }},
     };
     for (int step = 0; step <= 200; step++) {
         if (step % 50 == 0) {
@@ -205,6 +304,8 @@ TEST_F(ZorbixEnemies, CountersFollowTheWorld) {
     }
     EXPECT_EQ(eval("zorbix.getSpinyCount()"), "3");
     EXPECT_EQ(eval("zorbix.getBAFCount()"), "2");
+    // The rock on the player broke up.
+    EXPECT_GT(Asteroid::destroyed, 0);
 
     // The lane tables: indexes outside 0..3999 read 0.
     int lanes = 0;
@@ -217,9 +318,13 @@ TEST_F(ZorbixEnemies, CountersFollowTheWorld) {
 
     ASSERT_EQ(run("zorbix.setMotherShipPlayerHit(4) zorbix.setSnakePlayerHit(-2)"), "");
     EXPECT_EQ(eval("zorbix.getMotherShipPlayerHit() .. zorbix.getSnakePlayerHit()"), "4-2");
+    // The Brownian divisor lasts until the world's reset, which sets 30.
+    ASSERT_EQ(run("zorbix.setBrownianSpeedDivisor(90)"), "");
+    EXPECT_EQ(Brownian::speedDivisor, 90.0f);
     Entity::reset();
     for (const Counter& c : counters)
         EXPECT_EQ(eval("zorbix." + std::string(c.getter) + "()"), "0") << c.getter;
+    EXPECT_EQ(Brownian::speedDivisor, 30.0f);
 }
 
 TEST_F(ZorbixEnemies, QueriesTakeOnlyTheirOwnKind) {
@@ -275,6 +380,11 @@ TEST_F(ZorbixEnemies, OutOfRangeValuesRunSafely) {
         zorbix.newBadBullet(0, 0, 0, 0, 0, 0, 0, -1)
         zorbix.newTeleportingZone(100, 0, 100, 0)
         zorbix.newMotherShip(0, 0, 0.5)
+        zorbix.newBrownian(0, 0, 2147483647) zorbix.newBrownian(0, 0, -1)
+        zorbix.newCirculatingEnemy(200, 200, 0, 0, -1)
+        zorbix.newCirculatingEnemy(200, 200, -2147483648, 2147483647, 2147483647)
+        zorbix.setBrownianSpeedDivisor(-2147483648)
+        zorbix.newTeleporter(300, 300, 1)
     )"),
               "");
     EXPECT_EQ(eval("zorbix.getOBAFCountAtX(-1)"), "0");

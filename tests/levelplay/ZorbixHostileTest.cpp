@@ -195,6 +195,12 @@ TEST_F(ZorbixHostile, NilStringsAndOutOfRangeValues) {
          "zorbix.setCameraZoom2(-65025)",
          "", 0, 0},
         {"zorbix.setLuaEntityText(e, nil)", "", 0, 0},
+        // The script enemies' values: divisors, radii, types and names.
+        {"zorbix.setBrownianSpeedDivisor(0) zorbix.setBrownianSpeedDivisor(-30)", "", 0, 0},
+        {"x = zorbix.newCirculatingEnemy(500, 500, 0, 0, 0)", "", 1, 0},
+        {"x = zorbix.newBrownian(0, 0, 9)", "", 1, 0},
+        {"x = zorbix.newUncommonEntity('bizarro\\0', 1, 2) x = zorbix.newUncommonEntity(nil, 1, 2)", "", 0, 0},
+        {"x = zorbix.newTeleporter(300, 300, 1)", "", 1, 0},
     };
     for (const Row& r : rows) {
         int entities = entityCount(), shapes = ScriptHandles::shapeCount();
@@ -242,6 +248,16 @@ TEST_F(ZorbixHostile, NoHalfMadeObject) {
         {"newLuaEntity(0)", "bad argument #2 to 'newLuaEntity' (number expected, got no value)"},
         {"playSound('/data/sounds/pop.caf', 1, 'y')", "bad argument #3 to 'playSound' (number expected, got string)"},
         {"setEntityXY(e, 1)", "bad argument #3 to 'setEntityXY' (number expected, got no value)"},
+        {"newBrownian(0, 0)", "bad argument #3 to 'newBrownian' (number expected, got no value)"},
+        {"newCirculatingEnemy(0, 0, 100, 'a', 1)",
+         "bad argument #4 to 'newCirculatingEnemy' (number expected, got string)"},
+        {"newCirculatingEnemy(0, 0, 100, 0)", "bad argument #5 to 'newCirculatingEnemy' (number expected, got no value)"},
+        {"newTeleporter(0, 0, 'one')", "bad argument #3 to 'newTeleporter' (number expected, got string)"},
+        {"newUncommonEntity('bizarro', 1, {})", "bad argument #3 to 'newUncommonEntity' (number expected, got table)"},
+        {"newAsteroid(0)", "bad argument #2 to 'newAsteroid' (number expected, got no value)"},
+        {"newDodger(nil, 0)", "bad argument #1 to 'newDodger' (number expected, got nil)"},
+        {"setBrownianSpeedDivisor('fast')",
+         "bad argument #1 to 'setBrownianSpeedDivisor' (number expected, got string)"},
     };
     for (const Row& r : rows) {
         Snapshot before = snapshot();

@@ -58,12 +58,7 @@ const char* const kAllNames[] = {
 
 // Functions whose actors are not in the game yet; each leaves this list
 // when its actor and binding arrive.
-const std::set<std::string> kWaiting = {
-    "newBossMirror", "newBrownian", "newTutorialTarget", "newCirculatingEnemy", "newHelicopter",
-    "newDodger", "newBomb", "newAsteroid", "setBrownianSpeedDivisor", "getBrownianCount",
-    "getBossMirrorCount", "getHelicopterCount", "getDodgerCount", "getAsteroidCount",
-    "getAsteroidDestroyedCount",
-};
+const std::set<std::string> kWaiting = {};
 // clang-format on
 
 }  // namespace
