@@ -236,6 +236,8 @@ static void instructionHook(lua_State* L, lua_Debug*) {
         luaL_error(L, "document runs too long");
 }
 
+int DocumentScriptState::maxMilliseconds = 250;
+
 DocumentScriptState::DocumentScriptState() {
     limit = maxMemory;
     L = lua_newstate(boundedAlloc, this);
