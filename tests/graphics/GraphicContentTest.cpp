@@ -72,6 +72,8 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/graphics/bossMirrorGraphic.lua", 7},
     {"/data/graphics/bossMirrorGraphic2.lua", 7},
     {"/data/graphics/asteroidGraphic.lua", 4},
+    {"/data/graphics/thunder.lua", 4},
+    {"/data/graphics/menuBackground1.lua", 2},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:

@@ -1,0 +1,95 @@
+// A sheet of the graphic scripts that no actor draws itself (backgrounds,
+// buildings, spare ships and enemies, bonus, menu backgrounds, lightning and
+// two button icons), rendered headless into build/graphics-look/ for a person
+// to look at.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "GraphicsTestSupport.h"
+#include "core/Game.h"
+#include "graphics/DrawString.h"
+#include "graphics/VectorModel.h"
+#include "support/StateGuards.h"
+
+namespace {
+
+std::string lookFile(const std::string& name) {
+    std::string dir = std::string(ZORBIX_BINARY_DIR) + "/graphics-look";
+    mkdir(dir.c_str(), 0755);
+    return dir + "/" + name;
+}
+
+void label(float x, float y, const std::string& text) {
+    glPushMatrix();
+    glTranslatef(x, y, 0.0f);
+    glColor4f(0.7f, 0.7f, 0.7f, 1.0f);
+    DrawString::getInstance()->draw(text, 0.3f);
+    glPopMatrix();
+}
+
+struct Cell {
+    const char* script;
+    int frame;
+    float scale;
+    float tiltX;  // degrees about x, for the 3-D models
+};
+
+// Each script in a cell of 128 x 150 pixels, scaled, named below.
+void sheet(const Cell* cells, int count) {
+    const float w = 128.0f, h = 150.0f;
+    for (int i = 0; i < count; i++) {
+        float x = (i % 8) * w, y = 600.0f - (i / 8 + 1) * h;
+        VectorModel* model = VectorModel::loadFromLuaScript(cells[i].script);
+        ASSERT_GT(model->getNumberOfFrames(), cells[i].frame) << cells[i].script;
+        glPushMatrix();
+        glTranslatef(x + w / 2, y + 16 + (h - 16) / 2, 0.0f);
+        glScalef(cells[i].scale, cells[i].scale, cells[i].scale);
+        glRotatef(cells[i].tiltX, 1.0f, 0.0f, 0.0f);
+        model->draw(cells[i].frame);
+        glPopMatrix();
+        std::string name = cells[i].script;
+        name = name.substr(name.rfind('/') + 1);
+        label(x + 3, y + 4, name.substr(0, name.size() - 4) + " " + std::to_string(cells[i].frame));
+    }
+}
+
+}  // namespace
+
+TEST(SpareGraphicsLook, SheetOfTheGraphicsNoActorDraws) {
+    REQUIRE_GL();
+    SavedValue<MersenneTwister> generator(Game::mtRand);
+    Game::mtRand.seed(7);
+    static const Cell cells[] = {
+        {"/data/graphics/background3.lua", 0, 0.05f, 0},
+        {"/data/graphics/background3b.lua", 0, 0.05f, 0},
+        {"/data/graphics/backgroundDiamond2.lua", 0, 0.06f, 0},
+        {"/data/graphics/menuBackground1.lua", 0, 0.06f, 0},
+        {"/data/graphics/menuBackground1.lua", 1, 0.06f, 0},
+        {"/data/graphics/menuBackground2.lua", 0, 0.06f, 0},
+        {"/data/graphics/thunder.lua", 0, 0.28f, 0},
+        {"/data/graphics/thunder.lua", 3, 0.28f, 0},
+        {"/data/graphics/shipGraphic1.lua", 0, 3.5f, 0},
+        {"/data/graphics/shipGraphic2.lua", 0, 3.5f, 0},
+        {"/data/graphics/shipGraphic3.lua", 0, 3.5f, 0},
+        {"/data/graphics/simpleEnemyGraphic.lua", 0, 2.5f, 0},
+        {"/data/graphics/crowderGraphic.lua", 0, 2.0f, 0},
+        {"/data/graphics/brownianOldGraphic.lua", 0, 2.0f, 0},
+        {"/data/graphics/shootBonusGraphic.lua", 0, 2.5f, 0},
+        {"/data/graphics/pointCircle.lua", 0, 0.5f, 0},
+        {"/data/graphics/bombGraphic2.lua", 0, 1.6f, 0},
+        {"/data/graphics/bombGraphic2.lua", 0, 1.6f, -60},
+        {"/data/graphics/pyramideGraphic.lua", 0, 1.2f, -60},
+        {"/data/graphics/building.lua", 0, 0.35f, -70},
+        {"/data/graphics/building2.lua", 0, 0.3f, -70},
+        {"/data/graphics/buttons/buttonInGameMenu.lua", 0, 1.0f, 0},
+        {"/data/graphics/buttons/buttonLeftLight.lua", 0, 0.45f, 0},
+        {"/data/graphics/buttons/buttonRightLight.lua", 0, 0.45f, 0},
+    };
+    sheet(cells, sizeof(cells) / sizeof(cells[0]));
+    graphicstest::Pixels p = graphicstest::readPixels();
+    EXPECT_TRUE(graphicstest::writePng(p, lookFile("spare-graphics.png")));
+    EXPECT_GT(p.litCount(), 4000);
+}
