@@ -74,6 +74,9 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/graphics/asteroidGraphic.lua", 4},
     {"/data/graphics/thunder.lua", 4},
     {"/data/graphics/menuBackground1.lua", 2},
+    {"/data/levels/infinity/asteroids/graphics asteroids.lua", 2},
+    {"/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua", 2},
+    {"/data/levels/campaign2/UNUSED/space oddity/graphics space oddity.lua", 2},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:

@@ -35,9 +35,11 @@ struct Cell {
     int frame;
     float scale;
     float tiltX;  // degrees about x, for the 3-D models
+    bool corner = false;
 };
 
-// Each script in a cell of 128 x 150 pixels, scaled, named below.
+// Each script in a cell of 128 x 150 pixels (the model's origin in the
+// middle, or with `corner` its (0, 0) at the cell's lower left), scaled, named below.
 void sheet(const Cell* cells, int count) {
     const float w = 128.0f, h = 150.0f;
     for (int i = 0; i < count; i++) {
@@ -45,7 +47,10 @@ void sheet(const Cell* cells, int count) {
         VectorModel* model = VectorModel::loadFromLuaScript(cells[i].script);
         ASSERT_GT(model->getNumberOfFrames(), cells[i].frame) << cells[i].script;
         glPushMatrix();
-        glTranslatef(x + w / 2, y + 16 + (h - 16) / 2, 0.0f);
+        if (cells[i].corner)
+            glTranslatef(x + 4, y + 18, 0.0f);
+        else
+            glTranslatef(x + w / 2, y + 16 + (h - 16) / 2, 0.0f);
         glScalef(cells[i].scale, cells[i].scale, cells[i].scale);
         glRotatef(cells[i].tiltX, 1.0f, 0.0f, 0.0f);
         model->draw(cells[i].frame);
@@ -91,5 +96,43 @@ TEST(SpareGraphicsLook, SheetOfTheGraphicsNoActorDraws) {
     sheet(cells, sizeof(cells) / sizeof(cells[0]));
     graphicstest::Pixels p = graphicstest::readPixels();
     EXPECT_TRUE(graphicstest::writePng(p, lookFile("spare-graphics.png")));
+    EXPECT_GT(p.litCount(), 4000);
+}
+
+TEST(SpareGraphicsLook, SheetOfTheInfinityTutorialAndUnusedLevelBackgrounds) {
+    REQUIRE_GL();
+    SavedValue<MersenneTwister> generator(Game::mtRand);
+    Game::mtRand.seed(7);
+    static const Cell cells[] = {
+        {"/data/levels/infinity/megagore/background4.lua", 0, 0.05f, 0, true},
+        {"/data/levels/infinity/megagore/background4b.lua", 0, 0.05f, 0, true},
+        {"/data/levels/infinity/dodge this/background0.lua", 0, 0.05f, 0, true},
+        {"/data/levels/infinity/dodge this/background0b.lua", 0, 0.05f, 0, true},
+        {"/data/levels/infinity/assault/background2.lua", 0, 0.06f, 0, true},
+        {"/data/levels/infinity/assault/background2b.lua", 0, 0.04f, 0, true},
+        {"/data/levels/infinity/asteroids/graphics asteroids.lua", 0, 0.05f, 0, true},
+        {"/data/levels/infinity/asteroids/graphics asteroids.lua", 1, 0.05f, 0, true},
+        {"/data/levels/infinity/chromatic conflict/background1.lua", 0, 0.06f, 0, true},
+        {"/data/levels/infinity/chromatic conflict/triforce.lua", 0, 0.4f, 0},
+        {"/data/levels/infinity/chromatic conflict/verticalTriforce.lua", 0, 0.4f, 0},
+        {"/data/levels/infinity/highway/backgroundHighway.lua", 0, 0.037f, 0, true},
+        {"/data/levels/infinity/highway/backgroundHighway2.lua", 0, 0.037f, 0, true},
+        {"/data/levels/infinity/amalgam/backgroundAmalgam.lua", 0, 0.05f, 0, true},
+        {"/data/levels/infinity/amalgam/backgroundAmalgam2.lua", 0, 0.04f, 0, true},
+        {"/data/levels/infinity/symbiosis/backgroundSymbiosis.lua", 0, 0.06f, 0, true},
+        {"/data/levels/campaign0/tutorial/backgroundTutorial.lua", 0, 0.075f, 0, true},
+        {"/data/levels/campaign0/tutorial/backgroundTutorialb.lua", 0, 0.06f, 0, true},
+        {"/data/levels/campaign2/UNUSED/1and1/graphics 1and1.lua", 0, 0.075f, 0, true},
+        {"/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua", 0, 0.075f, 0, true},
+        {"/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua", 1, 0.075f, 0, true},
+        {"/data/levels/campaign2/UNUSED/boss1 re/graphics boss1 re.lua", 0, 0.075f, 0, true},
+        {"/data/levels/campaign2/UNUSED/space oddity/graphics space oddity.lua", 0, 0.06f, 0, true},
+        {"/data/levels/campaign2/UNUSED/space oddity/graphics space oddity.lua", 1, 0.075f, 0, true},
+        {"/data/levels/campaign2/UNUSED/symmetry/graphics symmetry.lua", 0, 0.075f, 0, true},
+        {"/data/levels/campaign2/UNUSED/training/graphics training.lua", 0, 0.075f, 0, true},
+    };
+    sheet(cells, sizeof(cells) / sizeof(cells[0]));
+    graphicstest::Pixels p = graphicstest::readPixels();
+    EXPECT_TRUE(graphicstest::writePng(p, lookFile("level-backgrounds.png")));
     EXPECT_GT(p.litCount(), 4000);
 }
