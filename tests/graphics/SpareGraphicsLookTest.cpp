@@ -4,31 +4,15 @@
 // to look at.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <string>
 
 #include "GraphicsTestSupport.h"
+#include "LookSheet.h"
 #include "core/Game.h"
-#include "graphics/DrawString.h"
 #include "graphics/VectorModel.h"
 #include "support/StateGuards.h"
 
 namespace {
-
-std::string lookFile(const std::string& name) {
-    std::string dir = std::string(ZORBIX_BINARY_DIR) + "/graphics-look";
-    mkdir(dir.c_str(), 0755);
-    return dir + "/" + name;
-}
-
-void label(float x, float y, const std::string& text) {
-    glPushMatrix();
-    glTranslatef(x, y, 0.0f);
-    glColor4f(0.7f, 0.7f, 0.7f, 1.0f);
-    DrawString::getInstance()->draw(text, 0.3f);
-    glPopMatrix();
-}
 
 struct Cell {
     const char* script;
@@ -57,7 +41,7 @@ void sheet(const Cell* cells, int count) {
         glPopMatrix();
         std::string name = cells[i].script;
         name = name.substr(name.rfind('/') + 1);
-        label(x + 3, y + 4, name.substr(0, name.size() - 4) + " " + std::to_string(cells[i].frame));
+        looksheet::label(x + 3, y + 4, name.substr(0, name.size() - 4) + " " + std::to_string(cells[i].frame), 0.3f);
     }
 }
 
@@ -95,7 +79,7 @@ TEST(SpareGraphicsLook, SheetOfTheGraphicsNoActorDraws) {
     };
     sheet(cells, sizeof(cells) / sizeof(cells[0]));
     graphicstest::Pixels p = graphicstest::readPixels();
-    EXPECT_TRUE(graphicstest::writePng(p, lookFile("spare-graphics.png")));
+    EXPECT_TRUE(graphicstest::writePng(p, looksheet::lookFile("spare-graphics.png")));
     EXPECT_GT(p.litCount(), 4000);
 }
 
@@ -133,6 +117,6 @@ TEST(SpareGraphicsLook, SheetOfTheInfinityTutorialAndUnusedLevelBackgrounds) {
     };
     sheet(cells, sizeof(cells) / sizeof(cells[0]));
     graphicstest::Pixels p = graphicstest::readPixels();
-    EXPECT_TRUE(graphicstest::writePng(p, lookFile("level-backgrounds.png")));
+    EXPECT_TRUE(graphicstest::writePng(p, looksheet::lookFile("level-backgrounds.png")));
     EXPECT_GT(p.litCount(), 4000);
 }
