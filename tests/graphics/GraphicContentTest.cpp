@@ -72,6 +72,9 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/graphics/bossMirrorGraphic.lua", 7},
     {"/data/graphics/bossMirrorGraphic2.lua", 7},
     {"/data/graphics/asteroidGraphic.lua", 4},
+    {"/data/entities/cannonGraphic.lua", 2},
+    {"/data/entities/pulsarGraphic.lua", 16},
+    {"/data/entities/spotGraphic.lua", 9},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:
