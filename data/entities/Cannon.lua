@@ -10,7 +10,7 @@ local RADIUS = 34
 -- Distance from the centre at which the bullets leave the barrel.
 local MUZZLE = 40
 -- Bullets are fired only at a ship nearer than this.
-local RANGE = 900
+local RANGE = 800
 
 Cannon = setmetatable({}, { __index = LuaEntity })
 Cannon.__index = Cannon
@@ -27,7 +27,7 @@ function Cannon.new(x, y, strength, delay, speed)
     o.delay = delay or 80
     o.speed = speed or 4 * 255
     o.range = RANGE
-    o.cooldown = o.delay / 2 + (x + y) % (o.delay / 2 + 1)
+    o.cooldown = o.delay + (x + y) % (o.delay / 2 + 1)
     o.angle = 0
     o.flash = 0
     o.lastHits = 0

@@ -1,8 +1,11 @@
 -- Text over several lines, one script entity per line, centred on a point of
--- the world (or left-aligned from it), each line under the one before.
+-- the world (or left-aligned from it), each line under the one before. The
+-- world's +x is up on the screen: lines are turned by -90 degrees, run
+-- toward -y and follow each other toward -x.
 --
 --   Paragraph.new({"^2Destroy the cannons", "", "The arrow shows the way"}, 1000, 900)
 require "/data/entities/LuaEntity"
+require "/data/functions/commonScriptFunctions"
 
 -- Line height of the font (20 units) with its gap.
 local LINE_HEIGHT = 30
@@ -29,6 +32,7 @@ function Paragraph:setLines(lines)
         local line = LuaEntity.new(LuaEntity, false, self.x, self.y)
         line:setText(text)
         line:setZoom(self.zoom)
+        line:setAngle(-90)
         self.lines[k] = line
     end
     self:layOut()
@@ -36,11 +40,15 @@ end
 
 function Paragraph:layOut()
     for k, line in ipairs(self.lines) do
-        local x = self.x
+        local y = self.y
+        local width = zorbix.getEntityTextWidth(line.ptr)
         if not self.leftAligned then
-            x = x - zorbix.getEntityTextWidth(line.ptr) / 2
+            y = y + width / 2
         end
-        line:setXY(x, self.y - (k - 1) * LINE_HEIGHT * self.zoom / 255)
+        if mapHeight ~= nil then
+            y = clamp(y, minOf(width, mapHeight), mapHeight)
+        end
+        line:setXY(self.x - (k - 1) * LINE_HEIGHT * self.zoom / 255, y)
     end
 end
 

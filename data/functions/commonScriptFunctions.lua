@@ -138,3 +138,37 @@ function finishLevel(won, score)
     end
     zorbix.setGameIsFinished(true)
 end
+
+-- Sets the level's size, and keeps it in mapWidth and mapHeight for the
+-- shared entities that must stay inside it (texts near the edges).
+function setLevelSize(width, height)
+    mapWidth, mapHeight = width, height
+    zorbix.setMapBoundaries(width, height)
+end
+
+-- A score for a won level: a base, a bonus per life left and a bonus for
+-- the steps saved under par. Always positive.
+function winScore(lives, steps, par)
+    return 1000 + 500 * maxOf(lives, 0) + maxOf(par - steps, 0) / 6
+end
+
+-- Runs fn() once per step, as a hidden script entity driven by the global
+-- update; returns the entity (its destroy() stops it). A level's own step
+-- logic is usually one of these.
+function everyStep(fn)
+    require "/data/entities/LuaEntity"
+    local o = LuaEntity.new(LuaEntity, false, 0, 0)
+    o:setHidden(true)
+    o.update = function()
+        fn()
+    end
+    return o
+end
+
+-- A script entity at (x, y) drawing a graphic script: backgrounds and props.
+function newProp(graphic, x, y)
+    require "/data/entities/LuaEntity"
+    local o = LuaEntity.new(LuaEntity, false, x or 0, y or 0)
+    o:setGraphic(graphic)
+    return o
+end

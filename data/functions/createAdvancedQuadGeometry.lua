@@ -101,15 +101,40 @@ function newQuadShape(q, flag)
     return zorbix.newCollisionQuad(q[1], q[2], q[3], q[4], q[5], q[6], q[7], q[8])
 end
 
--- Makes a quad wall from four corners in any order, its first side toward
--- the play-area point (px, py). An optional flag word is passed on (2: shots
--- bounce). Returns the shape's handle and the ordered corners. A set of
--- corners that makes no convex quad is an error in the level.
-function newWallQuad(corners, px, py, flag)
+-- The quad of four corners in any order, in order and with its first side
+-- toward the play-area point (px, py), without making anything: levels keep
+-- their walls as such quads, and their background graphics draw the same
+-- ones. A set of corners that makes no convex quad is an error in the level.
+function wallQuad(corners, px, py)
     local q = faceFirstSideToward(orderQuadCorners(corners), px, py)
     if not isConvexQuad(q) then
         error("wall corners make no convex quad: " .. table.concat(corners, " "))
     end
+    return q
+end
+
+-- An upright rectangle from (x, y), w wide and h high, as wallQuad makes it.
+function boxQuad(x, y, w, h, px, py)
+    return wallQuad({ x, y, x + w, y, x + w, y + h, x, y + h }, px, py)
+end
+
+-- The four quads, `thickness` thick, along the inside of a level of the
+-- given size, each facing its middle.
+function frameWallQuads(width, height, thickness)
+    local cx, cy = width / 2, height / 2
+    return {
+        boxQuad(0, 0, width, thickness, cx, cy),
+        boxQuad(0, height - thickness, width, thickness, cx, cy),
+        boxQuad(0, 0, thickness, height, cx, cy),
+        boxQuad(width - thickness, 0, thickness, height, cx, cy),
+    }
+end
+
+-- Makes a quad wall from four corners in any order, its first side toward
+-- the play-area point (px, py). An optional flag word is passed on (2: shots
+-- bounce). Returns the shape's handle and the ordered corners.
+function newWallQuad(corners, px, py, flag)
+    local q = wallQuad(corners, px, py)
     return newQuadShape(q, flag), q
 end
 
@@ -118,16 +143,22 @@ function newBoxWall(x, y, w, h, px, py, flag)
     return newWallQuad({ x, y, x + w, y, x + w, y + h, x, y + h }, px, py, flag)
 end
 
--- The four walls, `thickness` thick, along the inside of a level of the
--- given size; the play area is what they enclose. Returns their handles.
+-- Makes walls of quads that are already in order (wallQuad, outlineToQuads);
+-- returns their handles.
+function createWalls(quads, flag)
+    local shapes = {}
+    for _, q in ipairs(quads) do
+        if not isConvexQuad(q) then
+            error("wall quad is not convex: " .. table.concat(q, " "))
+        end
+        shapes[#shapes + 1] = newQuadShape(q, flag)
+    end
+    return shapes
+end
+
+-- The four walls along the inside of a level; returns their handles.
 function createFrameWalls(width, height, thickness)
-    local cx, cy = width / 2, height / 2
-    return {
-        (newBoxWall(0, 0, width, thickness, cx, cy)),
-        (newBoxWall(0, height - thickness, width, thickness, cx, cy)),
-        (newBoxWall(0, 0, thickness, height, cx, cy)),
-        (newBoxWall(width - thickness, 0, thickness, height, cx, cy)),
-    }
+    return createWalls(frameWallQuads(width, height, thickness))
 end
 
 -- The signed area of a closed outline {x1, y1, x2, y2, ...}, doubled:
@@ -174,12 +205,5 @@ end
 
 -- Makes the walls of outlineToQuads; returns their handles.
 function createOutlineWalls(coords, thickness, playAreaInside, flag)
-    local shapes = {}
-    for _, q in ipairs(outlineToQuads(coords, thickness, playAreaInside)) do
-        if not isConvexQuad(q) then
-            error("outline side makes no convex quad: " .. table.concat(q, " "))
-        end
-        shapes[#shapes + 1] = newQuadShape(q, flag)
-    end
-    return shapes
+    return createWalls(outlineToQuads(coords, thickness, playAreaInside), flag)
 end

@@ -1,6 +1,8 @@
 -- Timed messages: a text in the world, centred on a point or held above the
--- ship, that fades out over its last second and then removes itself. The
--- text keeps its colour codes until the fade, which draws it in white.
+-- ship (the world's +x is up on the screen, so texts are turned by -90
+-- degrees to read from left to right), that fades out over its last second and then removes itself. The
+-- text keeps its colour codes until the fade, which draws it in white. It
+-- stays inside the level set with setLevelSize.
 --
 --   createMessage("^2Destroy the cannons", 240)          -- above the ship
 --   createMessage("Gate open", 180, 500, 300, 3 * 255)   -- at (500, 300), 3x
@@ -27,18 +29,26 @@ function Message.new(text, duration, x, y, zoom)
     o.centreY = y or 0
     o:setText(text)
     o:setZoom(o.zoom)
+    o:setAngle(-90)
     o:place()
     return o
 end
 
--- The text is centred on its point: it starts half its width to the left.
+-- The text is centred on its point: it starts half its width before it,
+-- and runs toward -y.
 function Message:place()
     local cx, cy = self.centreX, self.centreY
     if self.followsShip and playerShip ~= nil then
-        cx = zorbix.getEntityX(playerShip)
-        cy = zorbix.getEntityY(playerShip) + ABOVE_SHIP
+        cx = zorbix.getEntityX(playerShip) + ABOVE_SHIP
+        cy = zorbix.getEntityY(playerShip)
     end
-    self:setXY(cx - zorbix.getEntityTextWidth(self.ptr) / 2, cy)
+    local width = zorbix.getEntityTextWidth(self.ptr)
+    local y = cy + width / 2
+    if mapWidth ~= nil then
+        y = clamp(y, minOf(width, mapHeight), mapHeight)
+        cx = clamp(cx, 0, mapWidth)
+    end
+    self:setXY(cx, y)
 end
 
 function Message:update()

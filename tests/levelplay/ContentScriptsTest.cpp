@@ -308,8 +308,8 @@ TEST_F(ContentScripts, TextsAndHeadsUpLines) {
                     "h = UpdateHUD.new(function() n = n + 1 return 'a' .. n end) "
                     "m = createMessage('hello', 90, 300, 300)"),
               "");
-    EXPECT_EQ(s.eval("#pa.lines .. ' ' .. pa.lines[1].x .. ',' .. pa.lines[1].y .. ' ' .. pa.lines[3].y"),
-              "3 950,500 380");
+    EXPECT_EQ(s.eval("#pa.lines .. ' ' .. pa.lines[1].x .. ',' .. pa.lines[1].y .. ' ' .. pa.lines[3].x"),
+              "3 1000,550 880");
     EXPECT_EQ(s.eval("tostring(count.setHudString1)"), "nil");
     ASSERT_EQ(s.run("advance(89)"), "");
     EXPECT_EQ(s.eval("count.setHudString1 .. ' ' .. tostring(m.mustBeDestroyed) .. ' ' .. #luaEntities"),
