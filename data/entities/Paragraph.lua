@@ -13,12 +13,12 @@ local LINE_HEIGHT = 30
 Paragraph = setmetatable({}, { __index = LuaEntity })
 Paragraph.__index = Paragraph
 
--- zoom scaled by 255 (default 2 x); centred unless leftAligned.
+-- zoom scaled by 255 (default 1 x); centred unless leftAligned.
 function Paragraph.new(lines, x, y, zoom, leftAligned)
     local o = LuaEntity.new(LuaEntity, false, x, y)
     setmetatable(o, Paragraph)
     o:setHidden(true)
-    o.zoom = zoom or 2 * 255
+    o.zoom = zoom or 255
     o.leftAligned = leftAligned or false
     o.lines = {}
     o:setLines(lines)

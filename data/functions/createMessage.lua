@@ -18,13 +18,13 @@ Message = setmetatable({}, { __index = LuaEntity })
 Message.__index = Message
 
 -- duration in steps; without x and y the message follows the ship; zoom is
--- scaled by 255 (default 2 x: the font is 20 units high).
+-- scaled by 255 (default 1 x: the font is 20 units high).
 function Message.new(text, duration, x, y, zoom)
     local o = LuaEntity.new(LuaEntity, false, x or 0, y or 0)
     setmetatable(o, Message)
     o.followsShip = x == nil or y == nil
     o.left = duration
-    o.zoom = zoom or 2 * 255
+    o.zoom = zoom or 255
     o.centreX = x or 0
     o.centreY = y or 0
     o:setText(text)

@@ -309,7 +309,7 @@ TEST_F(ContentScripts, TextsAndHeadsUpLines) {
                     "m = createMessage('hello', 90, 300, 300)"),
               "");
     EXPECT_EQ(s.eval("#pa.lines .. ' ' .. pa.lines[1].x .. ',' .. pa.lines[1].y .. ' ' .. pa.lines[3].x"),
-              "3 1000,550 880");
+              "3 1000,550 940");
     EXPECT_EQ(s.eval("tostring(count.setHudString1)"), "nil");
     ASSERT_EQ(s.run("advance(89)"), "");
     EXPECT_EQ(s.eval("count.setHudString1 .. ' ' .. tostring(m.mustBeDestroyed) .. ' ' .. #luaEntities"),
