@@ -207,3 +207,23 @@ end
 function createOutlineWalls(coords, thickness, playAreaInside, flag)
     return createWalls(outlineToQuads(coords, thickness, playAreaInside), flag)
 end
+
+-- An obstacle that things meet from every side: one quad per side of the
+-- rectangle, each facing out, reaching halfway in (a single quad would push
+-- whatever enters it from behind through to its first side).
+function boxObstacleQuads(x, y, w, h)
+    return outlineToQuads({ x, y, x + w, y, x + w, y + h, x, y + h }, minOf(w, h) / 2, false)
+end
+
+-- The same for a convex outline {x1, y1, ...}; depth: how far in each quad reaches.
+function obstacleQuads(coords, depth)
+    return outlineToQuads(coords, depth, false)
+end
+
+-- Appends the quads of `more` to `quads`; returns quads.
+function appendQuads(quads, more)
+    for _, q in ipairs(more) do
+        quads[#quads + 1] = q
+    end
+    return quads
+end

@@ -317,3 +317,18 @@ TEST_F(ContentScripts, TextsAndHeadsUpLines) {
     ASSERT_EQ(s.run("advance(1) pa:remove() advance(1)"), "");
     EXPECT_EQ(s.eval("#luaEntities"), "1");
 }
+
+// An obstacle met from any side pushes things back out on that side.
+TEST_F(ContentScripts, ObstaclesFaceEverySide) {
+    ASSERT_EQ(s.run("require('/data/functions/createAdvancedQuadGeometry') quads = boxObstacleQuads(100, 100, 200, 60)"),
+              "");
+    EXPECT_EQ(s.eval("#quads"), "4");
+    // For a point just outside the middle of each side, the quad of that
+    // side has it beyond its first side and contains the point just inside.
+    EXPECT_EQ(s.eval("(function() local probes = {{200, 95, 200, 105}, {305, 130, 295, 130}, {200, 165, 200, 155}, "
+                     "{95, 130, 105, 130}} for k, p in ipairs(probes) do local q = quads[k] "
+                     "local function t(x, y) return (q[3] - q[1]) * (y - q[2]) - (q[4] - q[2]) * (x - q[1]) end "
+                     "if not (isConvexQuad(q) and sign(t(p[1], p[2])) == -sign(t(p[3], p[4]))) then return k end end "
+                     "return 'ok' end)()"),
+              "ok");
+}
