@@ -227,3 +227,24 @@ function appendQuads(quads, more)
     end
     return quads
 end
+
+-- The corners of a regular polygon of `sides` corners around (cx, cy), the
+-- first at startAngle degrees (default 0), counter-clockwise: {x1, y1, ...}.
+function regularOutline(cx, cy, radius, sides, startAngle)
+    local coords = {}
+    for k = 0, sides - 1 do
+        local x, y = pointAt(cx, cy, (startAngle or 0) + 360 * k / sides, radius)
+        coords[#coords + 1] = x
+        coords[#coords + 1] = y
+    end
+    return coords
+end
+
+-- Appends to quads the obstacle quads of eight-sided rocks {x, y, radius};
+-- returns quads.
+function appendRockQuads(quads, rocks)
+    for _, r in ipairs(rocks) do
+        appendQuads(quads, obstacleQuads(regularOutline(r[1], r[2], r[3], 8, 22), r[3] / 2))
+    end
+    return quads
+end

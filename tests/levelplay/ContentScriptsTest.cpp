@@ -332,3 +332,14 @@ TEST_F(ContentScripts, ObstaclesFaceEverySide) {
                      "return 'ok' end)()"),
               "ok");
 }
+
+TEST_F(ContentScripts, RegularOutlinesAndRocks) {
+    ASSERT_EQ(s.run("require('/data/functions/createAdvancedQuadGeometry') "
+                    "o = regularOutline(100, 100, 50, 4) q = appendRockQuads({}, {{500, 500, 80}, {900, 500, 60}})"),
+              "");
+    EXPECT_EQ(s.eval("table.concat(o, ',')"), "150,100,100,150,50,100,100,50");
+    EXPECT_EQ(s.eval("#q"), "16");
+    EXPECT_EQ(s.eval("(function() for _, x in ipairs(q) do if not isConvexQuad(x) then return false end end "
+                     "return outlineArea2(regularOutline(0, 0, 10, 8)) > 0 end)()"),
+              "true");
+}
