@@ -3,6 +3,10 @@
 // counters, the score and the end of the game.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <regex>
+#include <set>
 #include <string>
 
 #include "ScriptTestState.h"
@@ -342,4 +346,26 @@ TEST_F(ContentScripts, RegularOutlinesAndRocks) {
     EXPECT_EQ(s.eval("(function() for _, x in ipairs(q) do if not isConvexQuad(x) then return false end end "
                      "return outlineArea2(regularOutline(0, 0, 10, 8)) > 0 end)()"),
               "true");
+}
+
+// Every sound a script names is one of the effects the audio generator
+// writes beside the game.
+TEST(ContentSounds, EverySoundAScriptNamesIsAGeneratedEffect) {
+    LuaScriptList* store = LuaScriptList::getInstance();
+    std::regex literal("/data/sounds/([A-Za-z0-9_]+)\\.caf");
+    std::set<std::string> named;
+    for (int i = 0; i < store->getNumberOfScripts(); i++) {
+        unsigned int size = 0;
+        const char* text = store->getLuaScript(store->getPath(i), &size);
+        ASSERT_NE(text, nullptr);
+        std::string script(text, size);
+        for (std::sregex_iterator m(script.begin(), script.end(), literal), end; m != end; ++m)
+            named.insert((*m)[1]);
+    }
+    EXPECT_GE(named.size(), 5u);
+    for (const std::string& name : named) {
+        struct stat st;
+        std::string wav = std::string(ZORBIX_GAME_DIR) + "/app/native/data/sounds/" + name + ".wav";
+        EXPECT_EQ(stat(wav.c_str(), &st), 0) << name << ": no such effect";
+    }
 }
