@@ -155,6 +155,16 @@ function Player:loseLife()
     end
 end
 
+-- Loses every life left: the game ends after the usual pause.
+function Player:useUpLives()
+    if self:isAlive() then
+        self.lives = 1
+        self:loseLife()
+    else
+        self.lives = 0
+    end
+end
+
 -- Ends the game for the ship: no more returns, the callback runs once.
 function Player:endGame()
     if self.gameOver then

@@ -60,7 +60,6 @@ levelTest = {
         zorbix.setEntityXY(playerShip, exit.x, exit.y)
     end,
     lose = function()
-        player.lives = 1
-        player:loseLife()
+        player:useUpLives()
     end,
 }

@@ -222,6 +222,11 @@ TEST_F(ContentScripts, PlayerLosesLivesAndComesBackUntilTheGameIsOver) {
     ASSERT_EQ(s.run("q = Player.new(0, 0, 5) q:setShipColor(1, 2, 3) q:loseLife() for i = 1, 300 do update() end"),
               "");
     EXPECT_EQ(s.eval("shipColor .. ' ' .. q.lives"), "1,2,3 4");
+    // Using up the lives, alive or between a loss and the return.
+    ASSERT_EQ(s.run("finished = false q:useUpLives() advance(120)"), "");
+    EXPECT_EQ(s.eval("tostring(finished) .. q.lives"), "true0");
+    ASSERT_EQ(s.run("finished = false r = Player.new(0, 0, 3) r:loseLife() advance(5) r:useUpLives() advance(120)"), "");
+    EXPECT_EQ(s.eval("tostring(finished) .. r.lives .. tostring(r:isAlive())"), "true0false");
 }
 
 TEST_F(ContentScripts, PickUpsGoalsAndCannons) {
