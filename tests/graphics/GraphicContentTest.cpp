@@ -77,6 +77,9 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/levels/infinity/asteroids/graphics asteroids.lua", 2},
     {"/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua", 2},
     {"/data/levels/campaign2/UNUSED/space oddity/graphics space oddity.lua", 2},
+    {"/data/entities/cannonGraphic.lua", 2},
+    {"/data/entities/pulsarGraphic.lua", 16},
+    {"/data/entities/spotGraphic.lua", 9},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:

@@ -1,0 +1,174 @@
+-- Integer helpers shared by level and entity scripts: clamping, distances,
+-- angles, step timers and the end of a level.
+--
+-- Numbers are integers: "/" truncates toward zero, math.cos and math.sin take
+-- degrees and return 256 times the value, math.atan2 returns degrees.
+-- Random numbers come from randomBetween (commonGraphicFunctions, loaded
+-- here): the game's generator, the only one a level may use, since replays
+-- repeat its numbers.
+require "/data/functions/commonGraphicFunctions"
+
+-- v limited to low..high.
+function clamp(v, low, high)
+    if v < low then
+        return low
+    end
+    if v > high then
+        return high
+    end
+    return v
+end
+
+function minOf(a, b)
+    if a < b then
+        return a
+    end
+    return b
+end
+
+function maxOf(a, b)
+    if a > b then
+        return a
+    end
+    return b
+end
+
+-- -1, 0 or 1.
+function sign(v)
+    if v < 0 then
+        return -1
+    end
+    if v > 0 then
+        return 1
+    end
+    return 0
+end
+
+-- Squared distance: compare it with a squared radius, no square root needed.
+-- Keep both points within about 30,000 units of each other, or the square
+-- leaves the integer range.
+function sqrDistance(x1, y1, x2, y2)
+    local dx = x2 - x1
+    local dy = y2 - y1
+    return dx * dx + dy * dy
+end
+
+-- The distance, truncated.
+function distance(x1, y1, x2, y2)
+    return math.sqrt(sqrDistance(x1, y1, x2, y2))
+end
+
+-- Whether (x, y) lies within radius of (cx, cy), the rim included.
+function isWithin(x, y, cx, cy, radius)
+    return sqrDistance(x, y, cx, cy) <= radius * radius
+end
+
+-- The angle in degrees (-180..180, 0 along +x, 90 along +y) from the first
+-- point to the second.
+function angleTo(x1, y1, x2, y2)
+    return math.atan2(y2 - y1, x2 - x1)
+end
+
+-- The angle a in -180..179.
+function normalizeAngle(a)
+    a = a % 360
+    if a < 0 then
+        a = a + 360
+    end
+    if a >= 180 then
+        a = a - 360
+    end
+    return a
+end
+
+-- The point `length` units from (x, y) in the direction `angle` (degrees).
+function pointAt(x, y, angle, length)
+    return x + scaleBy256(length, math.cos(angle)), y + scaleBy256(length, math.sin(angle))
+end
+
+-- A timer of `duration` steps; with `repeating` it starts again each time it
+-- runs out. Call tickTimer(t) once per step.
+function newTimer(duration, repeating)
+    return { duration = duration, left = duration, repeating = repeating or false }
+end
+
+-- Counts one step; true on the step the timer runs out (every `duration`
+-- steps for a repeating timer, once for the others).
+function tickTimer(t)
+    if t.left <= 0 then
+        return false
+    end
+    t.left = t.left - 1
+    if t.left > 0 then
+        return false
+    end
+    if t.repeating then
+        t.left = t.duration
+    end
+    return true
+end
+
+-- Starts the timer again, with a new duration when one is given.
+function resetTimer(t, duration)
+    t.duration = duration or t.duration
+    t.left = t.duration
+end
+
+function timerIsDone(t)
+    return t.left <= 0
+end
+
+-- Steps (60 a second) as "m:ss".
+function formatSteps(steps)
+    local seconds = maxOf(steps, 0) / 60
+    local s = seconds % 60
+    if s < 10 then
+        return (seconds / 60) .. ":0" .. s
+    end
+    return (seconds / 60) .. ":" .. s
+end
+
+-- Ends the level. A won level keeps a positive score (at least 1, so that it
+-- counts as finished); a lost one ends with 0.
+function finishLevel(won, score)
+    if won then
+        zorbix.setScore(maxOf(score or 1, 1))
+    else
+        zorbix.setScore(0)
+    end
+    zorbix.setGameIsFinished(true)
+end
+
+-- Sets the level's size, and keeps it in mapWidth and mapHeight for the
+-- shared entities that must stay inside it (texts near the edges).
+function setLevelSize(width, height)
+    mapWidth, mapHeight = width, height
+    zorbix.setMapBoundaries(width, height)
+end
+
+-- A score for a won level: a base, a bonus per life left and a bonus for
+-- the steps saved under par. Always positive.
+function winScore(lives, steps, par)
+    return 1000 + 500 * maxOf(lives, 0) + maxOf(par - steps, 0) / 6
+end
+
+-- Runs fn() once per step, as a hidden script entity driven by the global
+-- update; returns the entity (its destroy() stops it). A level's own step
+-- logic is usually one of these.
+function everyStep(fn)
+    require "/data/entities/LuaEntity"
+    local o = LuaEntity.new(LuaEntity, false, 0, 0)
+    o:setHidden(true)
+    o.update = function()
+        fn()
+    end
+    return o
+end
+
+-- A script entity at (x, y) drawing a graphic script: backgrounds and props.
+function newProp(graphic, x, y)
+    require "/data/entities/LuaEntity"
+    local o = LuaEntity.new(LuaEntity, false, x or 0, y or 0)
+    o:setGraphic(graphic)
+    return o
+end
