@@ -1,0 +1,59 @@
+-- 1 and 1 (not in the catalogue): the mirror ship stands opposite the ship
+-- through the middle of the arena and fires the other way whenever the ship
+-- fires. Its shots hurt the ship but also the enemies: aim so that both
+-- streams clear the suciders and spinies.
+require "/data/entities/Player"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+
+local W, H = 1600, 1200
+local PAR_STEPS = 3600
+
+local function enemiesLeft()
+    return zorbix.getSuciderCount() + zorbix.getSpinyCount()
+end
+
+local function step()
+    steps = steps + 1
+    if not finished and enemiesLeft() == 0 then
+        finished = true
+        finishLevel(true, winScore(player.lives, steps, PAR_STEPS))
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    newProp("/data/levels/campaign2/UNUSED/1and1/graphics 1and1.lua")
+    player = Player.new(W / 2 - 300, H / 2, 3)
+    zorbix.newUncommonEntity("bizarro", W / 2, H / 2)
+    enemies = {}
+    for k = 0, 3 do
+        enemies[#enemies + 1] = zorbix.newSpiny(200 + 400 * k, 150)
+        enemies[#enemies + 1] = zorbix.newSpiny(200 + 400 * k, H - 150)
+    end
+    enemies[#enemies + 1] = zorbix.newSucider(150, H / 2, 0, 0)
+    enemies[#enemies + 1] = zorbix.newSucider(W - 150, H / 2, 0, 0)
+    steps = 0
+    finished = false
+    UpdateHUD.new(function()
+        return "Lives " .. player.lives, "Enemies " .. enemiesLeft()
+    end)
+    everyStep(step)
+    createMessage("^4Your mirror fires when you fire", 200)
+end
+
+-- The game never reads levelTest; tests use it to win and to lose.
+levelTest = {
+    win = function()
+        for _, e in ipairs(enemies) do
+            zorbix.setEntityDestroy(e)
+        end
+        enemies = {}
+    end,
+    lose = function()
+        player.lives = 1
+        player:loseLife()
+    end,
+}

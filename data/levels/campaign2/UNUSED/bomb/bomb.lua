@@ -1,0 +1,98 @@
+-- Bomb (not in the catalogue): four bombs tick in the four rooms of a maze.
+-- Hold the ship on a bomb to defuse it before its fuse burns down; a bomb
+-- that goes off costs a life and starts again. Spinies guard the rooms.
+require "/data/entities/Player"
+require "/data/entities/Spot"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+require "/data/levels/campaign2/UNUSED/bomb/generated"
+
+local W, H = 1600, 1200
+local FUSE_STEPS = 40 * 60
+local HOLD_STEPS = 60
+local PAR_STEPS = 4 * 60 * 60
+
+Bomb = setmetatable({}, { __index = LuaEntity })
+Bomb.__index = Bomb
+
+function Bomb.new(x, y, fuse)
+    local o = LuaEntity.new(LuaEntity, false, x, y)
+    setmetatable(o, Bomb)
+    o:setGraphic("/data/graphics/bombGraphic2.lua")
+    o:setZoom(2 * 255)
+    o.spot = Spot.new(x, y, 70, HOLD_STEPS)
+    o.fuse = fuse
+    o.left = fuse
+    o.turn = 0
+    return o
+end
+
+function Bomb:update()
+    if self.spot.reached then
+        zorbix.newExplosion(self.x, self.y, 80, 255, 120, 40)
+        zorbix.playSound("/data/sounds/bonus.caf", self.x, self.y)
+        self.spot:destroy()
+        bombsLeft = bombsLeft - 1
+        self:destroy()
+        return
+    end
+    self.left = self.left - 1
+    self.turn = (self.turn + 1 + (self.fuse - self.left) / 600) % 360
+    self:setAngle(self.turn)
+    if self.left <= 0 then
+        self.left = self.fuse
+        zorbix.newExplosion(self.x, self.y, 255, 160, 40, 120)
+        zorbix.playSound("/data/sounds/sucider_short.caf", self.x, self.y)
+        player:loseLife()
+    end
+end
+
+local function step()
+    steps = steps + 1
+    if not finished and bombsLeft == 0 then
+        finished = true
+        finishLevel(true, winScore(player.lives, steps, PAR_STEPS))
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    newProp("/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua"):setZ(-200)
+    newProp("/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua"):setFrame(1)
+    for _, corners in ipairs(bombWalls) do
+        newWallQuad(corners, W / 2, H / 2)
+    end
+    player = Player.new(W / 2, H / 2, 3)
+    bombs = {}
+    bombsLeft = 0
+    for k, p in ipairs(bombPlaces) do
+        -- Later bombs burn longer, so one can be reached after the other.
+        bombs[#bombs + 1] = Bomb.new(p[1], p[2], FUSE_STEPS + 900 * (k - 1))
+        bombsLeft = bombsLeft + 1
+        zorbix.newSpiny(p[1] + 120, p[2] + 60)
+    end
+    steps = 0
+    finished = false
+    UpdateHUD.new(function()
+        return "Lives " .. player.lives, "Bombs " .. bombsLeft
+    end)
+    everyStep(step)
+    createMessage("^1Defuse the bombs: hold still on them", 200)
+end
+
+-- The game never reads levelTest; tests use it to win and to lose.
+levelTest = {
+    win = function()
+        for _, b in ipairs(bombs) do
+            if not b.mustBeDestroyed then
+                b.spot:reach()
+            end
+        end
+    end,
+    lose = function()
+        player.lives = 1
+        player:loseLife()
+    end,
+}

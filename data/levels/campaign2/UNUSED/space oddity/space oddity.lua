@@ -1,0 +1,64 @@
+-- Space oddity (not in the catalogue): four friend ships circle the ship and
+-- shoot with it; together they clear a drift of spinies and planners.
+-- Losing every life loses the level.
+require "/data/entities/Player"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+
+local W, H = 1600, 1200
+local FRIENDS = 4
+local PAR_STEPS = 3600
+
+local function enemiesLeft()
+    return zorbix.getSpinyCount() + zorbix.getPlannerCount()
+end
+
+local function step()
+    steps = steps + 1
+    if not finished and enemiesLeft() == 0 then
+        finished = true
+        finishLevel(true, winScore(player.lives, steps, PAR_STEPS))
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    local sky = newProp("/data/levels/campaign2/UNUSED/space oddity/graphics space oddity.lua")
+    sky:setZ(-300)
+    newProp("/data/levels/campaign2/UNUSED/space oddity/graphics space oddity.lua"):setFrame(1)
+    player = Player.new(400, 600, 3)
+    for k = 1, FRIENDS do
+        zorbix.newUncommonEntity("player friend", 400, 600)
+    end
+    zorbix.setFriendsRadius(80 * 256)
+    zorbix.setPlayerFriendsCanShoot(true)
+    enemies = {}
+    for k = 0, 5 do
+        enemies[#enemies + 1] = zorbix.newSpiny(1000 + 80 * (k % 3), 300 + 120 * k)
+    end
+    enemies[#enemies + 1] = zorbix.newPlanner(1300, 400)
+    enemies[#enemies + 1] = zorbix.newPlanner(1300, 800)
+    steps = 0
+    finished = false
+    UpdateHUD.new(function()
+        return "Lives " .. player.lives, "Enemies " .. enemiesLeft()
+    end)
+    everyStep(step)
+    createMessage("^2Your friends fly with you", 180)
+end
+
+-- The game never reads levelTest; tests use it to win and to lose.
+levelTest = {
+    win = function()
+        for _, e in ipairs(enemies) do
+            zorbix.setEntityDestroy(e)
+        end
+        enemies = {}
+    end,
+    lose = function()
+        player.lives = 1
+        player:loseLife()
+    end,
+}

@@ -1,0 +1,82 @@
+-- Assault: destroy as many enemies as possible. Spinies, suciders, planners
+-- and teleporters come in ever faster; boxes appear now and then and give
+-- points and a shield point (an extra hit the ship can take).
+require "/data/entities/Player"
+require "/data/entities/Boxes"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+require "/data/functions/getRandomCoord"
+
+local W, H = 2000, 1400
+local BOX_STEPS = 900
+local MAX_ENEMIES = 40
+
+local kinds = {
+    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) zorbix.newSpiny(x, y) end },
+    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) zorbix.newSucider(x, y, 0, 0) end },
+    { count = zorbix.getPlannerCount, points = 200, make = function(x, y) zorbix.newPlanner(x, y) end },
+    { count = zorbix.getTeleporterCount, points = 250, make = function(x, y) zorbix.newTeleporter(x, y) end },
+}
+
+local function alive()
+    local n = 0
+    for _, k in ipairs(kinds) do
+        n = n + k.count()
+    end
+    return n
+end
+
+local function step()
+    for _, k in ipairs(kinds) do
+        local now = k.count()
+        -- What rammed the ship this step is no kill.
+        if now < k.last and not player.dead and player.livesLost == livesLostBefore then
+            zorbix.increaseScore((k.last - now) * k.points)
+        end
+        k.last = now
+    end
+    livesLostBefore = player.livesLost
+    if player.gameOver then
+        return
+    end
+    played = played + 1
+    -- One enemy every spawnEvery steps, from 120 down to 30.
+    local spawnEvery = maxOf(30, 120 - played / 150)
+    if played % spawnEvery == 0 and alive() < MAX_ENEMIES then
+        local kind = kinds[1 + randomBetween(0, minOf(3, played / 1800))]
+        local x, y = getRandomCoord(100, 100, W - 100, H - 100, 500)
+        kind.make(x, y)
+        kind.last = kind.count()
+    end
+    if played % BOX_STEPS == 0 and boxes:remaining() < 2 then
+        local x, y = getRandomCoord(120, 120, W - 120, H - 120, 300)
+        boxes:add(x, y)
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    newProp("/data/levels/infinity/assault/background2b.lua"):setZ(-300)
+    newProp("/data/levels/infinity/assault/background2.lua")
+    player = Player.new(W / 2, H / 2, 3)
+    livesLostBefore = 0
+    player.onGameOver = function()
+        zorbix.setGameIsFinished(true)
+    end
+    boxes = Boxes.new()
+    boxes.onCollect = function()
+        zorbix.increaseScore(300)
+        player:addLives(1)
+        createFloatingMessage("+1 shield", player:getX(), player:getY() + 40, 80, 200, 255)
+    end
+    played = 0
+    for _, k in ipairs(kinds) do
+        k.last = k.count()
+    end
+    UpdateHUD.new(function()
+        return "Score " .. zorbix.getScore(), "Shield " .. player.lives
+    end)
+    everyStep(step)
+end

@@ -1,0 +1,61 @@
+-- Chromatic Conflict: red, green and blue Brownians drift toward the ship;
+-- only shots of their own colour destroy them (others knock them away). Fly
+-- over a pulsar to take its colour. More come as the score grows.
+require "/data/entities/Player"
+require "/data/entities/Pulsar"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/getRandomCoord"
+
+local W, H = 2000, 1400
+local KILL_POINTS = 100
+
+local function spawn()
+    local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
+    zorbix.newBrownian(x, y, randomBetween(0, 2))
+    lastCount = zorbix.getBrownianCount()
+end
+
+local function step()
+    local now = zorbix.getBrownianCount()
+    if now < lastCount then
+        zorbix.increaseScore((lastCount - now) * KILL_POINTS)
+    end
+    lastCount = now
+    if player.gameOver then
+        return
+    end
+    played = played + 1
+    local wanted = minOf(6 + zorbix.getScore() / 1000 + played / 3600, 30)
+    if played % 20 == 0 and now < wanted then
+        spawn()
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    newProp("/data/levels/infinity/chromatic conflict/background1.lua")
+    newProp("/data/levels/infinity/chromatic conflict/triforce.lua", W / 2, H / 2)
+    newProp("/data/levels/infinity/chromatic conflict/verticalTriforce.lua", W / 2, 200)
+    newProp("/data/levels/infinity/chromatic conflict/verticalTriforce.lua", W / 2, H - 200)
+    player = Player.new(W / 2, H / 2, 3)
+    player.onGameOver = function()
+        zorbix.setGameIsFinished(true)
+    end
+    Pulsar.new(300, H / 2, 255, 30, 30, 0)
+    Pulsar.new(W - 300, 300, 30, 255, 60, 1)
+    Pulsar.new(W - 300, H - 300, 40, 100, 255, 2)
+    -- The ship starts red, as its shots are.
+    player:setShipColor(255, 30, 30)
+    zorbix.setPlayerShootType(0)
+    played = 0
+    lastCount = 0
+    for k = 1, 6 do
+        spawn()
+    end
+    UpdateHUD.new(function()
+        return "Score " .. zorbix.getScore(), "Lives " .. player.lives
+    end)
+    everyStep(step)
+end

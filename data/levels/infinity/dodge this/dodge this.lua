@@ -1,0 +1,72 @@
+-- Dodge this: collect red boxes, one at a time, that an arrow points to,
+-- while green Brownians drift toward the ship. The ship cannot shoot. A box
+-- taken quickly scores more; every fifth box brings one more enemy, and so
+-- does every half minute.
+require "/data/entities/Player"
+require "/data/entities/Boxes"
+require "/data/entities/Arrow"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+require "/data/functions/getRandomCoord"
+
+local W, H = 2400, 1600
+local GREEN = 1
+-- Steps within which a box still earns its time bonus.
+local BONUS_STEPS = 600
+local EXTRA_ENEMY_STEPS = 1800
+
+local function addEnemy()
+    local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
+    zorbix.newBrownian(x, y, GREEN)
+end
+
+local function placeBox()
+    local x, y = getRandomCoord(120, 120, W - 120, H - 120, 500)
+    arrow:setTarget(x, y)
+    boxes:add(x, y)
+    boxAge = 0
+end
+
+local function step()
+    if player.gameOver then
+        return
+    end
+    boxAge = boxAge + 1
+    played = played + 1
+    if played % EXTRA_ENEMY_STEPS == 0 then
+        addEnemy()
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    newProp("/data/levels/infinity/dodge this/background0b.lua"):setZ(-300)
+    newProp("/data/levels/infinity/dodge this/background0.lua")
+    player = Player.new(W / 2, H / 2, 3)
+    player.onGameOver = function()
+        zorbix.setGameIsFinished(true)
+    end
+    player:setCanShoot(false)
+    boxes = Boxes.new()
+    arrow = Arrow.new(255, 60, 60)
+    boxes.onCollect = function(b)
+        zorbix.increaseScore(100 + maxOf(0, BONUS_STEPS - boxAge) / 6)
+        if b.collected % 5 == 0 then
+            addEnemy()
+        end
+        placeBox()
+    end
+    boxAge = 0
+    played = 0
+    for k = 1, 4 do
+        addEnemy()
+    end
+    placeBox()
+    UpdateHUD.new(function()
+        return "Score " .. zorbix.getScore(), "Lives " .. player.lives .. "  Boxes " .. boxes.collected
+    end)
+    everyStep(step)
+    createMessage("^2Collect the red boxes", 180)
+end

@@ -1,0 +1,101 @@
+-- Highway: collect the sphere the blue arrow points to, across four lanes
+-- of traffic going both ways. A sphere taken quickly scores more. The game
+-- lasts three minutes, or until the lives run out.
+require "/data/entities/Player"
+require "/data/entities/Arrow"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+require "/data/functions/getRandomCoord"
+
+local W, H = 3200, 1200
+local GAME_STEPS = 3 * 60 * 60
+local REACH = 50
+-- Within this many steps a sphere earns its time bonus.
+local BONUS_STEPS = 900
+local LANES = { 150, 450, 750, 1050 }
+
+Sphere = setmetatable({}, { __index = LuaEntity })
+Sphere.__index = Sphere
+
+function Sphere.new(x, y)
+    local o = LuaEntity.new(LuaEntity, false, x, y)
+    setmetatable(o, Sphere)
+    o:setGraphic("/data/graphics/sphereGraphic.lua")
+    o.spin = 0
+    o.age = 0
+    return o
+end
+
+function Sphere:update()
+    self.age = self.age + 1
+    self.spin = (self.spin + 2) % 360
+    self:setRotation(self.spin, 0, 255, 60)
+    if shipIsWithin(self.x, self.y, REACH) then
+        zorbix.increaseScore(50 + maxOf(0, BONUS_STEPS - self.age) / 3)
+        zorbix.newExplosion(self.x, self.y, 80, 160, 255, 30)
+        zorbix.playSound("/data/sounds/bonus.caf", self.x, self.y)
+        collected = collected + 1
+        self:destroy()
+        placeSphere()
+    end
+end
+
+function placeSphere()
+    local x, y = getRandomCoord(120, 80, W - 120, H - 80, 900)
+    sphere = Sphere.new(x, y)
+    arrow:setTarget(x, y)
+end
+
+-- A car enters the lane from its start edge; faster cars (type 1) later.
+local function addCar()
+    local lane = randomBetween(1, #LANES)
+    local direction = lane % 2
+    local x = 80
+    if direction == 1 then
+        x = W - 80
+    end
+    local kind = 0
+    if played > 3600 and randomBetween(0, 2) == 0 then
+        kind = 1
+    end
+    zorbix.newOptimizedBAF(x, LANES[lane], direction + 4 * kind)
+end
+
+local function step()
+    if player.gameOver then
+        return
+    end
+    played = played + 1
+    local wanted = minOf(8 + played / 600, 30)
+    if played % 45 == 0 and zorbix.getOBAFCount() < wanted then
+        addCar()
+    end
+    if played >= GAME_STEPS then
+        player:endGame()
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    newProp("/data/levels/infinity/highway/backgroundHighway2.lua"):setZ(-300)
+    newProp("/data/levels/infinity/highway/backgroundHighway.lua")
+    player = Player.new(300, 600, 3)
+    player.onGameOver = function()
+        zorbix.setGameIsFinished(true)
+    end
+    arrow = Arrow.new(60, 120, 255)
+    arrow.hideWithin = 150
+    played = 0
+    collected = 0
+    placeSphere()
+    for k = 1, 6 do
+        addCar()
+    end
+    UpdateHUD.new(function()
+        return "Score " .. zorbix.getScore(),
+               "Lives " .. player.lives .. "  Time " .. formatSteps(GAME_STEPS - played)
+    end)
+    everyStep(step)
+end

@@ -1,0 +1,101 @@
+-- Pandemonium: survive waves of snakes (only their heads can be shot) and
+-- suciders (they aim, then dash and burst), with spinies from the third
+-- wave. A wave ends when it is wiped out or after its time; each wave is
+-- bigger. Kills and cleared waves score; every 10,000 points give a life.
+require "/data/entities/Player"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+require "/data/functions/getRandomCoord"
+
+local W, H = 2400, 1600
+local WAVE_STEPS = 1500
+local LIFE_EVERY = 10000
+
+-- Points for each kind, by the fall of its live count (the body of a snake
+-- counts element by element).
+local kinds = {
+    { count = zorbix.getSuciderCount, points = 100 },
+    { count = zorbix.getSnakeCount, points = 40 },
+    { count = zorbix.getSpinyCount, points = 150 },
+}
+
+local function scoreKills()
+    for _, k in ipairs(kinds) do
+        local now = k.count()
+        -- What rammed the ship this step is no kill.
+        if k.last ~= nil and now < k.last and not player.dead and player.livesLost == livesLostBefore then
+            zorbix.increaseScore((k.last - now) * k.points)
+        end
+        k.last = now
+    end
+    livesLostBefore = player.livesLost
+end
+
+local function enemiesLeft()
+    return zorbix.getSuciderCount() + zorbix.getSnakeCount() + zorbix.getSpinyCount()
+end
+
+local function spawnWave()
+    wave = wave + 1
+    waveLeft = WAVE_STEPS
+    for k = 1, 1 + wave / 3 do
+        local x, y = getRandomCoord(150, 150, W - 150, H - 150, 700)
+        zorbix.newSnake(x, y, randomBetween(0, 359), 5 + wave)
+    end
+    for k = 1, 2 + wave do
+        local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
+        local size = 0
+        if k % 4 == 0 then
+            size = 1
+        end
+        zorbix.newSucider(x, y, randomBetween(0, 359) * 255 / 57, size)
+    end
+    if wave >= 3 then
+        for k = 1, wave / 2 do
+            local x, y = getRandomCoord(100, 100, W - 100, H - 100, 700)
+            zorbix.newSpiny(x, y)
+        end
+    end
+    for _, k in ipairs(kinds) do
+        k.last = k.count()
+    end
+    createMessage("^1Wave " .. wave, 120)
+end
+
+local function step()
+    scoreKills()
+    if player.gameOver then
+        return
+    end
+    waveLeft = waveLeft - 1
+    if enemiesLeft() == 0 then
+        zorbix.increaseScore(500 * wave)
+        spawnWave()
+    elseif waveLeft <= 0 then
+        spawnWave()
+    end
+    while zorbix.getScore() >= nextLifeAt do
+        nextLifeAt = nextLifeAt + LIFE_EVERY
+        player:extraLife()
+    end
+end
+
+function init()
+    setLevelSize(W, H)
+    createFrameWalls(W, H, 40)
+    newProp("/data/levels/infinity/megagore/background4b.lua"):setZ(-300)
+    newProp("/data/levels/infinity/megagore/background4.lua")
+    player = Player.new(W / 2, H / 2, 3)
+    livesLostBefore = 0
+    player.onGameOver = function()
+        zorbix.setGameIsFinished(true)
+    end
+    wave = 0
+    nextLifeAt = LIFE_EVERY
+    spawnWave()
+    UpdateHUD.new(function()
+        return "Score " .. zorbix.getScore(), "Lives " .. player.lives .. "  Wave " .. wave
+    end)
+    everyStep(step)
+end
