@@ -172,3 +172,34 @@ function newProp(graphic, x, y)
     o:setGraphic(graphic)
     return o
 end
+
+-- Kills scored by the fall of class counters. kinds is a list of
+-- {count = zorbix.getSpinyCount, points = 100}. Once a step, scoreKills
+-- adds the points of what died since its last call; what died while the
+-- ship was being lost (it rammed the ship) scores nothing. After making
+-- enemies, resetKillCounts keeps them from counting as kills.
+function scoreKills(kinds, player)
+    for _, k in ipairs(kinds) do
+        local now = k.count()
+        if k.last ~= nil and now < k.last and not player.dead and player.livesLost == (kinds.livesLostBefore or 0) then
+            zorbix.increaseScore((k.last - now) * k.points)
+        end
+        k.last = now
+    end
+    kinds.livesLostBefore = player.livesLost
+end
+
+function resetKillCounts(kinds)
+    for _, k in ipairs(kinds) do
+        k.last = k.count()
+    end
+end
+
+-- The live enemies of the kinds.
+function countLive(kinds)
+    local n = 0
+    for _, k in ipairs(kinds) do
+        n = n + k.count()
+    end
+    return n
+end

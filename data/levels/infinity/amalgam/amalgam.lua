@@ -24,24 +24,8 @@ local kinds = {
     { count = zorbix.getMotherShipCount, points = 500, make = function(x, y) zorbix.newMotherShip(x, y, 60) end },
 }
 
-local function scoreKills()
-    for _, k in ipairs(kinds) do
-        local now = k.count()
-        -- What rammed the ship this step is no kill.
-        if now < k.last and not player.dead and player.livesLost == livesLostBefore then
-            zorbix.increaseScore((k.last - now) * k.points)
-        end
-        k.last = now
-    end
-    livesLostBefore = player.livesLost
-end
-
 local function alive()
-    local n = 0
-    for _, k in ipairs(kinds) do
-        n = n + k.count()
-    end
-    return n + zorbix.getSplitterPartCount()
+    return countLive(kinds) + zorbix.getSplitterPartCount()
 end
 
 local function spawnWave()
@@ -58,14 +42,12 @@ local function spawnWave()
             end
         end
     end
-    for _, k in ipairs(kinds) do
-        k.last = k.count()
-    end
+    resetKillCounts(kinds)
     createMessage("^5Wave " .. wave, 120)
 end
 
 local function step()
-    scoreKills()
+    scoreKills(kinds, player)
     if player.gameOver then
         return
     end
@@ -84,7 +66,6 @@ function init()
     newProp("/data/levels/infinity/amalgam/backgroundAmalgam2.lua"):setZ(-300)
     newProp("/data/levels/infinity/amalgam/backgroundAmalgam.lua")
     player = Player.new(W / 2, H / 2, 3)
-    livesLostBefore = 0
     player.onGameOver = function()
         zorbix.setGameIsFinished(true)
     end

@@ -20,23 +20,11 @@ local kinds = {
 }
 
 local function alive()
-    local n = 0
-    for _, k in ipairs(kinds) do
-        n = n + k.count()
-    end
-    return n
+    return countLive(kinds)
 end
 
 local function step()
-    for _, k in ipairs(kinds) do
-        local now = k.count()
-        -- What rammed the ship this step is no kill.
-        if now < k.last and not player.dead and player.livesLost == livesLostBefore then
-            zorbix.increaseScore((k.last - now) * k.points)
-        end
-        k.last = now
-    end
-    livesLostBefore = player.livesLost
+    scoreKills(kinds, player)
     if player.gameOver then
         return
     end
@@ -61,7 +49,6 @@ function init()
     newProp("/data/levels/infinity/assault/background2b.lua"):setZ(-300)
     newProp("/data/levels/infinity/assault/background2.lua")
     player = Player.new(W / 2, H / 2, 3)
-    livesLostBefore = 0
     player.onGameOver = function()
         zorbix.setGameIsFinished(true)
     end
@@ -72,9 +59,7 @@ function init()
         createFloatingMessage("+1 shield", player:getX(), player:getY() + 40, 80, 200, 255)
     end
     played = 0
-    for _, k in ipairs(kinds) do
-        k.last = k.count()
-    end
+    resetKillCounts(kinds)
     UpdateHUD.new(function()
         return "Score " .. zorbix.getScore(), "Shield " .. player.lives
     end)

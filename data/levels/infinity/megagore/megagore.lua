@@ -20,20 +20,8 @@ local kinds = {
     { count = zorbix.getSpinyCount, points = 150 },
 }
 
-local function scoreKills()
-    for _, k in ipairs(kinds) do
-        local now = k.count()
-        -- What rammed the ship this step is no kill.
-        if k.last ~= nil and now < k.last and not player.dead and player.livesLost == livesLostBefore then
-            zorbix.increaseScore((k.last - now) * k.points)
-        end
-        k.last = now
-    end
-    livesLostBefore = player.livesLost
-end
-
 local function enemiesLeft()
-    return zorbix.getSuciderCount() + zorbix.getSnakeCount() + zorbix.getSpinyCount()
+    return countLive(kinds)
 end
 
 local function spawnWave()
@@ -57,14 +45,12 @@ local function spawnWave()
             zorbix.newSpiny(x, y)
         end
     end
-    for _, k in ipairs(kinds) do
-        k.last = k.count()
-    end
+    resetKillCounts(kinds)
     createMessage("^1Wave " .. wave, 120)
 end
 
 local function step()
-    scoreKills()
+    scoreKills(kinds, player)
     if player.gameOver then
         return
     end
@@ -87,7 +73,6 @@ function init()
     newProp("/data/levels/infinity/megagore/background4b.lua"):setZ(-300)
     newProp("/data/levels/infinity/megagore/background4.lua")
     player = Player.new(W / 2, H / 2, 3)
-    livesLostBefore = 0
     player.onGameOver = function()
         zorbix.setGameIsFinished(true)
     end

@@ -21,11 +21,7 @@ local kinds = {
 }
 
 local function alive()
-    local n = 0
-    for _, k in ipairs(kinds) do
-        n = n + k.count()
-    end
-    return n + zorbix.getSplitterPartCount()
+    return countLive(kinds) + zorbix.getSplitterPartCount()
 end
 
 local function spawnWave()
@@ -36,22 +32,12 @@ local function spawnWave()
         local x, y = getRandomCoord(120, 120, W - 120, H - 120, 600)
         kind.make(x, y)
     end
-    for _, k in ipairs(kinds) do
-        k.last = k.count()
-    end
+    resetKillCounts(kinds)
     createMessage("^4Wave " .. wave, 120)
 end
 
 local function step()
-    for _, k in ipairs(kinds) do
-        local now = k.count()
-        -- What rammed the ship this step is no kill.
-        if now < k.last and not player.dead and player.livesLost == livesLostBefore then
-            zorbix.increaseScore((k.last - now) * k.points)
-        end
-        k.last = now
-    end
-    livesLostBefore = player.livesLost
+    scoreKills(kinds, player)
     if player.gameOver then
         return
     end
@@ -74,7 +60,6 @@ function init()
     createFrameWalls(W, H, 40)
     newProp("/data/levels/infinity/symbiosis/backgroundSymbiosis.lua")
     player = Player.new(W / 2 - 150, H / 2, 3)
-    livesLostBefore = 0
     player.onGameOver = function()
         zorbix.setGameIsFinished(true)
     end
