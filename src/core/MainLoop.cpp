@@ -2,11 +2,14 @@
 #include "core/MainLoop.h"
 
 #include <cstdio>
+#include <string>
 
 #include "core/Device.h"
 #include "core/Game.h"
+#include "core/State.h"
 #include "core/glwin.h"
 #include "graphics/AudioPlayer.h"
+#include "levelplay/LevelEntry.h"
 #include "platform/audiodevice.h"
 #include "platform/bps.h"
 #include "platform/mmrenderer.h"
@@ -184,6 +187,15 @@ void mainShutDown() {
 int runMainLoop() {
     if (mainStartUp() != 0)
         return 1;
+    std::string error;
+    State* first = playScreenFromEnvironment(&error);
+    if (!error.empty()) {
+        fprintf(stderr, "%s\n", error.c_str());
+        mainShutDown();
+        return 1;
+    }
+    if (first)
+        game->setCurrentState(first);
     while (!mainLoop.exit_application)
         mainLoopFrame();
     mainShutDown();

@@ -4,12 +4,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-bool loadScript(lua_State* L, std::string name, bool fromDocuments) {
+bool loadScript(lua_State* L, std::string name, bool fromDocuments, std::string* error) {
     int status = fromDocuments ? luaL_loadfileAmongDocuments(L, name.c_str())
                                : luaL_loadfile(L, name.c_str());
     if (status == 0)
         status = lua_pcall(L, 0, 0, 0);
     if (status != 0) {
+        if (error) {
+            const char* message = lua_tostring(L, -1);
+            *error = message ? message : "(error object is not a string)";
+        }
         lua_pop(L, 1);
         return false;
     }

@@ -10,8 +10,8 @@
 
 // Loads a chunk (from the documents folder when fromDocuments, else from the
 // embedded store) and runs it. On a load or run error the message is popped
-// and false returned; nothing is printed.
-bool loadScript(lua_State* L, std::string name, bool fromDocuments);
+// and false returned (and stored in *error when given); nothing is printed.
+bool loadScript(lua_State* L, std::string name, bool fromDocuments, std::string* error = nullptr);
 
 // Calls the global function of that name with no arguments and no results. A
 // script error (or a global that is not a function) prints the message to the

@@ -42,6 +42,16 @@ int LuaScriptList::find(std::string path) {
 }
 
 const char* LuaScriptList::getLuaScript(std::string path, unsigned int* size) {
+    if (!added.empty()) {
+        std::string key = path;
+        if (!key.empty() && key[0] == '.')
+            key.erase(0, 2);
+        auto it = added.find(key);
+        if (it != added.end()) {
+            *size = (unsigned int)it->second.size();
+            return it->second.data();
+        }
+    }
     int position = find(path);
     if (position == 0)
         return nullptr;
@@ -50,8 +60,13 @@ const char* LuaScriptList::getLuaScript(std::string path, unsigned int* size) {
 }
 
 bool LuaScriptList::fileExist(std::string path) {
-    return find(path) != 0;
+    unsigned int size = 0;
+    return getLuaScript(path, &size) != nullptr;
 }
+
+void LuaScriptList::addScriptForTests(std::string path, std::string text) { added[path] = text; }
+
+void LuaScriptList::removeScriptForTests(std::string path) { added.erase(path); }
 
 std::string LuaScriptList::getPath(int position) {
     return position >= 0 && position < count ? luaScriptPaths[position] : "";

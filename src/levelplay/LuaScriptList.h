@@ -14,6 +14,11 @@ public:
     const char* getLuaScript(std::string path, unsigned int* size);
     bool fileExist(std::string path);
 
+    // Tests and the simulation tool add a script, or shadow a stored one,
+    // without a rebuild; the game never does. Removing it shows the stored one again.
+    void addScriptForTests(std::string path, std::string text);
+    void removeScriptForTests(std::string path);
+
     int getNumberOfScripts() { return count; }
     // The stored path at a position, 0 .. count - 1, for listings.
     std::string getPath(int position);
@@ -25,6 +30,7 @@ private:
     int find(std::string path);
 
     std::map<std::string, int> positions;  // path -> position + 1
+    std::map<std::string, std::string> added;
     int count = 0;
     unsigned int* sizes = nullptr;
     char** texts = nullptr;

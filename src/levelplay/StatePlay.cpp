@@ -1,12 +1,37 @@
-// Play screen: camera and visibility.
+// Play screen: set-up of a game, the per-frame step with its pauses, the end
+// of the game, and the class-wide camera and level state.
+//
+// A game repeats exactly from its replay because the simulation reads nothing
+// but the per-step stick record and the shared generator, which init seeds
+// from the game's seed after the models that drew random numbers are dropped.
 #include "levelplay/StatePlay.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
+#include "core/CollisionShape.h"
 #include "core/Device.h"
 #include "core/Entity.h"
+#include "core/Game.h"
 #include "core/Joysticks.h"
+#include "core/StateTransition.h"
+#include "graphics/DrawString.h"
+#include "graphics/SoundManager.h"
+#include "graphics/TexturedExplosionsHandler.h"
+#include "graphics/VectorModel.h"
+#include "levelplay/LuaCommon.h"
+#include "levelplay/Replay.h"
+#include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
+#include "screens/StateChooseCampaign.h"
+#include "screens/StateChooseLevel.h"
+#include "screens/StateConfirmScore.h"
+#include "screens/StateFirstMenu.h"
+#include "screens/StateRestartGame.h"
+#include "widgets/Button.h"
+#include "widgets/InGameMenu.h"
 
 Coord StatePlay::camera;
 float StatePlay::cameraVisibleLimitX = 0.0f;
@@ -16,14 +41,14 @@ float StatePlay::realZoom = 1.0f;
 float StatePlay::cameraAngleOffsetX = 0.0f;
 float StatePlay::cameraAngleOffsetY = 0.0f;
 float StatePlay::cameraAngleOffsetZ = 0.0f;
+Joysticks* StatePlay::joysticks = nullptr;
+int StatePlay::shipModelSelected = 0;
+bool StatePlay::gameIsFinished = false;
 std::string StatePlay::HUDString1;
 std::string StatePlay::HUDString2;
 bool StatePlay::drawOkButton = false;
 bool StatePlay::buttonWasPressed = false;
 bool StatePlay::quickPauseEnabled = false;
-bool StatePlay::gameIsFinished = false;
-Joysticks* StatePlay::joysticks = nullptr;
-int StatePlay::shipModelSelected = 0;
 
 static bool difficultyPinned = false;
 static int pinnedDifficulty = 0;
@@ -43,10 +68,14 @@ void StatePlay::unpinDifficulty() {
     difficultyPinned = false;
 }
 
+void StatePlay::setZoom(float z) {
+    zoom = z;
+    realZoom = z * Device::zoom;
+}
+
 void StatePlay::calculateCameraLimits() {
-    float realZoom = zoom * Device::zoom;
-    cameraVisibleLimitX = Device::screenWidth / realZoom / 2;
-    cameraVisibleLimitY = Device::screenHeight / realZoom / 2;
+    cameraVisibleLimitX = (float)Device::screenWidth / realZoom * 0.5f;
+    cameraVisibleLimitY = (float)Device::screenHeight / realZoom * 0.5f;
 }
 
 float StatePlay::getMaxDistanceOffCamera(Entity* e) {
@@ -61,11 +90,6 @@ Joysticks* StatePlay::getJoysticks() {
     return joysticks;
 }
 
-void StatePlay::setZoom(float z) {
-    zoom = z;
-    realZoom = z * Device::zoom;
-}
-
 void StatePlay::setMoveJoystickVisibility(bool visible) {
     if (joysticks)
         joysticks->setMoveJoystickVisibility(visible);
@@ -74,4 +98,301 @@ void StatePlay::setMoveJoystickVisibility(bool visible) {
 void StatePlay::setShootJoystickVisibility(bool visible) {
     if (joysticks)
         joysticks->setShootJoystickVisibility(visible);
+}
+
+// Steps 1 and 2 of both constructors.
+void StatePlay::construct() {
+    hud1Position = hud2Position = lastTouch = Coord(0, 0, 0);
+    texturedExplosions = TexturedExplosionsHandler::getInstance();
+    VectorModel::deleteVMThatUsesRandomNumbers();
+}
+
+StatePlay::StatePlay(std::string path, bool campaign, bool tutorial) : replayNameModel("") {
+    construct();
+    levelPath = path;
+    isCampaign = campaign;
+    isTutorial = tutorial;
+    isPlayback = false;
+    // The C generator (seeded from the clock at start-up) draws the seed only.
+    seed = (unsigned int)rand();
+    shipModelSelected = Preferences::getInstance()->getShipModelSelected();
+    if (!tutorial && !campaign) {
+        isRecording = true;
+        ReplayHeader header;
+        header.levelPath = levelPath;
+        header.seed = (int)seed;
+        header.shipModel = shipModelSelected;
+        header.version = 1;
+        replay = new Replay(&header);
+        // Scores of infinity levels compare across players: one difficulty for all.
+        pinDifficulty(0);
+    } else {
+        isRecording = false;
+        unpinDifficulty();
+    }
+    init();
+}
+
+StatePlay::StatePlay(int replayId, bool downloaded, std::string name) : replayNameModel("") {
+    construct();
+    replay = new Replay(replayId, downloaded);
+    levelPath = replay->header->levelPath;
+    isCampaign = false;
+    isTutorial = false;
+    isPlayback = true;
+    isRecording = false;
+    std::string label = "^7\"" + name + "^7\"";
+    replayNameModel.setString(label);
+    replayNameWidth = DrawString::getInstance()->getStringWidth(label);
+    seed = (unsigned int)replay->header->seed;
+    shipModelSelected = replay->header->shipModel;
+    pinDifficulty(0);
+    // A file that is not a playable replay (damaged, of a level that is not an
+    // infinity level, an unknown ship) runs nothing: the first update leaves.
+    if (!Replay::isPlayable(Replay::getPath(replayId, downloaded))) {
+        fprintf(stderr, "replay %s is not playable\n", Replay::getPath(replayId, downloaded).c_str());
+        return;
+    }
+    init();
+}
+
+void StatePlay::init() {
+    int W = Device::screenWidth, H = Device::screenHeight;
+    SoundManager::getInstance()->setRollOffFactor(10.0f);
+    Game::enableBackgroundGrid = false;
+    Game::mtRand.seed(seed);
+    stepIndex = 0;
+    replaySpin = 0.0f;
+
+    fastForwardButton = new Button("", Coord((float)(0.78 * W), (float)(0.84 * H), 0), (Button::Decoration)0);
+    fastForwardButton->setWidthAndHeight(Coord((float)(0.15 * W), (float)(0.18 * H), 0));
+    fastForwardButton->setVectorModel(VectorModel::loadFromLuaScript("/data/graphics/buttons/fastForwardButton.lua"), 0);
+    replayTilt = 60.0f;
+
+    getJoysticks();
+    joysticks->init();
+    joysticks->activateBlueAndRedJoystick(false);
+    // The sticks are shared by every game: the last game's deflection must not
+    // reach what this level's init does.
+    joysticks->lowStick.angle = joysticks->lowStick.norm = 0.0f;
+    joysticks->highStick.angle = joysticks->highStick.norm = 0.0f;
+    joysticks->current = SerializedJoystickData();
+
+    gameIsFinished = false;
+    cameraAngleOffsetX = cameraAngleOffsetZ = cameraAngleOffsetY = 0.0f;
+    realZoom = Device::zoom;
+    zoom = 1.0f;
+
+    luaState = luaL_newstate();
+    luaL_openlibs(luaState);
+    CollisionShape::init(&spacePartition.walls);
+    Entity::init(&spacePartition);
+    // Timers of the actors and scripts count from the game's first step, as
+    // they did when the replay was recorded, whatever ran before in the process.
+    Entity::setTime(0);
+    std::string error;
+    if (!loadScript(luaState, levelPath, false, &error)) {
+        // The level runs on only if the chunk defined init; either way the
+        // reason must not be lost.
+        fprintf(stderr, "level script %s: %s\n", levelPath.c_str(), error.c_str());
+        fflush(stderr);
+    }
+    SpacePartition::boundariesAreInit = false;
+    executeFunction(luaState, "init");
+    if (!SpacePartition::boundariesAreInit)
+        SpacePartition::setBoundaries(Coord(100.0f, 100.0f, 0));
+    spacePartition.initWithTheLoadedMap();
+
+    HUDString1 = "";
+    HUDString2 = "";
+    hud1Position = Coord((float)(0.95 * W), (float)(0.95 * H), 0);
+    hud2Position = Coord((float)(0.95 * W), (float)(0.36 * H), 0);
+    hudScale = (float)(0.0012 * H);
+    Game::setScore(0);
+    menu = new InGameMenu(isPlayback);
+    menuIsOpen = false;
+    okButton = new Button("Ok", Coord((float)(0.2 * W), (float)(H / 2), 0), (Button::Decoration)1);
+    okButton->setWidthAndHeight(Coord((float)(0.18 * W), (float)(0.3 * H), 0));
+    okButton->setIsHighlighted(true);
+
+    frameCount = 0;
+    buttonWasPressed = false;
+    drawOkButton = false;
+    fastForward = false;
+    normalSpeed = true;
+    playbackPaused = false;
+    leaving = false;
+    Preferences* prefs = Preferences::getInstance();
+    quickPauseEnabled = prefs->get_autoPauseEnabled() && (!isCampaign || prefs->get_campaignAutoPauseEnabled()) &&
+                        !isTutorial;
+    hardwareInputInUse = false;
+    quickPaused = false;
+    touchedSinceLastPause = false;
+}
+
+StatePlay::~StatePlay() {
+    delete okButton;
+    delete fastForwardButton;
+    delete menu;
+    Entity::reset();
+    if (luaState)
+        lua_close(luaState);
+    Game::enableBackgroundGrid = true;
+    delete replay;
+}
+
+void StatePlay::backButtonIsPressed() {
+    quickPaused = false;
+    touchedSinceLastPause = false;
+    if (menu)
+        menu->setTabIsExternallyPressed();
+}
+
+void StatePlay::setPause() { backButtonIsPressed(); }
+
+void StatePlay::simulationStep() {
+    texturedExplosions->update();
+    Entity::updateAll();
+    executeFunction(luaState, "update");
+}
+
+StateTransition* StatePlay::updateState() {
+    if (!luaState) {
+        // A refused playback.
+        if (leaving)
+            return nullptr;
+        leaving = true;
+        return new StateTransition(new StateChooseLevel(-1), 2);
+    }
+    bool anyTouch = State::touchX[0] != -1 || State::touchX[1] != -1;
+    bool anyStick = State::joystickNorm[0] != -1.0f || State::joystickNorm[1] != -1.0f;
+    int keys = State::keyIsPressedBitArray;
+    int keysJustPressed = State::keyJustGotPressedBitArray;
+    if (menuIsOpen) {
+        hardwareInputInUse = false;
+        return menuBranch();
+    }
+    if (quickPauseEnabled) {
+        if (quickPaused) {
+            // The resuming touch itself does not step.
+            if (anyTouch || anyStick || keys != 0)
+                quickPaused = false;
+            return nullptr;
+        }
+        if (!anyTouch && !anyStick) {
+            // Lifting the last finger pauses from the next frame on.
+            if (touchedSinceLastPause && !isPlayback && keys == 0)
+                quickPaused = true;
+            touchedSinceLastPause = false;
+        } else if (keys == 0) {
+            touchedSinceLastPause = true;
+        }
+    }
+    hardwareInputInUse = anyStick || (keys & 0x3de) != 0 || joysticks->residualHWMovementIsPresent();
+
+    for (int n = 0;; n++) {
+        if (menu->update(keysJustPressed) == 1)
+            menuIsOpen = true;
+        // A playback ignores the button: its press is not part of the replay.
+        if (!isPlayback && drawOkButton && (okButton->update() || (keysJustPressed & 0x120) != 0))
+            buttonWasPressed = true;
+        if (!isPlayback) {
+            if (!anyStick) {
+                int position = Preferences::getInstance()->getJoysticksPosition();
+                if (Device::supportDistinctMultitouch == 2)
+                    joysticks->update(State::touchX, State::touchY);
+                else if (position == 1)
+                    joysticks->updateWithBadMultitouchCorrectionDiagonal2(State::touchX, State::touchY);
+                else if (position == 2)
+                    joysticks->updateWithBadMultitouchCorrectionDiagonal1(State::touchX, State::touchY);
+                else
+                    joysticks->update(State::touchX, State::touchY);
+            } else {
+                joysticks->updateWithJoystickHardware(State::joystickAngle[0], State::joystickNorm[0],
+                                                      State::joystickAngle[1], State::joystickNorm[1]);
+            }
+            joysticks->updateWithKeys(keys);
+            if (isRecording)
+                replay->add(&joysticks->current);
+            if ((keysJustPressed & 0x400) != 0)
+                backButtonIsPressed();
+            simulationStep();
+        } else {
+            if (fastForwardButton->update()) {
+                if (normalSpeed) {
+                    normalSpeed = false;
+                    fastForward = true;
+                    fastForwardButton->setFrame(1);
+                } else if (fastForward) {
+                    fastForward = false;
+                    playbackPaused = true;
+                    fastForwardButton->setFrame(2);
+                } else {
+                    playbackPaused = false;
+                    normalSpeed = true;
+                    fastForwardButton->setFrame(0);
+                }
+            }
+            if (!playbackPaused) {
+                joysticks->update(replay->get(stepIndex));
+                stepIndex++;
+                simulationStep();
+            }
+        }
+        if (gameIsFinished && !leaving) {
+            leaving = true;
+            return endOfGame();
+        }
+        if (!isPlayback || n >= 4 || !fastForward)
+            return nullptr;
+        if (menuIsOpen)
+            return menuBranch();
+    }
+}
+
+StateTransition* StatePlay::menuBranch() {
+    switch (menu->update(State::keyJustGotPressedBitArray)) {
+    case 2:
+        menuIsOpen = false;
+        touchedSinceLastPause = false;
+        return nullptr;
+    case 3:
+        if (leaving)
+            return nullptr;
+        leaving = true;
+        if (isCampaign)
+            return new StateTransition(new StateChooseCampaign(), 2);
+        if (isTutorial)
+            return new StateTransition(new StateFirstMenu(), 3);
+        return new StateTransition(new StateChooseLevel(-1), 2);
+    case 4:
+        joysticks->swap();
+        return nullptr;
+    case 5:
+        joysticks->changeLocation();
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+StateTransition* StatePlay::endOfGame() {
+    if (isTutorial)
+        return new StateTransition(new StateFirstMenu(), 2);
+    if (isPlayback)
+        return new StateTransition(new StateChooseLevel(-1), 2);
+    Preferences* prefs = Preferences::getInstance();
+    if (isCampaign) {
+        if (Game::getScore() == 0) {
+            if (prefs->get_skipPlayAgainMenu())
+                return new StateTransition(new StateChooseCampaign(), 2);
+            return new StateTransition(new StateRestartGame(levelPath, true), 2);
+        }
+        Achievements* achievements = Achievements::getInstance();
+        achievements->setCampaignLevelIsFinished(levelPath, prefs->getDifficultySettings(), frameCount);
+        achievements->writeAchievements();
+        return new StateTransition(new StateChooseCampaign(), 2);
+    }
+    int id = replay->save();
+    return new StateTransition(new StateConfirmScore(levelPath, Game::getScore(), id, (int)time(0)), 2);
 }

@@ -1,23 +1,66 @@
-// The play screen. For now only its class-wide state: the camera, the half
-// extents of the visible world rectangle and the sticks of the game.
+// The play screen: a level played, recorded or watched again, its camera and
+// its heads-up display. Its class-wide state is where the script module, the
+// actors and the screen meet while a level runs.
 #pragma once
 
 #include <string>
 
 #include "core/Coord.h"
+#include "core/SpacePartition.h"
 #include "core/State.h"
+#include "graphics/OptimizedStringModel.h"
 
+class Button;
 class Entity;
+class InGameMenu;
 class Joysticks;
+class Replay;
+class TexturedExplosionsHandler;
+struct lua_State;
 
 class StatePlay : public State {
 public:
+    // A new game of the level: campaign, tutorial, or (neither) an infinity
+    // game that is recorded.
+    StatePlay(std::string levelPath, bool campaign, bool tutorial);
+    // Playback of a stored replay; name is shown in the overlay. A replay that
+    // is not playable runs nothing and leaves at the first update.
+    StatePlay(int replayId, bool downloaded, std::string name);
+    ~StatePlay() override;
+
+    void draw() override;
+    StateTransition* updateState() override;
+    void backButtonIsPressed() override;
+    void setPause() override;
+
+    // Tests and tools look at the running level.
+    lua_State* getLuaState() { return luaState; }
+    Replay* getReplay() { return replay; }
+    int getStepIndex() const { return stepIndex; }
+    int getFrameCount() const { return frameCount; }
+    bool isQuickPaused() const { return quickPaused; }
+    bool isMenuOpen() const { return menuIsOpen; }
+    bool isLeaving() const { return leaving; }
+    InGameMenu* getMenu() { return menu; }
+    Button* getFastForwardButton() { return fastForwardButton; }
+    Button* getOkButton() { return okButton; }
+    // Whether the constructor found something to play (a playback's replay can be refused).
+    bool isRunnable() const { return luaState != nullptr; }
+
     static void setCamera(Coord& c) { camera = c; }
+    static Coord getCamera() { return camera; }
+    static void setZoom(float z);
+    static float getCameraZoom() { return zoom; }
+    static void setCameraXAngle(float a) { cameraAngleOffsetX = a; }
+    static void setCameraYAngle(float a) { cameraAngleOffsetY = a; }
+    static void setCameraZAngle(float a) { cameraAngleOffsetZ = a; }
     // Half extents of the visible rectangle at the current zoom.
     static void calculateCameraLimits();
     // How far the entity lies outside the visible rectangle (negative inside),
     // with the limits of the last calculateCameraLimits.
     static float getMaxDistanceOffCamera(Entity* e);
+    static void setMoveJoystickVisibility(bool visible);
+    static void setShootJoystickVisibility(bool visible);
     // The one Joysticks object of the play screen, made on first use.
     static Joysticks* getJoysticks();
 
@@ -28,36 +71,67 @@ public:
     static void pinDifficulty(int difficulty);
     static void unpinDifficulty();
 
-    // Camera settings a level script steers.
-    static void setZoom(float z);
-    static float getCameraZoom() { return zoom; }
-    static void setCameraXAngle(float a) { cameraAngleOffsetX = a; }
-    static void setCameraYAngle(float a) { cameraAngleOffsetY = a; }
-    static void setCameraZAngle(float a) { cameraAngleOffsetZ = a; }
-    // Forwarded to the sticks, when they exist.
-    static void setMoveJoystickVisibility(bool visible);
-    static void setShootJoystickVisibility(bool visible);
-
     static Coord camera;
-    // The zoom applied: zoom times the device zoom.
+    static float cameraVisibleLimitX;
+    static float cameraVisibleLimitY;
+    // The script's zoom, 1.0 at the start of a game; the real zoom, which the
+    // camera and the visible limits use, is this times the device zoom.
+    static float zoom;
     static float realZoom;
-    // Degrees about the y, x and z axes.
     static float cameraAngleOffsetX;
     static float cameraAngleOffsetY;
     static float cameraAngleOffsetZ;
-    static float cameraVisibleLimitX;
-    static float cameraVisibleLimitY;
-    // The play screen's zoom; the real zoom is this times the device zoom.
-    static float zoom;
     static Joysticks* joysticks;
     static int shipModelSelected;
-
-    // What a level script shows and reads during a game: the two heads-up
-    // lines, the OK button, quick pause and the end of the game.
+    static bool gameIsFinished;
     static std::string HUDString1;
     static std::string HUDString2;
     static bool drawOkButton;
     static bool buttonWasPressed;
     static bool quickPauseEnabled;
-    static bool gameIsFinished;
+
+    // The drawing steps, public for the look tests.
+    void moveCamera(float* a, float* b);
+    void drawHUD();
+    void drawReplayUI();
+    // The overlay's two texts for a position in a replay of some size.
+    static std::string progressText(int stepIndex, int size);
+    static std::string timeText(int stepIndex, int size);
+
+private:
+    void construct();
+    void init();
+    StateTransition* menuBranch();
+    void simulationStep();
+    StateTransition* endOfGame();
+
+    bool leaving = false;
+    bool menuIsOpen = false;
+    InGameMenu* menu = nullptr;
+    std::string levelPath;
+    lua_State* luaState = nullptr;
+    SpacePartition spacePartition;
+    TexturedExplosionsHandler* texturedExplosions = nullptr;
+    bool fastForward = false, playbackPaused = false, normalSpeed = true;
+    bool isRecording = false;
+    bool isPlayback = false;
+    bool isTutorial = false;
+    bool isCampaign = false;
+    bool hardwareInputInUse = false;
+    float replaySpin = 0.0f;
+    int stepIndex = 0;
+    Replay* replay = nullptr;
+    bool touchedSinceLastPause = false;
+    bool quickPaused = false;
+    Coord hud1Position, hud2Position;
+    float hudScale = 0.0f;
+    unsigned int seed = 0;
+    Button* okButton = nullptr;
+    Button* fastForwardButton = nullptr;
+    float replayTilt = 60.0f;
+    bool isDragging = false;
+    Coord lastTouch;
+    int frameCount = 0;
+    OptimizedStringModel replayNameModel;
+    int replayNameWidth = 0;
 };

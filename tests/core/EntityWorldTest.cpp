@@ -235,7 +235,7 @@ TEST_F(EntityWorld, UntiltedDrawingSkipsEntitiesOffCamera) {
 }
 
 TEST_F(EntityWorld, CameraLimitsFollowScreenAndZoom) {
-    StatePlay::zoom = 2.0f;
+    StatePlay::setZoom(2.0f);
     StatePlay::calculateCameraLimits();
     float realZoom = 2.0f * Device::zoom;
     EXPECT_FLOAT_EQ(StatePlay::cameraVisibleLimitX, Device::screenWidth / realZoom / 2);
@@ -244,7 +244,7 @@ TEST_F(EntityWorld, CameraLimitsFollowScreenAndZoom) {
     StatePlay::setCamera(cam);
     Probe* p = new Probe("p", Coord(100 + StatePlay::cameraVisibleLimitX + 7, 100, 0));
     EXPECT_FLOAT_EQ(StatePlay::getMaxDistanceOffCamera(p), 7.0f);
-    StatePlay::zoom = 1.0f;
+    StatePlay::setZoom(1.0f);
 }
 
 TEST_F(EntityWorld, PlayerDistancesWithoutAPlayer) {

@@ -80,6 +80,7 @@ const std::map<std::string, int> kFramesDrawn = {
     {"/data/entities/cannonGraphic.lua", 2},
     {"/data/entities/pulsarGraphic.lua", 16},
     {"/data/entities/spotGraphic.lua", 9},
+    {"/data/graphics/buttons/fastForwardButton.lua", 3},
 };
 
 // Scripts outside the level folders that may draw from the game's generator:

@@ -1,0 +1,221 @@
+// zorbix2-sim: runs a level, or plays a replay back, without a window and
+// without drawing, and prints the score, the steps run and the world hash.
+//
+//   zorbix2-sim [options] LEVEL STEPS      LEVEL: index or store path
+//   zorbix2-sim [options] --replay ID      (--replay-web ID, --replay-file FILE)
+//
+// Options:
+//   --input SPEC          neutral (default), random:SEED, or a file of
+//                         "STEP X0 Y0 X1 Y1" lines
+//   --save-replay         save the recorded replay even when the game has not ended
+//   --draw                draw every frame
+//   --add-script P=FILE   put a file into the script store under path P
+//   --hashes FILE         write the hash chain (a line every 60 steps and at the end)
+//   --check-hashes FILE   compare with a written chain; exit 3 at the first difference
+//
+// It runs in the current directory: documents (replays, preferences) under data/.
+// A script error ends it with status 1, as in the game.
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/Entity.h"
+#include "core/Game.h"
+#include "core/MainLoop.h"
+#include "core/myfopen.h"
+#include "levelplay/LevelEntry.h"
+#include "levelplay/LevelRun.h"
+#include "levelplay/LuaScriptList.h"
+#include "levelplay/Replay.h"
+#include "levelplay/SimulatedInput.h"
+#include "levelplay/StatePlay.h"
+#include "levelplay/WorldHash.h"
+
+static int usage(const char* program) {
+    fprintf(stderr,
+            "usage: %s [--input SPEC] [--save-replay] [--draw] [--add-script PATH=FILE]...\n"
+            "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
+            "          --replay-web ID | --replay-file FILE)\n",
+            program);
+    return 2;
+}
+
+static bool readFile(const std::string& path, std::string* out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+static bool parseCount(const char* text, int* out) {
+    char* end = nullptr;
+    long v = strtol(text, &end, 10);
+    if (!*text || *end || v < 0 || v > 100000000)
+        return false;
+    *out = (int)v;
+    return true;
+}
+
+// Checkpoints: each line is "STEP CHAIN", the chain folding every
+// checkpoint's world hash into the ones before it.
+struct HashChain {
+    uint64_t chain = 1469598103934665603ull;
+    std::vector<std::string> lines;
+
+    void add(int step) {
+        uint64_t h = worldHash();
+        for (int i = 0; i < 8; i++) {
+            chain ^= (h >> (8 * i)) & 0xff;
+            chain *= 1099511628211ull;
+        }
+        char line[64];
+        snprintf(line, sizeof line, "%i %016" PRIx64, step, chain);
+        lines.push_back(line);
+    }
+};
+
+int main(int argc, char** argv) {
+    std::string inputSpec = "neutral", level, hashesOut, hashesIn;
+    std::vector<std::pair<std::string, std::string>> scripts;
+    int steps = -1, replayId = -1;
+    bool replayWeb = false, saveReplay = false, draw = false;
+    std::string replayFile;
+    std::vector<const char*> positional;
+    for (int i = 1; i < argc; i++) {
+        std::string a = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (a == "--input" && hasValue) {
+            inputSpec = argv[++i];
+        } else if (a == "--save-replay") {
+            saveReplay = true;
+        } else if (a == "--draw") {
+            draw = true;
+        } else if (a == "--add-script" && hasValue) {
+            std::string spec = argv[++i];
+            size_t eq = spec.find('=');
+            std::string text;
+            if (eq == std::string::npos || !readFile(spec.substr(eq + 1), &text)) {
+                fprintf(stderr, "%s: cannot add the script \"%s\"\n", argv[0], spec.c_str());
+                return 1;
+            }
+            scripts.push_back({spec.substr(0, eq), text});
+        } else if (a == "--hashes" && hasValue) {
+            hashesOut = argv[++i];
+        } else if (a == "--check-hashes" && hasValue) {
+            hashesIn = argv[++i];
+        } else if ((a == "--replay" || a == "--replay-web") && hasValue) {
+            if (!parseCount(argv[++i], &replayId))
+                return usage(argv[0]);
+            replayWeb = a == "--replay-web";
+        } else if (a == "--replay-file" && hasValue) {
+            replayFile = argv[++i];
+        } else if (a.compare(0, 2, "--") == 0) {
+            return usage(argv[0]);
+        } else {
+            positional.push_back(argv[i]);
+        }
+    }
+    bool playback = replayId >= 0 || !replayFile.empty();
+    if (playback ? !positional.empty() : positional.size() != 2)
+        return usage(argv[0]);
+    if (!playback) {
+        level = positional[0];
+        if (!parseCount(positional[1], &steps))
+            return usage(argv[0]);
+    }
+    SimulatedInput input;
+    std::string error;
+    if (!input.parse(inputSpec, &error)) {
+        fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+        return 1;
+    }
+    std::vector<std::string> expected;
+    if (!hashesIn.empty()) {
+        std::ifstream in(hashesIn);
+        if (!in) {
+            fprintf(stderr, "%s: cannot read %s\n", argv[0], hashesIn.c_str());
+            return 1;
+        }
+        for (std::string line; std::getline(in, line);)
+            expected.push_back(line);
+    }
+
+    setenv("ZORBIX_HEADLESS", "1", 1);
+    if (mainStartUp() != 0)
+        return 1;
+    for (auto& s : scripts)
+        LuaScriptList::getInstance()->addScriptForTests(s.first, s.second);
+
+    // A replay file from anywhere is played as the downloaded replay 0, an id
+    // the score server never gives.
+    if (!replayFile.empty()) {
+        std::string bytes;
+        FILE* f = readFile(replayFile, &bytes) ? myFopenForDocument(Replay::getPath(0, true), "wb") : nullptr;
+        if (!f || fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || fclose(f) != 0) {
+            fprintf(stderr, "%s: cannot read %s\n", argv[0], replayFile.c_str());
+            return 1;
+        }
+        replayId = 0;
+        replayWeb = true;
+    }
+    StatePlay* play = playback ? newPlaybackScreen(replayId, replayWeb, &error)
+                               : newPlayScreenForLevel(level, &error);
+    if (!replayFile.empty())
+        myRemoveForDocument(Replay::getPath(0, true));
+    if (!play) {
+        fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+        return 1;
+    }
+
+    HashChain hashes;
+    LevelRun run(play);
+    int size = playback ? play->getReplay()->getSizeOfReplay() : steps;
+    // Frames that do not step (a quick pause that no touch lifts) are bounded.
+    int lastHashed = 0;
+    for (long frame = 0; Entity::time < size && frame < 4L * size + 600; frame++) {
+        int x[2], y[2];
+        input.touchesForStep(Entity::time, StatePlay::joysticks, x, y);
+        bool going = run.frame(x, y, draw);
+        if (Entity::time % 60 == 0 && Entity::time != lastHashed) {
+            lastHashed = Entity::time;
+            hashes.add(Entity::time);
+        }
+        if (!going)
+            break;
+    }
+    hashes.add(Entity::time);
+    if (saveReplay && !run.next && play->getReplay() && !playback)
+        printf("replay %i\n", play->getReplay()->save());
+    printf("score %i\nsteps %i\nhash %016" PRIx64 "\n", Game::getScore(), Entity::time, worldHash());
+
+    int status = 0;
+    if (!hashesOut.empty()) {
+        std::ofstream out(hashesOut);
+        for (const std::string& line : hashes.lines)
+            out << line << "\n";
+        if (!out) {
+            fprintf(stderr, "%s: cannot write %s\n", argv[0], hashesOut.c_str());
+            status = 1;
+        }
+    }
+    if (!hashesIn.empty()) {
+        for (size_t i = 0; i < hashes.lines.size() || i < expected.size(); i++) {
+            std::string got = i < hashes.lines.size() ? hashes.lines[i] : "(none)";
+            std::string want = i < expected.size() ? expected[i] : "(none)";
+            if (got != want) {
+                fprintf(stderr, "hashes differ from second %zu: expected \"%s\", got \"%s\"\n", i, want.c_str(),
+                        got.c_str());
+                status = 3;
+                break;
+            }
+        }
+    }
+    fflush(stdout);
+    return status;
+}
