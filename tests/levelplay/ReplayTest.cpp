@@ -2,14 +2,12 @@
 // failed writes, validity, hostile files and the clean-up of downloads.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-
 #include "levelplay/Replay.h"
 #include "savedata/Preferences.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempGameDir.h"
 
 namespace {
@@ -43,27 +41,6 @@ protected:
     }
 
     TempGameDir dir;
-};
-
-// Files cannot grow past a byte limit while this lives: writes fail (the
-// signal that would end the process is ignored).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previous = signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        signal(SIGXFSZ, previous);
-    }
-
-private:
-    struct rlimit saved;
-    void (*previous)(int);
 };
 }
 

@@ -1,0 +1,99 @@
+// Play screen tests: a fresh game directory and preferences, test levels put
+// into the script store, and the class-wide state a game changes put back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Device.h"
+#include "core/Entity.h"
+#include "core/Game.h"
+#include "core/HeadlessGame.h"
+#include "core/Joysticks.h"
+#include "core/State.h"
+#include "graphics/Explosion.h"
+#include "graphics/SoundManager.h"
+#include "graphics/TexturedExplosionsHandler.h"
+#include "levelplay/LevelRun.h"
+#include "levelplay/LuaScriptList.h"
+#include "levelplay/StatePlay.h"
+#include "savedata/Preferences.h"
+#include "support/TempGameDir.h"
+
+namespace playtest {
+
+const std::string infinityPath = "/data/levels/infinity/assault/assault.lua";
+const std::string campaignPath = "/data/levels/campaign0/digest/digest.lua";
+const std::string tutorialPath = "/data/levels/campaign0/tutorial/tutorial.lua";
+
+// A level that draws from the shared generator every step and keeps a
+// running digest of what it drew in the global "sum".
+const std::string countingLevel = R"(
+sum = 0
+function init()
+    sum = math.rand() % 1000
+end
+function update()
+    sum = (sum * 31 + math.rand() % 1000) % 1000003
+end
+)";
+
+class PlayTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        startHeadlessLoop();
+        Preferences::reloadForTests();
+        explosionsWere = Explosion::isActivated;
+        texturesWere = TexturedExplosionsHandler::getInstance()->enabled;
+        soundWas = SoundManager::getInstance()->enabled;
+        for (const std::string& path : {infinityPath, campaignPath, tutorialPath})
+            addLevel(path, countingLevel);
+    }
+    void TearDown() override {
+        for (const std::string& path : added)
+            LuaScriptList::getInstance()->removeScriptForTests(path);
+        Explosion::isActivated = explosionsWere;
+        TexturedExplosionsHandler::getInstance()->enabled = texturesWere;
+        SoundManager::getInstance()->enabled = soundWas;
+        StatePlay::unpinDifficulty();
+        StatePlay::setZoom(1.0f);
+        StatePlay::camera = Coord(0, 0, 0);
+        StatePlay::gameIsFinished = false;
+        StatePlay::quickPauseEnabled = false;
+        StatePlay::drawOkButton = StatePlay::buttonWasPressed = false;
+        StatePlay::HUDString1 = StatePlay::HUDString2 = "";
+        State::keyIsPressedBitArray = State::keyJustGotPressedBitArray = 0;
+        for (int i = 0; i < 2; i++) {
+            State::touchX[i] = State::touchY[i] = -1;
+            State::joystickNorm[i] = -1.0f;
+        }
+        Game::setScore(0);
+        Game::enableBackgroundGrid = true;
+        // The next test's preferences come from its own folder.
+        Preferences::reloadForTests();
+    }
+
+    void addLevel(const std::string& path, const std::string& text) {
+        LuaScriptList::getInstance()->addScriptForTests(path, text);
+        added.push_back(path);
+    }
+
+    // One frame without touches.
+    static bool idle(LevelRun& run, bool draw = false) {
+        static const int none[2] = {-1, -1};
+        return run.frame(none, none, draw);
+    }
+    // One frame with one finger down at (x, y).
+    static bool touch(LevelRun& run, int x, int y) {
+        const int tx[2] = {x, -1}, ty[2] = {y, -1};
+        return run.frame(tx, ty, false);
+    }
+
+    TempGameDir dir;
+    std::vector<std::string> added;
+    bool explosionsWere = true, texturesWere = true, soundWas = true;
+};
+
+}  // namespace playtest
