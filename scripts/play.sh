@@ -5,4 +5,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" normal
 cd "$root/build/game"
+# ZORBIX_LEVEL, ZORBIX_REPLAY and ZORBIX_REPLAY_WEB reach the game with the environment.
 exec ./zorbix2

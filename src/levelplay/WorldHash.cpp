@@ -48,8 +48,14 @@ uint64_t worldHash() {
         if (!dynamic_cast<FloatingMessage*>(e))
             f.mix(&e->position, sizeof(Coord));
     }
-    for (auto& counter : counters())
+    // A counter at zero adds nothing, so that registering a new one leaves
+    // the digest of every game that never uses it as it was.
+    for (auto& counter : counters()) {
+        if (*counter.second == 0)
+            continue;
+        f.mix(counter.first.data(), counter.first.size());
         f.mixInt(*counter.second);
+    }
     f.mix(MersenneTwister::getState(), 624 * sizeof(uint32_t));
     f.mixInt(MersenneTwister::getIndex());
     f.mixInt(Game::getScore());

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Records a game of a level with zorbix2-sim, saves its replay and plays the
+# replay back: score, steps and world hash must be the same.
+# Usage: roundtrip.sh SIM LEVEL STEPS [--add-script PATH=FILE]
+set -eu
+sim=$1 level=$2 steps=$3
+shift 3
+recorded=$("$sim" "$@" --input random:3 --save-replay "$level" "$steps")
+echo "$recorded"
+id=$(echo "$recorded" | sed -n 's/^score -*[0-9]*, replay \([0-9-]*\)$/\1/p; s/^replay \([0-9-]*\)$/\1/p' | head -n 1)
+if [ -z "$id" ] || [ "$id" -lt 1 ]; then
+    echo "no replay was saved" >&2
+    exit 1
+fi
+test -f "data/replay_local_$id.txt"
+played=$("$sim" "$@" --replay "$id")
+echo "$played"
+summary() { echo "$1" | grep -E '^(score|steps|hash) '; }
+if [ "$(summary "$recorded")" != "$(summary "$played")" ]; then
+    echo "the playback differs from the recorded game" >&2
+    exit 1
+fi
