@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,17 +30,16 @@ const std::string infinityPath = "/data/levels/infinity/assault/assault.lua";
 const std::string campaignPath = "/data/levels/campaign0/digest/digest.lua";
 const std::string tutorialPath = "/data/levels/campaign0/tutorial/tutorial.lua";
 
-// A level that draws from the shared generator every step and keeps a
-// running digest of what it drew in the global "sum".
-const std::string countingLevel = R"(
-sum = 0
-function init()
-    sum = math.rand() % 1000
-end
-function update()
-    sum = (sum * 31 + math.rand() % 1000) % 1000003
-end
-)";
+inline std::string sourceFile(const std::string& relative) {
+    std::ifstream in(std::string(ZORBIX_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// A level that draws from the shared generator every step and nothing else.
+const std::string countingLevel = sourceFile("tests/data/levels/golden.lua");
+// Walls, the player, bursts and a score, as far as the script module offers
+// them; it ends itself after 900 steps.
+const std::string busyLevel = sourceFile("tests/data/levels/roundtrip.lua");
 
 class PlayTest : public ::testing::Test {
 protected:

@@ -15,35 +15,6 @@
 using namespace playtest;
 
 namespace {
-// Walls, the player, bursts and a score, as far as the script module offers
-// them; every decision draws from the shared generator. It ends itself.
-const std::string busyLevel = R"(
-local t = 0
-sum = 0
-local function has(name) return zorbix ~= nil and zorbix[name] ~= nil end
-function init()
-    sum = math.rand() % 1000
-    if has("setMapBoundaries") then zorbix.setMapBoundaries(2000, 1500) end
-    if has("newCollisionQuad") then
-        zorbix.newCollisionQuad(0, 0, 2000, 0, 2000, 40, 0, 40)
-        zorbix.newCollisionQuad(0, 1460, 2000, 1460, 2000, 1500, 0, 1500)
-    end
-    if has("newPlayer") then zorbix.newPlayer(1000, 750) end
-end
-function update()
-    t = t + 1
-    sum = (sum * 31 + math.rand() % 1000) % 1000003
-    if has("newExplosion") and t % 17 == 0 then
-        zorbix.newExplosion(200 + math.rand() % 1600, 100 + math.rand() % 1300, math.rand() % 5, 20)
-    end
-    if has("newPlayerExplosion") and t % 45 == 0 then
-        zorbix.newPlayerExplosion(200 + math.rand() % 1600, 100 + math.rand() % 1300)
-    end
-    if has("setScore") then zorbix.setScore(sum % 5000) end
-    if has("setGameIsFinished") and t == 400 then zorbix.setGameIsFinished(true) end
-end
-)";
-
 const int recordedSteps = 400;
 
 // Ends the game at a step from inside the world, as a level script would.

@@ -3,6 +3,7 @@
 #include "PlayTestSupport.h"
 
 #include "core/StateTransition.h"
+#include "levelplay/LuaRuntime.h"
 #include "levelplay/Replay.h"
 #include "savedata/Achievements.h"
 #include "screens/StateChooseCampaign.h"
@@ -408,4 +409,71 @@ TEST_F(StatePlayTest, ALoadErrorIsPrintedBeforeTheMissingInitEndsTheProcess) {
     addLevel(campaignPath, "function init( end");
     EXPECT_EXIT(delete new StatePlay(campaignPath, true, false), testing::ExitedWithCode(1),
                 "level script /data/levels/campaign0/digest/digest.lua: .*expected near 'end'");
+}
+
+namespace {
+// Whether the script module offers every one of the functions.
+bool moduleHas(std::initializer_list<const char*> names) {
+    lua_State* L = luaL_newstate();
+    luaL_openlibs(L);
+    bool all = true;
+    for (const char* name : names) {
+        lua_getglobal(L, "zorbix");
+        if (lua_istable(L, -1))
+            lua_getfield(L, -1, name);
+        else
+            lua_pushnil(L);
+        all = all && lua_isfunction(L, -1);
+        lua_pop(L, 2);
+    }
+    lua_close(L);
+    return all;
+}
+}
+
+TEST_F(StatePlayTest, WhatTheScriptsInitSetsIsResetExceptTheCamera) {
+    if (!moduleHas({"setMapBoundaries", "setScore", "setHudString1", "setHudString2", "setButtonIsVisible",
+                    "setButtonWasPressed", "setQuickPauseEnabled", "setCameraXY", "setCameraZoom",
+                    "setGameIsFinished"}))
+        GTEST_SKIP() << "the script module does not offer these functions yet";
+    const std::string level = R"(
+zorbix.setMapBoundaries(5000, 4000)
+function init()
+    zorbix.setScore(50)
+    zorbix.setHudString1("one")
+    zorbix.setHudString2("two")
+    zorbix.setButtonIsVisible(true)
+    zorbix.setButtonWasPressed(true)
+    zorbix.setQuickPauseEnabled(true)
+    zorbix.setCameraXY(300, 400)
+    zorbix.setCameraZoom(510)
+    if finishAtOnce then zorbix.setGameIsFinished(true) end
+end
+function update() end
+)";
+    addLevel(campaignPath, level);
+    Preferences::getInstance()->set_autoPauseEnabled(false);
+    {
+        LevelRun run(new StatePlay(campaignPath, true, false));
+        // The top-level call is forgotten: the level's init set no size.
+        EXPECT_EQ(SpacePartition::boundaries.x, 100.0f);
+        EXPECT_EQ(SpacePartition::boundaries.y, 100.0f);
+        EXPECT_EQ(Game::getScore(), 0);
+        EXPECT_EQ(StatePlay::HUDString1, "");
+        EXPECT_EQ(StatePlay::HUDString2, "");
+        EXPECT_FALSE(StatePlay::drawOkButton);
+        EXPECT_FALSE(StatePlay::buttonWasPressed);
+        EXPECT_FALSE(StatePlay::quickPauseEnabled);
+        EXPECT_EQ(StatePlay::camera.x, 300.0f);
+        EXPECT_EQ(StatePlay::camera.y, 400.0f);
+        EXPECT_EQ(StatePlay::getCameraZoom(), 2.0f);
+        EXPECT_EQ(StatePlay::realZoom, 2.0f * Device::zoom);
+        EXPECT_TRUE(idle(run));
+    }
+    // Finished in init: the game ends at the end of its first step.
+    addLevel(campaignPath, "finishAtOnce = true\n" + level);
+    LevelRun run(new StatePlay(campaignPath, true, false));
+    EXPECT_FALSE(idle(run));
+    EXPECT_EQ(Entity::time, 1);
+    EXPECT_NE(dynamic_cast<StateRestartGame*>(run.next), nullptr);
 }

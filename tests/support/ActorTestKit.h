@@ -29,6 +29,7 @@
 #include "graphics/SoundManager.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "levelplay/StatePlay.h"
+#include "levelplay/WorldHash.h"
 
 namespace actortest {
 
@@ -222,48 +223,9 @@ int countOf() {
     return (int)entitiesOf<T>().size();
 }
 
-// Folds bytes into a 64-bit FNV-1a hash.
-class Hash {
-public:
-    void add(const void* p, size_t n) {
-        const unsigned char* b = (const unsigned char*)p;
-        for (size_t i = 0; i < n; i++) {
-            h ^= b[i];
-            h *= 1099511628211ull;
-        }
-    }
-    void add(int v) { add(&v, sizeof v); }
-    void add(float v) { add(&v, sizeof v); }
-    void add(const std::string& s) { add(s.data(), s.size()); }
-    uint64_t value() const { return h; }
-
-private:
-    uint64_t h = 1469598103934665603ull;
-};
-
-// The world in 64 bits: every entity's kind, position, hit count and delete
-// flag in list order, the given class counters, Entity::time and the shared
-// generator's state. Floating messages are left out: their size comes from
-// the font, not from the simulation.
-inline uint64_t worldHash(const std::vector<int>& counters = {}) {
-    Hash h;
-    h.add(Entity::time);
-    h.add((int)Entity::entityVector.size());
-    for (Entity* e : Entity::entityVector) {
-        if (dynamic_cast<FloatingMessage*>(e))
-            continue;
-        h.add(std::string(typeid(*e).name()));
-        h.add(e->position.x);
-        h.add(e->position.y);
-        h.add(e->numberOfHits);
-        h.add((int)e->toBeDeleted);
-    }
-    for (int c : counters)
-        h.add(c);
-    h.add(MersenneTwister::getState(), 624 * sizeof(uint32_t));
-    h.add(MersenneTwister::getIndex());
-    return h.value();
-}
+// The world's digest, the one the replays are checked with.
+using Hash = WorldDigest;
+inline uint64_t worldHash(const std::vector<int>& counters = {}) { return ::worldHash(counters); }
 
 // A still target that records what reaches it and answers a weapon as told.
 class RecordingTarget : public ReactsToWeaponOrPlayer {
