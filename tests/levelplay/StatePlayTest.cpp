@@ -3,6 +3,7 @@
 #include "PlayTestSupport.h"
 
 #include "core/StateTransition.h"
+#include "graphics/VectorModel.h"
 #include "levelplay/LuaRuntime.h"
 #include "levelplay/Replay.h"
 #include "savedata/Achievements.h"
@@ -476,4 +477,22 @@ function update() end
     EXPECT_FALSE(idle(run));
     EXPECT_EQ(Entity::time, 1);
     EXPECT_NE(dynamic_cast<StateRestartGame*>(run.next), nullptr);
+}
+
+TEST_F(StatePlayTest, ModelsThatDrewRandomNumbersAreRebuiltForEveryGame) {
+    const std::string path = "/data/graphics/testRandomGraphic.lua";
+    addLevel(path, "require \"/data/functions/commonGraphicFunctions\"\n"
+                   "graphic = new2DGraphic(1)\n"
+                   "add2DLine(graphic[1], 0, 0, math.rand() % 100, 50, getColor(255, 255, 255))\n");
+    static VectorModel* held = nullptr;
+    VectorModel::loadFromLuaScriptInStaticVar(path, &held);
+    ASSERT_NE(held, nullptr);
+    ASSERT_TRUE(held->getUsesRandomNumbers());
+    // A new game drops the model and every class-wide variable that held it.
+    delete new StatePlay(campaignPath, true, false);
+    EXPECT_EQ(held, nullptr);
+    VectorModel::loadFromLuaScriptInStaticVar(path, &held);
+    EXPECT_NE(held, nullptr);
+    delete new StatePlay(campaignPath, true, false);
+    EXPECT_EQ(held, nullptr);
 }
