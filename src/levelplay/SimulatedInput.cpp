@@ -10,6 +10,11 @@
 #include "core/Device.h"
 #include "core/Joysticks.h"
 
+// A finger rests up to this many pixels from its stick's centre, for 10 to 60 steps.
+static const int MAX_FINGER_DISTANCE = 160;
+static const int MIN_HOLD_STEPS = 10;
+static const int MAX_HOLD_STEPS = 60;
+
 static int clamp(int v, int size) { return v < 0 ? 0 : v >= size ? size - 1 : v; }
 
 bool SimulatedInput::parse(const std::string& spec, std::string* error) {
@@ -62,12 +67,12 @@ void SimulatedInput::touchesForStep(int step, Joysticks* sticks, int x[2], int y
         const Joysticks::Centre centres[2] = {sticks->lowStickCentre, sticks->highStickCentre};
         for (int i = 0; i < 2; i++) {
             double angle = (double)(generator() % 360) * 3.14159265358979 / 180.0;
-            double distance = (double)(generator() % 160);
+            double distance = (double)(generator() % MAX_FINGER_DISTANCE);
             // On the screen: -1 would mean no touch at all.
             heldX[i] = clamp(centres[i].x + (int)(distance * std::sin(angle)), Device::screenWidth);
             heldY[i] = clamp(centres[i].y - (int)(distance * std::cos(angle)), Device::screenHeight);
         }
-        nextChange = step + 10 + (int)(generator() % 51);
+        nextChange = step + MIN_HOLD_STEPS + (int)(generator() % (MAX_HOLD_STEPS - MIN_HOLD_STEPS + 1));
     }
     if (mode == TIMED) {
         while (nextTimed < timed.size() && timed[nextTimed].step <= step) {

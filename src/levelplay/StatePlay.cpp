@@ -16,6 +16,7 @@
 #include "core/Entity.h"
 #include "core/Game.h"
 #include "core/Joysticks.h"
+#include "core/KeyPress.h"
 #include "core/StateTransition.h"
 #include "graphics/DrawString.h"
 #include "graphics/SoundManager.h"
@@ -49,6 +50,14 @@ std::string StatePlay::HUDString2;
 bool StatePlay::drawOkButton = false;
 bool StatePlay::buttonWasPressed = false;
 bool StatePlay::quickPauseEnabled = false;
+
+// Keys that steer the sticks, keys that press the "Ok" button (the press bits
+// of the menus), and the in-game back key.
+static const int STICK_KEYS = KeyPress::BIT_KEY_UP | KeyPress::BIT_KEY_DOWN | KeyPress::BIT_KEY_RIGHT |
+                              KeyPress::BIT_KEY_LEFT | KeyPress::BIT_KEY_SHOOT_LEFT | KeyPress::BIT_KEY_SHOOT_UP |
+                              KeyPress::BIT_KEY_SHOOT_DOWN | KeyPress::BIT_KEY_SHOOT_RIGHT;
+static const int OK_KEYS = KeyPress::BIT_KEY_PRESS | KeyPress::BIT_KEY_SHOOT_DOWN;
+static const int BACK_KEY = KeyPress::BIT_KEY_GAME_BACK;
 
 static bool difficultyPinned = false;
 static int pinnedDifficulty = 0;
@@ -288,13 +297,13 @@ StateTransition* StatePlay::updateState() {
             touchedSinceLastPause = true;
         }
     }
-    hardwareInputInUse = anyStick || (keys & 0x3de) != 0 || joysticks->residualHWMovementIsPresent();
+    hardwareInputInUse = anyStick || (keys & STICK_KEYS) != 0 || joysticks->residualHWMovementIsPresent();
 
     for (int n = 0;; n++) {
         if (menu->update(keysJustPressed) == 1)
             menuIsOpen = true;
         // A playback ignores the button: its press is not part of the replay.
-        if (!isPlayback && drawOkButton && (okButton->update() || (keysJustPressed & 0x120) != 0))
+        if (!isPlayback && drawOkButton && (okButton->update() || (keysJustPressed & OK_KEYS) != 0))
             buttonWasPressed = true;
         if (!isPlayback) {
             if (!anyStick) {
@@ -314,7 +323,7 @@ StateTransition* StatePlay::updateState() {
             joysticks->updateWithKeys(keys);
             if (isRecording)
                 replay->add(&joysticks->current);
-            if ((keysJustPressed & 0x400) != 0)
+            if ((keysJustPressed & BACK_KEY) != 0)
                 backButtonIsPressed();
             simulationStep();
         } else {

@@ -114,9 +114,11 @@ std::string StatePlay::progressText(int index, int size) {
     return text;
 }
 
+// The simulation's rate: steps per second of play.
+static const int STEPS_PER_SECOND = 60;
+
 std::string StatePlay::timeText(int index, int size) {
-    // 60 steps a second.
-    int e = index / 60, t = size / 60;
+    int e = index / STEPS_PER_SECOND, t = size / STEPS_PER_SECOND;
     const char* format;
     if (e % 60 < 10)
         format = t % 60 < 10 ? "^u%i^3:^u0%i^r/^u%i^3:^u0%i" : "^u%i^3:^u0%i^r/^u%i^3:^u%i";
