@@ -40,7 +40,13 @@ uint64_t worldHash(const std::vector<int>& counters) {
     }
     h.add(MersenneTwister::getState(), 624 * sizeof(uint32_t));
     h.add(MersenneTwister::getIndex());
-    h.add(Game::getScore());
-    h.add((int)StatePlay::gameIsFinished);
+    // Like the counters, the score and the end flag add nothing at their
+    // start values, so that a world without a level hashes as it always did.
+    if (Game::getScore() != 0) {
+        h.add(std::string("score"));
+        h.add(Game::getScore());
+    }
+    if (StatePlay::gameIsFinished)
+        h.add(std::string("finished"));
     return h.value();
 }

@@ -30,7 +30,7 @@ private:
 // count and delete flag in list order (floating messages are left out: their
 // size comes from the font, not from the simulation), the given class
 // counters, the registered ones that are not zero, the shared generator's
-// state, the score and whether the game is finished.
+// state, the score (unless 0) and whether the game is finished.
 uint64_t worldHash(const std::vector<int>& counters = {});
 
 // Registers a class-wide counter under a name; registered counters are folded
