@@ -211,6 +211,9 @@ TEST_F(StatePlayTest, MenuQuitLeavesByMode) {
     } cases[] = {
         {"campaign", [] { return new StatePlay(campaignPath, true, false); }, 2,
          [](State* s) { return dynamic_cast<StateChooseCampaign*>(s) != nullptr; }},
+        // Both flags: the campaign is asked first.
+        {"campaign and tutorial", [] { return new StatePlay(tutorialPath, true, true); }, 2,
+         [](State* s) { return dynamic_cast<StateChooseCampaign*>(s) != nullptr; }},
         {"tutorial", [] { return new StatePlay(tutorialPath, false, true); }, 3,
          [](State* s) { return dynamic_cast<StateFirstMenu*>(s) != nullptr; }},
         {"infinity", [] { return new StatePlay(infinityPath, false, false); }, 2,
@@ -239,9 +242,10 @@ TEST_F(StatePlayTest, EndsOfAGameByMode) {
     prefs->setDifficultySettings(1);
     std::string tutorial = tutorialPath, campaign = campaignPath;
 
-    // The tutorial returns to the first menu and marks nothing.
-    {
-        LevelRun run(new StatePlay(tutorialPath, false, true));
+    // The tutorial returns to the first menu and marks nothing, even when it
+    // is also called a campaign: the tutorial is asked first.
+    for (bool alsoCampaign : {false, true}) {
+        LevelRun run(new StatePlay(tutorialPath, alsoCampaign, true));
         Game::setScore(10);
         StatePlay::gameIsFinished = true;
         EXPECT_FALSE(idle(run));
