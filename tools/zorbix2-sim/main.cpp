@@ -5,6 +5,8 @@
 //   zorbix2-sim [options] --replay ID      (--replay-web ID, --replay-file FILE)
 //
 // Options:
+//   --seed N              seed of the C generator, which draws the game's seed
+//                         (default 1, so that a run repeats)
 //   --input SPEC          neutral (default), random:SEED, or a file of
 //                         "STEP X0 Y0 X1 Y1" lines
 //   --save-replay         save the recorded replay even when the game has not ended
@@ -38,7 +40,7 @@
 
 static int usage(const char* program) {
     fprintf(stderr,
-            "usage: %s [--input SPEC] [--save-replay] [--draw] [--add-script PATH=FILE]...\n"
+            "usage: %s [--seed N] [--input SPEC] [--save-replay] [--draw] [--add-script PATH=FILE]...\n"
             "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
             "          --replay-web ID | --replay-file FILE)\n",
             program);
@@ -83,7 +85,7 @@ struct HashChain {
 int main(int argc, char** argv) {
     std::string inputSpec = "neutral", level, hashesOut, hashesIn;
     std::vector<std::pair<std::string, std::string>> scripts;
-    int steps = -1, replayId = -1;
+    int steps = -1, replayId = -1, cSeed = 1;
     bool replayWeb = false, saveReplay = false, draw = false;
     std::string replayFile;
     std::vector<const char*> positional;
@@ -92,6 +94,9 @@ int main(int argc, char** argv) {
         bool hasValue = i + 1 < argc;
         if (a == "--input" && hasValue) {
             inputSpec = argv[++i];
+        } else if (a == "--seed" && hasValue) {
+            if (!parseCount(argv[++i], &cSeed))
+                return usage(argv[0]);
         } else if (a == "--save-replay") {
             saveReplay = true;
         } else if (a == "--draw") {
@@ -149,6 +154,7 @@ int main(int argc, char** argv) {
     setenv("ZORBIX_HEADLESS", "1", 1);
     if (mainStartUp() != 0)
         return 1;
+    srand((unsigned int)cSeed);
     for (auto& s : scripts)
         LuaScriptList::getInstance()->addScriptForTests(s.first, s.second);
 
