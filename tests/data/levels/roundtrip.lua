@@ -1,11 +1,15 @@
--- A level for the replay round trip: walls, the player, bursts and a score as
--- far as the script module offers them; every decision draws from the shared
--- generator. It ends itself after 900 steps.
+-- A level for the replay round trip: a walled arena, the player, enemies that
+-- come and die, bursts and a score, as far as the script module offers them;
+-- every decision draws from the shared generator. It ends itself after 900 steps.
 local t = 0
 local sum = 0
 
 local function has(name)
     return zorbix ~= nil and zorbix[name] ~= nil
+end
+
+local function somewhere()
+    return 200 + math.rand() % 1600, 150 + math.rand() % 1200
 end
 
 function init()
@@ -14,15 +18,26 @@ function init()
     if has("newCollisionQuad") then
         zorbix.newCollisionQuad(0, 0, 2000, 0, 2000, 40, 0, 40)
         zorbix.newCollisionQuad(0, 1460, 2000, 1460, 2000, 1500, 0, 1500)
+        zorbix.newCollisionQuad(0, 0, 40, 0, 40, 1500, 0, 1500)
+        zorbix.newCollisionQuad(1960, 0, 2000, 0, 2000, 1500, 1960, 1500)
     end
     if has("newPlayer") then zorbix.newPlayer(1000, 750) end
+    if has("setPlayerShootMode") then zorbix.setPlayerShootMode(2) end
 end
 
 function update()
     t = t + 1
     sum = (sum * 31 + math.rand() % 1000) % 1000003
+    if t % 40 == 0 then
+        local x, y = somewhere()
+        local kind = math.rand() % 3
+        if kind == 0 and has("newSucider") then zorbix.newSucider(x, y)
+        elseif kind == 1 and has("newSpiny") then zorbix.newSpiny(x, y)
+        elseif has("newPlanner") then zorbix.newPlanner(x, y) end
+    end
     if has("newExplosion") and t % 17 == 0 then
-        zorbix.newExplosion(200 + math.rand() % 1600, 100 + math.rand() % 1300, math.rand() % 5, 20)
+        local x, y = somewhere()
+        zorbix.newExplosion(x, y, math.rand() % 5, 20)
     end
     if has("setScore") then zorbix.setScore(sum % 10000) end
     if has("setGameIsFinished") and t == 900 then zorbix.setGameIsFinished(true) end
