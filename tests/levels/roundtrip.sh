@@ -7,7 +7,8 @@ sim=$1 level=$2 steps=$3
 shift 3
 recorded=$("$sim" "$@" --input random:3 --save-replay "$level" "$steps")
 echo "$recorded"
-id=$(echo "$recorded" | sed -n 's/^score -*[0-9]*, replay \([0-9-]*\)$/\1/p; s/^replay \([0-9-]*\)$/\1/p' | head -n 1)
+# Other output may share a line with these, so they are found at the ends of lines.
+id=$(echo "$recorded" | sed -n 's/.*score -*[0-9]*, replay \([0-9-]*\)$/\1/p; s/.*replay \([0-9-]*\)$/\1/p' | head -n 1)
 if [ -z "$id" ] || [ "$id" -lt 1 ]; then
     echo "no replay was saved" >&2
     exit 1
@@ -15,7 +16,7 @@ fi
 test -f "data/replay_local_$id.txt"
 played=$("$sim" "$@" --replay "$id")
 echo "$played"
-summary() { echo "$1" | grep -E '^(score|steps|hash) '; }
+summary() { echo "$1" | grep -oE '(score|steps|hash) [-0-9a-f]+$'; }
 if [ "$(summary "$recorded")" != "$(summary "$played")" ]; then
     echo "the playback differs from the recorded game" >&2
     exit 1
