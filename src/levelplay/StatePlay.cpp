@@ -24,6 +24,7 @@
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaCommon.h"
 #include "levelplay/Replay.h"
+#include "levelplay/ScriptHandles.h"
 #include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
 #include "screens/StateChooseCampaign.h"
@@ -170,6 +171,7 @@ void StatePlay::init() {
     SoundManager::getInstance()->setRollOffFactor(10.0f);
     Game::enableBackgroundGrid = false;
     Game::mtRand.seed(seed);
+    Game::seedSecondary(seed);
     stepIndex = 0;
     replaySpin = 0.0f;
 
@@ -246,6 +248,8 @@ StatePlay::~StatePlay() {
     Entity::reset();
     if (luaState)
         lua_close(luaState);
+    // The wall shapes the script made, and every handle it held, go with it.
+    ScriptHandles::levelEnded();
     Game::enableBackgroundGrid = true;
     delete replay;
 }

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <AL/al.h>
+#include <unistd.h>
+
+#include "core/CollisionShape.h"
 #include "core/Device.h"
 #include "core/Entity.h"
 #include "core/Game.h"
@@ -44,11 +48,25 @@ const std::string busyLevel = sourceFile("tests/data/levels/roundtrip.lua");
 class PlayTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The game's own resources: a sound loaded from an empty folder would
+        // stay cached as missing for every later test.
+        std::string native = dir.root + "/app/native";
+        if (rmdir(native.c_str()) != 0 || symlink(ZORBIX_GAME_DIR "/app/native", native.c_str()) != 0)
+            FAIL() << "cannot link the game's resources";
         startHeadlessLoop();
         Preferences::reloadForTests();
         explosionsWere = Explosion::isActivated;
         texturesWere = TexturedExplosionsHandler::getInstance()->enabled;
         soundWas = SoundManager::getInstance()->enabled;
+        // The play screen sets the roll-off; the player moves the listener.
+        SoundManager* sounds = SoundManager::getInstance();
+        listener = Coord(sounds->listenerPosition[1], -sounds->listenerPosition[0], 0.0f);
+        if (sounds->hasDevice)
+            alGetSourcef(sounds->sources[0], AL_ROLLOFF_FACTOR, &rollOff);
+        shipModel = StatePlay::shipModelSelected;
+        boundaries = SpacePartition::boundaries;
+        boundariesSet = SpacePartition::boundariesAreInit;
+        walls = CollisionShape::wsp;
         for (const std::string& path : {infinityPath, campaignPath, tutorialPath})
             addLevel(path, countingLevel);
     }
@@ -58,6 +76,14 @@ protected:
         Explosion::isActivated = explosionsWere;
         TexturedExplosionsHandler::getInstance()->enabled = texturesWere;
         SoundManager::getInstance()->enabled = soundWas;
+        SoundManager* sounds = SoundManager::getInstance();
+        sounds->setListenerPosition(listener);
+        if (sounds->hasDevice)
+            sounds->setRollOffFactor(rollOff);
+        StatePlay::shipModelSelected = shipModel;
+        SpacePartition::boundaries = boundaries;
+        SpacePartition::boundariesAreInit = boundariesSet;
+        CollisionShape::init(walls);
         StatePlay::unpinDifficulty();
         StatePlay::setZoom(1.0f);
         StatePlay::camera = Coord(0, 0, 0);
@@ -95,6 +121,12 @@ protected:
     TempGameDir dir;
     std::vector<std::string> added;
     bool explosionsWere = true, texturesWere = true, soundWas = true;
+    Coord listener;
+    float rollOff = 0.0f;
+    int shipModel = 0;
+    Coord boundaries;
+    bool boundariesSet = false;
+    WallsSpacePartitioner* walls = nullptr;
 };
 
 }  // namespace playtest

@@ -500,3 +500,17 @@ TEST_F(StatePlayTest, ModelsThatDrewRandomNumbersAreRebuiltForEveryGame) {
     delete new StatePlay(campaignPath, true, false);
     EXPECT_EQ(held, nullptr);
 }
+
+TEST_F(StatePlayTest, TheGamesSeedAlsoSeedsTheSecondaryGenerator) {
+    int id = recordGame(5);
+    Replay replay(id, false);
+    uint32_t first[2];
+    for (uint32_t& value : first) {
+        Game::seedSecondary(12345);
+        delete new StatePlay(id, false, "r");
+        value = Game::secondaryRand();
+    }
+    EXPECT_EQ(first[0], first[1]);
+    Game::seedSecondary((unsigned int)replay.header->seed);
+    EXPECT_EQ(Game::secondaryRand(), first[0]);
+}
