@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <AL/al.h>
 #include <unistd.h>
 
 #include "core/CollisionShape.h"
@@ -26,6 +25,7 @@
 #include "levelplay/LuaScriptList.h"
 #include "levelplay/StatePlay.h"
 #include "savedata/Preferences.h"
+#include "support/ActorTestKit.h"
 #include "support/TempGameDir.h"
 
 namespace playtest {
@@ -58,15 +58,6 @@ protected:
         explosionsWere = Explosion::isActivated;
         texturesWere = TexturedExplosionsHandler::getInstance()->enabled;
         soundWas = SoundManager::getInstance()->enabled;
-        // The play screen sets the roll-off; the player moves the listener.
-        SoundManager* sounds = SoundManager::getInstance();
-        listener = Coord(sounds->listenerPosition[1], -sounds->listenerPosition[0], 0.0f);
-        if (sounds->hasDevice)
-            alGetSourcef(sounds->sources[0], AL_ROLLOFF_FACTOR, &rollOff);
-        shipModel = StatePlay::shipModelSelected;
-        boundaries = SpacePartition::boundaries;
-        boundariesSet = SpacePartition::boundariesAreInit;
-        walls = CollisionShape::wsp;
         for (const std::string& path : {infinityPath, campaignPath, tutorialPath})
             addLevel(path, countingLevel);
     }
@@ -76,14 +67,6 @@ protected:
         Explosion::isActivated = explosionsWere;
         TexturedExplosionsHandler::getInstance()->enabled = texturesWere;
         SoundManager::getInstance()->enabled = soundWas;
-        SoundManager* sounds = SoundManager::getInstance();
-        sounds->setListenerPosition(listener);
-        if (sounds->hasDevice)
-            sounds->setRollOffFactor(rollOff);
-        StatePlay::shipModelSelected = shipModel;
-        SpacePartition::boundaries = boundaries;
-        SpacePartition::boundariesAreInit = boundariesSet;
-        CollisionShape::init(walls);
         StatePlay::unpinDifficulty();
         StatePlay::setZoom(1.0f);
         StatePlay::camera = Coord(0, 0, 0);
@@ -121,12 +104,12 @@ protected:
     TempGameDir dir;
     std::vector<std::string> added;
     bool explosionsWere = true, texturesWere = true, soundWas = true;
-    Coord listener;
-    float rollOff = 0.0f;
-    int shipModel = 0;
-    Coord boundaries;
-    bool boundariesSet = false;
-    WallsSpacePartitioner* walls = nullptr;
+    // The sticks are made once and kept for the process: made before the
+    // guard, they are never taken away from under it.
+    bool sticksMade = StatePlay::getJoysticks() != nullptr;
+    // The sound listener and roll-off, the level size, the wall grid, the
+    // camera and the ship model, as the actors' tests keep them.
+    actortest::ClassStateGuard guard;
 };
 
 }  // namespace playtest
