@@ -13,6 +13,7 @@
 #include "screens/StateFirstMenu.h"
 #include "screens/StateRestartGame.h"
 #include "support/FileSizeLimit.h"
+#include "support/StateGuards.h"
 #include "widgets/Button.h"
 #include "widgets/InGameMenu.h"
 
@@ -412,6 +413,8 @@ TEST_F(StatePlayTest, OkButtonCountsOnlyInALiveGame) {
 
 TEST_F(StatePlayTest, ALoadErrorIsPrintedBeforeTheMissingInitEndsTheProcess) {
     addLevel(campaignPath, "function init( end");
+    // The game has threads (sound): the child runs the test again from its start.
+    SavedValue<std::string> style(::testing::FLAGS_gtest_death_test_style, "threadsafe");
     EXPECT_EXIT(delete new StatePlay(campaignPath, true, false), testing::ExitedWithCode(1),
                 "level script /data/levels/campaign0/digest/digest.lua: .*expected near 'end'");
 }
