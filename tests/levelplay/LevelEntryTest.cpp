@@ -85,13 +85,7 @@ TEST_F(LevelEntry, LevelsByIndexOrPath) {
 }
 
 TEST_F(LevelEntry, ReplaysFromTheEnvironment) {
-    int id;
-    {
-        LevelRun run(new StatePlay(infinityPath, false, false));
-        for (int i = 0; i < 30; i++)
-            idle(run);
-        id = run.play->getReplay()->save();
-    }
+    int id = recordGame(30);
     dir.writeDocument("replay_web_7.txt", infinityPath + "\n1\n0\n1\n1073741825\nabcd");
     std::string error;
     {

@@ -176,13 +176,7 @@ TEST_F(PlayDraw, FlatCameraMovesInWholeUnitsAndCullsOnlyUnturned) {
 }
 
 TEST_F(PlayDraw, TheThreeDimensionalViewSpinsPerDrawnFrameAtAnySpeed) {
-    int id;
-    {
-        LevelRun run(new StatePlay(infinityPath, false, false));
-        for (int i = 0; i < 100; i++)
-            idle(run);
-        id = run.play->getReplay()->save();
-    }
+    int id = recordGame(100);
     Preferences* prefs = Preferences::getInstance();
     prefs->set_replayIs2D(false);
     prefs->set_rotateDuringReplays(true);
@@ -239,14 +233,8 @@ TEST_F(PlayDraw, PicturesOfTheHeadsUpDisplayAndTheReplayViews) {
     EXPECT_GT(hud.litCount(), 2000);
 
     // Playback: the flat view with the overlay, then the 3-D view.
-    int id;
     Game::getInstance()->setCurrentState(new StateFirstMenu());
-    {
-        LevelRun run(new StatePlay(infinityPath, false, false));
-        for (int i = 0; i < 700; i++)
-            idle(run);
-        id = run.play->getReplay()->save();
-    }
+    int id = recordGame(700);
     for (bool flat : {true, false}) {
         Preferences::getInstance()->set_replayIs2D(flat);
         Preferences::getInstance()->set_rotateDuringReplays(false);

@@ -23,6 +23,7 @@
 #include "graphics/TexturedExplosionsHandler.h"
 #include "levelplay/LevelRun.h"
 #include "levelplay/LuaScriptList.h"
+#include "levelplay/Replay.h"
 #include "levelplay/StatePlay.h"
 #include "savedata/Preferences.h"
 #include "support/ActorTestKit.h"
@@ -88,6 +89,14 @@ protected:
     void addLevel(const std::string& path, const std::string& text) {
         LuaScriptList::getInstance()->addScriptForTests(path, text);
         added.push_back(path);
+    }
+
+    // A recorded infinity game of some steps without input, saved; its id.
+    static int recordGame(int steps) {
+        LevelRun run(new StatePlay(infinityPath, false, false));
+        for (int i = 0; i < steps; i++)
+            idle(run);
+        return run.play->getReplay()->save();
     }
 
     // One frame without touches.

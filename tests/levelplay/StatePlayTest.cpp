@@ -22,13 +22,6 @@ using namespace playtest;
 namespace {
 class StatePlayTest : public PlayTest {
 protected:
-    // A recorded infinity game of some steps, saved; its id.
-    int recordGame(int steps) {
-        LevelRun run(new StatePlay(infinityPath, false, false));
-        for (int i = 0; i < steps; i++)
-            idle(run);
-        return run.play->getReplay()->save();
-    }
     // Opens the menu, waits until it is open, and asks twice to quit.
     static void quitThroughMenu(LevelRun& run) {
         run.play->backButtonIsPressed();
