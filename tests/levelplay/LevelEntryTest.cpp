@@ -77,7 +77,7 @@ TEST_F(LevelEntry, LevelsByIndexOrPath) {
         EXPECT_EQ(modeOf(play), c.mode) << c.level;
     }
     for (const char* bad : {"999", "1008", "-1", "12x", "", "/data/graphics/joystickGraphic.lua",
-                            "/data/levels/infinity/megagore/megagore.lua", "99999999999"}) {
+                            "/data/levels/infinity/nowhere/nowhere.lua", "99999999999"}) {
         std::string error;
         EXPECT_EQ(newPlayScreenForLevel(bad, &error), nullptr) << bad;
         EXPECT_FALSE(error.empty()) << bad;
