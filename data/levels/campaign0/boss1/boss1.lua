@@ -1,0 +1,58 @@
+-- The Boss: the mirror boss in its round hall. Its mirror sends shots back;
+-- hit the core past the mirror's edge until the boss falls. Guards join at
+-- the higher difficulties.
+require "/data/entities/Player"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+
+W, H = 2400, 2400
+CX, CY = 1200, 1200
+PAR = 60 * 180
+-- The hall: a twelve-sided room.
+OUTLINE = {}
+for k = 0, 11 do
+    local x, y = pointAt(CX, CY, 30 * k + 15, 1100)
+    OUTLINE[#OUTLINE + 1] = x
+    OUTLINE[#OUTLINE + 1] = y
+end
+levelQuads = outlineToQuads(OUTLINE, 60, true)
+
+function init()
+    setLevelSize(W, H)
+    createWalls(levelQuads)
+    newProp("/data/levels/campaign0/boss1/backgroundMirror.lua")
+    local d = zorbix.getDifficultyLevel()
+    player = Player.new(CX - 800, CY, 5)
+    boss = zorbix.newBossMirror(CX + 300, CY)
+    for k = 1, d do
+        zorbix.newHelicopter(CX + 600, CY - 500 + 1000 * (k - 1))
+    end
+    elapsed = 0
+    won = false
+    createMessage("^1Shoot past the mirror", 300)
+    UpdateHUD.new(function()
+        return "^7Lives: " .. player.lives, "^7Boss"
+    end)
+    everyStep(step)
+end
+
+function step()
+    elapsed = elapsed + 1
+    if won or player.gameOver then
+        return
+    end
+    if zorbix.getBossMirrorCount() == 0 and player:isAlive() then
+        won = true
+        finishLevel(true, winScore(player.lives, elapsed, PAR))
+    end
+end
+
+levelTest = {
+    win = function()
+        zorbix.setEntityDestroy(boss)
+    end,
+    lose = function()
+        player:useUpLives()
+    end,
+}

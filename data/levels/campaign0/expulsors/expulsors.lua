@@ -1,0 +1,66 @@
+-- Expulsors: a winding canyon of fans. A fan blows the ship away when it
+-- touches it; the ship uses the blasts to cross fields of circling mines
+-- and reaches the exit at the far end.
+require "/data/entities/Player"
+require "/data/entities/Spot"
+require "/data/entities/Arrow"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+
+W, H = 1400, 3600
+START_X, START_Y = 700, 200
+PAR = 60 * 90
+FANS = { { 400, 700 }, { 1000, 1100 }, { 400, 1700 }, { 1000, 2300 }, { 700, 2900 } }
+MINES = { { 700, 900 }, { 700, 1500 }, { 700, 2100 }, { 700, 2700 } }
+-- Three ledges that narrow the canyon, alternately from each side.
+levelQuads = frameWallQuads(W, H, 40)
+appendQuads(levelQuads, boxObstacleQuads(40, 1250, 700, 80))
+appendQuads(levelQuads, boxObstacleQuads(660, 1950, 700, 80))
+appendQuads(levelQuads, boxObstacleQuads(40, 2600, 700, 80))
+
+function init()
+    setLevelSize(W, H)
+    createWalls(levelQuads)
+    newProp("/data/levels/campaign0/expulsors/backgroundExpulsors.lua")
+    local d = zorbix.getDifficultyLevel()
+    player = Player.new(START_X, START_Y, 3)
+    for _, f in ipairs(FANS) do
+        zorbix.newFan(f[1], f[2])
+    end
+    for k, m in ipairs(MINES) do
+        for j = 0, d do
+            zorbix.newCirculatingEnemy(m[1], m[2], (160 + 60 * j) * 255, 90 * k + 120 * j, 0)
+        end
+    end
+    exit = Spot.new(700, 3400, 80, 30)
+    arrow = Arrow.new()
+    arrow:setTarget(exit.x, exit.y)
+    elapsed = 0
+    won = false
+    createMessage("^3Ride the fans to the exit", 300)
+    UpdateHUD.new(function()
+        return "^7Lives: " .. player.lives, "^7Exit: " .. maxOf(0, exit.y - zorbix.getEntityY(playerShip)) / 10 .. " m"
+    end)
+    everyStep(step)
+end
+
+function step()
+    elapsed = elapsed + 1
+    if won or player.gameOver then
+        return
+    end
+    if exit.reached then
+        won = true
+        finishLevel(true, winScore(player.lives, elapsed, PAR))
+    end
+end
+
+levelTest = {
+    win = function()
+        zorbix.setEntityXY(playerShip, exit.x, exit.y)
+    end,
+    lose = function()
+        player:useUpLives()
+    end,
+}

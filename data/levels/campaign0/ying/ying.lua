@@ -1,0 +1,65 @@
+-- Ying: red and blue Brownians drift about. Only shots of an enemy's own
+-- colour destroy it; two pulsars change the ship's colour and shots. Clear
+-- the hall of both colours.
+require "/data/entities/Player"
+require "/data/entities/Pulsar"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+require "/data/functions/getRandomCoord"
+
+W, H = 1600, 2400
+START_X, START_Y = 800, 1200
+PAR = 60 * 120
+
+levelQuads = frameWallQuads(W, H, 40)
+appendQuads(levelQuads, boxObstacleQuads(760, 300, 80, 300))
+appendQuads(levelQuads, boxObstacleQuads(760, 1800, 80, 300))
+
+function init()
+    setLevelSize(W, H)
+    createWalls(levelQuads)
+    newProp("/data/levels/campaign0/ying/yingBack.lua")
+    addTakenBox(700, 250, 200, 400)
+    addTakenBox(700, 1750, 200, 400)
+    local d = zorbix.getDifficultyLevel()
+    player = Player.new(START_X, START_Y, 3)
+    Pulsar.new(400, 1200, 255, 30, 30, 0)
+    Pulsar.new(1200, 1200, 20, 80, 255, 2)
+    enemies = {}
+    for k = 1, 5 + 3 * d do
+        for _, colour in ipairs({ 0, 2 }) do
+            local x, y = getRandomCoord(100, 100, W - 100, H - 100, 500)
+            enemies[#enemies + 1] = zorbix.newBrownian(x, y, colour)
+        end
+    end
+    elapsed = 0
+    won = false
+    createMessage("^1Red ^7shots for red, ^4blue ^7for blue", 300)
+    UpdateHUD.new(function()
+        return "^7Lives: " .. player.lives, "^7Enemies: " .. zorbix.getBrownianCount()
+    end)
+    everyStep(step)
+end
+
+function step()
+    elapsed = elapsed + 1
+    if won or player.gameOver then
+        return
+    end
+    if zorbix.getBrownianCount() == 0 and player:isAlive() then
+        won = true
+        finishLevel(true, winScore(player.lives, elapsed, PAR))
+    end
+end
+
+levelTest = {
+    win = function()
+        for _, e in ipairs(enemies) do
+            zorbix.setEntityDestroy(e)
+        end
+    end,
+    lose = function()
+        player:useUpLives()
+    end,
+}

@@ -1,0 +1,83 @@
+-- Go With The Flow: streams of arrow enemies cross the field in lanes, some
+-- along x, some along y. The ship crosses them to three beacons in turn; the
+-- lanes are kept full.
+require "/data/entities/Player"
+require "/data/entities/Spot"
+require "/data/entities/Arrow"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+
+W, H = 2400, 2400
+PAR = 60 * 120
+-- Lanes along y at these x, and along x at these y.
+LANES_X = { 500, 900, 1500, 1900 }
+LANES_Y = { 700, 1200, 1700 }
+BEACONS = { { 2200, 2200 }, { 2200, 200 }, { 200, 2200 } }
+levelQuads = frameWallQuads(W, H, 40)
+
+function init()
+    setLevelSize(W, H)
+    createWalls(levelQuads)
+    newProp("/data/levels/campaign1/gogo/graphics gogo.lua")
+    difficulty = zorbix.getDifficultyLevel()
+    player = Player.new(400, 400, 3)
+    beacon = 1
+    spot = Spot.new(BEACONS[1][1], BEACONS[1][2], 80, 20)
+    arrow = Arrow.new()
+    arrow:setTarget(spot.x, spot.y)
+    elapsed = 0
+    won = false
+    feedLanes()
+    createMessage("^3Cross the streams to the beacons", 300)
+    UpdateHUD.new(function()
+        return "^7Lives: " .. player.lives, "^7Beacon " .. beacon .. "/" .. #BEACONS
+    end)
+    everyStep(step)
+end
+
+-- Keeps 1 to 3 enemies in every lane, by the lane counts.
+function feedLanes()
+    local wanted = 1 + difficulty
+    for k, x in ipairs(LANES_X) do
+        if zorbix.getOBAFCountAtX(x) < wanted then
+            zorbix.newOptimizedBAF(x, 100 + (k % 2) * (H - 200), 2 + k % 2 + 4 * (k % 3))
+        end
+    end
+    for k, y in ipairs(LANES_Y) do
+        if zorbix.getOBAFCountAtY(y) < wanted then
+            zorbix.newOptimizedBAF(100 + (k % 2) * (W - 200), y, k % 2 + 4 * (k % 2))
+        end
+    end
+end
+
+function step()
+    elapsed = elapsed + 1
+    if won or player.gameOver then
+        return
+    end
+    if elapsed % 20 == 0 then
+        feedLanes()
+    end
+    if spot.reached then
+        spot:destroy()
+        beacon = beacon + 1
+        if beacon > #BEACONS then
+            won = true
+            arrow:clearTarget()
+            finishLevel(true, winScore(player.lives, elapsed, PAR))
+            return
+        end
+        spot = Spot.new(BEACONS[beacon][1], BEACONS[beacon][2], 80, 20)
+        arrow:setTarget(spot.x, spot.y)
+    end
+end
+
+levelTest = {
+    win = function()
+        zorbix.setEntityXY(playerShip, spot.x, spot.y)
+    end,
+    lose = function()
+        player:useUpLives()
+    end,
+}

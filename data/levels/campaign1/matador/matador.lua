@@ -1,0 +1,64 @@
+-- The Matador: in a bullring, big suciders aim along their lasers and dash;
+-- dodge aside and shoot them while helicopters circle above. Destroy them
+-- all.
+require "/data/entities/Player"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+
+W, H = 2400, 2400
+CX, CY = 1200, 1200
+PAR = 60 * 150
+RING = {}
+for k = 0, 15 do
+    local x, y = pointAt(CX, CY, 360 * k / 16, 1100)
+    RING[#RING + 1] = x
+    RING[#RING + 1] = y
+end
+levelQuads = outlineToQuads(RING, 60, true)
+
+function init()
+    setLevelSize(W, H)
+    createWalls(levelQuads)
+    newProp("/data/levels/campaign1/matador/graphics matador.lua")
+    local d = zorbix.getDifficultyLevel()
+    player = Player.new(CX, CY - 700, 4)
+    enemies = {}
+    for k = 1, 2 + d do
+        local x, y = pointAt(CX, CY, 60 + 120 * k, 600)
+        enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, 2)
+    end
+    for k = 1, 1 + d do
+        local x, y = pointAt(CX, CY, 90 * k, 800)
+        enemies[#enemies + 1] = zorbix.newHelicopter(x, y)
+    end
+    elapsed = 0
+    won = false
+    createMessage("^1Ole! Dodge the dashes", 240)
+    UpdateHUD.new(function()
+        return "^7Lives: " .. player.lives, "^7Enemies: " .. zorbix.getSuciderCount() + zorbix.getHelicopterCount()
+    end)
+    everyStep(step)
+end
+
+function step()
+    elapsed = elapsed + 1
+    if won or player.gameOver then
+        return
+    end
+    if zorbix.getSuciderCount() + zorbix.getHelicopterCount() == 0 and player:isAlive() then
+        won = true
+        finishLevel(true, winScore(player.lives, elapsed, PAR))
+    end
+end
+
+levelTest = {
+    win = function()
+        for _, e in ipairs(enemies) do
+            zorbix.setEntityDestroy(e)
+        end
+    end,
+    lose = function()
+        player:useUpLives()
+    end,
+}

@@ -1,0 +1,82 @@
+-- Epilogue: the ultimate ship, in calm space. Rings float among a few slow
+-- rocks; fly through them all and shoot the last target to close the story.
+require "/data/entities/Player"
+require "/data/entities/Ring"
+require "/data/entities/Arrow"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+
+W, H = 2400, 3200
+PAR = 60 * 120
+-- The ultimate ship model.
+ULTIMATE_SHIP = 10
+levelQuads = frameWallQuads(W, H, 40)
+
+function init()
+    setLevelSize(W, H)
+    createWalls(levelQuads)
+    newProp("/data/levels/campaign2/epilogue/epilogueGraphics.lua")
+    player = Player.new(1200, 300, 5)
+    zorbix.setPlayerShip(ULTIMATE_SHIP)
+    rings = {}
+    for k = 1, 6 do
+        local x = 1200 + scaleBy256(600, math.sin(60 * k))
+        rings[k] = Ring.new(x, 300 + 400 * k, 120)
+    end
+    target = zorbix.newTutorialTarget(1200, 2900)
+    targetHits = 20
+    arrow = Arrow.new(255, 255, 255)
+    elapsed = 0
+    won = false
+    createMessage("^7Thank you for flying", 300)
+    UpdateHUD.new(function()
+        return "^7Rings: " .. Ring.passed .. "/" .. #rings, "^7Target: " .. maxOf(0, targetHits - zorbix.getEntityNumberOfHits(target))
+    end)
+    everyStep(step)
+end
+
+local function nextRing()
+    for _, r in ipairs(rings) do
+        if not r.isPassed then
+            return r
+        end
+    end
+    return nil
+end
+
+function step()
+    elapsed = elapsed + 1
+    if won or player.gameOver then
+        return
+    end
+    local r = nextRing()
+    if r ~= nil then
+        arrow:setTarget(r.x, r.y)
+    else
+        arrow:setTargetEntity(target)
+        if zorbix.getEntityNumberOfHits(target) >= targetHits and player:isAlive() then
+            won = true
+            zorbix.newExplosion(zorbix.getEntityX(target), zorbix.getEntityY(target), 255, 255, 255, 120)
+            finishLevel(true, winScore(player.lives, elapsed, PAR))
+        end
+    end
+end
+
+levelTest = {
+    -- Through the next ring; at the end the ship's shots at the target.
+    win = function()
+        local r = nextRing()
+        if r ~= nil then
+            zorbix.setEntityXY(playerShip, r.x, r.y)
+        else
+            local x, y = zorbix.getEntityX(target), zorbix.getEntityY(target)
+            for k = 1, 4 do
+                zorbix.newPlayerBullet(x - 100, y, 0, 10 * 255, 0)
+            end
+        end
+    end,
+    lose = function()
+        player:useUpLives()
+    end,
+}

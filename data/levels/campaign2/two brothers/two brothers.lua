@@ -1,0 +1,61 @@
+-- The Two Brothers: a mirror ship stands opposite the ship through the
+-- middle of the hall and fires whenever the ship fires, the other way. Its
+-- shots hurt the ship but also the spinies; destroy every spiny, sometimes
+-- by letting the brother shoot them.
+require "/data/entities/Player"
+require "/data/entities/UpdateHUD"
+require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
+require "/data/functions/getRandomCoord"
+require "/data/levels/campaign2/two brothers/generated"
+
+W, H = 2000, 2000
+CX, CY = 1000, 1000
+PAR = 60 * 150
+levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
+
+function init()
+    setLevelSize(W, H)
+    createWalls(levelQuads)
+    newProp("/data/levels/campaign2/two brothers/graphics two brothers.lua")
+    for _, r in ipairs(ROCKS) do
+        addTakenDisk(r[1], r[2], r[3] + 80)
+    end
+    local d = zorbix.getDifficultyLevel()
+    player = Player.new(CX, 400, 3)
+    zorbix.newUncommonEntity("bizarro", CX, CY)
+    enemies = {}
+    for k = 1, 6 + 3 * d do
+        local x, y = getRandomCoord(150, 150, W - 150, H - 150, 500)
+        enemies[k] = zorbix.newSpiny(x, y, 50 + 20 * d)
+    end
+    elapsed = 0
+    won = false
+    createMessage("^6Your brother mirrors you", 240)
+    UpdateHUD.new(function()
+        return "^7Lives: " .. player.lives, "^7Spinies: " .. zorbix.getSpinyCount()
+    end)
+    everyStep(step)
+end
+
+function step()
+    elapsed = elapsed + 1
+    if won or player.gameOver then
+        return
+    end
+    if zorbix.getSpinyCount() == 0 and player:isAlive() then
+        won = true
+        finishLevel(true, winScore(player.lives, elapsed, PAR))
+    end
+end
+
+levelTest = {
+    win = function()
+        for _, e in ipairs(enemies) do
+            zorbix.setEntityDestroy(e)
+        end
+    end,
+    lose = function()
+        player:useUpLives()
+    end,
+}
