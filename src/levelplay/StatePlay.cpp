@@ -51,6 +51,7 @@ std::string StatePlay::HUDString2;
 bool StatePlay::drawOkButton = false;
 bool StatePlay::buttonWasPressed = false;
 bool StatePlay::quickPauseEnabled = false;
+void (*StatePlay::scriptStateHook)(lua_State*) = nullptr;
 
 // Keys that steer the sticks, keys that press the "Ok" button (the press bits
 // of the menus), and the in-game back key.
@@ -196,6 +197,8 @@ void StatePlay::init() {
 
     luaState = luaL_newstate();
     luaL_openlibs(luaState);
+    if (scriptStateHook)
+        scriptStateHook(luaState);
     CollisionShape::init(&spacePartition.walls);
     Entity::init(&spacePartition);
     // Timers of the actors and scripts count from the game's first step, as

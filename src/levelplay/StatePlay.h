@@ -89,6 +89,9 @@ public:
     static bool drawOkButton;
     static bool buttonWasPressed;
     static bool quickPauseEnabled;
+    // Called with every level's script state once its libraries are open and
+    // before the level script runs: tools narrow what a level may call.
+    static void (*scriptStateHook)(lua_State*);
 
     // The drawing steps, public for the look tests.
     void moveCamera(float* a, float* b);

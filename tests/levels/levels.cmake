@@ -1,6 +1,7 @@
 # Level tests through zorbix2-sim, each in a scratch game directory of its own:
 # - smoke: every level script of the store (the file named after its folder
-#   under data/levels/) runs init and some steps, neutral and random;
+#   under data/levels/) runs init and some steps, neutral and random; the
+#   infinity levels also under the replay rules, whose own test is replay_rules;
 # - roundtrip: an infinity game is recorded, saved and played back to the same
 #   score and hash, for a test level and for every infinity level in the store;
 # - golden: every pinned replay under tests/data/replays/ re-simulates to its
@@ -37,10 +38,14 @@ foreach(file ${level_files})
     string(REGEX REPLACE "[^A-Za-z0-9]+" "_" id ${folder})
     zorbix_level_test(smoke.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/smoke.sh ${ZORBIX_SIM} /${file} ${ZORBIX_SMOKE_STEPS})
     if(folder MATCHES "^data/levels/infinity/")
+      zorbix_level_test(smoke_rules.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/smoke.sh ${ZORBIX_SIM} /${file} ${ZORBIX_SMOKE_STEPS}
+        --replay-rules)
       zorbix_level_test(roundtrip.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh ${ZORBIX_SIM} /${file} 1200)
     endif()
   endif()
 endforeach()
+
+zorbix_level_test(replay_rules sh ${ZORBIX_LEVEL_SCRIPTS}/replayrules.sh ${ZORBIX_SIM})
 
 zorbix_level_test(roundtrip.test_level sh ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh ${ZORBIX_SIM} 1002 1200
   --add-script /data/levels/infinity/assault/assault.lua=${CMAKE_CURRENT_SOURCE_DIR}/data/levels/roundtrip.lua)

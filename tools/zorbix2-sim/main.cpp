@@ -14,6 +14,9 @@
 //   --add-script P=FILE   put a file into the script store under path P
 //   --hashes FILE         write the hash chain (a line every 60 steps and at the end)
 //   --check-hashes FILE   compare with a written chain; exit 3 at the first difference
+//   --replay-rules        os, io, the "Ok" button, the difficulty and the music
+//                         amplitude raise a script error (what an infinity level,
+//                         whose replays store only the sticks, may not use)
 //
 // It runs in the current directory: documents (replays, preferences) under data/.
 // A script error ends it with status 1, as in the game.
@@ -37,10 +40,11 @@
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/StatePlay.h"
 #include "levelplay/WorldHash.h"
+#include "ReplayRules.h"
 
 static int usage(const char* program) {
     fprintf(stderr,
-            "usage: %s [--seed N] [--input SPEC] [--save-replay] [--draw] [--add-script PATH=FILE]...\n"
+            "usage: %s [--seed N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] [--add-script PATH=FILE]...\n"
             "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
             "          --replay-web ID | --replay-file FILE)\n",
             program);
@@ -99,6 +103,8 @@ int main(int argc, char** argv) {
                 return usage(argv[0]);
         } else if (a == "--save-replay") {
             saveReplay = true;
+        } else if (a == "--replay-rules") {
+            StatePlay::scriptStateHook = installReplayRules;
         } else if (a == "--draw") {
             draw = true;
         } else if (a == "--add-script" && hasValue) {
