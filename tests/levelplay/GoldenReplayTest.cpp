@@ -24,6 +24,9 @@ class GoldenReplayTest : public PlayTest {
 protected:
     void SetUp() override {
         PlayTest::SetUp();
+        // Silent: a sound first played from the test's folder, which has no
+        // sound files, would stay unloadable for every later test.
+        SoundManager::getInstance()->enabled = false;
         // The fixture puts a counting level under some level paths.
         for (const std::string& path : added)
             LuaScriptList::getInstance()->removeScriptForTests(path);
