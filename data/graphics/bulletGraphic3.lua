@@ -1,5 +1,5 @@
 -- The wide player shot, white: a double chevron; frame k points at 2k - 180 degrees.
-require "/data/functions/bulletFrames"
+require "/data/functions/commonGraphicFunctions"
 
 graphic = newBulletGraphic(function(draw)
     for _, x in ipairs({ 6, 0 }) do
