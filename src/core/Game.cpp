@@ -234,6 +234,8 @@ void Game::deleteUnlessShown(State* screen) {
 bool Game::isUsable(StateTransition* t) { return t->next && t->next != current && t->next != previous; }
 
 void Game::startTransition(StateTransition* t) {
+    lastTransitionType = (int)t->type;
+    transitionCount++;
     previous = current;
     current = t->next;
     if (t->type == StateTransition::TRANSITION_NONE) {

@@ -62,6 +62,9 @@ public:
     // Shows the screen at once, deleting the one shown (tests and tools).
     void setCurrentState(State* screen);
     int getUpdateCount() { return updateCount; }
+    // The type of the last switch started and how many have started (tests).
+    int getLastTransitionType() { return lastTransitionType; }
+    int getTransitionCount() { return transitionCount; }
 
     static Game* instance;
     static int frame;
@@ -87,6 +90,8 @@ private:
 
     bool returnWasPressed = false;
     int updateCount = 0;
+    int lastTransitionType = -1;
+    int transitionCount = 0;
     State* current = nullptr;
     State* previous = nullptr;
     int touchX[2];

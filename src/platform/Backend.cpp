@@ -28,3 +28,7 @@ std::string platformScreenshotPath() {
     const char* value = getenv("ZORBIX_SCREENSHOT");
     return value ? value : "";
 }
+
+bool platformQueueInput(const std::string& line) { return platformBackend()->queueInput(line); }
+
+long platformInputFrame() { return platformBackend()->currentFrame(); }

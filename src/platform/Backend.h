@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class PlatformBackend {
 public:
@@ -28,6 +29,11 @@ public:
     // Called after each presented frame; holds the frame rate down where the
     // display does not.
     virtual void paceFrame() = 0;
+    // Headless only: adds one input script line while the game runs; false
+    // when the line cannot be read or the back end takes no script.
+    virtual bool queueInput(const std::string&) { return false; }
+    // Frames begun so far (headless); 0 for the desktop.
+    virtual long currentFrame() { return 0; }
 };
 
 // The back end of this process, chosen on first use.

@@ -20,26 +20,11 @@
 #include "core/Device.h"
 #include "core/KeyPress.h"
 #include "platform/Backend.h"
+#include "platform/KeyNames.h"
 #include "platform/navigator.h"
 #include "platform/screen.h"
 
 namespace {
-
-int keyBit(SDL_Keycode key) {
-    switch (key) {
-    case SDLK_ESCAPE: return KeyPress::BIT_KEY_BACK;
-    case SDLK_UP: case SDLK_w: return KeyPress::BIT_KEY_UP;
-    case SDLK_DOWN: case SDLK_s: return KeyPress::BIT_KEY_DOWN;
-    case SDLK_RIGHT: case SDLK_d: return KeyPress::BIT_KEY_RIGHT;
-    case SDLK_LEFT: case SDLK_a: return KeyPress::BIT_KEY_LEFT;
-    case SDLK_RETURN: case SDLK_KP_ENTER: case SDLK_SPACE: return KeyPress::BIT_KEY_PRESS;
-    case SDLK_j: return KeyPress::BIT_KEY_SHOOT_LEFT;
-    case SDLK_i: return KeyPress::BIT_KEY_SHOOT_UP;
-    case SDLK_k: return KeyPress::BIT_KEY_SHOOT_DOWN;
-    case SDLK_l: return KeyPress::BIT_KEY_SHOOT_RIGHT;
-    }
-    return 0;
-}
 
 int clampInt(int v, int low, int high) { return v < low ? low : v > high ? high : v; }
 
@@ -166,12 +151,14 @@ private:
         case SDL_FINGERUP: fingerTouch(SCREEN_EVENT_MTOUCH_RELEASE, e.tfinger); break;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
-            SDL_Keycode key = e.key.keysym.sym;
+            KeyAction action;
+            if (!keyActionForName(SDL_GetKeyName(e.key.keysym.sym), &action))
+                break;
             bool down = e.type == SDL_KEYDOWN;
-            if ((key == SDLK_p || key == SDLK_PAUSE) && down && !e.key.repeat)
+            if (action.pauses && down && !e.key.repeat)
                 navigator_inject_event(NAVIGATOR_SWIPE_DOWN);
-            if (int bit = keyBit(key))
-                KeyPress::setKeyStatus((KeyPress::BIT_KEY)bit, down ? 1 : 0);
+            if (action.bit)
+                KeyPress::setKeyStatus((KeyPress::BIT_KEY)action.bit, down ? 1 : 0);
             break;
         }
         }

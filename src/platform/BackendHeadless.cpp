@@ -2,8 +2,10 @@
 //
 // The input script (ZORBIX_INPUT) holds one event per line, "<frame> <event>",
 // frames counted from 1; "#" starts a comment. Events: "touch <id> <x> <y>",
-// "move <id> <x> <y>", "release <id>" (window pixels, (0, 0) top left), and the
-// navigator's "exit", "swipedown", "windowstate", "active", "inactive".
+// "move <id> <x> <y>", "release <id>" (window pixels, (0, 0) top left), the
+// navigator's "exit", "swipedown", "windowstate", "active", "inactive", and
+// "key <name> down|up" with the desktop's key names ("Escape", "Return", "P").
+// Tests add lines while the game runs (platformQueueInput).
 // ZORBIX_FRAMES=N delivers the navigator's exit during frame N.
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "core/KeyPress.h"
 #include "platform/Backend.h"
+#include "platform/KeyNames.h"
 #include "platform/navigator.h"
 #include "platform/screen.h"
 
@@ -28,6 +32,9 @@ struct ScriptEvent {
     int touchType;
     int id, x, y;
     unsigned navigatorCode;
+    bool isKey;
+    KeyAction key;
+    bool keyDown;
 };
 
 bool parseInt(const std::string& text, long low, long high, long* out) {
@@ -51,8 +58,19 @@ bool parseLine(const std::string& line, ScriptEvent* event) {
     long frame, id = 0, x = 0, y = 0;
     if (words.size() < 2 || !parseInt(words[0], 1, LONG_MAX, &frame))
         return false;
-    *event = ScriptEvent{frame, false, 0, 0, 0, 0, 0};
+    *event = ScriptEvent{frame, false, 0, 0, 0, 0, 0, false, KeyAction(), false};
     const std::string& verb = words[1];
+    if (verb == "key") {
+        // A name may hold blanks ("Keypad Enter"): it runs up to the last word.
+        if (words.size() < 4 || (words.back() != "down" && words.back() != "up"))
+            return false;
+        std::string name = words[2];
+        for (size_t i = 3; i + 1 < words.size(); i++)
+            name += " " + words[i];
+        event->isKey = true;
+        event->keyDown = words.back() == "down";
+        return keyActionForName(name, &event->key);
+    }
     static const struct {
         const char* name;
         unsigned code;
@@ -113,7 +131,12 @@ public:
         frame++;
         for (; next < script.size() && script[next].frame <= frame; next++) {
             const ScriptEvent& e = script[next];
-            if (e.isTouch)
+            if (e.isKey) {
+                if (e.key.pauses && e.keyDown)
+                    navigator_inject_event(NAVIGATOR_SWIPE_DOWN);
+                if (e.key.bit)
+                    KeyPress::setKeyStatus((KeyPress::BIT_KEY)e.key.bit, e.keyDown ? 1 : 0);
+            } else if (e.isTouch)
                 screen_inject_touch(e.touchType, e.x, e.y, e.id);
             else
                 navigator_inject_event(e.navigatorCode);
@@ -121,6 +144,19 @@ public:
         if (frameLimit > 0 && frame == frameLimit)
             navigator_inject_event(NAVIGATOR_EXIT);
     }
+
+    bool queueInput(const std::string& line) override {
+        ScriptEvent event;
+        if (!parseLine(line, &event))
+            return false;
+        // After every waiting event of the same frame, so lines keep their order.
+        auto at = std::upper_bound(script.begin() + next, script.end(), event,
+                                   [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
+        script.insert(at, event);
+        return true;
+    }
+
+    long currentFrame() override { return frame; }
 
     void pump() override {}
     bool openWindow(int, int) override { return true; }

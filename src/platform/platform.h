@@ -17,3 +17,8 @@ bool platformWritePng(const std::string& path, const unsigned char* rgba, int wi
 void platformPaceFrame();
 // Keeps the GL driver that EGL loaded in memory until the process ends.
 void platformPinGraphicsDriver();
+// Headless: adds a line of the input script ("<frame> <event>", frame counted
+// as platformInputFrame counts) while the game runs; false when it is malformed.
+bool platformQueueInput(const std::string& line);
+// Headless: the number of frames begun so far.
+long platformInputFrame();

@@ -69,6 +69,12 @@ TEST(HeadlessInput, MalformedScriptsAreRefused) {
         {"99999999999999999999999 exit\n", false},
         {"3 move 1 200000 3\n", false},
         {"3 release 99999999999\n", false},
+        {"3 key Escape down\n4 key Escape up\n5 key Keypad Enter down\n", true},
+        {"3 key P down\n", true},
+        {"3 key Escape\n", false},
+        {"3 key Escape pressed\n", false},
+        {"3 key Tab down\n", false},
+        {"3 key escape down\n", false},
         {std::string("\x00\xff\x01 touch\n", 10), false},
         // A zero byte anywhere, even where it would end the number early.
         {std::string("2\0garbage swipedown\n", 20), false},
