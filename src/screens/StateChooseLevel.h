@@ -1,14 +1,30 @@
-// The level screen of an infinity level. For now it only leads back to the first menu.
+// One infinity level (the level menu panel): start a game through its
+// information, the scores with their replays, upload and refresh. -1 reopens
+// the level chosen last; leaving stores the level as the last chosen one.
 #pragma once
 
 #include "core/State.h"
 
+class LevelMenu;
+
 class StateChooseLevel : public State {
 public:
-    // -1: the level chosen last.
-    explicit StateChooseLevel(int levelNumber) : levelNumber(levelNumber) {}
-    void draw() override {}
-    StateTransition* updateState() override;
+    static const int LAST_CHOSEN = -1;
 
+    explicit StateChooseLevel(int levelNumber);
+    ~StateChooseLevel() override;
+    StateChooseLevel(const StateChooseLevel&) = delete;
+    StateChooseLevel& operator=(const StateChooseLevel&) = delete;
+
+    void draw() override;
+    StateTransition* updateState() override;
+    void backButtonIsPressed() override;
+
+    int getLevelNumber() const { return levelNumber; }
+    LevelMenu* getPanel() { return panel; }
+
+private:
     int levelNumber;
+    LevelMenu* panel;
+    bool leaving = false;
 };

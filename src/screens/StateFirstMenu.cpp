@@ -1,39 +1,62 @@
-// The first screen: the title, a line of invitation and a frame around both.
+// The title screen: main menu answers to switches, replay clean-up.
 #include "screens/StateFirstMenu.h"
 
-#include <GLES/gl.h>
+#include <algorithm>
+#include <cstdlib>
 
-#include "core/Device.h"
-#include "graphics/DrawString.h"
+#include "core/StateTransition.h"
+#include "core/myfopen.h"
+#include "levelplay/Replay.h"
+#include "levelplay/StatePlay.h"
+#include "savedata/Preferences.h"
+#include "screens/StateAbout.h"
+#include "screens/StateChooseGameType.h"
+#include "screens/StateSettings.h"
+#include "screens/StateSuggestTuto.h"
+#include "widgets/MainMenu.h"
 
-StateFirstMenu::StateFirstMenu() {}
+const char* const StateFirstMenu::TUTORIAL_PATH = "/data/levels/campaign0/tutorial/tutorial.lua";
 
-StateFirstMenu::~StateFirstMenu() {}
+// The main menu's answers.
+enum MenuCode { PLAY = 1, ABOUT = 2, SETTINGS = 3, MUSIC_ON = 4, MUSIC_OFF = 5, TUTORIAL = 6 };
 
-void StateFirstMenu::draw() {
-    float w = (float)Device::screenWidth, h = (float)Device::screenHeight;
-    // A frame a little inside the screen edge (x up, y to the left).
-    GLfloat frame[] = {w * 0.1f, h * 0.1f, 0, w * 0.9f, h * 0.1f, 0, w * 0.9f, h * 0.9f, 0, w * 0.1f, h * 0.9f, 0};
-    glColor4f(0.2f, 0.8f, 1.0f, 1.0f);
-    // Drawn from client memory: a vector model drawn before leaves its buffer bound.
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glVertexPointer(3, GL_FLOAT, 0, frame);
-    glDrawArrays(GL_LINE_LOOP, 0, 4);
-
-    drawCentredLine("ZORBIX 2", 2.0f, w * 0.65f);
-    drawCentredLine("touch to start", 1.0f, w * 0.4f);
+StateFirstMenu::StateFirstMenu() {
+    // Downloaded replays can be fetched again: the clean-up removes them, one
+    // name per update, in a fixed order. Own replays are never removed.
+    documentNames = listDocuments();
+    std::sort(documentNames.begin(), documentNames.end());
+    menu = new MainMenu();
 }
 
-// Text runs across the screen: the frame is turned a quarter so that the
-// font's x goes to the screen's right and its y up the screen.
-void StateFirstMenu::drawCentredLine(const char* text, float scale, float top) {
-    DrawString* ds = DrawString::getInstance();
-    float width = ds->getStringWidth(text) * scale;
-    glPushMatrix();
-    glTranslatef(top, (Device::screenHeight + width) * 0.5f, 0);
-    glRotatef(-90.0f, 0, 0, 1);
-    ds->draw(text, scale);
-    glPopMatrix();
-}
+StateFirstMenu::~StateFirstMenu() { delete menu; }
 
-StateTransition* StateFirstMenu::updateState() { return nullptr; }
+void StateFirstMenu::draw() { menu->draw(); }
+
+void StateFirstMenu::backButtonIsPressed() { exit(0); }
+
+StateTransition* StateFirstMenu::updateState() {
+    Replay::cleanupTheReplays(&documentNames, cleanUpCounter);
+    cleanUpCounter++;
+    int code = menu->update(State::keyJustGotPressedBitArray);
+    Preferences* p = Preferences::getInstance();
+    switch (code) {
+    case PLAY:
+        if (p->get_hasDoneTutorial())
+            return new StateTransition(new StateChooseGameType(), StateTransition::TRANSITION_1);
+        return new StateTransition(new StateSuggestTuto(), StateTransition::TRANSITION_1);
+    case SETTINGS:
+        return new StateTransition(new StateSettings(), StateTransition::TRANSITION_4);
+    case ABOUT:
+        return new StateTransition(new StateAbout(), StateTransition::TRANSITION_3);
+    case MUSIC_ON:
+    case MUSIC_OFF:
+        p->setMusicEnabled(code == MUSIC_ON);
+        p->save();
+        return nullptr;
+    case TUTORIAL:
+        p->set_hasDoneTutorial(true);
+        p->save();
+        return new StateTransition(new StatePlay(TUTORIAL_PATH, false, true), StateTransition::TRANSITION_1);
+    }
+    return nullptr;
+}
