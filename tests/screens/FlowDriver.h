@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/Coord.h"
 #include "core/Device.h"
@@ -14,9 +15,20 @@
 #include "core/HeadlessGame.h"
 #include "core/MainLoop.h"
 #include "core/State.h"
+#include "graphics/Explosion.h"
+#include "graphics/SoundManager.h"
+#include "graphics/TexturedExplosionsHandler.h"
+#include "levelplay/Campaign.h"
+#include "levelplay/LevelInformation.h"
+#include "levelplay/LevelList.h"
+#include "levelplay/LuaScriptList.h"
+#include "levelplay/StatePlay.h"
 #include "platform/platform.h"
+#include "savedata/Achievements.h"
+#include "savedata/Scores.h"
+#include "widgets/BackButton.h"
+#include "widgets/Button.h"
 #include "savedata/Preferences.h"
-#include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 
 class FlowDriver {
@@ -53,6 +65,14 @@ public:
     }
     // The centre of a widget's touch rectangle.
     void tapRect(Coord position, Coord size) { tap(Coord(position.x + size.x / 2, position.y + size.y / 2, 0)); }
+
+    // A tap at the middle of a button's touch area; with release of the slot
+    // the button's next update reports the press.
+    void tap(Button* b) {
+        Coord p = b->getCollisionPosition(), size = b->getWidthAndHeight();
+        tap(Coord(p.x + size.x / 2, p.y + size.y / 2, 0));
+    }
+    void tap(BackButton* b) { tap(b->getButton()); }
 
     // A key down on the next frame and up on the one after; both frames run.
     void key(const std::string& name) {
@@ -97,17 +117,68 @@ public:
 // started once per process; every screen a test made is gone at its end.
 class FlowTest : public ::testing::Test {
 protected:
+    // Every level of the catalogue is shadowed by this one: nothing waits for
+    // content, and a game ends when the test sets StatePlay::gameIsFinished.
+    static constexpr const char* TINY_LEVEL = "function init() end\nfunction update() end\n";
+
     void SetUp() override {
         startHeadlessLoop();
-        Preferences::reloadForTests();
+        reloadProfile();
+        explosionsWere = Explosion::isActivated;
+        texturesWere = TexturedExplosionsHandler::getInstance()->enabled;
+        soundWas = SoundManager::getInstance()->enabled;
+        LevelList* list = LevelList::getInstance();
+        for (int i = 0; i < list->getNumberOfLevels(); i++)
+            shadow(list->getLevelInformation(i)->path);
+        for (int c = 0; c < list->getNumberOfCampaigns(); c++)
+            for (int i = 0; i < list->getCampaign(c)->size(); i++)
+                shadow(list->getCampaign(c)->get(i)->path);
+        shadow("/data/levels/campaign0/tutorial/tutorial.lua");
         driver.show(new ScriptedScreen());
     }
     void TearDown() override {
         // The screens of the test go while their directory still exists.
         driver.show(new ScriptedScreen());
+        for (const std::string& path : shadowed)
+            LuaScriptList::getInstance()->removeScriptForTests(path);
+        Explosion::isActivated = explosionsWere;
+        TexturedExplosionsHandler::getInstance()->enabled = texturesWere;
+        SoundManager::getInstance()->enabled = soundWas;
+        StatePlay::unpinDifficulty();
+        StatePlay::setZoom(1.0f);
+        StatePlay::camera = Coord(0, 0, 0);
+        StatePlay::gameIsFinished = false;
+        StatePlay::quickPauseEnabled = false;
+        StatePlay::drawOkButton = StatePlay::buttonWasPressed = false;
+        StatePlay::HUDString1 = StatePlay::HUDString2 = "";
+        Game::setScore(0);
+        Game::enableBackgroundGrid = true;
     }
 
-    PreferencesGuard preferences;  // reloads from the usual folder once dir has gone
+    // The profile as the test's folder holds it.
+    static void reloadProfile() {
+        Preferences::reloadForTests();
+        Achievements::reloadForTests();
+        Scores::reloadForTests();
+    }
+    void shadow(const std::string& path) {
+        LuaScriptList::getInstance()->addScriptForTests(path, TINY_LEVEL);
+        shadowed.push_back(path);
+    }
+    // Ends the running game with a score; its exit follows within a frame or two.
+    void finishGame(int score) {
+        Game::setScore(score);
+        StatePlay::gameIsFinished = true;
+        driver.run(2);
+        StatePlay::gameIsFinished = false;
+    }
+
+    // Once dir has gone, the profile is read again from the usual folder.
+    struct ProfileReload {
+        ~ProfileReload() { reloadProfile(); }
+    } profileReload;
     TempGameDir dir;
     FlowDriver driver;
+    std::vector<std::string> shadowed;
+    bool explosionsWere = true, texturesWere = true, soundWas = true;
 };
