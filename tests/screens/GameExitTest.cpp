@@ -1,0 +1,124 @@
+// The ways out of a game and of the score entry that follows it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "levelplay/Replay.h"
+#include "screens/FlowDriver.h"
+#include "screens/StateChooseCampaign.h"
+#include "screens/StateChooseLevel.h"
+#include "screens/StateConfirmScore.h"
+#include "screens/StateFirstMenu.h"
+#include "screens/StateRestartGame.h"
+#include "widgets/InGameMenu.h"
+
+namespace {
+
+const char* const TUTORIAL = "/data/levels/campaign0/tutorial/tutorial.lua";
+
+std::string infinityPath() { return LevelList::getInstance()->getLevelInformation(0)->path; }
+std::string campaignPath() { return LevelList::getInstance()->getCampaign(0)->get(0)->path; }
+
+}  // namespace
+
+class GameExit : public FlowTest {
+protected:
+    // Shows a new game and lets its first frames run.
+    StatePlay* start(StatePlay* play) {
+        driver.show(play);
+        driver.run(3);
+        return play;
+    }
+    // The menu opened with P, then the back key twice: ask to quit, confirm.
+    void quitThroughTheMenu() {
+        driver.key("P");
+        driver.run(40);
+        driver.key("Escape");
+        driver.run(10);
+        driver.key("Escape");
+    }
+    template <class T>
+    T* arrived(int type) {
+        EXPECT_TRUE(driver.settle());
+        EXPECT_EQ(driver.lastSwitchType(), type);
+        T* screen = driver.currentAs<T>();
+        EXPECT_NE(screen, nullptr) << typeid(*driver.current()).name();
+        return screen;
+    }
+};
+
+TEST_F(GameExit, FinishedGamesByMode) {
+    start(new StatePlay(TUTORIAL, false, true));
+    finishGame(1);
+    arrived<StateFirstMenu>(2);
+
+    start(new StatePlay(campaignPath(), true, false));
+    finishGame(250);
+    arrived<StateChooseCampaign>(2);
+    std::string path = campaignPath();
+    EXPECT_TRUE(Achievements::getInstance()->isCampaignLevelFinished(path, 0));
+
+    start(new StatePlay(campaignPath(), true, false));
+    finishGame(0);
+    StateRestartGame* again = arrived<StateRestartGame>(2);
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->isCampaign);
+
+    Preferences::getInstance()->set_skipPlayAgainMenu(true);
+    start(new StatePlay(campaignPath(), true, false));
+    finishGame(0);
+    arrived<StateChooseCampaign>(2);
+}
+
+TEST_F(GameExit, AnInfinityGameGoesToTheScoreEntryThenPlaybackBackToTheLevel) {
+    start(new StatePlay(infinityPath(), false, false));
+    finishGame(1234);
+    StateConfirmScore* entry = arrived<StateConfirmScore>(2);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->score, 1234);
+    EXPECT_EQ(entry->level, infinityPath());
+    int replay = entry->replay;
+    ASSERT_GE(replay, 0);
+    EXPECT_TRUE(dir.documentExists(Replay::getPath(replay, false)));
+
+    driver.tap(entry->getOkButton());
+    StateRestartGame* again = arrived<StateRestartGame>(2);
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(again->isCampaign);
+    EXPECT_EQ(again->levelPath, infinityPath());
+    EXPECT_NE(dir.readDocument("local_scores.txt").find("1234"), std::string::npos);
+
+    start(new StatePlay(replay, false, "me"));
+    finishGame(1234);
+    arrived<StateChooseLevel>(2);
+}
+
+TEST_F(GameExit, ScoreEntryWithPlayAgainOffGoesToTheLevel) {
+    Preferences::getInstance()->set_skipPlayAgainMenu(true);
+    Preferences::getInstance()->setLastChosenLevelNumber(3);
+    StateConfirmScore* entry = new StateConfirmScore(infinityPath(), 10, -1, 0);
+    driver.show(entry);
+    driver.tap(entry->getOkButton());
+    StateChooseLevel* level = arrived<StateChooseLevel>(2);
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->getLevelNumber(), 3);
+}
+
+TEST_F(GameExit, QuitFromTheMenuByMode) {
+    start(new StatePlay(campaignPath(), true, false));
+    quitThroughTheMenu();
+    arrived<StateChooseCampaign>(2);
+
+    start(new StatePlay(TUTORIAL, false, true));
+    quitThroughTheMenu();
+    arrived<StateFirstMenu>(3);
+
+    // The tutorial suggested before the first game counts as a campaign one.
+    start(new StatePlay(TUTORIAL, true, true));
+    quitThroughTheMenu();
+    arrived<StateChooseCampaign>(2);
+
+    start(new StatePlay(infinityPath(), false, false));
+    quitThroughTheMenu();
+    arrived<StateChooseLevel>(2);
+}
