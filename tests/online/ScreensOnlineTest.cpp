@@ -1,0 +1,269 @@
+// The upload and download screens against the loopback score server, in the
+// test's own network namespace, driven through the real loop.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "levelplay/Replay.h"
+#include "screens/FlowDriver.h"
+#include "screens/StateChooseLevel.h"
+#include "screens/StateConfirmScore.h"
+#include "screens/StateDownloadFile.h"
+#include "screens/StateFailedToConnectToServer.h"
+#include "screens/StateReplayDoesNotExist.h"
+#include "screens/StateSendScores.h"
+#include "support/NetNamespace.h"
+#include "support/ScoreServer.h"
+
+namespace {
+
+std::string levelPath(int i) { return LevelList::getInstance()->getLevelInformation(i)->path; }
+
+}  // namespace
+
+class ScreensOnline : public FlowTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(netNamespaceError(), "");
+        FlowTest::SetUp();
+    }
+    template <class T>
+    T* arrived(int type) {
+        EXPECT_TRUE(driver.settle());
+        EXPECT_EQ(driver.lastSwitchType(), type);
+        T* screen = driver.currentAs<T>();
+        EXPECT_NE(screen, nullptr) << typeid(*driver.current()).name();
+        return screen;
+    }
+    // Frames until the shown screen asks for a switch (at most two seconds
+    // of frames, the server answering in between).
+    void runUntilSwitch() {
+        int before = driver.switchCount();
+        for (int i = 0; i < 400 && driver.switchCount() == before; i++) {
+            driver.frame();
+            usleep(5000);
+        }
+    }
+    // A recorded game of level 0 ended with this score, kept as an own score.
+    int playAndKeep(int score) {
+        driver.show(new StatePlay(levelPath(0), false, false));
+        driver.run(3);
+        finishGame(score);
+        EXPECT_TRUE(driver.settle());
+        StateConfirmScore* entry = driver.currentAs<StateConfirmScore>();
+        EXPECT_NE(entry, nullptr);
+        if (!entry)
+            return -1;
+        int replay = entry->replay;
+        driver.tap(entry->getOkButton());
+        driver.settle();
+        return replay;
+    }
+};
+
+TEST_F(ScreensOnline, UploadsTheBestScoreOfEachLevelInOrder) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    server.setScript(ScoreServer::answer("OK"));
+    Scores* scores = Scores::getInstance();
+    scores->addLocalScore(levelPath(5), "five", 500, 9, 100, 2);
+    scores->addLocalScore(levelPath(2), "two", 200, 8, 100, 2);
+    scores->addLocalScore(levelPath(2), "two", 100, 7, 101, 2);
+    driver.show(new StateSendScores());
+    runUntilSwitch();
+    arrived<StateChooseLevel>(2);
+    std::vector<ScoreServer::Upload> uploads = server.uploads();
+    std::vector<std::string> requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_NE(requests[0].find(levelPath(2)), std::string::npos);
+    EXPECT_NE(requests[0].find("\r\n200\r\n"), std::string::npos);
+    EXPECT_NE(requests[1].find(levelPath(5)), std::string::npos);
+}
+
+TEST_F(ScreensOnline, OnlyAnAnswerStartingWithYesBringsTheReplay) {
+    for (const char* answer : {"YES", "YES please", "YE", "yes", "NO"}) {
+        SCOPED_TRACE(answer);
+        ScoreServer server("127.0.0.1", 80);
+        ASSERT_TRUE(server.listening()) << server.bindError();
+        server.setScript(ScoreServer::answer(answer));
+        Scores::reloadForTests();
+        dir.writeDocument("local_scores.txt", "");
+        Scores::getInstance()->addLocalScore(levelPath(1), "one", 10, 4, 100, 2);
+        dir.writeDocument(Replay::getPath(4, false), "replay bytes");
+        StateSendScores* screen = new StateSendScores();
+        driver.show(screen);
+        // A server that keeps answering YES gets the replay again; the test
+        // looks at the first requests only, then cancels.
+        for (int i = 0; i < 40 && server.requests().size() < 2; i++) {
+            driver.frame();
+            usleep(5000);
+        }
+        std::vector<std::string> requests = server.requests();
+        bool wantsReplay = std::string(answer).compare(0, 3, "YES") == 0;
+        ASSERT_EQ(requests.size(), wantsReplay ? 2u : 1u);
+        if (wantsReplay) {
+            EXPECT_NE(requests[1].find("replay bytes"), std::string::npos);
+        }
+        if (driver.currentAs<StateSendScores>())
+            driver.tap(screen->getCancelButton());
+        driver.settle();
+        EXPECT_NE(driver.currentAs<StateChooseLevel>(), nullptr);
+    }
+}
+
+TEST_F(ScreensOnline, AFailedUploadStopsTheWalk) {
+    // The server answers the first upload, then is gone: the second fails.
+    auto server = std::make_unique<ScoreServer>("127.0.0.1", 80);
+    ASSERT_TRUE(server->listening()) << server->bindError();
+    server->setScript(ScoreServer::answer("OK"));
+    for (int level : {1, 3, 6})
+        Scores::getInstance()->addLocalScore(levelPath(level), "me", 100 + level, level, 100, 2);
+    driver.show(new StateSendScores());
+    driver.frame();
+    for (int i = 0; i < 400 && server->requests().empty(); i++)
+        usleep(5000);
+    usleep(100000);
+    std::vector<std::string> requests = server->requests();
+    server.reset();
+    runUntilSwitch();
+    arrived<StateFailedToConnectToServer>(1);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_NE(requests[0].find(levelPath(1)), std::string::npos);
+}
+
+TEST_F(ScreensOnline, NothingToSendMakesNoConnection) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    driver.show(new StateSendScores());
+    driver.frame();
+    arrived<StateChooseLevel>(2);
+    EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(ScreensOnline, CancelClosesTheConnection) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    ScoreServer::Script silent;
+    silent.end = ScoreServer::SILENCE;
+    server.setScript(silent);
+    Scores::getInstance()->addLocalScore(levelPath(0), "me", 5, 1, 100, 2);
+    StateSendScores* screen = new StateSendScores();
+    driver.show(screen);
+    driver.run(5);
+    driver.tap(screen->getCancelButton());
+    arrived<StateChooseLevel>(2);
+    for (int i = 0; i < 200 && server.eofCount() == 0; i++)
+        usleep(5000);
+    EXPECT_EQ(server.eofCount(), 1);
+}
+
+// An own game uploaded with its replay, the world scores fetched, and the
+// world replay watched: the server as the real one behaves.
+TEST_F(ScreensOnline, UploadRefreshAndWatchAWorldReplay) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    server.emulate();
+    ASSERT_GE(playAndKeep(4321), 0);
+    driver.show(new StateSendScores());
+    runUntilSwitch();
+    arrived<StateChooseLevel>(2);
+    std::vector<ScoreServer::Upload> uploads = server.uploads();
+    ASSERT_EQ(uploads.size(), 2u);
+    EXPECT_FALSE(uploads[0].hasReplay);
+    EXPECT_TRUE(uploads[1].hasReplay);
+
+    driver.show(new StateDownloadFile(0, 0, ""));
+    runUntilSwitch();
+    arrived<StateChooseLevel>(2);
+    ScoresForALevel* world = Scores::getInstance()->getWebScoresForLevel(levelPath(0));
+    ASSERT_NE(world, nullptr);
+    ASSERT_EQ(world->scores.size(), 1u);
+    EXPECT_EQ(world->scores[0]->score, 4321);
+    int id = world->scores[0]->replay;
+    EXPECT_FALSE(Replay::replayExists(id, true));
+
+    driver.show(new StateDownloadFile(1, id, world->scores[0]->name));
+    runUntilSwitch();
+    arrived<StatePlay>(2);
+    EXPECT_TRUE(Replay::replayExists(id, true));
+}
+
+TEST_F(ScreensOnline, AnErrorPageIsStoredAndEmptiesTheWorldTable) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    dir.writeDocument("web_scores.txt", levelPath(0) + "\n1\nold\n10\n3\n2\n");
+    Scores::reloadForTests();
+    server.setScript(ScoreServer::answer("<html>Not Found</html>", "404 Not Found"));
+    driver.show(new StateDownloadFile(0, 0, ""));
+    runUntilSwitch();
+    arrived<StateChooseLevel>(2);
+    ScoresForALevel* world = Scores::getInstance()->getWebScoresForLevel(levelPath(0));
+    EXPECT_TRUE(!world || world->scores.empty());
+}
+
+TEST_F(ScreensOnline, FailureAndCancelKeepTheOldDocument) {
+    const std::string old = levelPath(0) + "\n1\nold\n10\n3\n2\n";
+    {
+        // No listener at all: the failure shows on the first active frame.
+        dir.writeDocument("web_scores.txt", old);
+        driver.show(new StateDownloadFile(0, 0, ""));
+        driver.frame();
+        arrived<StateFailedToConnectToServer>(1);
+        EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
+    }
+    {
+        ScoreServer server("127.0.0.1", 80);
+        ASSERT_TRUE(server.listening()) << server.bindError();
+        ScoreServer::Script silent;
+        silent.end = ScoreServer::SILENCE;
+        server.setScript(silent);
+        StateDownloadFile* screen = new StateDownloadFile(0, 0, "");
+        driver.show(screen);
+        driver.run(3);
+        driver.tap(screen->getCancelButton());
+        arrived<StateChooseLevel>(2);
+        EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
+    }
+}
+
+TEST_F(ScreensOnline, AReplayDownloadEndsByWhatCameBack) {
+    int own = playAndKeep(777);
+    ASSERT_GE(own, 0);
+    std::string valid = dir.readDocument(Replay::getPath(own, false));
+    ASSERT_FALSE(valid.empty());
+    // The same replay, but of a level outside the catalogue: well formed, not playable.
+    std::string unplayable = valid;
+    unplayable.replace(0, unplayable.find('\n'), "/data/levels/nowhere.lua");
+    ASSERT_TRUE(Replay::isReplayValid(Replay::getPath(own, false)));
+    struct Case {
+        const char* name;
+        std::string body;
+        bool playback, missing, kept;
+    } cases[] = {
+        {"valid", valid, true, false, true},
+        {"not available", "not available\n", false, true, false},
+        {"garbage", "garbage", false, false, false},
+        {"unplayable", unplayable, false, false, false},
+    };
+    int id = 40;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScoreServer server("127.0.0.1", 80);
+        ASSERT_TRUE(server.listening()) << server.bindError();
+        server.setScript(ScoreServer::answer(c.body));
+        driver.show(new StateDownloadFile(1, ++id, "far away"));
+        runUntilSwitch();
+        if (c.playback)
+            arrived<StatePlay>(2);
+        else if (c.missing)
+            arrived<StateReplayDoesNotExist>(2);
+        else
+            arrived<StateFailedToConnectToServer>(1);
+        EXPECT_EQ(dir.documentExists(Replay::getPath(id, true)), c.kept);
+        driver.show(new ScriptedScreen());
+    }
+}
