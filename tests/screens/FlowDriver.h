@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "core/Coord.h"
@@ -68,11 +71,40 @@ public:
 
     // A tap at the middle of a button's touch area; with release of the slot
     // the button's next update reports the press.
-    void tap(Button* b) {
-        Coord p = b->getCollisionPosition(), size = b->getWidthAndHeight();
-        tap(Coord(p.x + size.x / 2, p.y + size.y / 2, 0));
-    }
+    void tap(Button* b) { tap(middleOf(b)); }
     void tap(BackButton* b) { tap(b->getButton()); }
+    static Coord middleOf(Button* b) {
+        Coord p = b->getCollisionPosition(), size = b->getWidthAndHeight();
+        return Coord(p.x + size.x / 2, p.y + size.y / 2, 0);
+    }
+    // A finger put down at from, moved to to in steps of at most 20 pixels,
+    // held there a few frames (no momentum), then lifted; all frames run.
+    void drag(Coord from, Coord to) {
+        int fx, fy, tx, ty;
+        windowPixelOf(from, &fx, &fy);
+        windowPixelOf(to, &tx, &ty);
+        int steps = std::max(1, (std::max(std::abs(tx - fx), std::abs(ty - fy)) + 19) / 20);
+        long f = platformInputFrame() + 1;
+        queue(std::to_string(f) + " touch 9 " + std::to_string(fx) + " " + std::to_string(fy));
+        for (int i = 1; i <= steps; i++)
+            queue(std::to_string(f + i) + " move 9 " + std::to_string(fx + (tx - fx) * i / steps) + " " +
+                  std::to_string(fy + (ty - fy) * i / steps));
+        queue(std::to_string(f + steps + 4) + " release 9");
+        run(steps + 5);
+    }
+
+    // Two fingers down together on the next frame, both up on the one after.
+    void tapTogether(Coord a, Coord b) {
+        int ax, ay, bx, by;
+        windowPixelOf(a, &ax, &ay);
+        windowPixelOf(b, &bx, &by);
+        long f = platformInputFrame() + 1;
+        queue(std::to_string(f) + " touch 7 " + std::to_string(ax) + " " + std::to_string(ay));
+        queue(std::to_string(f) + " touch 8 " + std::to_string(bx) + " " + std::to_string(by));
+        queue(std::to_string(f + 1) + " release 7");
+        queue(std::to_string(f + 1) + " release 8");
+        run(2);
+    }
 
     // A key down on the next frame and up on the one after; both frames run.
     void key(const std::string& name) {
@@ -101,6 +133,15 @@ public:
     }
 
     State* current() { return Game::getInstance()->getCurrentState(); }
+    // Waits for the switch and checks its type and the screen reached.
+    template <class T>
+    T* arrived(int type) {
+        EXPECT_TRUE(settle());
+        EXPECT_EQ(lastSwitchType(), type);
+        T* screen = currentAs<T>();
+        EXPECT_NE(screen, nullptr) << typeid(*current()).name();
+        return screen;
+    }
     template <class T>
     T* currentAs() {
         return dynamic_cast<T*>(current());
