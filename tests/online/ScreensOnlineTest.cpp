@@ -10,7 +10,18 @@
 
 #include "levelplay/Replay.h"
 #include "screens/FlowDriver.h"
+#include "screens/StateChooseGameType.h"
+#include "screens/StateChooseInfinity.h"
 #include "screens/StateChooseLevel.h"
+#include "screens/StateFirstMenu.h"
+#include "screens/StateRestartGame.h"
+#include "screens/StateShowInfo.h"
+#include "screens/StateSuggestTuto.h"
+#include "widgets/ChooseInfinity.h"
+#include "widgets/InfinityButton.h"
+#include "widgets/LevelMenu.h"
+#include "widgets/MainMenu.h"
+#include "widgets/MultipleValuesButton.h"
 #include "screens/StateConfirmScore.h"
 #include "screens/StateDownloadFile.h"
 #include "screens/StateFailedToConnectToServer.h"
@@ -22,6 +33,13 @@
 namespace {
 
 std::string levelPath(int i) { return LevelList::getInstance()->getLevelInformation(i)->path; }
+
+int countRequestsStartingWith(const std::vector<std::string>& requests, const std::string& start) {
+    int n = 0;
+    for (const std::string& r : requests)
+        n += r.compare(0, start.size(), start) == 0;
+    return n;
+}
 
 }  // namespace
 
@@ -266,4 +284,82 @@ TEST_F(ScreensOnline, AReplayDownloadEndsByWhatCameBack) {
         EXPECT_EQ(dir.documentExists(Replay::getPath(id, true)), c.kept);
         driver.show(new ScriptedScreen());
     }
+}
+
+// A first visit: the suggestion skipped, an infinity game played from the
+// title, its score kept, no second game, the world list fetched, and back to
+// the title; every switch is one switch of the expected type.
+TEST_F(ScreensOnline, WalkFromTheTitleThroughAGameAndTheWorldList) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    server.emulate();
+    StateFirstMenu* title = new StateFirstMenu();
+    driver.show(title);
+    driver.tap(title->getMenu()->getPlayButton());
+    StateSuggestTuto* suggestion = driver.arrived<StateSuggestTuto>(1);
+    ASSERT_NE(suggestion, nullptr);
+    driver.tap(suggestion->getSkipButton());
+    StateChooseGameType* type = driver.arrived<StateChooseGameType>(1);
+    ASSERT_NE(type, nullptr);
+    driver.tap(type->getInfinityButton());
+    StateChooseInfinity* infinity = driver.arrived<StateChooseInfinity>(1);
+    ASSERT_NE(infinity, nullptr);
+    driver.run(30);
+    driver.tap(infinity->getPanel()->getButtons()[0]->getButton());
+    StateChooseLevel* level = driver.arrived<StateChooseLevel>(1);
+    ASSERT_NE(level, nullptr);
+    driver.run(30);
+    driver.tap(level->getPanel()->getStartButton());
+    StateShowInfo* info = driver.arrived<StateShowInfo>(1);
+    ASSERT_NE(info, nullptr);
+    driver.tap(info->getOkButton());
+    driver.arrived<StatePlay>(1);
+    finishGame(2500);
+    StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
+    ASSERT_NE(entry, nullptr);
+    driver.tap(entry->getOkButton());
+    StateRestartGame* again = driver.arrived<StateRestartGame>(2);
+    ASSERT_NE(again, nullptr);
+    driver.tap(again->getNoButton());
+    level = driver.arrived<StateChooseLevel>(2);
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->getLevelNumber(), 0);
+    driver.run(30);
+    bool wasLocal = level->getPanel()->getIsShowingLocalScores();
+    driver.tap(level->getPanel()->getToggle()->getButton());
+    EXPECT_NE(level->getPanel()->getIsShowingLocalScores(), wasLocal);
+    if (level->getPanel()->getIsShowingLocalScores())
+        driver.tap(level->getPanel()->getToggle()->getButton());
+    driver.tap(level->getPanel()->getThirdButton());
+    driver.arrived<StateDownloadFile>(1);
+    runUntilSwitch();
+    level = driver.arrived<StateChooseLevel>(2);
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(countRequestsStartingWith(server.requests(), "GET /GetScores_4"), 1);
+    driver.key("Escape");
+    driver.arrived<StateChooseInfinity>(2);
+    driver.key("Escape");
+    driver.arrived<StateChooseGameType>(2);
+    driver.key("Escape");
+    driver.arrived<StateFirstMenu>(2);
+    Preferences::reloadForTests();
+    EXPECT_TRUE(Preferences::getInstance()->get_hasDoneTutorial());
+}
+
+TEST_F(ScreensOnline, TheLevelScreenUploads) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    Preferences::getInstance()->set_isShowingLocalScores(true);
+    StateChooseLevel* level = new StateChooseLevel(2);
+    driver.show(level);
+    driver.run(30);
+    ASSERT_TRUE(level->getPanel()->getIsShowingLocalScores());
+    driver.tap(level->getPanel()->getThirdButton());
+    driver.arrived<StateSendScores>(1);
+    // Nothing to send: back at once, to the level chosen last.
+    driver.frame();
+    level = driver.arrived<StateChooseLevel>(2);
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->getLevelNumber(), 2);
+    EXPECT_TRUE(server.requests().empty());
 }

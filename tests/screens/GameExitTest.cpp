@@ -11,6 +11,8 @@
 #include "screens/StateFirstMenu.h"
 #include "screens/StateRestartGame.h"
 #include "widgets/InGameMenu.h"
+#include "widgets/LevelMenu.h"
+#include "widgets/ScrollingScores.h"
 
 namespace {
 
@@ -121,4 +123,35 @@ TEST_F(GameExit, QuitFromTheMenuByMode) {
     start(new StatePlay(infinityPath(), false, false));
     quitThroughTheMenu();
     arrived<StateChooseLevel>(2);
+}
+
+// The level screen's replay rows: an own replay plays with a type 1 turn, a
+// stored world replay with a type 2 turn.
+TEST_F(GameExit, ReplaysFromTheLevelScreen) {
+    start(new StatePlay(infinityPath(), false, false));
+    finishGame(900);
+    StateConfirmScore* entry = arrived<StateConfirmScore>(2);
+    ASSERT_NE(entry, nullptr);
+    int replay = entry->replay;
+    driver.tap(entry->getOkButton());
+    arrived<StateRestartGame>(2);
+
+    Preferences::getInstance()->set_isShowingLocalScores(true);
+    StateChooseLevel* level = new StateChooseLevel(0);
+    driver.show(level);
+    driver.run(60);
+    driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
+    arrived<StatePlay>(1);
+
+    // The same bytes stored as a downloaded world replay of a world score.
+    dir.writeDocument(Replay::getPath(55, true), dir.readDocument(Replay::getPath(replay, false)));
+    dir.writeDocument("web_scores.txt", "");
+    Scores::reloadForTests();
+    Scores::getInstance()->getWebScoresForLevel(infinityPath())->addScore("far", 70, 55, 0, 2);
+    Preferences::getInstance()->set_isShowingLocalScores(false);
+    level = new StateChooseLevel(0);
+    driver.show(level);
+    driver.run(60);
+    driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
+    arrived<StatePlay>(2);
 }
