@@ -29,6 +29,9 @@
 #include "platform/platform.h"
 #include "savedata/Achievements.h"
 #include "savedata/Scores.h"
+#include "screens/StateChooseLevel.h"
+#include "widgets/LevelMenu.h"
+#include "widgets/ScrollingScores.h"
 #include "widgets/BackButton.h"
 #include "widgets/Button.h"
 #include "savedata/Preferences.h"
@@ -205,6 +208,13 @@ protected:
     void shadow(const std::string& path) {
         LuaScriptList::getInstance()->addScriptForTests(path, TINY_LEVEL);
         shadowed.push_back(path);
+    }
+    // The level screen's score list makes its rows at random moments: frames
+    // until they are all there.
+    void waitForRows(StateChooseLevel* level) {
+        for (int i = 0; i < 2000 && !level->getPanel()->getShownList()->getAllRowsMade(); i++)
+            driver.frame();
+        driver.run(10);
     }
     // Ends the running game with a score; its exit follows within a frame or two.
     void finishGame(int score) {

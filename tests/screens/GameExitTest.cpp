@@ -139,7 +139,7 @@ TEST_F(GameExit, ReplaysFromTheLevelScreen) {
     Preferences::getInstance()->set_isShowingLocalScores(true);
     StateChooseLevel* level = new StateChooseLevel(0);
     driver.show(level);
-    driver.run(60);
+    waitForRows(level);
     driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
     arrived<StatePlay>(1);
 
@@ -151,7 +151,7 @@ TEST_F(GameExit, ReplaysFromTheLevelScreen) {
     Preferences::getInstance()->set_isShowingLocalScores(false);
     level = new StateChooseLevel(0);
     driver.show(level);
-    driver.run(60);
+    waitForRows(level);
     driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
     arrived<StatePlay>(2);
 }

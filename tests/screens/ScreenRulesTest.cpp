@@ -281,7 +281,7 @@ TEST_F(ScreenRules, AnOwnReplayThatCannotPlayDoesNothing) {
     Preferences::getInstance()->set_isShowingLocalScores(true);
     StateChooseLevel* level = new StateChooseLevel(0);
     driver.show(level);
-    driver.run(60);
+    waitForRows(level);
     ASSERT_TRUE(level->getPanel()->getIsShowingLocalScores());
     driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
     driver.run(30);
@@ -298,7 +298,7 @@ TEST_F(ScreenRules, AStoredWorldReplayThatCannotPlayIsFetchedAgain) {
     Preferences::getInstance()->set_isShowingLocalScores(false);
     StateChooseLevel* level = new StateChooseLevel(0);
     driver.show(level);
-    driver.run(60);
+    waitForRows(level);
     ASSERT_FALSE(level->getPanel()->getIsShowingLocalScores());
     driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
     EXPECT_FALSE(dir.documentExists(Replay::getPath(33, true)));
