@@ -27,6 +27,10 @@ StateChooseLevel::StateChooseLevel(int number) {
     panel = new LevelMenu(levelNumber);
 }
 
+StateTransition* StateChooseLevel::backToLastChosen(int type) {
+    return new StateTransition(new StateChooseLevel(LAST_CHOSEN), type);
+}
+
 StateChooseLevel::~StateChooseLevel() {
     Preferences::getInstance()->setLastChosenLevelNumber(levelNumber);
     Preferences::getInstance()->save();

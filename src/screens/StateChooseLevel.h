@@ -12,6 +12,9 @@ public:
     static const int LAST_CHOSEN = -1;
 
     explicit StateChooseLevel(int levelNumber);
+    // The way back from every screen that ends a visit to an infinity level:
+    // this screen for the level chosen last, with a switch of that type.
+    static StateTransition* backToLastChosen(int type);
     ~StateChooseLevel() override;
     StateChooseLevel(const StateChooseLevel&) = delete;
     StateChooseLevel& operator=(const StateChooseLevel&) = delete;

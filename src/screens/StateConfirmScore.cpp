@@ -130,8 +130,7 @@ StateTransition* StateConfirmScore::updateState() {
             Replay::tryTodeleteFile(replay, false);
         leaving = true;
         if (Preferences::getInstance()->get_skipPlayAgainMenu())
-            return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN),
-                                       StateTransition::TRANSITION_2);
+            return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
         return new StateTransition(new StateRestartGame(level, false), StateTransition::TRANSITION_2);
     }
     if (editButton->update()) {

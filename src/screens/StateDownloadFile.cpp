@@ -59,7 +59,7 @@ StateTransition* StateDownloadFile::leaveWithAnswer() {
     transfer = nullptr;
     leaving = true;
     if (kind == WEB_SCORES)
-        return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN), StateTransition::TRANSITION_2);
+        return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
     if (Replay::isReplayNotAvailableAnymore(fileName)) {
         myRemoveForDocument(fileName);
         return new StateTransition(new StateReplayDoesNotExist(), StateTransition::TRANSITION_2);
@@ -89,7 +89,7 @@ StateTransition* StateDownloadFile::updateState() {
         delete transfer;
         transfer = nullptr;
         leaving = true;
-        return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN), StateTransition::TRANSITION_2);
+        return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
     }
     return nullptr;
 }

@@ -26,6 +26,6 @@ void StateFailedToConnectToServer::draw() {
 
 StateTransition* StateFailedToConnectToServer::updateState() {
     if (ok->update())
-        return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN), exitType);
+        return StateChooseLevel::backToLastChosen(exitType);
     return nullptr;
 }

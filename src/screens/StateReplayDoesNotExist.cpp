@@ -29,7 +29,7 @@ void StateReplayDoesNotExist::draw() {
 StateTransition* StateReplayDoesNotExist::updateState() {
     if (ok->update() && !leaving) {
         leaving = true;
-        return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN), StateTransition::TRANSITION_1);
+        return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_1);
     }
     return nullptr;
 }

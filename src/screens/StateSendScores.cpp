@@ -69,8 +69,7 @@ StateTransition* StateSendScores::updateState() {
     if (active) {
         if (done && !leaving) {
             leaving = true;
-            return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN),
-                                       StateTransition::TRANSITION_2);
+            return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
         }
         if (transfer && !leaving && transfer->getTransferIsFinished()) {
             if (!transfer->getSuccess()) {
@@ -85,8 +84,7 @@ StateTransition* StateSendScores::updateState() {
             transfer = prepareDownload(wantsReplay);
             if (!transfer) {
                 leaving = true;
-                return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN),
-                                           StateTransition::TRANSITION_2);
+                return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
             }
         }
     }
@@ -97,7 +95,7 @@ StateTransition* StateSendScores::updateState() {
             transfer = nullptr;
         }
         leaving = true;
-        return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN), StateTransition::TRANSITION_2);
+        return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
     }
     return nullptr;
 }

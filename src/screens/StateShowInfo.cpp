@@ -61,7 +61,7 @@ StateTransition* StateShowInfo::updateState() {
         delete held;
         held = nullptr;
         backRequested = false;
-        return new StateTransition(new StateChooseLevel(StateChooseLevel::LAST_CHOSEN), StateTransition::TRANSITION_2);
+        return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
     }
     return nullptr;
 }

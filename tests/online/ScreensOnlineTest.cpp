@@ -49,14 +49,6 @@ protected:
         ASSERT_EQ(netNamespaceError(), "");
         FlowTest::SetUp();
     }
-    template <class T>
-    T* arrived(int type) {
-        EXPECT_TRUE(driver.settle());
-        EXPECT_EQ(driver.lastSwitchType(), type);
-        T* screen = driver.currentAs<T>();
-        EXPECT_NE(screen, nullptr) << typeid(*driver.current()).name();
-        return screen;
-    }
     // Frames until the shown screen asks for a switch (at most two seconds
     // of frames, the server answering in between).
     void runUntilSwitch() {
@@ -93,7 +85,7 @@ TEST_F(ScreensOnline, UploadsTheBestScoreOfEachLevelInOrder) {
     scores->addLocalScore(levelPath(2), "two", 100, 7, 101, 2);
     driver.show(new StateSendScores());
     runUntilSwitch();
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
     std::vector<ScoreServer::Upload> uploads = server.uploads();
     std::vector<std::string> requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
@@ -148,7 +140,7 @@ TEST_F(ScreensOnline, AFailedUploadStopsTheWalk) {
     std::vector<std::string> requests = server->requests();
     server.reset();
     runUntilSwitch();
-    arrived<StateFailedToConnectToServer>(1);
+    driver.arrived<StateFailedToConnectToServer>(1);
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_NE(requests[0].find(levelPath(1)), std::string::npos);
 }
@@ -158,7 +150,7 @@ TEST_F(ScreensOnline, NothingToSendMakesNoConnection) {
     ASSERT_TRUE(server.listening()) << server.bindError();
     driver.show(new StateSendScores());
     driver.frame();
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
     EXPECT_TRUE(server.requests().empty());
 }
 
@@ -173,7 +165,7 @@ TEST_F(ScreensOnline, CancelClosesTheConnection) {
     driver.show(screen);
     driver.run(5);
     driver.tap(screen->getCancelButton());
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
     for (int i = 0; i < 200 && server.eofCount() == 0; i++)
         usleep(5000);
     EXPECT_EQ(server.eofCount(), 1);
@@ -188,7 +180,7 @@ TEST_F(ScreensOnline, UploadRefreshAndWatchAWorldReplay) {
     ASSERT_GE(playAndKeep(4321), 0);
     driver.show(new StateSendScores());
     runUntilSwitch();
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
     std::vector<ScoreServer::Upload> uploads = server.uploads();
     ASSERT_EQ(uploads.size(), 2u);
     EXPECT_FALSE(uploads[0].hasReplay);
@@ -196,7 +188,7 @@ TEST_F(ScreensOnline, UploadRefreshAndWatchAWorldReplay) {
 
     driver.show(new StateDownloadFile(0, 0, ""));
     runUntilSwitch();
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
     ScoresForALevel* world = Scores::getInstance()->getWebScoresForLevel(levelPath(0));
     ASSERT_NE(world, nullptr);
     ASSERT_EQ(world->scores.size(), 1u);
@@ -206,7 +198,7 @@ TEST_F(ScreensOnline, UploadRefreshAndWatchAWorldReplay) {
 
     driver.show(new StateDownloadFile(1, id, world->scores[0]->name));
     runUntilSwitch();
-    arrived<StatePlay>(2);
+    driver.arrived<StatePlay>(2);
     EXPECT_TRUE(Replay::replayExists(id, true));
 }
 
@@ -218,7 +210,7 @@ TEST_F(ScreensOnline, AnErrorPageIsStoredAndEmptiesTheWorldTable) {
     server.setScript(ScoreServer::answer("<html>Not Found</html>", "404 Not Found"));
     driver.show(new StateDownloadFile(0, 0, ""));
     runUntilSwitch();
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
     ScoresForALevel* world = Scores::getInstance()->getWebScoresForLevel(levelPath(0));
     EXPECT_TRUE(!world || world->scores.empty());
 }
@@ -230,7 +222,7 @@ TEST_F(ScreensOnline, FailureAndCancelKeepTheOldDocument) {
         dir.writeDocument("web_scores.txt", old);
         driver.show(new StateDownloadFile(0, 0, ""));
         driver.frame();
-        arrived<StateFailedToConnectToServer>(1);
+        driver.arrived<StateFailedToConnectToServer>(1);
         EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
     }
     {
@@ -243,7 +235,7 @@ TEST_F(ScreensOnline, FailureAndCancelKeepTheOldDocument) {
         driver.show(screen);
         driver.run(3);
         driver.tap(screen->getCancelButton());
-        arrived<StateChooseLevel>(2);
+        driver.arrived<StateChooseLevel>(2);
         EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
     }
 }
@@ -276,11 +268,11 @@ TEST_F(ScreensOnline, AReplayDownloadEndsByWhatCameBack) {
         driver.show(new StateDownloadFile(1, ++id, "far away"));
         runUntilSwitch();
         if (c.playback)
-            arrived<StatePlay>(2);
+            driver.arrived<StatePlay>(2);
         else if (c.missing)
-            arrived<StateReplayDoesNotExist>(2);
+            driver.arrived<StateReplayDoesNotExist>(2);
         else
-            arrived<StateFailedToConnectToServer>(1);
+            driver.arrived<StateFailedToConnectToServer>(1);
         EXPECT_EQ(dir.documentExists(Replay::getPath(id, true)), c.kept);
         driver.show(new ScriptedScreen());
     }

@@ -39,43 +39,35 @@ protected:
         driver.run(10);
         driver.key("Escape");
     }
-    template <class T>
-    T* arrived(int type) {
-        EXPECT_TRUE(driver.settle());
-        EXPECT_EQ(driver.lastSwitchType(), type);
-        T* screen = driver.currentAs<T>();
-        EXPECT_NE(screen, nullptr) << typeid(*driver.current()).name();
-        return screen;
-    }
 };
 
 TEST_F(GameExit, FinishedGamesByMode) {
     start(new StatePlay(TUTORIAL, false, true));
     finishGame(1);
-    arrived<StateFirstMenu>(2);
+    driver.arrived<StateFirstMenu>(2);
 
     start(new StatePlay(campaignPath(), true, false));
     finishGame(250);
-    arrived<StateChooseCampaign>(2);
+    driver.arrived<StateChooseCampaign>(2);
     std::string path = campaignPath();
     EXPECT_TRUE(Achievements::getInstance()->isCampaignLevelFinished(path, 0));
 
     start(new StatePlay(campaignPath(), true, false));
     finishGame(0);
-    StateRestartGame* again = arrived<StateRestartGame>(2);
+    StateRestartGame* again = driver.arrived<StateRestartGame>(2);
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->isCampaign);
 
     Preferences::getInstance()->set_skipPlayAgainMenu(true);
     start(new StatePlay(campaignPath(), true, false));
     finishGame(0);
-    arrived<StateChooseCampaign>(2);
+    driver.arrived<StateChooseCampaign>(2);
 }
 
 TEST_F(GameExit, AnInfinityGameGoesToTheScoreEntryThenPlaybackBackToTheLevel) {
     start(new StatePlay(infinityPath(), false, false));
     finishGame(1234);
-    StateConfirmScore* entry = arrived<StateConfirmScore>(2);
+    StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->score, 1234);
     EXPECT_EQ(entry->level, infinityPath());
@@ -84,7 +76,7 @@ TEST_F(GameExit, AnInfinityGameGoesToTheScoreEntryThenPlaybackBackToTheLevel) {
     EXPECT_TRUE(dir.documentExists(Replay::getPath(replay, false)));
 
     driver.tap(entry->getOkButton());
-    StateRestartGame* again = arrived<StateRestartGame>(2);
+    StateRestartGame* again = driver.arrived<StateRestartGame>(2);
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(again->isCampaign);
     EXPECT_EQ(again->levelPath, infinityPath());
@@ -92,7 +84,7 @@ TEST_F(GameExit, AnInfinityGameGoesToTheScoreEntryThenPlaybackBackToTheLevel) {
 
     start(new StatePlay(replay, false, "me"));
     finishGame(1234);
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
 }
 
 TEST_F(GameExit, ScoreEntryWithPlayAgainOffGoesToTheLevel) {
@@ -101,7 +93,7 @@ TEST_F(GameExit, ScoreEntryWithPlayAgainOffGoesToTheLevel) {
     StateConfirmScore* entry = new StateConfirmScore(infinityPath(), 10, -1, 0);
     driver.show(entry);
     driver.tap(entry->getOkButton());
-    StateChooseLevel* level = arrived<StateChooseLevel>(2);
+    StateChooseLevel* level = driver.arrived<StateChooseLevel>(2);
     ASSERT_NE(level, nullptr);
     EXPECT_EQ(level->getLevelNumber(), 3);
 }
@@ -109,20 +101,20 @@ TEST_F(GameExit, ScoreEntryWithPlayAgainOffGoesToTheLevel) {
 TEST_F(GameExit, QuitFromTheMenuByMode) {
     start(new StatePlay(campaignPath(), true, false));
     quitThroughTheMenu();
-    arrived<StateChooseCampaign>(2);
+    driver.arrived<StateChooseCampaign>(2);
 
     start(new StatePlay(TUTORIAL, false, true));
     quitThroughTheMenu();
-    arrived<StateFirstMenu>(3);
+    driver.arrived<StateFirstMenu>(3);
 
     // The tutorial suggested before the first game counts as a campaign one.
     start(new StatePlay(TUTORIAL, true, true));
     quitThroughTheMenu();
-    arrived<StateChooseCampaign>(2);
+    driver.arrived<StateChooseCampaign>(2);
 
     start(new StatePlay(infinityPath(), false, false));
     quitThroughTheMenu();
-    arrived<StateChooseLevel>(2);
+    driver.arrived<StateChooseLevel>(2);
 }
 
 // The level screen's replay rows: an own replay plays with a type 1 turn, a
@@ -130,18 +122,18 @@ TEST_F(GameExit, QuitFromTheMenuByMode) {
 TEST_F(GameExit, ReplaysFromTheLevelScreen) {
     start(new StatePlay(infinityPath(), false, false));
     finishGame(900);
-    StateConfirmScore* entry = arrived<StateConfirmScore>(2);
+    StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
     ASSERT_NE(entry, nullptr);
     int replay = entry->replay;
     driver.tap(entry->getOkButton());
-    arrived<StateRestartGame>(2);
+    driver.arrived<StateRestartGame>(2);
 
     Preferences::getInstance()->set_isShowingLocalScores(true);
     StateChooseLevel* level = new StateChooseLevel(0);
     driver.show(level);
     waitForRows(level);
     driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
-    arrived<StatePlay>(1);
+    driver.arrived<StatePlay>(1);
 
     // The same bytes stored as a downloaded world replay of a world score.
     dir.writeDocument(Replay::getPath(55, true), dir.readDocument(Replay::getPath(replay, false)));
@@ -153,5 +145,5 @@ TEST_F(GameExit, ReplaysFromTheLevelScreen) {
     driver.show(level);
     waitForRows(level);
     driver.tap(level->getPanel()->getShownList()->getReplayButton(0));
-    arrived<StatePlay>(2);
+    driver.arrived<StatePlay>(2);
 }

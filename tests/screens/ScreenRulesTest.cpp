@@ -437,6 +437,10 @@ TEST_F(ScreenRules, TheAboutScreen) {
     ::testing::internal::CaptureStdout();
     driver.tap(about->getWebButton(3));
     std::string printed = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(printed, StateAbout::webAddress(3) + "\n");
+    // The headless navigator prints the address it is asked to open, once.
+    std::string line = StateAbout::webAddress(3) + "\n";
+    size_t at = printed.find(line);
+    ASSERT_NE(at, std::string::npos) << printed;
+    EXPECT_EQ(printed.find(line, at + 1), std::string::npos);
     EXPECT_EQ(driver.current(), about);
 }
