@@ -38,6 +38,10 @@ StateTransition* StateFirstMenu::updateState() {
     Replay::cleanupTheReplays(&documentNames, cleanUpCounter);
     cleanUpCounter++;
     int code = menu->update(State::keyJustGotPressedBitArray);
+    // Touches reach the screens while they turn: a press then would make a
+    // game while the one turning away still runs.
+    if (!active)
+        return nullptr;
     Preferences* p = Preferences::getInstance();
     switch (code) {
     case PLAY:

@@ -36,7 +36,9 @@ StateTransition* StateRestartGame::updateState() {
     navigation.update(State::keyJustGotPressedBitArray);
     bool yes = yesButton->update();
     bool no = noButton->update();
-    if (leaving)
+    // The lost game may still be turning away: a press before this screen
+    // is active would start a second game beside it.
+    if (leaving || !active)
         return nullptr;
     if (yes) {
         leaving = true;

@@ -55,6 +55,10 @@ StateTransition* StateSuggestTuto::updateState() {
     navigation.update(State::keyJustGotPressedBitArray);
     bool start = startButton->update();
     bool skip = skipButton->update();
+    // Presses while the screen turns in are dropped (the play screen that
+    // Start makes must be the only one alive).
+    if (!active)
+        return nullptr;
     if (start)
         return new StateTransition(new StatePlay(StateFirstMenu::TUTORIAL_PATH, true, true),
                                    StateTransition::TRANSITION_1);

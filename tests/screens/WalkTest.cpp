@@ -96,3 +96,24 @@ TEST_F(Walk, AGameThatEndsWhileItTurnsInStillLeadsOn) {
     ASSERT_TRUE(driver.settle());
     driver.arrived<StateChooseCampaign>(2);
 }
+
+// The title turns in while the tutorial turns away: a press on Tutorial then
+// would make a second game beside the one still running.
+TEST_F(Walk, NoSecondGameWhileTheFirstTurnsAway) {
+    driver.show(new StatePlay("/data/levels/campaign0/tutorial/tutorial.lua", false, true));
+    driver.run(3);
+    Game::setScore(1);
+    StatePlay::gameIsFinished = true;
+    driver.frame();
+    StatePlay::gameIsFinished = false;
+    ASSERT_TRUE(Game::getInstance()->isInTransition());
+    StateFirstMenu* title = driver.currentAs<StateFirstMenu>();
+    ASSERT_NE(title, nullptr);
+    int switches = driver.switchCount();
+    driver.tap(title->getMenu()->getTutorialButton());
+    ASSERT_TRUE(Game::getInstance()->isInTransition());
+    driver.settle();
+    driver.run(5);
+    EXPECT_EQ(driver.current(), title);
+    EXPECT_EQ(driver.switchCount(), switches);
+}
