@@ -27,7 +27,9 @@
 #include "screens/StateFailedToConnectToServer.h"
 #include "screens/StateReplayDoesNotExist.h"
 #include "screens/StateSendScores.h"
+#include "core/myfopen.h"
 #include "support/NetNamespace.h"
+#include "support/StateGuards.h"
 #include "support/ScoreServer.h"
 
 namespace {
@@ -235,6 +237,17 @@ TEST_F(ScreensOnline, FailureAndCancelKeepTheOldDocument) {
         driver.show(screen);
         driver.run(3);
         driver.tap(screen->getCancelButton());
+        driver.arrived<StateChooseLevel>(2);
+        EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
+    }
+    {
+        // A complete answer that cannot be written: the old document stays.
+        ScoreServer server("127.0.0.1", 80);
+        ASSERT_TRUE(server.listening()) << server.bindError();
+        server.setScript(ScoreServer::answer("new table"));
+        SavedValue<bool> failing(DocumentWriteFaults::failWrite, true);
+        driver.show(new StateDownloadFile(0, 0, ""));
+        runUntilSwitch();
         driver.arrived<StateChooseLevel>(2);
         EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
     }
