@@ -87,6 +87,8 @@ Game::Game() {
     State::joystickAngle = joystickAngle;
     State::joystickNorm = joystickNorm;
     current = new StateFirstMenu();
+    // No switch brings the first screen in: it is active from the start.
+    current->active = true;
     transitionAngle = 0.0f;
     transitionSpeed = 0.0f;
     inTransition = false;

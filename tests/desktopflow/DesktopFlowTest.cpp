@@ -78,9 +78,10 @@ TEST(DesktopFlow, FromTheTitleIntoACampaignLevelAndBack) {
     std::string first = list->getCampaign(0)->get(0)->path;
     LuaScriptList::getInstance()->addScriptForTests(first, "function init() end\nfunction update() end\n");
     Desktop d;
-    // The game starts on the title screen.
-    StateFirstMenu* title = d.settleOn<StateFirstMenu>();
+    // The game starts on the title screen, active at once.
+    StateFirstMenu* title = dynamic_cast<StateFirstMenu*>(Game::getInstance()->getCurrentState());
     ASSERT_NE(title, nullptr);
+    EXPECT_TRUE(title->active);
     d.click(title->getMenu()->getPlayButton());
     StateSuggestTuto* suggestion = d.settleOn<StateSuggestTuto>();
     ASSERT_NE(suggestion, nullptr);
