@@ -41,6 +41,7 @@
 #include "levelplay/StatePlay.h"
 #include "levelplay/WorldHash.h"
 #include "ReplayRules.h"
+#include "screens/StateConfirmScore.h"
 
 static int usage(const char* program) {
     fprintf(stderr,
@@ -204,6 +205,9 @@ int main(int argc, char** argv) {
     hashes.add(Entity::time);
     if (saveReplay && !run.next && play->getReplay() && !playback)
         printf("replay %i\n", play->getReplay()->save());
+    // A finished infinity game saved its replay for the score entry.
+    if (StateConfirmScore* entry = dynamic_cast<StateConfirmScore*>(run.next))
+        printf("replay %i\n", entry->replay);
     printf("score %i\nsteps %i\nhash %016" PRIx64 "\n", Game::getScore(), Entity::time, worldHash());
 
     int status = 0;
