@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -166,6 +167,11 @@ protected:
     static constexpr const char* TINY_LEVEL = "function init() end\nfunction update() end\n";
 
     void SetUp() override {
+        // The game's own resources: a sound loaded from an empty folder would
+        // stay cached as missing for every later test.
+        std::string native = dir.root + "/app/native";
+        if (rmdir(native.c_str()) != 0 || symlink(ZORBIX_GAME_DIR "/app/native", native.c_str()) != 0)
+            FAIL() << "cannot link the game's resources";
         startHeadlessLoop();
         reloadProfile();
         explosionsWere = Explosion::isActivated;
