@@ -213,7 +213,8 @@ TEST_F(StatePlayTest, MenuQuitLeavesByMode) {
         {"infinity", [] { return new StatePlay(infinityPath, false, false); }, 2,
          [](State* s) {
              auto* level = dynamic_cast<StateChooseLevel*>(s);
-             return level && level->levelNumber == -1;
+             // -1 was asked for: the level chosen last.
+             return level && level->getLevelNumber() == Preferences::getInstance()->getLastChosenLevelNumber();
          }},
         {"playback", [id] { return new StatePlay(id, false, "r"); }, 2,
          [](State* s) { return dynamic_cast<StateChooseLevel*>(s) != nullptr; }},
