@@ -27,6 +27,7 @@
 #include "levelplay/StatePlay.h"
 #include "savedata/Preferences.h"
 #include "support/ActorTestKit.h"
+#include "support/PlayScreenState.h"
 #include "support/TempGameDir.h"
 
 namespace playtest {
@@ -56,32 +57,14 @@ protected:
             FAIL() << "cannot link the game's resources";
         startHeadlessLoop();
         Preferences::reloadForTests();
-        explosionsWere = Explosion::isActivated;
-        texturesWere = TexturedExplosionsHandler::getInstance()->enabled;
-        soundWas = SoundManager::getInstance()->enabled;
+        playState.capture();
         for (const std::string& path : {infinityPath, campaignPath, tutorialPath})
             addLevel(path, countingLevel);
     }
     void TearDown() override {
         for (const std::string& path : added)
             LuaScriptList::getInstance()->removeScriptForTests(path);
-        Explosion::isActivated = explosionsWere;
-        TexturedExplosionsHandler::getInstance()->enabled = texturesWere;
-        SoundManager::getInstance()->enabled = soundWas;
-        StatePlay::unpinDifficulty();
-        StatePlay::setZoom(1.0f);
-        StatePlay::camera = Coord(0, 0, 0);
-        StatePlay::gameIsFinished = false;
-        StatePlay::quickPauseEnabled = false;
-        StatePlay::drawOkButton = StatePlay::buttonWasPressed = false;
-        StatePlay::HUDString1 = StatePlay::HUDString2 = "";
-        State::keyIsPressedBitArray = State::keyJustGotPressedBitArray = 0;
-        for (int i = 0; i < 2; i++) {
-            State::touchX[i] = State::touchY[i] = -1;
-            State::joystickNorm[i] = -1.0f;
-        }
-        Game::setScore(0);
-        Game::enableBackgroundGrid = true;
+        playState.restore();
         // The next test's preferences come from its own folder.
         Preferences::reloadForTests();
     }
@@ -112,7 +95,7 @@ protected:
 
     TempGameDir dir;
     std::vector<std::string> added;
-    bool explosionsWere = true, texturesWere = true, soundWas = true;
+    PlayScreenState playState;
     // The sticks are made once and kept for the process: made before the
     // guard, they are never taken away from under it.
     bool sticksMade = StatePlay::getJoysticks() != nullptr;

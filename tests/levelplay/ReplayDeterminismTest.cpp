@@ -134,7 +134,7 @@ TEST_F(ReplayDeterminism, SettingsOutsideTheSimulationChangeNothing) {
     int second = -1;
     std::vector<uint64_t> again = record(99, &second);
     Preferences::reloadForTests();
-    Explosion::isActivated = explosionsWere;
+    Explosion::isActivated = playState.explosionsAtCapture();
     played = playBack(second, true, false, false, &last);
     expectSameGame(again, played, last, "back to the old settings");
 }

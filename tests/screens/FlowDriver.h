@@ -36,6 +36,7 @@
 #include "widgets/BackButton.h"
 #include "widgets/Button.h"
 #include "savedata/Preferences.h"
+#include "support/PlayScreenState.h"
 #include "support/TempGameDir.h"
 
 class FlowDriver {
@@ -174,9 +175,7 @@ protected:
             FAIL() << "cannot link the game's resources";
         startHeadlessLoop();
         reloadProfile();
-        explosionsWere = Explosion::isActivated;
-        texturesWere = TexturedExplosionsHandler::getInstance()->enabled;
-        soundWas = SoundManager::getInstance()->enabled;
+        playState.capture();
         LevelList* list = LevelList::getInstance();
         for (int i = 0; i < list->getNumberOfLevels(); i++)
             shadow(list->getLevelInformation(i)->path);
@@ -191,18 +190,7 @@ protected:
         driver.show(new ScriptedScreen());
         for (const std::string& path : shadowed)
             LuaScriptList::getInstance()->removeScriptForTests(path);
-        Explosion::isActivated = explosionsWere;
-        TexturedExplosionsHandler::getInstance()->enabled = texturesWere;
-        SoundManager::getInstance()->enabled = soundWas;
-        StatePlay::unpinDifficulty();
-        StatePlay::setZoom(1.0f);
-        StatePlay::camera = Coord(0, 0, 0);
-        StatePlay::gameIsFinished = false;
-        StatePlay::quickPauseEnabled = false;
-        StatePlay::drawOkButton = StatePlay::buttonWasPressed = false;
-        StatePlay::HUDString1 = StatePlay::HUDString2 = "";
-        Game::setScore(0);
-        Game::enableBackgroundGrid = true;
+        playState.restore();
     }
 
     // The profile as the test's folder holds it.
@@ -237,5 +225,5 @@ protected:
     TempGameDir dir;
     FlowDriver driver;
     std::vector<std::string> shadowed;
-    bool explosionsWere = true, texturesWere = true, soundWas = true;
+    PlayScreenState playState;
 };
