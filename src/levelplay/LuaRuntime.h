@@ -2,11 +2,15 @@
 // configuration (integer numbers) and the game's own additions.
 #pragma once
 
+// Our configuration must come before Lua's headers, which would otherwise
+// read the stock one.
+// clang-format off
 #include "levelplay/LuaConfig.h"
 
 #include "lua.h"
 #include "lauxlib.h"
 #include "lualib.h"
+// clang-format on
 
 #include <type_traits>
 
