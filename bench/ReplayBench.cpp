@@ -3,7 +3,6 @@
 // ZORBIX_BENCH_REPLAY names a replay file (with ZORBIX_BENCH_LEVEL for a level
 // script to put under its path), that replay.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -68,7 +67,7 @@ int prepare() {
     run.play->getReplay()->save(Replay::getPath(1, true));
     return id = 1;
 }
-}
+}  // namespace
 
 static void BM_ReplayTenMinutes(benchmark::State& state) {
     int id = prepare();

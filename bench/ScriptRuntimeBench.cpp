@@ -8,8 +8,7 @@
 static void BM_ScriptIntegerLoop(benchmark::State& state) {
     lua_State* L = luaL_newstate();
     luaL_openlibs(L);
-    const char* code =
-        "local s = 0 for i = 1, 100000 do s = s + (i * 7) / 3 - i % 5 + math.sin(i) end return s";
+    const char* code = "local s = 0 for i = 1, 100000 do s = s + (i * 7) / 3 - i % 5 + math.sin(i) end return s";
     for (auto _ : state) {
         luaL_loadstring(L, code);
         lua_pcall(L, 0, 1, 0);

@@ -35,9 +35,7 @@ VectorModel* Bullet::shapeModel(BULLET_SHAPES shape, VectorModel** set) {
     return set[k];
 }
 
-void Bullet::setShape(BULLET_SHAPES shape) {
-    model = shapeModel(shape, models);
-}
+void Bullet::setShape(BULLET_SHAPES shape) { model = shapeModel(shape, models); }
 
 void Bullet::setAngle(float a) {
     angle = a;
@@ -146,9 +144,7 @@ bool Bullet::fly() {
     return false;
 }
 
-void Bullet::update() {
-    fly();
-}
+void Bullet::update() { fly(); }
 
 void Bullet::draw() {
     glColor4f(colour.r, colour.g, colour.b, colour.a);

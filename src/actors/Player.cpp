@@ -31,20 +31,16 @@ Player* Player::player = nullptr;
 int Player::numberOfKilledEnnemies = 0;
 float Player::cameraAngle = 0.0f;
 
-const int Player::numberOfBulletsPerModel[NUMBER_OF_MODELS_WITH_BULLETS] = {0, 4,  10, 15, 22, 30, 32, 34,
-                                                                            36, 0, 0, 0, 0, 0, 0};
-const float Player::speedFactorPerModel[NUMBER_OF_MODELS_WITH_SPEED] = {
-    1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.1f, 1.2f, 1.4f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f};
+const int Player::numberOfBulletsPerModel[NUMBER_OF_MODELS_WITH_BULLETS] = {0,  4, 10, 15, 22, 30, 32, 34,
+                                                                            36, 0, 0,  0,  0,  0,  0};
+const float Player::speedFactorPerModel[NUMBER_OF_MODELS_WITH_SPEED] = {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.1f, 1.2f,
+                                                                        1.4f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f};
 
 namespace {
 
-float squareDistanceToPlayer(Coord& c) {
-    return Player::getSquareDistance(c);
-}
+float squareDistanceToPlayer(Coord& c) { return Player::getSquareDistance(c); }
 
-float distanceToPlayer(Coord& c) {
-    return Player::getDistance(c);
-}
+float distanceToPlayer(Coord& c) { return Player::getDistance(c); }
 
 void resetPlayerClass() {
     Player::player = nullptr;
@@ -59,9 +55,7 @@ const bool hooksInstalled = [] {
     return true;
 }();
 
-float degreesToRadians(float degrees) {
-    return (float)(degrees * M_PI) / 180.0f;
-}
+float degreesToRadians(float degrees) { return (float)(degrees * M_PI) / 180.0f; }
 
 }  // namespace
 
@@ -75,9 +69,8 @@ Player::Player(Coord p)
     : Entity(p, true), heading(0.0f), speed(0.0f), shipGraphic(nullptr), ship(nullptr), hasCustomColor(false),
       customColor(1.0f, 1.0f, 1.0f, 1.0f), lastCameraPosition(), canShoot(true), canMove(true), hasAlly(false),
       isInvincible(false), ally(nullptr), bulletType(0), hitNumber(0), shootMode(0), cameraAngleSpeed(0.0f),
-      cameraKick(false), ramAngle(0.0f), hasRam(false), ramFlashUntil(0), ramGraphic(nullptr),
-      ramAnimation(nullptr), ramFlashColor(1.0f, 1.0f, 1.0f, 1.0f), defenseGun(nullptr),
-      defenseSpiralGun(nullptr), shipModel(0) {
+      cameraKick(false), ramAngle(0.0f), hasRam(false), ramFlashUntil(0), ramGraphic(nullptr), ramAnimation(nullptr),
+      ramFlashColor(1.0f, 1.0f, 1.0f, 1.0f), defenseGun(nullptr), defenseSpiralGun(nullptr), shipModel(0) {
     installHooks();
     numberOfKilledEnnemies = 0;
     shipGraphic = VectorModel::loadFromLuaScript("/data/graphics/shipGraphic.lua");
@@ -265,18 +258,14 @@ void Player::hit(int n) {
 
 // Class-wide accessors.
 
-Coord Player::getCoord() {
-    return player ? player->position : Coord();
-}
+Coord Player::getCoord() { return player ? player->position : Coord(); }
 
 void Player::setCoord(Coord c) {
     if (player)
         player->position = c;
 }
 
-float Player::getSpeed() {
-    return player ? player->speed : 0.0f;
-}
+float Player::getSpeed() { return player ? player->speed : 0.0f; }
 
 float Player::getSquareDistance(Coord& c) {
     if (!player)
@@ -292,13 +281,9 @@ float Player::getDistance(Coord& c) {
     return std::sqrt(getSquareDistance(c));
 }
 
-float Player::getHeading() {
-    return player ? player->heading : 0.0f;
-}
+float Player::getHeading() { return player ? player->heading : 0.0f; }
 
-int Player::getHitNumber() {
-    return player ? player->hitNumber : 0;
-}
+int Player::getHitNumber() { return player ? player->hitNumber : 0; }
 
 void Player::setHitNumber(int n) {
     if (player)
@@ -316,18 +301,14 @@ void Player::setShootMode(int mode) {
         player->shootMode = mode;
 }
 
-int Player::getShootMode() {
-    return player ? player->shootMode : 0;
-}
+int Player::getShootMode() { return player ? player->shootMode : 0; }
 
 void Player::setBulletType(int type) {
     if (player)
         player->bulletType = type;
 }
 
-int Player::getBulletType() {
-    return player ? player->bulletType : 0;
-}
+int Player::getBulletType() { return player ? player->bulletType : 0; }
 
 void Player::setCanShoot(bool b) {
     if (player)
@@ -347,18 +328,14 @@ void Player::setIsInvincible(bool b) {
         player->isInvincible = b;
 }
 
-bool Player::getIsInvincible() {
-    return player ? player->isInvincible : false;
-}
+bool Player::getIsInvincible() { return player ? player->isInvincible : false; }
 
 void Player::setShip(int model) {
     if (player)
         player->selectShip(model);
 }
 
-int Player::getShip() {
-    return player ? player->shipModel : 0;
-}
+int Player::getShip() { return player ? player->shipModel : 0; }
 
 void Player::setHasRam(bool b) {
     if (!player)
@@ -408,13 +385,9 @@ void Player::removeAlly() {
     player->hasAlly = false;
 }
 
-PlayerAlly* Player::getAlly() {
-    return player && player->hasAlly ? player->ally : nullptr;
-}
+PlayerAlly* Player::getAlly() { return player && player->hasAlly ? player->ally : nullptr; }
 
-int Player::getNumberOfKilledEnnemies() {
-    return player ? numberOfKilledEnnemies : 0;
-}
+int Player::getNumberOfKilledEnnemies() { return player ? numberOfKilledEnnemies : 0; }
 
 void Player::setMustBeDeleted(bool b) {
     if (player)

@@ -18,8 +18,7 @@ static const char* const LINK_GRAPHIC = "/data/entities/wallGraphic.lua";
 PlayerAlly::PlayerAlly(Coord p, Player* owner)
     : Entity(Coord(p.x + 10.0f, p.y, p.z), true), wallGraphic(nullptr), player(owner),
       linkColor(0.0f, 0.8f, 1.0f, 1.0f), allyColor(1.0f, 0.0f, 0.0f, 1.0f), linkColorChoice(0), linkFrame(0),
-      midpoint(), heading(0.0f), linkAngle(0.0f), linkScale(0.0f), hidden(false), canMove(true),
-      linkMeasured(false) {
+      midpoint(), heading(0.0f), linkAngle(0.0f), linkScale(0.0f), hidden(false), canMove(true), linkMeasured(false) {
     // The link graphic draws random numbers: loading it here, at the ally's
     // birth, keeps its draws at the same place of a replayed game.
     wallGraphic = VectorModel::loadFromLuaScript(LINK_GRAPHIC);
@@ -92,8 +91,8 @@ void PlayerAlly::draw() {
     if (hidden)
         return;
     bool withPlayer = player && Entity::isLive(player);
-    VectorModel* ship = withPlayer ? player->shipGraphic
-                                   : VectorModel::loadFromLuaScript("/data/graphics/shipGraphic.lua");
+    VectorModel* ship =
+        withPlayer ? player->shipGraphic : VectorModel::loadFromLuaScript("/data/graphics/shipGraphic.lua");
     int frame = withPlayer ? player->shipModel : 0;
     if (frame < 0 || frame > 8)
         frame = 0;

@@ -64,9 +64,7 @@ void PlayerFriends::refreshAll() {
         f->refreshOffset();
 }
 
-void PlayerFriends::setCanShoot(bool b) {
-    canShoot = b;
-}
+void PlayerFriends::setCanShoot(bool b) { canShoot = b; }
 
 void PlayerFriends::setRadiusFromPlayer(float f) {
     for (PlayerFriends* p : indexes)

@@ -19,18 +19,12 @@ void PlayerGun::playSound(const char* name) {
         SoundManager::getInstance()->playSound(name);
 }
 
-float PlayerGun::toRadians(float degrees) {
-    return (float)(degrees * M_PI / 180.0);
-}
+float PlayerGun::toRadians(float degrees) { return (float)(degrees * M_PI / 180.0); }
 
 Bullet* PlayerGun::fire(Coord origin, float speed, float degrees, Bullet::BULLET_SHAPES shape) {
     return new Bullet(origin, speed, toRadians(degrees), player->bulletType, shape);
 }
 
-Joysticks* PlayerGun::sticks() {
-    return StatePlay::getJoysticks();
-}
+Joysticks* PlayerGun::sticks() { return StatePlay::getJoysticks(); }
 
-bool PlayerGun::shootStickHeld() {
-    return (double)sticks()->getShootJoystickNorm() > 0.1;
-}
+bool PlayerGun::shootStickHeld() { return (double)sticks()->getShootJoystickNorm() > 0.1; }

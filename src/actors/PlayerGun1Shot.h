@@ -5,6 +5,6 @@
 
 class PlayerGun1Shot : public PlayerStandardGun {
 public:
-    explicit PlayerGun1Shot(Player* player) : PlayerStandardGun(player) {};
+    explicit PlayerGun1Shot(Player* player) : PlayerStandardGun(player){};
     void shootWeapon() override;
 };

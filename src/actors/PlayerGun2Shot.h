@@ -5,6 +5,6 @@
 
 class PlayerGun2Shot : public PlayerStandardGun {
 public:
-    explicit PlayerGun2Shot(Player* player) : PlayerStandardGun(player) {};
+    explicit PlayerGun2Shot(Player* player) : PlayerStandardGun(player){};
     void shootWeapon() override;
 };

@@ -5,6 +5,6 @@
 
 class PlayerGun3Shot : public PlayerStandardGun {
 public:
-    explicit PlayerGun3Shot(Player* player) : PlayerStandardGun(player) {};
+    explicit PlayerGun3Shot(Player* player) : PlayerStandardGun(player){};
     void shootWeapon() override;
 };

@@ -5,6 +5,6 @@
 
 class PlayerGunCircleShot : public PlayerStandardGun {
 public:
-    explicit PlayerGunCircleShot(Player* player) : PlayerStandardGun(player) {};
+    explicit PlayerGunCircleShot(Player* player) : PlayerStandardGun(player){};
     void shootWeapon() override;
 };

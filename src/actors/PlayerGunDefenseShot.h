@@ -5,7 +5,7 @@
 
 class PlayerGunDefenseShot : public PlayerGun {
 public:
-    explicit PlayerGunDefenseShot(Player* player) : PlayerGun(player) {};
+    explicit PlayerGunDefenseShot(Player* player) : PlayerGun(player){};
     void shoot() override {}
     void shoot(int n);
 };

@@ -5,7 +5,7 @@
 
 class PlayerGunDefenseSpiralShot : public PlayerGun {
 public:
-    explicit PlayerGunDefenseSpiralShot(Player* player) : PlayerGun(player) {};
+    explicit PlayerGunDefenseSpiralShot(Player* player) : PlayerGun(player){};
     void shoot() override {}
     void shoot(int n);
 };

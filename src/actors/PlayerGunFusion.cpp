@@ -24,10 +24,7 @@ void PlayerGunFusion::shoot() {
         new FusionBullet2(Coord(p.x + o.x, p.y + o.y, p.z), toRadians(aim + 10.0f));
         new FusionBullet2(Coord(p.x - o.x, p.y - o.y, p.z), toRadians(aim - 10.0f));
         break;
-    case 3:
-        new FusionBullet2(p, toRadians(aim));
-        break;
-    default:
-        break;
+    case 3: new FusionBullet2(p, toRadians(aim)); break;
+    default: break;
     }
 }

@@ -5,6 +5,6 @@
 
 class PlayerGunUltimateMafa : public PlayerStandardGun {
 public:
-    explicit PlayerGunUltimateMafa(Player* player) : PlayerStandardGun(player) {};
+    explicit PlayerGunUltimateMafa(Player* player) : PlayerStandardGun(player){};
     void shootWeapon() override;
 };

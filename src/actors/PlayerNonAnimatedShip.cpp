@@ -7,10 +7,6 @@ PlayerNonAnimatedShip::PlayerNonAnimatedShip(int model) : PlayerShip(0), frame(m
     graphic = VectorModel::loadFromLuaScript("/data/graphics/shipGraphic.lua");
 }
 
-void PlayerNonAnimatedShip::draw() {
-    graphic->draw(frame);
-}
+void PlayerNonAnimatedShip::draw() { graphic->draw(frame); }
 
-void PlayerNonAnimatedShip::drawWithoutColor() {
-    graphic->drawWithoutColor(frame);
-}
+void PlayerNonAnimatedShip::drawWithoutColor() { graphic->drawWithoutColor(frame); }

@@ -34,10 +34,6 @@ void PlayerUltimateShip::drawFrames(bool withColors) {
     glPopMatrix();
 }
 
-void PlayerUltimateShip::draw() {
-    drawFrames(true);
-}
+void PlayerUltimateShip::draw() { drawFrames(true); }
 
-void PlayerUltimateShip::drawWithoutColor() {
-    drawFrames(false);
-}
+void PlayerUltimateShip::drawWithoutColor() { drawFrames(false); }

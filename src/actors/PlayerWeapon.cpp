@@ -3,6 +3,4 @@
 
 #include "core/Entity.h"
 
-Entity* projectileOf(PlayerWeapon* w) {
-    return w ? dynamic_cast<Entity*>(w) : nullptr;
-}
+Entity* projectileOf(PlayerWeapon* w) { return w ? dynamic_cast<Entity*>(w) : nullptr; }

@@ -33,19 +33,13 @@ public:
 };
 
 // The weapon kind; -1 for no weapon.
-inline int kindOf(const PlayerWeapon* w) {
-    return w ? w->canBeCastIn : -1;
-}
+inline int kindOf(const PlayerWeapon* w) { return w ? w->canBeCastIn : -1; }
 
 // The colour family; -1 (none) for no weapon.
-inline int colourTypeOf(const PlayerWeapon* w) {
-    return w ? (int)w->colorType : (int)Color::COLOR_TYPE_NONE;
-}
+inline int colourTypeOf(const PlayerWeapon* w) { return w ? (int)w->colorType : (int)Color::COLOR_TYPE_NONE; }
 
 // The velocity; 0, 0, 0 for no weapon.
-inline Coord velocityOf(const PlayerWeapon* w) {
-    return w ? w->velocity : Coord();
-}
+inline Coord velocityOf(const PlayerWeapon* w) { return w ? w->velocity : Coord(); }
 
 // The projectile entity that carries the weapon; null for no weapon and for
 // the link and the ram, which are not entities.

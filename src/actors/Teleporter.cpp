@@ -104,9 +104,7 @@ bool Teleporter::reactToWeapon(PlayerWeapon* weapon) {
     return true;
 }
 
-void Teleporter::reactToCollisionWithPlayerCallback(Entity* player) {
-    pushOnContact(player, 20.0f);
-}
+void Teleporter::reactToCollisionWithPlayerCallback(Entity* player) { pushOnContact(player, 20.0f); }
 
 void Teleporter::carryPushedPlayer(float decay) {
     if (!EnemyKit::before(pushUntil))

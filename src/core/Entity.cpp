@@ -37,13 +37,9 @@ static std::unordered_map<const void*, int>& lastHits() {
 static Entity::PlayerDistance playerSquareDistance = nullptr;
 static Entity::PlayerDistance playerDistance = nullptr;
 
-Entity::Entity(bool collides) : position(1.0f, 1.0f, 0.0f), collidesWithWalls(collides) {
-    init();
-}
+Entity::Entity(bool collides) : position(1.0f, 1.0f, 0.0f), collidesWithWalls(collides) { init(); }
 
-Entity::Entity(Coord p, bool collides) : position(p), collidesWithWalls(collides) {
-    init();
-}
+Entity::Entity(Coord p, bool collides) : position(p), collidesWithWalls(collides) { init(); }
 
 void Entity::init() {
     numberOfHits = 0;
@@ -72,26 +68,18 @@ Entity::~Entity() {
         entityVector[index] = last;
 }
 
-bool Entity::calculateIfIsVisible(float margin) {
-    return StatePlay::getMaxDistanceOffCamera(this) < margin;
-}
+bool Entity::calculateIfIsVisible(float margin) { return StatePlay::getMaxDistanceOffCamera(this) < margin; }
 
-float Entity::getSquareDistanceFromPlayer() {
-    return playerSquareDistance ? playerSquareDistance(position) : 99999.0f;
-}
+float Entity::getSquareDistanceFromPlayer() { return playerSquareDistance ? playerSquareDistance(position) : 99999.0f; }
 
-float Entity::getDistanceFromPlayer() {
-    return playerDistance ? playerDistance(position) : 99999.0f;
-}
+float Entity::getDistanceFromPlayer() { return playerDistance ? playerDistance(position) : 99999.0f; }
 
 void Entity::setPlayerDistanceFunctions(PlayerDistance squareDistance, PlayerDistance distance) {
     playerSquareDistance = squareDistance;
     playerDistance = distance;
 }
 
-bool Entity::isLive(const void* p) {
-    return p && liveEntities().count(p) != 0;
-}
+bool Entity::isLive(const void* p) { return p && liveEntities().count(p) != 0; }
 
 int Entity::lastHitsOf(const void* p) {
     auto it = lastHits().find(p);

@@ -249,10 +249,22 @@ void Game::startTransition(StateTransition* t) {
         transitionIsDirected = false;
         transitionAxis[0] = transitionAxis[1] = 0.0f;
         switch ((int)t->type) {
-        case StateTransition::TRANSITION_TURN_ABOUT_PLUS_Y: transitionAxis[1] = 1.0f; transitionIsDirected = true; break;
-        case StateTransition::TRANSITION_TURN_ABOUT_MINUS_Y: transitionAxis[1] = -1.0f; transitionIsDirected = true; break;
-        case StateTransition::TRANSITION_TURN_ABOUT_PLUS_X: transitionAxis[0] = 1.0f; transitionIsDirected = true; break;
-        case StateTransition::TRANSITION_TURN_ABOUT_MINUS_X: transitionAxis[0] = -1.0f; transitionIsDirected = true; break;
+        case StateTransition::TRANSITION_TURN_ABOUT_PLUS_Y:
+            transitionAxis[1] = 1.0f;
+            transitionIsDirected = true;
+            break;
+        case StateTransition::TRANSITION_TURN_ABOUT_MINUS_Y:
+            transitionAxis[1] = -1.0f;
+            transitionIsDirected = true;
+            break;
+        case StateTransition::TRANSITION_TURN_ABOUT_PLUS_X:
+            transitionAxis[0] = 1.0f;
+            transitionIsDirected = true;
+            break;
+        case StateTransition::TRANSITION_TURN_ABOUT_MINUS_X:
+            transitionAxis[0] = -1.0f;
+            transitionIsDirected = true;
+            break;
         }
         transitionAngle = 0.0f;
         transitionSpeed = 0.7f;

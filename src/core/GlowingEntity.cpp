@@ -5,13 +5,9 @@
 
 GlowingEntityManager* GlowingEntityManager::instance = nullptr;
 
-GlowingEntity::GlowingEntity() {
-    index = GlowingEntityManager::getInstance()->addEntity(this);
-}
+GlowingEntity::GlowingEntity() { index = GlowingEntityManager::getInstance()->addEntity(this); }
 
-GlowingEntity::~GlowingEntity() {
-    GlowingEntityManager::getInstance()->removeEntity(index);
-}
+GlowingEntity::~GlowingEntity() { GlowingEntityManager::getInstance()->removeEntity(index); }
 
 GlowingEntityManager* GlowingEntityManager::getInstance() {
     if (!instance)

@@ -11,9 +11,7 @@ InnerDisk::InnerDisk(Coord c, float r, int f)
     registerWithGrid();
 }
 
-float InnerDisk::getAngleOfNormal(Coord p) {
-    return (float)(std::atan2(p.y - centre.y, p.x - centre.x) + M_PI);
-}
+float InnerDisk::getAngleOfNormal(Coord p) { return (float)(std::atan2(p.y - centre.y, p.x - centre.x) + M_PI); }
 
 void InnerDisk::projectOnSide(Coord* p) {
     float a = std::atan2(p->y - centre.y, p->x - centre.x);
@@ -37,8 +35,7 @@ static void markCircle(ShapeRaster& r, float radius, int density) {
 
 void InnerDisk::fillSP(WallsSpacePartitioner* w) {
     ShapeRaster r;
-    if (!(radius >= 0.0f) ||
-        !r.make(getLeftMostPoint(), getLowestPoint(), getRightMostPoint(), getHighestPoint())) {
+    if (!(radius >= 0.0f) || !r.make(getLeftMostPoint(), getLowestPoint(), getRightMostPoint(), getHighestPoint())) {
         w->fillBoundingBox(this);
         return;
     }

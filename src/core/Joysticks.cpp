@@ -33,10 +33,9 @@ void Joystick::fromPoint(int tx, int ty, int cx, int cy, float zoom, float* angl
 }
 
 Joysticks::Joysticks()
-    : zorbixStyleModel(nullptr), regularStyleModel(nullptr), size(Device::joystickSize),
-      blueAndRedActive(false), shootVisible(false), moveVisible(false), shootStick(&lowStick),
-      moveStick(&highStick), lowStickRef(&lowStick), highStickRef(&highStick), keyMoveX(0.0f),
-      keyShootX(0.0f), keyMoveY(0.0f), keyShootY(0.0f) {}
+    : zorbixStyleModel(nullptr), regularStyleModel(nullptr), size(Device::joystickSize), blueAndRedActive(false),
+      shootVisible(false), moveVisible(false), shootStick(&lowStick), moveStick(&highStick), lowStickRef(&lowStick),
+      highStickRef(&highStick), keyMoveX(0.0f), keyShootX(0.0f), keyMoveY(0.0f), keyShootY(0.0f) {}
 
 void Joysticks::init() {
     setPositionsOfJoysticksAccordingToPreferences();
@@ -183,9 +182,7 @@ void Joysticks::updateWithBadMultitouchCorrectionDiagonal2(int* touchX, int* tou
     update(x, touchY);
 }
 
-static float hardwareNorm(float n) {
-    return n > 1.0f ? 65.0f : (float)(int)(n * 50 * 1.3);
-}
+static float hardwareNorm(float n) { return n > 1.0f ? 65.0f : (float)(int)(n * 50 * 1.3); }
 
 void Joysticks::updateWithJoystickHardware(float angle1, float norm1, float angle2, float norm2) {
     lowStick.norm = 0.0f;
@@ -229,7 +226,8 @@ void Joysticks::updateWithKeys(int keys) {
     // The keys drive the roles, so that swapped sticks still move with the move keys.
     // The game frame lies a quarter turn onto the display: its +x points up
     // and its +y to the left, so "up" pushes +x and "left" +y.
-    const int moveKeys = KeyPress::BIT_KEY_UP | KeyPress::BIT_KEY_DOWN | KeyPress::BIT_KEY_LEFT | KeyPress::BIT_KEY_RIGHT;
+    const int moveKeys =
+        KeyPress::BIT_KEY_UP | KeyPress::BIT_KEY_DOWN | KeyPress::BIT_KEY_LEFT | KeyPress::BIT_KEY_RIGHT;
     const int shootKeys = KeyPress::BIT_KEY_SHOOT_UP | KeyPress::BIT_KEY_SHOOT_DOWN | KeyPress::BIT_KEY_SHOOT_LEFT |
                           KeyPress::BIT_KEY_SHOOT_RIGHT;
     auto push = [keys](int plus, int minus) {

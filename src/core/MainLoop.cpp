@@ -106,15 +106,9 @@ static void handleScreenEvent(bps_event_t* event) {
 
 static void handleNavigatorEvent(bps_event_t* event) {
     switch (bps_event_get_code(event)) {
-    case NAVIGATOR_EXIT:
-        mainLoop.exit_application = 1;
-        break;
-    case NAVIGATOR_WINDOW_STATE:
-        mainLoop.used1 = mainLoop.used2 = false;
-        break;
-    case NAVIGATOR_SWIPE_DOWN:
-        Game::getInstance()->setPause();
-        break;
+    case NAVIGATOR_EXIT: mainLoop.exit_application = 1; break;
+    case NAVIGATOR_WINDOW_STATE: mainLoop.used1 = mainLoop.used2 = false; break;
+    case NAVIGATOR_SWIPE_DOWN: Game::getInstance()->setPause(); break;
     case NAVIGATOR_WINDOW_ACTIVE:
         if (Preferences::getInstance()->getMusicEnabled())
             AudioPlayer::getInstance()->resumeSong();

@@ -47,8 +47,7 @@ Quad::Quad(Coord c1, Coord c2, Coord c3, Coord c4, int f)
     normal3 = inwardNormal(dir3, mid3, cx, cy);
     normal4 = inwardNormal(dir4, mid4, cx, cy);
     angleOfNormal = std::atan2(normal1.y, normal1.x);
-    const Coord* order[8] = {&corner1, &corner2, &corner3, &corner2,
-                             &corner3, &corner4, &corner1, &corner4};
+    const Coord* order[8] = {&corner1, &corner2, &corner3, &corner2, &corner3, &corner4, &corner1, &corner4};
     for (int i = 0; i < 8; i++) {
         outline[2 * i] = order[i]->x;
         outline[2 * i + 1] = order[i]->y;
@@ -63,18 +62,10 @@ void Quad::projectOnSide(Coord* p) {
     p->z = 0.0f;
 }
 
-float Quad::getRightMostPoint() {
-    return std::max(std::max(corner1.x, corner2.x), std::max(corner3.x, corner4.x));
-}
-float Quad::getHighestPoint() {
-    return std::max(std::max(corner1.y, corner2.y), std::max(corner3.y, corner4.y));
-}
-float Quad::getLeftMostPoint() {
-    return std::min(std::min(corner1.x, corner2.x), std::min(corner3.x, corner4.x));
-}
-float Quad::getLowestPoint() {
-    return std::min(std::min(corner1.y, corner2.y), std::min(corner3.y, corner4.y));
-}
+float Quad::getRightMostPoint() { return std::max(std::max(corner1.x, corner2.x), std::max(corner3.x, corner4.x)); }
+float Quad::getHighestPoint() { return std::max(std::max(corner1.y, corner2.y), std::max(corner3.y, corner4.y)); }
+float Quad::getLeftMostPoint() { return std::min(std::min(corner1.x, corner2.x), std::min(corner3.x, corner4.x)); }
+float Quad::getLowestPoint() { return std::min(std::min(corner1.y, corner2.y), std::min(corner3.y, corner4.y)); }
 
 // Marks the cells along a side in half-cell steps, each with its four
 // neighbours, so that the outline has no gap a flood fill could pass.
@@ -100,7 +91,10 @@ void Quad::fillSP(WallsSpacePartitioner* w) {
         w->fillBoundingBox(this);
         return;
     }
-    auto cell = [&](const Coord& p) { return Coord(p.x / WallsSpacePartitioner::CELL_SIZE - r.x0, p.y / WallsSpacePartitioner::CELL_SIZE - r.y0, 0.0f); };
+    auto cell = [&](const Coord& p) {
+        return Coord(p.x / WallsSpacePartitioner::CELL_SIZE - r.x0, p.y / WallsSpacePartitioner::CELL_SIZE - r.y0,
+                     0.0f);
+    };
     fillLine(r, cell(corner1), cell(corner2));
     fillLine(r, cell(corner2), cell(corner3));
     fillLine(r, cell(corner3), cell(corner4));

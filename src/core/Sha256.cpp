@@ -66,8 +66,8 @@ void Sha256::sha256_block(sha256_ctx* ctx, const unsigned char* block) {
         ctx->blocks[1]++;
     uint32_t words[16];
     for (int i = 0; i < 16; i++)
-        words[i] = (uint32_t)block[4 * i] << 24 | (uint32_t)block[4 * i + 1] << 16 |
-                   (uint32_t)block[4 * i + 2] << 8 | (uint32_t)block[4 * i + 3];
+        words[i] = (uint32_t)block[4 * i] << 24 | (uint32_t)block[4 * i + 1] << 16 | (uint32_t)block[4 * i + 2] << 8 |
+                   (uint32_t)block[4 * i + 3];
     sha256_transform(ctx, words);
 }
 
@@ -151,8 +151,7 @@ std::string Sha256::calcSha256(const std::string& path, int*) {
 }
 
 bool Sha256::selfTest() {
-    return calcSha256(std::string("abc")) ==
-               "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD" &&
+    return calcSha256(std::string("abc")) == "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD" &&
            calcSha256(std::string("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")) ==
                "248D6A61D20638B8E5C026930C3E6039A33CE45964FF2167F6ECEDD419DB06C1";
 }

@@ -4,9 +4,7 @@
 Coord SpacePartition::boundaries;
 bool SpacePartition::boundariesAreInit = false;
 
-SpacePartition::~SpacePartition() {
-    unInit();
-}
+SpacePartition::~SpacePartition() { unInit(); }
 
 void SpacePartition::setBoundaries(Coord size) {
     boundaries = size;
@@ -26,6 +24,4 @@ void SpacePartition::unInit() {
     entities.unInit();
 }
 
-void SpacePartition::draw() {
-    walls.draw();
-}
+void SpacePartition::draw() { walls.draw(); }

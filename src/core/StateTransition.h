@@ -10,7 +10,7 @@ public:
     // seen from the axis' tip: the name says which axis and which sign. Any
     // other number shows both screens unturned for the length of a turn.
     enum TRANSITION_TYPE : int {
-        TRANSITION_NONE = 0,           // at once
+        TRANSITION_NONE = 0,  // at once
         TRANSITION_TURN_ABOUT_PLUS_Y = 1,
         TRANSITION_TURN_ABOUT_MINUS_Y = 2,
         TRANSITION_TURN_ABOUT_PLUS_X = 3,

@@ -86,9 +86,17 @@ int glwin_init_egl(screen_context_t ctx) {
     if (eglBindAPI(EGL_OPENGL_ES_API) != EGL_TRUE)
         return fail("eglBindApi", true);
 
-    EGLint attributes[] = {EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8,
-                           EGL_SURFACE_TYPE, offscreen ? EGL_PBUFFER_BIT : EGL_WINDOW_BIT,
-                           EGL_RENDERABLE_TYPE, EGL_OPENGL_ES_BIT, EGL_NONE};
+    EGLint attributes[] = {EGL_RED_SIZE,
+                           8,
+                           EGL_GREEN_SIZE,
+                           8,
+                           EGL_BLUE_SIZE,
+                           8,
+                           EGL_SURFACE_TYPE,
+                           offscreen ? EGL_PBUFFER_BIT : EGL_WINDOW_BIT,
+                           EGL_RENDERABLE_TYPE,
+                           EGL_OPENGL_ES_BIT,
+                           EGL_NONE};
     EGLint count = 0;
     if (eglChooseConfig(egl_disp, attributes, &egl_conf, 1, &count) != EGL_TRUE) {
         glwin_terminate();

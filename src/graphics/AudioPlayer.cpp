@@ -17,7 +17,8 @@ AudioPlayer* AudioPlayer::getInstance() {
 }
 
 AudioPlayer::AudioPlayer() {
-    if (!getcwd(workingDirectory, sizeof workingDirectory)) workingDirectory[0] = '\0';
+    if (!getcwd(workingDirectory, sizeof workingDirectory))
+        workingDirectory[0] = '\0';
     // A directory too long for the URL truncates it: the track is then not found.
     if (snprintf(trackUrl, sizeof trackUrl, "file://%s%s", workingDirectory, "/app/native/zorbix2ost.mp3") < 0)
         trackUrl[0] = '\0';
@@ -30,13 +31,15 @@ AudioPlayer::AudioPlayer() {
 }
 
 void AudioPlayer::resumeSong() {
-    if (!paused) return;
+    if (!paused)
+        return;
     mmr_play(context);
     paused = false;
 }
 
 void AudioPlayer::pauseSong() {
-    if (paused) return;
+    if (paused)
+        return;
     mmr_stop(context);
     paused = true;
 }
@@ -54,7 +57,8 @@ void AudioPlayer::setPosition(const char* text) {
 int AudioPlayer::getAmplitudeOfMusic() {
     if (position >= 1) {
         long long i = (long long)position * 6 / 100;
-        if (i < amplitudesArraySizes) return amplitudes[i] * 2;
+        if (i < amplitudesArraySizes)
+            return amplitudes[i] * 2;
     }
     return std::abs((int)(std::cos(Game::frame / 10.0) * 200.0)) + 10;
 }

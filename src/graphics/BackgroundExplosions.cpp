@@ -13,9 +13,7 @@
 // starting 960 bytes after the first: it spans 1440 bytes of a frame.
 static const int BURST_BYTES = 1440;
 
-BackgroundExplosions::BackgroundExplosions() : position(0, 0, 0) {
-    set();
-}
+BackgroundExplosions::BackgroundExplosions() : position(0, 0, 0) { set(); }
 
 void BackgroundExplosions::set() {
     finished = false;

@@ -38,10 +38,9 @@ ExplodingVectorFrame::ExplodingVectorFrame(VectorFrame* source) {
     }
 }
 
-ExplodingVFAnimation::ExplodingVFAnimation(ExplodingVectorFrame* frame_, float speed)
-    : frame(frame_) {
+ExplodingVFAnimation::ExplodingVFAnimation(ExplodingVectorFrame* frame_, float speed) : frame(frame_) {
     static const float kSpins[6] = {(float)(-3 * kPi), (float)(-2 * kPi), (float)(-kPi),
-                                    (float)kPi,         (float)(2 * kPi),  (float)(3 * kPi)};
+                                    (float)kPi,        (float)(2 * kPi),  (float)(3 * kPi)};
     size_t n = frame->getSegments().size();
     spins.reserve(n);
     velocities.reserve(n);

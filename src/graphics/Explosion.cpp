@@ -72,12 +72,11 @@ void Explosion::calcTheVertexes(bool contextLost) {
 }
 
 static void colourFromIndex(int index, Color& c1, Color& c2) {
-    static const float table[9][6] = {
-        {1.0f, 0.3f, 0.3f, 1.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f},
-        {0.0f, 0.6f, 1.0f, 1.0f, 1.0f, 1.0f}, {1.0f, 1.0f, 0.0f, 1.0f, 0.5f, 0.0f},
-        {1.0f, 1.0f, 1.0f, 0.7f, 0.7f, 0.7f}, {1.0f, 0.0f, 1.0f, 1.0f, 0.5f, 1.0f},
-        {0.0f, 1.0f, 0.0f, 0.0f, 1.0f, 0.0f}, {0.0f, 1.0f, 1.0f, 0.0f, 0.5f, 1.0f},
-        {0.0f, 0.6f, 1.0f, 0.0f, 0.6f, 1.0f}};
+    static const float table[9][6] = {{1.0f, 0.3f, 0.3f, 1.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f},
+                                      {0.0f, 0.6f, 1.0f, 1.0f, 1.0f, 1.0f}, {1.0f, 1.0f, 0.0f, 1.0f, 0.5f, 0.0f},
+                                      {1.0f, 1.0f, 1.0f, 0.7f, 0.7f, 0.7f}, {1.0f, 0.0f, 1.0f, 1.0f, 0.5f, 1.0f},
+                                      {0.0f, 1.0f, 0.0f, 0.0f, 1.0f, 0.0f}, {0.0f, 1.0f, 1.0f, 0.0f, 0.5f, 1.0f},
+                                      {0.0f, 0.6f, 1.0f, 0.0f, 0.6f, 1.0f}};
     if (index < 0 || index > 8)
         return;
     const float* t = table[index];

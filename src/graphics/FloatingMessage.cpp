@@ -6,12 +6,9 @@
 #include "core/Game.h"
 #include "graphics/DrawString.h"
 
-static DrawString* font() {
-    return Game::ds ? Game::ds : DrawString::getInstance();
-}
+static DrawString* font() { return Game::ds ? Game::ds : DrawString::getInstance(); }
 
-FloatingMessage::FloatingMessage(Coord p, std::string t, Color c)
-    : Entity(p, false), text(t), colour(c) {
+FloatingMessage::FloatingMessage(Coord p, std::string t, Color c) : Entity(p, false), text(t), colour(c) {
     alpha = 2.0f;
     position.z = 5.0f;
     expiry = time + 20;

@@ -65,8 +65,7 @@ MultiColorVectorFrame::MultiColorVectorFrame(std::vector<int>* lines, std::vecto
 
     // std::map orders its keys with a lexicographic byte comparison.
     for (auto& entry : groups)
-        frames.push_back(std::make_unique<VectorFrame>(&entry.second.coordinates,
-                                                       entry.second.color, is3D, mode));
+        frames.push_back(std::make_unique<VectorFrame>(&entry.second.coordinates, entry.second.color, is3D, mode));
 
     if (pointCount == 0)
         return;

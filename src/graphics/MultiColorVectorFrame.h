@@ -12,8 +12,8 @@ public:
     // lines: pairs of 0-based point indices; points: x, y (or x, y, z) per
     // point; colors: one per line, white where missing. Lines whose indices
     // fall outside the points, and a last unpaired index, are skipped.
-    MultiColorVectorFrame(std::vector<int>* lines, std::vector<int>* points,
-                          std::vector<Color>* colors, bool is3D, int mode);
+    MultiColorVectorFrame(std::vector<int>* lines, std::vector<int>* points, std::vector<Color>* colors, bool is3D,
+                          int mode);
 
     // Draw the colour groups from last to first.
     void draw();

@@ -7,9 +7,7 @@
 VectorModel* OptimizedStringModel::vm = nullptr;
 std::vector<OptimizedStringModel*> OptimizedStringModel::optimizedStringModelList;
 
-OptimizedStringModel::OptimizedStringModel(std::string text_) : text(std::move(text_)) {
-    initVectorFrame(text);
-}
+OptimizedStringModel::OptimizedStringModel(std::string text_) : text(std::move(text_)) { initVectorFrame(text); }
 
 OptimizedStringModel::~OptimizedStringModel() {
     if (indexInList >= 0)

@@ -7,13 +7,9 @@
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
 
-PlayerExplosion::PlayerExplosion(Coord p) : Entity(p, false), colour(1.0f, 0.0f, 0.0f, 1.0f) {
-    init();
-}
+PlayerExplosion::PlayerExplosion(Coord p) : Entity(p, false), colour(1.0f, 0.0f, 0.0f, 1.0f) { init(); }
 
-PlayerExplosion::PlayerExplosion(Coord p, Color c) : Entity(p, false), colour(c) {
-    init();
-}
+PlayerExplosion::PlayerExplosion(Coord p, Color c) : Entity(p, false), colour(c) { init(); }
 
 void PlayerExplosion::init() {
     model = VectorModel::loadFromLuaScript("/data/graphics/bombGraphic.lua");

@@ -28,7 +28,8 @@ SoundBuffer::SoundBuffer(const std::string& name) {
     } else if (error == AL_NO_ERROR) {
         alBufferData(bufferName, format, data, size, (ALsizei)frequency);
         error = alGetError();
-        if (error != AL_NO_ERROR) printf("alBufferData error: %d", error);
+        if (error != AL_NO_ERROR)
+            printf("alBufferData error: %d", error);
     }
     if (error != AL_NO_ERROR) {
         alDeleteBuffers(1, &bufferName);
@@ -54,7 +55,8 @@ SoundManager::SoundManager() {
     hasDevice = true;
     for (int i = 0; i < kSourceCount; i++) {
         alGenSources(1, &sources[i]);
-        if (alGetError() != AL_NO_ERROR) exit(1);
+        if (alGetError() != AL_NO_ERROR)
+            exit(1);
     }
     alGetError();
     alDistanceModel(AL_INVERSE_DISTANCE_CLAMPED);
@@ -72,12 +74,14 @@ SoundManager::SoundManager() {
 
 SoundBuffer* SoundManager::getSoundBuffer(const std::string& name) {
     std::unique_ptr<SoundBuffer>& buffer = buffers[name];
-    if (!buffer) buffer = std::make_unique<SoundBuffer>(name);
+    if (!buffer)
+        buffer = std::make_unique<SoundBuffer>(name);
     return buffer.get();
 }
 
 void SoundManager::play(const std::string& name, float x, float y) {
-    if (!enabled || !hasDevice) return;
+    if (!enabled || !hasDevice)
+        return;
     SoundBuffer* buffer = getSoundBuffer(name);
     // A sound that failed to load plays nothing and leaves its source alone,
     // but still takes its turn in the rotation like any other play.
@@ -107,10 +111,13 @@ void SoundManager::setListenerPosition(Coord& position) {
     listenerPosition[0] = -position.y;
     listenerPosition[1] = position.x;
     listenerPosition[2] = 0.0f;
-    if (hasDevice) alListener3f(AL_POSITION, listenerPosition[0], listenerPosition[1], listenerPosition[2]);
+    if (hasDevice)
+        alListener3f(AL_POSITION, listenerPosition[0], listenerPosition[1], listenerPosition[2]);
 }
 
 void SoundManager::setRollOffFactor(float factor) {
-    if (!hasDevice) return;
-    for (ALuint s : sources) alSourcef(s, AL_ROLLOFF_FACTOR, factor);
+    if (!hasDevice)
+        return;
+    for (ALuint s : sources)
+        alSourcef(s, AL_ROLLOFF_FACTOR, factor);
 }

@@ -46,9 +46,7 @@ const unsigned char* Texture::explosionTexture() {
     return image.data();
 }
 
-Texture::Texture(std::string name_) {
-    load(std::move(name_));
-}
+Texture::Texture(std::string name_) { load(std::move(name_)); }
 
 void Texture::load(std::string newName) {
     name = std::move(newName);
@@ -63,8 +61,7 @@ void Texture::load(std::string newName) {
     }
     glGenTextures(1, &textureName);
     glBindTexture(GL_TEXTURE_2D, textureName);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, kSize, kSize, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 pixels.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, kSize, kSize, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }

@@ -20,8 +20,8 @@ TexturedExplosionsHandler::TexturedExplosionsHandler() {
     explosions.reserve(CAPACITY);
 }
 
-void TexturedExplosionsHandler::addExplosion(Coord position, unsigned char r, unsigned char g,
-                                             unsigned char b, float scale) {
+void TexturedExplosionsHandler::addExplosion(Coord position, unsigned char r, unsigned char g, unsigned char b,
+                                             float scale) {
     if ((int)explosions.size() >= CAPACITY)
         return;
     unsigned char* c = &colours[24 * explosions.size()];
@@ -53,9 +53,8 @@ void TexturedExplosionsHandler::addExplosion(Coord position, Color colour, float
 void TexturedExplosionsHandler::addExplosion(Coord position, int colourIndex, float scale) {
     if (!enabled)
         return;
-    static const float table[8][3] = {{1.0f, 0.3f, 0.3f}, {0.0f, 1.0f, 0.0f}, {0.0f, 0.6f, 1.0f},
-                                      {1.0f, 1.0f, 0.0f}, {1.0f, 1.0f, 1.0f}, {1.0f, 0.0f, 1.0f},
-                                      {0.0f, 1.0f, 0.0f}, {0.0f, 1.0f, 1.0f}};
+    static const float table[8][3] = {{1.0f, 0.3f, 0.3f}, {0.0f, 1.0f, 0.0f}, {0.0f, 0.6f, 1.0f}, {1.0f, 1.0f, 0.0f},
+                                      {1.0f, 1.0f, 1.0f}, {1.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f}, {0.0f, 1.0f, 1.0f}};
     Color c;
     if (colourIndex >= 0 && colourIndex < 8)
         c = Color(table[colourIndex][0], table[colourIndex][1], table[colourIndex][2], 1.0f);
@@ -100,8 +99,7 @@ void TexturedExplosionsHandler::draw() {
         float side = 64 * e.size;
         float x0 = e.position.x - side / 2, y0 = e.position.y - side / 2;
         float* v = &vertices[12 * i];
-        float q[12] = {x0, y0, x0 + side, y0, x0 + side, y0 + side,
-                       x0, y0, x0, y0 + side, x0 + side, y0 + side};
+        float q[12] = {x0, y0, x0 + side, y0, x0 + side, y0 + side, x0, y0, x0, y0 + side, x0 + side, y0 + side};
         std::memcpy(v, q, sizeof(q));
     }
     texture->activate();

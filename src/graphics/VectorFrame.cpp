@@ -20,16 +20,19 @@ VectorFrame::VectorFrame(std::vector<int>* coordinates, Color color_, bool is3D_
     for (int v = 0; v < vertexCount; v++) {
         float x = vertices[v * components];
         float y = vertices[v * components + 1];
-        if (x < minX) minX = x;
-        if (x > maxX) maxX = x;
-        if (y < minY) minY = y;
-        if (y > maxY) maxY = y;
+        if (x < minX)
+            minX = x;
+        if (x > maxX)
+            maxX = x;
+        if (y < minY)
+            minY = y;
+        if (y > maxY)
+            maxY = y;
     }
 
     glGenBuffers(1, &bufferName);
     glBindBuffer(GL_ARRAY_BUFFER, bufferName);
-    glBufferData(GL_ARRAY_BUFFER, (GLsizeiptr)(vertices.size() * sizeof(float)), vertices.data(),
-                 GL_STATIC_DRAW);
+    glBufferData(GL_ARRAY_BUFFER, (GLsizeiptr)(vertices.size() * sizeof(float)), vertices.data(), GL_STATIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 

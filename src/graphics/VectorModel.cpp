@@ -68,9 +68,7 @@ int VectorModel::getTotalBytesUsed() {
     return sum;
 }
 
-VectorModel::VectorModel(std::string path) : fileName(std::move(path)) {
-    load();
-}
+VectorModel::VectorModel(std::string path) : fileName(std::move(path)) { load(); }
 
 void VectorModel::load() {
     frames.clear();
@@ -108,8 +106,7 @@ void VectorModel::buildFrames(lua_State* L) {
             readArrayThenIndexThenArray(L, name, k, "points3D", &points);
             is3D = !points.empty();
         }
-        frames.push_back(
-            std::make_unique<MultiColorVectorFrame>(&lines, &points, &colors, is3D, mode));
+        frames.push_back(std::make_unique<MultiColorVectorFrame>(&lines, &points, &colors, is3D, mode));
     }
 }
 

@@ -73,33 +73,29 @@ LevelInformation infinityLevel(const char* name, const char* folder, int bronze,
     level.gold = gold;
     return level;
 }
-}
+}  // namespace
 
 LevelList::LevelList() {
     levels.push_back(infinityLevel("Pandemonium", "megagore", 10000, 20000, 30000,
-                                   {"Objectives: Survive!", "", "-The blue enemies can only",
-                                    " kill with their heads.", "-The green enemies explodes.",
-                                    "-You get a new life every", " 10000 points."}));
+                                   {"Objectives: Survive!", "", "-The blue enemies can only", " kill with their heads.",
+                                    "-The green enemies explodes.", "-You get a new life every", " 10000 points."}));
     levels.push_back(infinityLevel("Dodge this", "dodge this", 4000, 6000, 8000,
                                    {"Objectives:", "", "Obtain as many red boxes as", "possible.",
-                                    "Avoid all green enemies.", "An arrow shows you where",
-                                    "the next box is."}));
+                                    "Avoid all green enemies.", "An arrow shows you where", "the next box is."}));
     levels.push_back(infinityLevel("Assault", "assault", 5000, 10000, 15000,
                                    {"Objectives:", "", "Destroy the maximum amount", "of enemies.",
                                     "Collect boxes to increase", "your score and shield points."}));
     levels.push_back(infinityLevel("Asteroids", "asteroids", 20000, 30000, 50000,
                                    {"Objectives:", "", "Clean up the asteroid", "mess while handling",
-                                    "various bellicose enemies.", "The faster you are, the",
-                                    "more points you earn."}));
+                                    "various bellicose enemies.", "The faster you are, the", "more points you earn."}));
     levels.push_back(infinityLevel("Chromatic Conflict", "chromatic conflict", 5000, 7000, 9000,
-                                   {"Objectives:", "", "Destroy the enemies that have",
-                                    "the same color as your ship.", "Change the color of your",
-                                    "ship by moving over a pulsar."}));
+                                   {"Objectives:", "", "Destroy the enemies that have", "the same color as your ship.",
+                                    "Change the color of your", "ship by moving over a pulsar."}));
     levels.push_back(infinityLevel("Highway", "highway", 2000, 4000, 6000,
                                    {"Objective:", "", "Collect the sphere", "pointed to by the blue arrow",
                                     "to gain points.", "The faster you are, the", "more points you gain."}));
-    levels.push_back(infinityLevel("Amalgam", "amalgam", 10000, 20000, 30000,
-                                   {"Objective:", "", "Destroy everything"}));
+    levels.push_back(
+        infinityLevel("Amalgam", "amalgam", 10000, 20000, 30000, {"Objective:", "", "Destroy everything"}));
     levels.push_back(infinityLevel("Symbiosis", "symbiosis", 5000, 10000, 15000,
                                    {"Objectives:", "", "Deftly control two ships connected",
                                     "with an antimatter stream to", "destroy all the enemies."}));
@@ -120,17 +116,11 @@ LevelList::~LevelList() {
         delete c;
 }
 
-Campaign* LevelList::getCampaign(int i) {
-    return i >= 0 && i < 3 ? campaigns[i] : campaigns[0];
-}
+Campaign* LevelList::getCampaign(int i) { return i >= 0 && i < 3 ? campaigns[i] : campaigns[0]; }
 
-int LevelList::getNumberOfCampaignLevels(int c) {
-    return c >= 0 && c < 3 ? campaigns[c]->size() : 0;
-}
+int LevelList::getNumberOfCampaignLevels(int c) { return c >= 0 && c < 3 ? campaigns[c]->size() : 0; }
 
-const CampaignLevelInformation* LevelList::getFinalLevelOfCampaign(int c) {
-    return getCampaign(c)->getFinalLevel();
-}
+const CampaignLevelInformation* LevelList::getFinalLevelOfCampaign(int c) { return getCampaign(c)->getFinalLevel(); }
 
 const LevelInformation* LevelList::getLevelInformation(int i) {
     if (i < 0 || i >= (int)levels.size())

@@ -5,8 +5,7 @@
 #include <cstdlib>
 
 bool loadScript(lua_State* L, std::string name, bool fromDocuments, std::string* error) {
-    int status = fromDocuments ? luaL_loadfileAmongDocuments(L, name.c_str())
-                               : luaL_loadfile(L, name.c_str());
+    int status = fromDocuments ? luaL_loadfileAmongDocuments(L, name.c_str()) : luaL_loadfile(L, name.c_str());
     if (status == 0)
         status = lua_pcall(L, 0, 0, 0);
     if (status != 0) {
@@ -149,8 +148,7 @@ void readArrayThenIndexThenInt(lua_State* L, std::string name, int i, std::strin
     lua_pop(L, 3);
 }
 
-void readArrayThenIndexThenString(lua_State* L, std::string name, int i, std::string field,
-                                  std::string* out) {
+void readArrayThenIndexThenString(lua_State* L, std::string name, int i, std::string field, std::string* out) {
     if (!pushElement(L, name, i))
         return;
     pushField(L, field);
@@ -159,8 +157,7 @@ void readArrayThenIndexThenString(lua_State* L, std::string name, int i, std::st
     lua_pop(L, 3);
 }
 
-void readArrayThenIndexThenArray(lua_State* L, std::string name, int i, std::string field,
-                                 std::vector<int>* out) {
+void readArrayThenIndexThenArray(lua_State* L, std::string name, int i, std::string field, std::vector<int>* out) {
     if (!pushElement(L, name, i))
         return;
     pushField(L, field);
@@ -190,8 +187,8 @@ void readArrayThenIndexThenColors(lua_State* L, std::string name, int i, std::ve
             lua_rawgeti(L, -1, k);
             Color color;
             int r, g, b, a;
-            if (lua_istable(L, -1) && readChannel(L, "r", &r) && readChannel(L, "g", &g) &&
-                readChannel(L, "b", &b) && readChannel(L, "a", &a)) {
+            if (lua_istable(L, -1) && readChannel(L, "r", &r) && readChannel(L, "g", &g) && readChannel(L, "b", &b) &&
+                readChannel(L, "a", &a)) {
                 float fr = (float)(r / 255.0), fg = (float)(g / 255.0), fb = (float)(b / 255.0);
                 if (a == 255)
                     color.init(fr, fg, fb);
@@ -235,8 +232,7 @@ static void instructionHook(lua_State* L, lua_Debug*) {
     lua_getallocf(L, &ud);
     DocumentScriptState* owner = static_cast<DocumentScriptState*>(ud);
     owner->executed += hookInterval;
-    if (owner->executed > DocumentScriptState::maxInstructions ||
-        std::chrono::steady_clock::now() > owner->deadline)
+    if (owner->executed > DocumentScriptState::maxInstructions || std::chrono::steady_clock::now() > owner->deadline)
         luaL_error(L, "document runs too long");
 }
 

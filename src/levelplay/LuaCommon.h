@@ -27,10 +27,8 @@ bool booleanExists(lua_State* L, std::string name);
 bool numberExists(lua_State* L, std::string name);
 void readArray(lua_State* L, std::string name, std::vector<int>* out);
 void readArrayThenIndexThenInt(lua_State* L, std::string name, int i, std::string field, int* out);
-void readArrayThenIndexThenString(lua_State* L, std::string name, int i, std::string field,
-                                  std::string* out);
-void readArrayThenIndexThenArray(lua_State* L, std::string name, int i, std::string field,
-                                 std::vector<int>* out);
+void readArrayThenIndexThenString(lua_State* L, std::string name, int i, std::string field, std::string* out);
+void readArrayThenIndexThenArray(lua_State* L, std::string name, int i, std::string field, std::vector<int>* out);
 void readArrayThenIndexThenColors(lua_State* L, std::string name, int i, std::vector<Color>* out);
 
 // The text as a quoted script string literal: quotes, backslashes and control

@@ -1,10 +1,10 @@
 // The library list of every script state; io reads only the resource folder,
 // and os keeps nothing that touches the system or the clock.
-#include "core/myfopen.h"
-#include "levelplay/LuaRuntime.h"
-
 #include <cerrno>
 #include <cstring>
+
+#include "core/myfopen.h"
+#include "levelplay/LuaRuntime.h"
 
 // Slots of the io library's environment that hold the default files.
 static const int defaultInput = 1;
@@ -116,8 +116,7 @@ static int openIo(lua_State* L) {
     lua_getfenv(L, -1);
     int environment = lua_gettop(L);
     static const luaL_Reg replaced[] = {
-        {"open", io_open}, {"lines", io_lines}, {"input", io_input}, {"output", io_output},
-        {nullptr, nullptr}};
+        {"open", io_open}, {"lines", io_lines}, {"input", io_input}, {"output", io_output}, {nullptr, nullptr}};
     for (const luaL_Reg* f = replaced; f->name; f++) {
         lua_pushcfunction(L, f->func);
         lua_pushvalue(L, environment);
@@ -138,26 +137,23 @@ static int openOs(lua_State* L) {
     lua_pushcfunction(L, luaopen_os);
     lua_pushvalue(L, 1);
     lua_call(L, 1, 1);
-    for (const char* name : {"execute", "exit", "remove", "rename", "tmpname", "setlocale", "time",
-                             "clock", "date"}) {
+    for (const char* name : {"execute", "exit", "remove", "rename", "tmpname", "setlocale", "time", "clock", "date"}) {
         lua_pushnil(L);
         lua_setfield(L, -2, name);
     }
     return 1;
 }
 
-static const luaL_Reg libraries[] = {
-    {"", luaopen_base},
-    {"zorbix", luaopen_zorbix},
-    {LUA_LOADLIBNAME, openPackage},
-    {LUA_TABLIBNAME, luaopen_table},
-    {LUA_IOLIBNAME, openIo},
-    {LUA_OSLIBNAME, openOs},
-    {LUA_STRLIBNAME, luaopen_string},
-    {LUA_MATHLIBNAME, luaopen_math},
-    {LUA_DBLIBNAME, luaopen_debug},
-    {nullptr, nullptr}
-};
+static const luaL_Reg libraries[] = {{"", luaopen_base},
+                                     {"zorbix", luaopen_zorbix},
+                                     {LUA_LOADLIBNAME, openPackage},
+                                     {LUA_TABLIBNAME, luaopen_table},
+                                     {LUA_IOLIBNAME, openIo},
+                                     {LUA_OSLIBNAME, openOs},
+                                     {LUA_STRLIBNAME, luaopen_string},
+                                     {LUA_MATHLIBNAME, luaopen_math},
+                                     {LUA_DBLIBNAME, luaopen_debug},
+                                     {nullptr, nullptr}};
 
 LUALIB_API void luaL_openlibs(lua_State* L) {
     for (const luaL_Reg* lib = libraries; lib->func; lib++) {

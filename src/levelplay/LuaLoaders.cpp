@@ -1,14 +1,14 @@
 // Chunk loaders and module loaders: scripts come from the embedded store,
 // saved documents from the documents folder; nothing else is ever read.
-#include "core/myfopen.h"
-#include "levelplay/LuaRuntime.h"
-#include "levelplay/LuaScriptList.h"
-
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
 #include <string>
+
+#include "core/myfopen.h"
+#include "levelplay/LuaRuntime.h"
+#include "levelplay/LuaScriptList.h"
 
 extern "C" {
 #include "ldo.h"
@@ -63,11 +63,11 @@ namespace {
 struct DocumentReader {
     FILE* f;
     bool extraLine;
-    size_t left;    // bytes the document may still have
+    size_t left;  // bytes the document may still have
     bool tooLarge;
     char buffer[LUAL_BUFFERSIZE];
 };
-}
+}  // namespace
 
 static const char* readDocument(lua_State*, void* ud, size_t* size) {
     DocumentReader* reader = static_cast<DocumentReader*>(ud);
@@ -98,9 +98,7 @@ static int fileError(lua_State* L, const char* what, int nameIndex, const char* 
     return LUA_ERRFILE;
 }
 
-LUALIB_API int luaL_loadfileAmongDocuments(lua_State* L, const char* filename) {
-    return loadDocument(L, filename, 0);
-}
+LUALIB_API int luaL_loadfileAmongDocuments(lua_State* L, const char* filename) { return loadDocument(L, filename, 0); }
 
 int loadDocument(lua_State* L, const char* filename, size_t maxBytes) {
     int nameIndex = lua_gettop(L) + 1;
@@ -120,8 +118,7 @@ int loadDocument(lua_State* L, const char* filename, size_t maxBytes) {
     // A larger file is refused before any of it is parsed.
     struct stat file;
     std::string tooLarge = "larger than " + std::to_string(maxBytes) + " bytes";
-    if (maxBytes > 0 && fstat(fileno(reader.f), &file) == 0 &&
-        (unsigned long long)file.st_size > maxBytes)
+    if (maxBytes > 0 && fstat(fileno(reader.f), &file) == 0 && (unsigned long long)file.st_size > maxBytes)
         reader.tooLarge = true;
     int c = reader.tooLarge ? EOF : getc(reader.f);
     if (c == '#') {
@@ -142,8 +139,7 @@ int loadDocument(lua_State* L, const char* filename, size_t maxBytes) {
     }
     // Documents are data written as text; a precompiled chunk is never one
     // of ours, and loading one could run arbitrary byte code.
-    const char* refusal = reader.tooLarge ? tooLarge.c_str()
-                          : c == LUA_SIGNATURE[0] ? precompiledRefusal : nullptr;
+    const char* refusal = reader.tooLarge ? tooLarge.c_str() : c == LUA_SIGNATURE[0] ? precompiledRefusal : nullptr;
     if (refusal) {
         if (filename)
             fclose(reader.f);
@@ -164,8 +160,8 @@ int loadDocument(lua_State* L, const char* filename, size_t maxBytes) {
 
 // "error loading module '<name>' from file '<file>':\n\t<message at the top>"
 static void loadError(lua_State* L, const char* filename) {
-    luaL_error(L, "error loading module " LUA_QS " from file " LUA_QS ":\n\t%s",
-               lua_tostring(L, 1), filename, lua_tostring(L, -1));
+    luaL_error(L, "error loading module " LUA_QS " from file " LUA_QS ":\n\t%s", lua_tostring(L, 1), filename,
+               lua_tostring(L, -1));
 }
 
 // Finds the first store path that a template of package[field] gives for

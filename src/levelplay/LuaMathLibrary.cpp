@@ -1,14 +1,12 @@
 // The scripts' math library: six integer functions in degrees, drawing from the shared generator.
+#include <cmath>
+
 #include "core/Game.h"
 #include "levelplay/LuaRuntime.h"
 
-#include <cmath>
-
 // Degrees to radians the way every stored replay computed them: the angle as
 // a float, scaled in double precision, rounded back to a float.
-static float toRadians(int degrees) {
-    return (float)((double)(float)degrees * M_PI / 180.0);
-}
+static float toRadians(int degrees) { return (float)((double)(float)degrees * M_PI / 180.0); }
 
 static int math_cos(lua_State* L) {
     float r = toRadians((int)luaL_checknumber(L, 1));
@@ -49,15 +47,8 @@ static int math_rand(lua_State* L) {
     return 1;
 }
 
-static const luaL_Reg mathlib[] = {
-    {"cos", math_cos},
-    {"sin", math_sin},
-    {"atan2", math_atan2},
-    {"sqrt", math_sqrt},
-    {"abs", math_abs},
-    {"rand", math_rand},
-    {nullptr, nullptr}
-};
+static const luaL_Reg mathlib[] = {{"cos", math_cos}, {"sin", math_sin},   {"atan2", math_atan2}, {"sqrt", math_sqrt},
+                                   {"abs", math_abs}, {"rand", math_rand}, {nullptr, nullptr}};
 
 LUALIB_API int luaopen_math(lua_State* L) {
     luaL_register(L, LUA_MATHLIBNAME, mathlib);

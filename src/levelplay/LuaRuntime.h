@@ -14,8 +14,7 @@
 
 #include <type_traits>
 
-static_assert(std::is_same<lua_Number, int>::value && sizeof(lua_Number) == 4,
-              "script numbers must be 32-bit ints");
+static_assert(std::is_same<lua_Number, int>::value && sizeof(lua_Number) == 4, "script numbers must be 32-bit ints");
 
 // Loads a chunk from the player's documents folder (a text chunk; precompiled
 // chunks are refused). A null name reads the runtime's standard input.

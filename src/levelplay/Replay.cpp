@@ -48,8 +48,7 @@ void parse(FileReader& reader, ParsedFile* file) {
     if (!data || !nextLine(data, size, &position, &file->header.levelPath) ||
         !nextInt(data, size, &position, &file->header.seed) ||
         !nextInt(data, size, &position, &file->header.shipModel) ||
-        !nextInt(data, size, &position, &file->header.version) ||
-        !nextInt(data, size, &position, &file->count))
+        !nextInt(data, size, &position, &file->header.version) || !nextInt(data, size, &position, &file->count))
         return;
     // The count must say exactly how many 4-byte records follow; it is checked
     // before anything is multiplied or copied.
@@ -66,13 +65,11 @@ void putWord(unsigned char* out, uint16_t word) {
     out[0] = (unsigned char)(word & 0xff);
     out[1] = (unsigned char)(word >> 8);
 }
-}
+}  // namespace
 
 Replay::Replay(ReplayHeader* h) : header(new ReplayHeader(*h)) {}
 
-Replay::Replay(int id, bool downloaded) : header(new ReplayHeader()) {
-    loadFromFile(getPath(id, downloaded));
-}
+Replay::Replay(int id, bool downloaded) : header(new ReplayHeader()) { loadFromFile(getPath(id, downloaded)); }
 
 Replay::~Replay() { delete header; }
 
@@ -96,8 +93,8 @@ std::string Replay::getPath(int id, bool downloaded) {
 
 bool Replay::write(FILE* f) {
     bool ok = fprintf(f, "%s\n", header->levelPath.c_str()) >= 0;
-    ok = ok && fprintf(f, "%i\n%i\n%i\n%i\n", header->seed, header->shipModel, header->version,
-                       (int)entries.size()) >= 0;
+    ok = ok &&
+         fprintf(f, "%i\n%i\n%i\n%i\n", header->seed, header->shipModel, header->version, (int)entries.size()) >= 0;
     if (ok && !entries.empty()) {
         std::vector<unsigned char> bytes(entries.size() * 4);
         for (size_t i = 0; i < entries.size(); i++) {

@@ -75,9 +75,7 @@ void StatePlay::pinDifficulty(int difficulty) {
     pinnedDifficulty = difficulty;
 }
 
-void StatePlay::unpinDifficulty() {
-    difficultyPinned = false;
-}
+void StatePlay::unpinDifficulty() { difficultyPinned = false; }
 
 void StatePlay::setZoom(float z) {
     zoom = z;
@@ -178,7 +176,8 @@ void StatePlay::init() {
 
     fastForwardButton = new Button("", Coord((float)(0.78 * W), (float)(0.84 * H), 0), (Button::Decoration)0);
     fastForwardButton->setWidthAndHeight(Coord((float)(0.15 * W), (float)(0.18 * H), 0));
-    fastForwardButton->setVectorModel(VectorModel::loadFromLuaScript("/data/graphics/buttons/fastForwardButton.lua"), 0);
+    fastForwardButton->setVectorModel(VectorModel::loadFromLuaScript("/data/graphics/buttons/fastForwardButton.lua"),
+                                      0);
     replayTilt = 60.0f;
 
     getJoysticks();
@@ -237,8 +236,8 @@ void StatePlay::init() {
     playbackPaused = false;
     leaving = false;
     Preferences* prefs = Preferences::getInstance();
-    quickPauseEnabled = prefs->get_autoPauseEnabled() && (!isCampaign || prefs->get_campaignAutoPauseEnabled()) &&
-                        !isTutorial;
+    quickPauseEnabled =
+        prefs->get_autoPauseEnabled() && (!isCampaign || prefs->get_campaignAutoPauseEnabled()) && !isTutorial;
     hardwareInputInUse = false;
     quickPaused = false;
     touchedSinceLastPause = false;
@@ -381,14 +380,9 @@ StateTransition* StatePlay::menuBranch() {
         if (isTutorial)
             return new StateTransition(new StateFirstMenu(), 3);
         return new StateTransition(new StateChooseLevel(-1), 2);
-    case 4:
-        joysticks->swap();
-        return nullptr;
-    case 5:
-        joysticks->changeLocation();
-        return nullptr;
-    default:
-        return nullptr;
+    case 4: joysticks->swap(); return nullptr;
+    case 5: joysticks->changeLocation(); return nullptr;
+    default: return nullptr;
     }
 }
 

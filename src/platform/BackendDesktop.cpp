@@ -118,9 +118,7 @@ private:
 
     void translate(const SDL_Event& e) {
         switch (e.type) {
-        case SDL_QUIT:
-            navigator_inject_event(NAVIGATOR_EXIT);
-            break;
+        case SDL_QUIT: navigator_inject_event(NAVIGATOR_EXIT); break;
         case SDL_WINDOWEVENT:
             switch (e.window.event) {
             case SDL_WINDOWEVENT_CLOSE: navigator_inject_event(NAVIGATOR_EXIT); break;

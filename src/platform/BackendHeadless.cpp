@@ -98,8 +98,8 @@ bool parseLine(const std::string& line, ScriptEvent* event) {
         event->touchType = SCREEN_EVENT_MTOUCH_MOVE;
     else
         return false;
-    if (words.size() != 5 || !parseInt(words[2], INT_MIN, INT_MAX, &id) ||
-        !parseInt(words[3], -100000, 100000, &x) || !parseInt(words[4], -100000, 100000, &y))
+    if (words.size() != 5 || !parseInt(words[2], INT_MIN, INT_MAX, &id) || !parseInt(words[3], -100000, 100000, &x) ||
+        !parseInt(words[4], -100000, 100000, &y))
         return false;
     event->id = (int)id;
     event->x = (int)x;

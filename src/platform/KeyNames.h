@@ -6,8 +6,8 @@
 #include <string>
 
 struct KeyAction {
-    int bit = 0;         // a KeyPress::BIT_KEY, or 0
-    bool pauses = false; // a press sends the navigator's swipe down
+    int bit = 0;          // a KeyPress::BIT_KEY, or 0
+    bool pauses = false;  // a press sends the navigator's swipe down
 };
 
 // The action of a key named as SDL names it ("Escape", "Return", "Up", "P",

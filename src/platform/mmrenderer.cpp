@@ -89,7 +89,8 @@ void stopWorker(mmr_context_t* c) {
         c->stopRequested = true;
     }
     c->wake.notify_all();
-    if (c->worker.joinable()) c->worker.join();
+    if (c->worker.joinable())
+        c->worker.join();
     c->stopRequested = false;
 }
 
@@ -100,7 +101,8 @@ void stopAllAtExit() {
         std::lock_guard<std::mutex> guard(r.lock);
         all = r.contexts;
     }
-    for (mmr_context_t* c : all) stopWorker(c);
+    for (mmr_context_t* c : all)
+        stopWorker(c);
     if (r.context) {
         alcDestroyContext(r.context);
         alcCloseDevice(r.device);
@@ -114,11 +116,14 @@ void stopAllAtExit() {
 ALCcontext* audioContext() {
     Renderer& r = renderer();
     std::lock_guard<std::mutex> guard(r.lock);
-    if (r.audioTried) return r.context;
+    if (r.audioTried)
+        return r.context;
     r.audioTried = true;
-    if (headless()) return nullptr;
+    if (headless())
+        return nullptr;
     audio_quiet_library_logs();
-    if (!alcIsExtensionPresent(nullptr, "ALC_EXT_thread_local_context")) return nullptr;
+    if (!alcIsExtensionPresent(nullptr, "ALC_EXT_thread_local_context"))
+        return nullptr;
     r.setThreadContext = (ALCboolean(*)(ALCcontext*))alcGetProcAddress(nullptr, "alcSetThreadContext");
     r.device = alcOpenDevice(nullptr);
     if (!r.device) {
@@ -127,7 +132,8 @@ ALCcontext* audioContext() {
     }
     r.context = alcCreateContext(r.device, nullptr);
     if (!r.context || !r.setThreadContext) {
-        if (r.context) alcDestroyContext(r.context);
+        if (r.context)
+            alcDestroyContext(r.context);
         alcCloseDevice(r.device);
         r.device = nullptr;
         r.context = nullptr;
@@ -141,14 +147,16 @@ void postStateChange(mmr_context_t* c, mmr_state_t state, uint32_t error) {
     int domain;
     {
         std::lock_guard<std::mutex> guard(r.lock);
-        if (r.domain < 0 || !r.requested.count(c->name)) return;
+        if (r.domain < 0 || !r.requested.count(c->name))
+            return;
         domain = r.domain;
     }
     bps_event_t* event = nullptr;
     bps_event_payload_t payload{(uintptr_t)state, (uintptr_t)error, 0};
     if (bps_event_create(&event, domain, MMRENDERER_STATE_CHANGE, &payload, nullptr) != BPS_SUCCESS || !event)
         return;
-    if (bps_push_event(event) != BPS_SUCCESS) bps_event_destroy(event);
+    if (bps_push_event(event) != BPS_SUCCESS)
+        bps_event_destroy(event);
 }
 
 // Waits one tick; false when a stop was asked for.
@@ -167,7 +175,8 @@ bool playSilently(mmr_context_t* c) {
             c->silentPosition = c->lengthSeconds;
             break;
         }
-        if (!tick(c)) return false;
+        if (!tick(c))
+            return false;
         auto now = std::chrono::steady_clock::now();
         c->silentPosition += std::chrono::duration<double>(now - last).count() * pace;
         last = now;
@@ -201,13 +210,15 @@ bool playAudibly(mmr_context_t* c, ALCcontext* context, bool& broken) {
     std::vector<unsigned char> pcm;
     auto refill = [&](ALuint buffer) {
         pcm.assign(kStreamBytes, 0);
-        if (!decodeChunk(c, pcm, broken)) return false;
+        if (!decodeChunk(c, pcm, broken))
+            return false;
         alBufferData(buffer, format, pcm.data(), (ALsizei)pcm.size(), (ALsizei)c->rate);
         alSourceQueueBuffers(c->source, 1, &buffer);
         return true;
     };
     for (ALuint buffer : c->buffers)
-        if (!refill(buffer)) break;
+        if (!refill(buffer))
+            break;
     alSourcePlay(c->source);
 
     bool ended = false;
@@ -217,7 +228,8 @@ bool playAudibly(mmr_context_t* c, ALCcontext* context, bool& broken) {
         while (processed-- > 0) {
             ALuint buffer = 0;
             alSourceUnqueueBuffers(c->source, 1, &buffer);
-            if (!broken) refill(buffer);
+            if (!broken)
+                refill(buffer);
         }
         alGetSourcei(c->source, AL_BUFFERS_QUEUED, &queued);
         if (queued == 0) {
@@ -225,7 +237,8 @@ bool playAudibly(mmr_context_t* c, ALCcontext* context, bool& broken) {
             break;
         }
         alGetSourcei(c->source, AL_SOURCE_STATE, &state);
-        if (state != AL_PLAYING) alSourcePlay(c->source);  // caught up after a stall
+        if (state != AL_PLAYING)
+            alSourcePlay(c->source);  // caught up after a stall
     }
     alSourceStop(c->source);
     alSourcei(c->source, AL_BUFFER, 0);
@@ -237,7 +250,8 @@ void work(mmr_context_t* c) {
     ALCcontext* context = audioContext();
     bool broken = false;
     bool ended = context ? playAudibly(c, context, broken) : playSilently(c);
-    if (!ended) return;  // stopped: keep the position
+    if (!ended)
+        return;  // stopped: keep the position
     mpg123_seek(c->decoder, 0, SEEK_SET);
     c->silentPosition = 0.0;
     {
@@ -255,7 +269,7 @@ void closeTrack(mmr_context_t* c) {
     }
 }
 
-} // namespace
+}  // namespace
 
 void audio_report_no_device() {
     static std::once_flag said;
@@ -267,7 +281,8 @@ mmr_connection_t* mmr_connect(const char* name) { return new mmr_connection_t{na
 void mmr_disconnect(mmr_connection_t* connection) { delete connection; }
 
 mmr_context_t* mmr_context_create(mmr_connection_t* connection, const char* name, uint32_t, mode_t) {
-    if (!connection || !name) return nullptr;
+    if (!connection || !name)
+        return nullptr;
     static std::once_flag exitHandler;
     std::call_once(exitHandler, [] { atexit(stopAllAtExit); });
     mmr_context_t* c = new mmr_context_t();
@@ -279,7 +294,8 @@ mmr_context_t* mmr_context_create(mmr_connection_t* connection, const char* name
 }
 
 int mmr_context_destroy(mmr_context_t* c) {
-    if (!c) return -1;
+    if (!c)
+        return -1;
     stopWorker(c);
     Renderer& r = renderer();
     if (c->source && audioContext()) {
@@ -298,13 +314,15 @@ int mmr_context_destroy(mmr_context_t* c) {
 }
 
 int mmr_output_attach(mmr_context_t* c, const char* url, const char* type) {
-    if (!c || !url || !type || strcmp(type, "audio") != 0) return -1;
+    if (!c || !url || !type || strcmp(type, "audio") != 0)
+        return -1;
     c->hasOutput = true;
     return 0;
 }
 
 int mmr_input_attach(mmr_context_t* c, const char* url, const char* type) {
-    if (!c || !url || !type || strcmp(type, "track") != 0) return -1;
+    if (!c || !url || !type || strcmp(type, "track") != 0)
+        return -1;
     stopWorker(c);
     closeTrack(c);
     const char* path = strncmp(url, "file://", 7) == 0 ? url + 7 : url;
@@ -313,7 +331,8 @@ int mmr_input_attach(mmr_context_t* c, const char* url, const char* type) {
     std::call_once(init, [] { mpg123_init(); });
 #endif
     mpg123_handle* h = mpg123_new(nullptr, nullptr);
-    if (!h) return -1;
+    if (!h)
+        return -1;
     mpg123_param(h, MPG123_ADD_FLAGS, MPG123_QUIET, 0.0);
     long rate = 0;
     int channels = 0, encoding = 0;
@@ -325,7 +344,8 @@ int mmr_input_attach(mmr_context_t* c, const char* url, const char* type) {
     mpg123_format_none(h);
     mpg123_format(h, rate, channels, MPG123_ENC_SIGNED_16);
     off_t samples = mpg123_length(h);
-    if (samples < 0 && mpg123_scan(h) == MPG123_OK) samples = mpg123_length(h);
+    if (samples < 0 && mpg123_scan(h) == MPG123_OK)
+        samples = mpg123_length(h);
     c->decoder = h;
     c->rate = rate;
     c->channels = channels;
@@ -335,21 +355,26 @@ int mmr_input_attach(mmr_context_t* c, const char* url, const char* type) {
 }
 
 int mmr_play(mmr_context_t* c) {
-    if (!c) return -1;
+    if (!c)
+        return -1;
     c->playRequests++;
-    if (!c->decoder || !c->hasOutput) return -1;
+    if (!c->decoder || !c->hasOutput)
+        return -1;
     {
         std::lock_guard<std::mutex> guard(c->lock);
-        if (c->playing) return 0;
+        if (c->playing)
+            return 0;
         c->playing = true;
     }
-    if (c->worker.joinable()) c->worker.join();  // the worker of a track that ended
+    if (c->worker.joinable())
+        c->worker.join();  // the worker of a track that ended
     c->worker = std::thread(work, c);
     return 0;
 }
 
 int mmr_stop(mmr_context_t* c) {
-    if (!c) return -1;
+    if (!c)
+        return -1;
     c->stopRequests++;
     stopWorker(c);
     std::lock_guard<std::mutex> guard(c->lock);
@@ -358,11 +383,14 @@ int mmr_stop(mmr_context_t* c) {
 }
 
 int mmrenderer_request_events(const char* name, int, uintptr_t) {
-    if (!name) return -1;
+    if (!name)
+        return -1;
     Renderer& r = renderer();
     std::lock_guard<std::mutex> guard(r.lock);
-    if (r.domain < 0) r.domain = bps_register_domain();
-    if (r.domain < 0) return -1;
+    if (r.domain < 0)
+        r.domain = bps_register_domain();
+    if (r.domain < 0)
+        return -1;
     r.requested.insert(name);
     return 0;
 }
@@ -374,7 +402,8 @@ int mmrenderer_get_domain() {
 }
 
 mmr_state_t mmrenderer_event_get_state(bps_event_t* event) {
-    if (!event || bps_event_get_code(event) != MMRENDERER_STATE_CHANGE) return MMR_STATE_DESTROYED;
+    if (!event || bps_event_get_code(event) != MMRENDERER_STATE_CHANGE)
+        return MMR_STATE_DESTROYED;
     return (mmr_state_t)bps_event_get_payload(event)->data1;
 }
 

@@ -82,16 +82,12 @@ int screen_get_event_property_iv(screen_event_t event, int property, int* value)
         return -1;
     }
     switch (property) {
-    case SCREEN_PROPERTY_TYPE:
-        *value = event->type;
-        return 0;
+    case SCREEN_PROPERTY_TYPE: *value = event->type; return 0;
     case SCREEN_PROPERTY_SOURCE_POSITION:
         value[0] = event->position[0];
         value[1] = event->position[1];
         return 0;
-    case SCREEN_PROPERTY_TOUCH_ID:
-        *value = event->touchId;
-        return 0;
+    case SCREEN_PROPERTY_TOUCH_ID: *value = event->touchId; return 0;
     }
     errno = EINVAL;
     return -1;
@@ -134,21 +130,15 @@ int screen_set_window_property_iv(screen_window_t window, int property, const in
         return -1;
     }
     switch (property) {
-    case SCREEN_PROPERTY_FORMAT:
-        window->format = *value;
-        return 0;
-    case SCREEN_PROPERTY_USAGE:
-        window->usage = *value;
-        return 0;
+    case SCREEN_PROPERTY_FORMAT: window->format = *value; return 0;
+    case SCREEN_PROPERTY_USAGE: window->usage = *value; return 0;
     case SCREEN_PROPERTY_BUFFER_SIZE:
         if (value[0] <= 0 || value[1] <= 0 || window->opened)
             break;
         window->bufferSize[0] = value[0];
         window->bufferSize[1] = value[1];
         return 0;
-    case SCREEN_PROPERTY_ROTATION:
-        window->rotation = *value;
-        return 0;
+    case SCREEN_PROPERTY_ROTATION: window->rotation = *value; return 0;
     }
     errno = EINVAL;
     return -1;
@@ -160,19 +150,13 @@ int screen_get_window_property_iv(screen_window_t window, int property, int* val
         return -1;
     }
     switch (property) {
-    case SCREEN_PROPERTY_FORMAT:
-        *value = window->format;
-        return 0;
-    case SCREEN_PROPERTY_USAGE:
-        *value = window->usage;
-        return 0;
+    case SCREEN_PROPERTY_FORMAT: *value = window->format; return 0;
+    case SCREEN_PROPERTY_USAGE: *value = window->usage; return 0;
     case SCREEN_PROPERTY_BUFFER_SIZE:
         value[0] = window->bufferSize[0];
         value[1] = window->bufferSize[1];
         return 0;
-    case SCREEN_PROPERTY_ROTATION:
-        *value = window->rotation;
-        return 0;
+    case SCREEN_PROPERTY_ROTATION: *value = window->rotation; return 0;
     }
     errno = EINVAL;
     return -1;

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "core/myfopen.h"
-#include "levelplay/LuaCommon.h"
 #include "levelplay/LevelList.h"
+#include "levelplay/LuaCommon.h"
 
 static const char* const fileName = "achievements.txt";
 static const int fileVersion = 3;
@@ -35,8 +35,7 @@ Achievements::Achievements() {
     for (int c = 0; c < catalogue()->getNumberOfCampaigns(); c++)
         for (int i = 0; i < catalogue()->getNumberOfCampaignLevels(c); i++)
             for (int d = 0; d < numberOfDifficulties; d++)
-                campaignResults[d][catalogue()->getCampaign(c)->get(i)->path].reset(
-                    new CampaignLevelResults());
+                campaignResults[d][catalogue()->getCampaign(c)->get(i)->path].reset(new CampaignLevelResults());
     for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
         infinityResults[catalogue()->getLevelInformation(i)->path].reset(new InfinityMapResults());
     int openError = documentOpenError(fileName);
@@ -181,8 +180,8 @@ bool Achievements::writeAchievements() {
         ok = ok && fputs("}\n\nInfinityLevels = {\n", f) >= 0;
         for (auto& entry : infinityResults) {
             InfinityMapResults* r = entry.second.get();
-            ok = ok && fprintf(f, "\t%s, %s, %s, %s, %s,\n", quoteForDocument(entry.first).c_str(),
-                               truth(r->first), truth(r->gold), truth(r->silver), truth(r->bronze)) > 0;
+            ok = ok && fprintf(f, "\t%s, %s, %s, %s, %s,\n", quoteForDocument(entry.first).c_str(), truth(r->first),
+                               truth(r->gold), truth(r->silver), truth(r->bronze)) > 0;
         }
         return ok && fputs("}\n\n", f) >= 0;
     });

@@ -46,9 +46,7 @@ PrefValue::PrefValue(std::string key_, Coord value, Coord defaultValue)
     addToList();
 }
 
-void PrefValue::addToList() {
-    Preferences::instance->table.push_back(this);
-}
+void PrefValue::addToList() { Preferences::instance->table.push_back(this); }
 
 int PrefValue::toThousandths(float v) {
     double scaled = std::round((double)v * 1000.0);
@@ -61,16 +59,12 @@ int PrefValue::toThousandths(float v) {
     return (int)scaled;
 }
 
-float PrefValue::fromThousandths(int thousandths) {
-    return (float)(thousandths / 1000.0);
-}
+float PrefValue::fromThousandths(int thousandths) { return (float)(thousandths / 1000.0); }
 
 bool PrefValue::write(FILE* f) {
     switch (type) {
-    case TYPE_BOOL:
-        return fprintf(f, "%s = %s\n", key.c_str(), boolValue ? "true" : "false") > 0;
-    case TYPE_INT:
-        return fprintf(f, "%s = %i\n", key.c_str(), intValue) > 0;
+    case TYPE_BOOL: return fprintf(f, "%s = %s\n", key.c_str(), boolValue ? "true" : "false") > 0;
+    case TYPE_INT: return fprintf(f, "%s = %i\n", key.c_str(), intValue) > 0;
     case TYPE_STRING:
         return fprintf(f, "%s = ", key.c_str()) > 0 && fputs(quoteForDocument(stringValue).c_str(), f) >= 0 &&
                fputc('\n', f) != EOF;
@@ -83,15 +77,9 @@ bool PrefValue::write(FILE* f) {
 
 void PrefValue::load(lua_State* L) {
     switch (type) {
-    case TYPE_BOOL:
-        readBoolean(L, key, &boolValue, boolDefault);
-        break;
-    case TYPE_INT:
-        readNumber(L, key, &intValue, intDefault);
-        break;
-    case TYPE_STRING:
-        readString(L, key, &stringValue);
-        break;
+    case TYPE_BOOL: readBoolean(L, key, &boolValue, boolDefault); break;
+    case TYPE_INT: readNumber(L, key, &intValue, intDefault); break;
+    case TYPE_STRING: readString(L, key, &stringValue); break;
     case TYPE_COORD: {
         int x = 0, y = 0;
         readNumber(L, key + "_x", &x, toThousandths(coordDefault.x));

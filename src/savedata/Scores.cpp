@@ -129,8 +129,7 @@ std::string ScoresForALevel::getHashFromLoadedData() {
     return Game::encode(text);
 }
 
-ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_)
-    : world(world_), fileName(fileName_) {
+ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_) : world(world_), fileName(fileName_) {
     int openError = documentOpenError(fileName);
     if (openError == 0 && read())
         return;
@@ -158,8 +157,7 @@ ScoresForALevel* ScoresForAllTheLevels::getScoresForLevel(std::string level) {
     return nullptr;
 }
 
-bool ScoresForAllTheLevels::addScore(std::string level, std::string name, int score, int replay,
-                                     int time, int fourth) {
+bool ScoresForAllTheLevels::addScore(std::string level, std::string name, int score, int replay, int time, int fourth) {
     ScoresForALevel* list = getScoresForLevel(level);
     return list && list->addScore(name, score, replay, time, fourth);
 }
@@ -179,8 +177,7 @@ bool ScoresForAllTheLevels::read() {
     if (reader.getBytesLeftCount() > 0 && memchr(reader.getCurrentPtr(), 0, (size_t)reader.getBytesLeftCount()))
         return false;
     std::string line;
-    if (!reader.getNextString(&line) || line != "zorbix2" || !reader.getNextString(&line) ||
-        line != "v2")
+    if (!reader.getNextString(&line) || line != "zorbix2" || !reader.getNextString(&line) || line != "v2")
         return false;
     int n = catalogue()->getNumberOfLevels();
     for (int i = 0; i < n; i++) {
@@ -232,16 +229,11 @@ Scores::~Scores() {
     delete web;
 }
 
-ScoresForALevel* Scores::getLocalScoresForLevel(std::string level) {
-    return local->getScoresForLevel(level);
-}
+ScoresForALevel* Scores::getLocalScoresForLevel(std::string level) { return local->getScoresForLevel(level); }
 
-ScoresForALevel* Scores::getWebScoresForLevel(std::string level) {
-    return web->getScoresForLevel(level);
-}
+ScoresForALevel* Scores::getWebScoresForLevel(std::string level) { return web->getScoresForLevel(level); }
 
-bool Scores::addLocalScore(std::string level, std::string name, int score, int replay, int time,
-                           int fourth) {
+bool Scores::addLocalScore(std::string level, std::string name, int score, int replay, int time, int fourth) {
     if (!local->addScore(level, name, score, replay, time, fourth))
         return false;
     local->write();

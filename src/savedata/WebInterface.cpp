@@ -47,15 +47,14 @@ std::string WebInterface::hostFromEnvironment(const char* value) {
     in_addr address;
     if (inet_pton(AF_INET, value, &address) == 1 || isHostName(host))
         return host;
-    fprintf(stderr, "ZORBIX_SCORE_SERVER: not a host name or IPv4 address, using %s\n",
-            defaultServerHost);
+    fprintf(stderr, "ZORBIX_SCORE_SERVER: not a host name or IPv4 address, using %s\n", defaultServerHost);
     return defaultServerHost;
 }
 
 std::string WebInterface::uploadCheckValue(const Score& score, const std::string& mapName) {
     char text[5000];
-    snprintf(text, sizeof text, "quavex%s%i%i%s%s", score.name.c_str(), score.score, score.time,
-             mapName.c_str(), Device::getClass().c_str());
+    snprintf(text, sizeof text, "quavex%s%i%i%s%s", score.name.c_str(), score.score, score.time, mapName.c_str(),
+             Device::getClass().c_str());
     return Game::encode(text);
 }
 

@@ -19,7 +19,7 @@ static const float PHASE_STEP = 0.02f;
 static const float HALF_PI = 1.5707964f;
 
 // The free software the game stands on, thanked by name.
-static const char* const thanked[] = {"Lua",  "SDL", "Mesa",       "OpenAL", "freealut", "mpg123", "LAME",
+static const char* const thanked[] = {"Lua",    "SDL",  "Mesa",       "OpenAL", "freealut", "mpg123", "LAME",
                                       "libpng", "zlib", "GoogleTest", "CMake",  "GCC",      "Debian"};
 
 static const char* const webLabels[StateAbout::NUMBER_OF_WEB_BUTTONS] = {

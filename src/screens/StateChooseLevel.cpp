@@ -53,12 +53,8 @@ StateTransition* StateChooseLevel::updateState() {
         leaving = true;
         return new StateTransition(new StateShowInfo(new StatePlay(entry->path, false, false), levelNumber),
                                    StateTransition::TRANSITION_1);
-    case BACK:
-        leaving = true;
-        return new StateTransition(new StateChooseInfinity(), StateTransition::TRANSITION_2);
-    case UPLOAD:
-        leaving = true;
-        return new StateTransition(new StateSendScores(), StateTransition::TRANSITION_1);
+    case BACK: leaving = true; return new StateTransition(new StateChooseInfinity(), StateTransition::TRANSITION_2);
+    case UPLOAD: leaving = true; return new StateTransition(new StateSendScores(), StateTransition::TRANSITION_1);
     case REFRESH:
         leaving = true;
         return new StateTransition(new StateDownloadFile(0, 0, ""), StateTransition::TRANSITION_1);
@@ -68,7 +64,8 @@ StateTransition* StateChooseLevel::updateState() {
     int row = code - FIRST_ROW;
     Scores* scores = Scores::getInstance();
     bool local = panel->getIsShowingLocalScores();
-    ScoresForALevel* list = local ? scores->getLocalScoresForLevel(entry->path) : scores->getWebScoresForLevel(entry->path);
+    ScoresForALevel* list =
+        local ? scores->getLocalScoresForLevel(entry->path) : scores->getWebScoresForLevel(entry->path);
     if (!list || row >= (int)list->scores.size())
         return nullptr;
     Score* score = list->scores[row];

@@ -50,9 +50,8 @@ StateDownloadFile::~StateDownloadFile() {
 StateTransition* StateDownloadFile::leaveWithAnswer() {
     unsigned char* data = transfer->getData();
     int size = transfer->getFileSize();
-    bool written = writeDocumentWhole(fileName, [data, size](FILE* f) {
-        return size == 0 || fwrite(data, 1, (size_t)size, f) == (size_t)size;
-    });
+    bool written = writeDocumentWhole(
+        fileName, [data, size](FILE* f) { return size == 0 || fwrite(data, 1, (size_t)size, f) == (size_t)size; });
     if (written && kind == WEB_SCORES)
         Scores::getInstance()->reloadWebScores();
     delete transfer;

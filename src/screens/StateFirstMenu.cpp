@@ -48,10 +48,8 @@ StateTransition* StateFirstMenu::updateState() {
         if (p->get_hasDoneTutorial())
             return new StateTransition(new StateChooseGameType(), StateTransition::TRANSITION_1);
         return new StateTransition(new StateSuggestTuto(), StateTransition::TRANSITION_1);
-    case SETTINGS:
-        return new StateTransition(new StateSettings(), StateTransition::TRANSITION_4);
-    case ABOUT:
-        return new StateTransition(new StateAbout(), StateTransition::TRANSITION_3);
+    case SETTINGS: return new StateTransition(new StateSettings(), StateTransition::TRANSITION_4);
+    case ABOUT: return new StateTransition(new StateAbout(), StateTransition::TRANSITION_3);
     case MUSIC_ON:
     case MUSIC_OFF:
         p->setMusicEnabled(code == MUSIC_ON);

@@ -70,10 +70,13 @@ StateSettings::StateSettings() {
         addRow(menu, Settings::JOYSTICKS_POSITION, JOYSTICK_ROW, {{"^rCustomize joysticks position", 0}}, 0);
     addRow(menu, Settings::REPLAY_CAMERA, REPLAY_ROW,
            {{"Replay camera: top view", 0}, {"Replay camera: rotating 3D", 1}, {"Replay camera: free view", 2}},
-           p->get_replayIs2D() ? 0 : p->get_rotateDuringReplays() ? 1 : 2);
+           p->get_replayIs2D()            ? 0
+           : p->get_rotateDuringReplays() ? 1
+                                          : 2);
     if (!Device::autoAdaptsOrientation)
         addRow(menu, Settings::SCREEN_ORIENTATION, REPLAY_ROW,
-               {{"Normal screen orientation", 0}, {"Reversed screen orientation", 1}}, p->getIsScreenReversed() ? 1 : 0);
+               {{"Normal screen orientation", 0}, {"Reversed screen orientation", 1}},
+               p->getIsScreenReversed() ? 1 : 0);
     addRow(menu, Settings::PLAY_AGAIN_SCREEN, REPLAY_ROW,
            {{"\"Play Again\" screen on", 1}, {"\"Play Again\" screen off", 0}}, p->get_skipPlayAgainMenu() ? 0 : 1);
     addRow(menu, Settings::AUTO_PAUSE, REPLAY_ROW, {{"Auto-pause on", 1}, {"Auto-pause off", 0}},

@@ -25,8 +25,7 @@ BackButton::BackButton(BACK_BUTTONS_TYPE type) {
         centre = Coord(0.5f * w, 0.08f * h, 0.0f);
         size = Coord(0.99f * w, 0.14f * h, 0.0f);
         break;
-    default:
-        return;
+    default: return;
     }
     button = new Button("", centre, Button::DECORATION_NONE);
     button->setWidthAndHeight(size);

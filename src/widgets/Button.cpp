@@ -48,18 +48,14 @@ void Button::setWidthAndHeight(Coord size) {
     float a = (float)(cornerA * s), b = (float)(cornerB * s), c = (float)(cornerC * s);
     float h = size.x / 2, w = size.y / 2;
     const float points[36] = {
-        -h, -w + a,  -h, w,  -h, w,  h - b, w,  h - b, w,  h, w - b,
-        h, w - b,  h, -w,  h, -w,  -h + a, -w,  -h + a, -w,  -h, -w + a,
-        -h + c, -w,  -h, -w,  -h, -w + c,  -h, -w,  -h + c, -w,  -h, -w + c,
+        -h,     -w + a, -h,     w,  -h, w,      h - b,  w,  h - b, w,  h,  w - b,  h,  w - b, h,      -w, h,  -w,
+        -h + a, -w,     -h + a, -w, -h, -w + a, -h + c, -w, -h,    -w, -h, -w + c, -h, -w,    -h + c, -w, -h, -w + c,
     };
     for (int i = 0; i < 36; i++)
         outline[i] = points[i];
     const float triangles[30] = {
-        -h, -w + a,  -h, w,  h - b, w,
-        h - b, w,  h, w - b,  -h, -w + a,
-        -h + a, -w,  -h, -w + a,  h, w - b,
-        h, w - b,  h, -w,  -h + a, -w,
-        -h + c, -w,  -h, -w,  -h, -w + c,
+        -h,     -w + a, -h,    w, h - b, w, h - b, w,      h,  w - b,  -h, -w + a, -h + a, -w, -h,
+        -w + a, h,      w - b, h, w - b, h, -w,    -h + a, -w, -h + c, -w, -h,     -w,     -h, -w + c,
     };
     for (int i = 0; i < 30; i++)
         fill[i] = triangles[i];

@@ -42,7 +42,10 @@ std::string CampaignButton::formatTime(int steps) {
     // A hostile time from a file only makes a long text, never an overflow.
     char text[64];
     snprintf(text, sizeof text, "%i:%s%i.%s%i", minutes, seconds < 10 ? "0" : "", seconds,
-             thousandths <= 9 ? "00" : thousandths <= 99 ? "0" : "", thousandths);
+             thousandths <= 9    ? "00"
+             : thousandths <= 99 ? "0"
+                                 : "",
+             thousandths);
     return text;
 }
 

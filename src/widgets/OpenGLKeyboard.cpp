@@ -84,9 +84,7 @@ void OpenGLKeyboard::setKeyboardMode(KEYBOARD_MODE newMode) {
 }
 
 // True when the text ends in a colour code ("^" and one character).
-static bool endsWithColorCode(const std::string& text) {
-    return text.size() >= 2 && text[text.size() - 2] == '^';
-}
+static bool endsWithColorCode(const std::string& text) { return text.size() >= 2 && text[text.size() - 2] == '^'; }
 
 int OpenGLKeyboard::update() {
     for (size_t i = 0; i < keys.size(); i++) {

@@ -14,9 +14,11 @@ static std::string formatInt(const char* format, int value) {
 }
 
 ScoreEntry::ScoreEntry(std::string name, int score, int rank)
-    : nameLabel(name, Coord()), scoreLabel(formatInt("%i", score), Coord()), rankLabel(formatInt("%i.", rank), Coord()) {}
+    : nameLabel(name, Coord()), scoreLabel(formatInt("%i", score), Coord()),
+      rankLabel(formatInt("%i.", rank), Coord()) {}
 
-ScoreEntry::ScoreEntry(int rank) : nameLabel(" -", Coord()), scoreLabel("-", Coord()), rankLabel(formatInt("%i.", rank), Coord()) {}
+ScoreEntry::ScoreEntry(int rank)
+    : nameLabel(" -", Coord()), scoreLabel("-", Coord()), rankLabel(formatInt("%i.", rank), Coord()) {}
 
 void ScoreEntry::drawWithAlpha(float x, float y, float zoom, float alpha) {
     float X = x / zoom - 20, Y = y / zoom;

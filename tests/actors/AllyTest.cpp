@@ -37,11 +37,11 @@ TEST(Ally, LinkStrikesFromTheThirdPointToTheThirdLast) {
     // 100 apart in one grid cell: k = 27 points of 100/27, i = 2 to 24.
     Player* p = new Player(Coord(390, 450, 0));
     Player::setAlly(Coord(480, 450, 0));
-    RecordingTarget* second = new RecordingTarget(Coord(486, 450, 0), 0);   // i = 1
-    RecordingTarget* third = new RecordingTarget(Coord(482, 450, 0), 0);    // i = 2
-    RecordingTarget* last = new RecordingTarget(Coord(401, 450, 0), 0);     // i = 24
-    RecordingTarget* beyond = new RecordingTarget(Coord(397, 450, 0), 0);   // i = 25
-    RecordingTarget* whole = new RecordingTarget(Coord(442, 450, 0), 41);   // i = 2 to 24 only
+    RecordingTarget* second = new RecordingTarget(Coord(486, 450, 0), 0);  // i = 1
+    RecordingTarget* third = new RecordingTarget(Coord(482, 450, 0), 0);   // i = 2
+    RecordingTarget* last = new RecordingTarget(Coord(401, 450, 0), 0);    // i = 24
+    RecordingTarget* beyond = new RecordingTarget(Coord(397, 450, 0), 0);  // i = 25
+    RecordingTarget* whole = new RecordingTarget(Coord(442, 450, 0), 41);  // i = 2 to 24 only
     arena.refill();
     arena.step();
     EXPECT_TRUE(second->kinds.empty());

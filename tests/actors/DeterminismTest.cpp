@@ -44,10 +44,10 @@ Outcome playScene(unsigned int seed, int steps) {
     VectorModel::deleteVMThatUsesRandomNumbers();
     Arena arena(1600, 1200, seed, 8);
     arena.border(30);
-    arena.quad(400, 300, 400, 500, 440, 500, 440, 300, 2 | 8);   // bouncing, turns shots green
+    arena.quad(400, 300, 400, 500, 440, 500, 440, 300, 2 | 8);           // bouncing, turns shots green
     arena.quad(1200, 900, 1200, 700, 1160, 700, 1160, 900, 2 | 4 | 64);  // bouncing, yellow
-    arena.quad(700, 900, 900, 900, 900, 940, 700, 940, 2);       // bouncing
-    arena.quad(1000, 250, 1100, 250, 1100, 300, 1000, 300, 0);  // plain
+    arena.quad(700, 900, 900, 900, 900, 940, 700, 940, 2);               // bouncing
+    arena.quad(1000, 250, 1100, 250, 1100, 300, 1000, 300, 0);           // plain
     arena.disk(300, 900, 60);
     std::vector<actortest::RecordingTarget*> targets;
     for (int i = 0; i < 6; i++)
@@ -62,8 +62,8 @@ Outcome playScene(unsigned int seed, int steps) {
     arena.refill();
     arena.run(steps, scriptStep);
     Outcome out;
-    out.hash = actortest::worldHash({Player::getHitNumber(), Player::getShootMode(), PlayerFriends::getCount(),
-                                     (int)Entity::entityVector.size()});
+    out.hash = actortest::worldHash(
+        {Player::getHitNumber(), Player::getShootMode(), PlayerFriends::getCount(), (int)Entity::entityVector.size()});
     for (actortest::RecordingTarget* t : targets)
         out.kindsSeen.insert(t->kinds.begin(), t->kinds.end());
     out.friends = PlayerFriends::getCount();

@@ -19,9 +19,7 @@ float angleOf(const Coord& c) {
     return a < -0.5f ? a + 360.0f : a;
 }
 
-int bullets() {
-    return actortest::countOf<Bullet>();
-}
+int bullets() { return actortest::countOf<Bullet>(); }
 
 }  // namespace
 

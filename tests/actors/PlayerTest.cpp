@@ -1,8 +1,7 @@
 // The player's ship: movement, hits, camera kick, ship models, contact, the
 // ram, and the class-wide accessors with and without a player.
-#include <gtest/gtest.h>
-
 #include <AL/al.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
@@ -167,11 +166,11 @@ TEST(Player, ShipModelsOutsideTheGraphicDrawModelZero) {
     ASSERT_TRUE(graphicstest::ensureGlContext());
     struct Case {
         int model;
-        int frame;   // drawn frame, -1 for the ultimate ship
-        int shots;   // defence burst
+        int frame;  // drawn frame, -1 for the ultimate ship
+        int shots;  // defence burst
         int radius;
     };
-    const Case cases[] = {{0, 0, 0, 0},   {3, 3, 15, 0},  {8, 8, 36, 0},  {9, 0, 0, 0},
+    const Case cases[] = {{0, 0, 0, 0},    {3, 3, 15, 0}, {8, 8, 36, 0}, {9, 0, 0, 0},
                           {10, -1, 0, 20}, {-1, 0, 0, 0}, {99, 0, 0, 0}, {15, 0, 0, 0}};
     for (const Case& c : cases) {
         Arena arena(1024, 1024, 1, c.model);

@@ -19,9 +19,7 @@ using actortest::RecordingTarget;
 
 namespace {
 
-int explosions() {
-    return actortest::countOf<Explosion>();
-}
+int explosions() { return actortest::countOf<Explosion>(); }
 
 }  // namespace
 
@@ -31,7 +29,8 @@ TEST(Projectile, FrameFollowsTheAngleTwoDegreesAFrame) {
         double angle;
         int frame;
     };
-    const Case cases[] = {{0, 90}, {-M_PI / 2, 45}, {M_PI / 2, 135}, {-M_PI + 0.001, 0}, {M_PI / 4, 112}, {M_PI - 0.01, 179}};
+    const Case cases[] = {{0, 90},         {-M_PI / 2, 45},   {M_PI / 2, 135}, {-M_PI + 0.001, 0},
+                          {M_PI / 4, 112}, {M_PI - 0.01, 179}};
     for (const Case& c : cases) {
         Bullet* b = new Bullet(Coord(500, 500, 0), 18.0f, (float)c.angle, 0, Bullet::BULLET_SHAPE_DEFAULT);
         EXPECT_EQ(b->getFrame(), c.frame) << c.angle;
@@ -95,8 +94,8 @@ TEST(Projectile, BouncingWallFlagsRecolourTheLastOneWins) {
         int flags;
         int type;
     };
-    const Case cases[] = {{2 | 4, 0}, {2 | 8, 1}, {2 | 16, 2}, {2 | 32, 3}, {2 | 64, 4}, {2 | 4 | 64, 4},
-                          {2 | 8 | 16, 2}, {4 | 64, -1}};
+    const Case cases[] = {{2 | 4, 0},  {2 | 8, 1},      {2 | 16, 2},     {2 | 32, 3},
+                          {2 | 64, 4}, {2 | 4 | 64, 4}, {2 | 8 | 16, 2}, {4 | 64, -1}};
     for (const Case& c : cases) {
         Arena arena;
         arena.wallFacingLeft(600, 0, 1024, 20, c.flags);

@@ -134,8 +134,7 @@ TEST_F(Shapes, InnerDiskFilingMatchesThePlainSamplingWhereThatCloses) {
         w.init(5000, 5000);
         InnerDisk d(Coord(2500, 2500, 0), radius, 0);
         w.addObject(&d);
-        EXPECT_EQ(cellsOf(w, &d), referenceInnerDiskCells(2500, 2500, radius, w.getColumns(), w.getRows()))
-            << radius;
+        EXPECT_EQ(cellsOf(w, &d), referenceInnerDiskCells(2500, 2500, radius, w.getColumns(), w.getRows())) << radius;
         w.removeObject(&d);
     }
 }

@@ -12,8 +12,8 @@
 #include "core/Quad.h"
 #include "core/ReactsToWeaponOrPlayer.h"
 #include "core/SpacePartition.h"
-#include "support/TestTarget.h"
 #include "levelplay/StatePlay.h"
+#include "support/TestTarget.h"
 
 namespace {
 
@@ -23,8 +23,7 @@ std::vector<std::string> journal;
 // in its update.
 class Probe : public Entity {
 public:
-    Probe(std::string name_, Coord p = Coord(1, 1, 0), bool walls = false)
-        : Entity(p, walls), name(name_) {}
+    Probe(std::string name_, Coord p = Coord(1, 1, 0), bool walls = false) : Entity(p, walls), name(name_) {}
     ~Probe() override {
         journal.push_back("~" + name);
         if (onDestroy)
@@ -156,9 +155,7 @@ TEST_F(EntityWorld, DestroyingTheOnlyEntityReleasesTheList) {
 }
 
 int hookCalls = 0;
-void countingHook() {
-    hookCalls++;
-}
+void countingHook() { hookCalls++; }
 
 TEST_F(EntityWorld, ResetClearsTimeAndRunsEveryHookOnce) {
     Entity::addResetHook(countingHook);
@@ -190,8 +187,8 @@ TEST_F(EntityWorld, IndicesMatchPositionsAfterRandomAddsAndRemoves) {
             else
                 new Probe("p");
             float x = (float)(gen() % 900), y = (float)(gen() % 900);
-            quads.push_back(new Quad(Coord(x, y, 0), Coord(x + 50, y, 0), Coord(x + 50, y + 50, 0),
-                                     Coord(x, y + 50, 0), 0));
+            quads.push_back(
+                new Quad(Coord(x, y, 0), Coord(x + 50, y, 0), Coord(x + 50, y + 50, 0), Coord(x, y + 50, 0), 0));
         }
         for (Entity* e : Entity::entityVector)
             if (gen() % 3 == 0)

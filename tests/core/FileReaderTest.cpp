@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "support/TempGameDir.h"
 #include "core/FileReader.h"
 #include "core/myfopen.h"
+#include "support/TempGameDir.h"
 
 static std::vector<std::string> allLines(FileReader& reader) {
     std::vector<std::string> lines;
@@ -24,9 +24,9 @@ TEST(FileReader, LineEnds) {
         {"a\r\nb\n", {"a", "b"}},
         {"a\n\rb\n", {"a", "b"}},
         {"a\r\rb\r", {"a", "b"}},
-        {"a\n\nb\n", {"a", "b"}},           // the empty line goes with the first line end
-        {"a\n\n\nb\n", {"a", "", "b"}},     // only two line-end bytes are skipped
-        {"a\nlast", {"a", "last"}},         // no final line end: the data ends the line
+        {"a\n\nb\n", {"a", "b"}},        // the empty line goes with the first line end
+        {"a\n\n\nb\n", {"a", "", "b"}},  // only two line-end bytes are skipped
+        {"a\nlast", {"a", "last"}},      // no final line end: the data ends the line
         {"one", {"one"}},
         {"\n", {""}},
         {"x\n\n", {"x"}},

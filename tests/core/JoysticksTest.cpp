@@ -41,14 +41,12 @@ TEST_F(Sticks, DistanceAndAngleToStrength) {
         float zoom;
         float angle, norm;
     } cases[] = {
-        {0, 1000, 1.0f, 180, 65},  // straight toward larger y
-        {0, 30, 1.0f, 180, 39},    // (int)(30 * 1.3)
-        {0, -30, 1.0f, 0, 39},     // toward smaller y
-        {30, 0, 1.0f, 90, 39},     // toward larger x
-        {-30, 0, 1.0f, -90, 39},
-        {30, 30, 2.0f, 135, 27},   // (int)(42.43 / 2 * 1.3)
-        {0, 0, 1.0f, 0, 0},
-        {0, 100, 0.0f, 180, 65},   // a zero stick size falls back to the device size
+        {0, 1000, 1.0f, 180, 65},                           // straight toward larger y
+        {0, 30, 1.0f, 180, 39},                             // (int)(30 * 1.3)
+        {0, -30, 1.0f, 0, 39},                              // toward smaller y
+        {30, 0, 1.0f, 90, 39},                              // toward larger x
+        {-30, 0, 1.0f, -90, 39},  {30, 30, 2.0f, 135, 27},  // (int)(42.43 / 2 * 1.3)
+        {0, 0, 1.0f, 0, 0},       {0, 100, 0.0f, 180, 65},  // a zero stick size falls back to the device size
         {0, 100, -3.0f, 180, 65},
     };
     for (const Case& c : cases) {
@@ -81,8 +79,8 @@ TEST(SerializedSticks, OutOfRangeValuesAreWrappedAndClamped) {
     struct Case {
         float angle, norm;
         int wantAngle, wantNorm;
-    } cases[] = {{190, 70, -170, 65}, {-190, -4, 170, 0}, {540, 10, 180, 10},
-                 {-720, 200, 0, 65}, {INFINITY, 1, 0, 1}, {NAN, 2, 0, 2}, {0, 1e30f, 0, 65}, {0, NAN, 0, 0}};
+    } cases[] = {{190, 70, -170, 65}, {-190, -4, 170, 0}, {540, 10, 180, 10}, {-720, 200, 0, 65},
+                 {INFINITY, 1, 0, 1}, {NAN, 2, 0, 2},     {0, 1e30f, 0, 65},  {0, NAN, 0, 0}};
     for (const Case& c : cases) {
         SerializedJoystickData d;
         d.setMoveAngleAndNorm(c.angle, c.norm);
@@ -101,9 +99,8 @@ TEST_F(Sticks, PlacementTable) {
     int m = (int)(s * 50 + s * 30), m5 = (int)(s * 50 + s * 50), w4 = (int)(W * 0.4);
     struct Case {
         int position, hx, hy, lx, ly;
-    } cases[] = {{0, m, H - m, m, m},     {1, W - m, H - m, m, m},  {2, m, H - m, W - m, m},
-                 {3, w4, H - m, w4, m},   {4, W - m, H - m, W - m, m}, {5, w4, H - m5, w4, m5},
-                 {9, m, H - m, m, m},     {-1, m, H - m, m, m}};
+    } cases[] = {{0, m, H - m, m, m},         {1, W - m, H - m, m, m}, {2, m, H - m, W - m, m}, {3, w4, H - m, w4, m},
+                 {4, W - m, H - m, W - m, m}, {5, w4, H - m5, w4, m5}, {9, m, H - m, m, m},     {-1, m, H - m, m, m}};
     for (const Case& c : cases) {
         prefs->setJoysticksPosition(c.position);
         Joysticks j;

@@ -4,7 +4,10 @@
 #include "core/Game.h"
 
 TEST(Sha256, KnownDigests) {
-    struct Case { std::string text; const char* digest; } cases[] = {
+    struct Case {
+        std::string text;
+        const char* digest;
+    } cases[] = {
         {"", "E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855"},
         {"abc", "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD"},
         {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",

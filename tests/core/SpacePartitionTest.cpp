@@ -84,8 +84,8 @@ TEST_F(Grids, TargetsAndPointsOutsideTheGridStayOutside) {
     Entity::updateAll();
     EXPECT_EQ(chainLength(sp->entities.getLink(0, 0)), 1);
     EXPECT_EQ(chainLength(sp->entities.getLink(7, 4)), 1);
-    for (Coord p : {Coord(-200, 10, 0), Coord(10, 700, 0), Coord(1100, 10, 0), Coord(nan, 5, 0),
-                    Coord(5, nan, 0), Coord(1e20f, 5, 0)}) {
+    for (Coord p : {Coord(-200, 10, 0), Coord(10, 700, 0), Coord(1100, 10, 0), Coord(nan, 5, 0), Coord(5, nan, 0),
+                    Coord(1e20f, 5, 0)}) {
         EXPECT_EQ(sp->entities.getLink(p), nullptr) << p.x << "," << p.y;
         EXPECT_EQ(sp->walls.getFirstObject(p), nullptr);
     }
@@ -203,9 +203,9 @@ TEST(Targets, PointInsideTruncatesAndIncludesTheRim) {
     struct Case {
         float x, y;
         bool inside;
-    } cases[] = {{110, 100, true}, {111, 100, false}, {100, 90, true}, {100, 89, false},
-                 {110.9f, 100, true},  // truncated to 10
-                 {107, 107, true}, {108, 108, false}, {89.5f, 100, true}};
+    } cases[] = {{110, 100, true}, {111, 100, false},   {100, 90, true},
+                 {100, 89, false}, {110.9f, 100, true},  // truncated to 10
+                 {107, 107, true}, {108, 108, false},   {89.5f, 100, true}};
     for (const Case& c : cases) {
         Coord p(c.x, c.y, 0);
         EXPECT_EQ(t->isPointInside(p), c.inside) << c.x << "," << c.y;

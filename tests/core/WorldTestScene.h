@@ -118,8 +118,8 @@ public:
         quad(40, 1500, 40, 0, 0, 0, 0, 1500);
         // Pillars and a slanted block inside.
         quad(600, 500, 700, 450, 760, 560, 640, 600);
-        shapes.push_back(new QuadTeletransport(Coord(1300, 900, 0), Coord(1400, 900, 0),
-                                               Coord(1400, 1000, 0), Coord(1300, 1000, 0), 0));
+        shapes.push_back(new QuadTeletransport(Coord(1300, 900, 0), Coord(1400, 900, 0), Coord(1400, 1000, 0),
+                                               Coord(1300, 1000, 0), 0));
         shapes.push_back(new Disk(Coord(1000, 750, 0), 90.0f));
         shapes.push_back(new Disk(Coord(450, 1100, 0), 60.0f));
         shapes.push_back(new InnerDisk(Coord(1000, 750, 0), 720.0f, 0));

@@ -13,8 +13,7 @@
 
 inline void enterFuzzWorkDir() {
     char pattern[64];
-    snprintf(pattern, sizeof pattern, "%s/zorbix_fuzz_XXXXXX",
-             access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+    snprintf(pattern, sizeof pattern, "%s/zorbix_fuzz_XXXXXX", access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
     const char* made = mkdtemp(pattern);
     if (!made || chdir(made) != 0 || mkdir("data", 0700) != 0)
         abort();
@@ -29,10 +28,10 @@ inline std::string readFuzzDocument(const std::string& name) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-#define FUZZ_CHECK(condition)                                                          \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
+#define FUZZ_CHECK(condition)                                                              \
+    do {                                                                                   \
+        if (!(condition)) {                                                                \
             fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            abort();                                                                   \
-        }                                                                              \
+            abort();                                                                       \
+        }                                                                                  \
     } while (0)

@@ -32,7 +32,7 @@ void onData(const httplink::Response*, void* u, const unsigned char* data, int n
 void onComplete(const httplink::Response*, void* u) { static_cast<Counts*>(u)->completes++; }
 
 const size_t pieceSizes[8] = {1, 2, 3, 5, 7, 64, 700, 2048};
-}
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2)

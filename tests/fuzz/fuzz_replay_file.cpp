@@ -23,8 +23,7 @@ static long headerCount(const std::string& bytes, size_t* dataStart) {
     for (int line = 0; line < 5; line++) {
         lineStart = at;
         at = bytes.find('\n', at);
-        if (at == std::string::npos || at == lineStart ||
-            bytes.find('\r', lineStart) < at)
+        if (at == std::string::npos || at == lineStart || bytes.find('\r', lineStart) < at)
             return -1;
         at++;
     }

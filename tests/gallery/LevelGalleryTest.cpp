@@ -33,15 +33,14 @@ protected:
 // "/data/levels/campaign0/boxes/boxes.lua" is a level script; the other files
 // of its folder are its graphics.
 bool isLevelScript(const std::string& path) {
-    if (path.compare(0, 13, "/data/levels/") != 0 || path.size() < 5 ||
-        path.compare(path.size() - 4, 4, ".lua") != 0)
+    if (path.compare(0, 13, "/data/levels/") != 0 || path.size() < 5 || path.compare(path.size() - 4, 4, ".lua") != 0)
         return false;
     size_t slash = path.rfind('/');
     std::string folder = path.substr(0, slash);
     std::string folderName = folder.substr(folder.rfind('/') + 1);
     return path.substr(slash + 1) == folderName + ".lua";
 }
-}
+}  // namespace
 
 TEST_F(LevelGallery, EveryLevelScriptOfTheStore) {
     LuaScriptList* store = LuaScriptList::getInstance();

@@ -49,8 +49,8 @@ protected:
     }
     // Ten scores for a level, replays on some of them.
     static void addScores(ScoresForAllTheLevels* table, const std::string& level, const char* prefix) {
-        const char* names[] = {"^3Zorbix ^wfan", "Ada", "^1Red ^7Baron", "Linus", "^5Grace", "Ken", "Dennis",
-                               "^uBarbara", "Edsger", "Alan"};
+        const char* names[] = {"^3Zorbix ^wfan", "Ada",       "^1Red ^7Baron", "Linus", "^5Grace", "Ken",
+                               "Dennis",         "^uBarbara", "Edsger",        "Alan"};
         for (int i = 0; i < 10; i++)
             table->addScore(level, std::string(prefix) + names[i], 98000 - 7919 * i, i % 3 == 1 ? -1 : i + 1, i, 0);
     }
@@ -63,13 +63,15 @@ TEST_F(PanelGallery, MainMenu) {
     MainMenu menu;
     for (int i = 0; i < 40; i++)
         menu.update(0);
-    EXPECT_GT(gallery::takePicture("panel-main-menu", "the main menu, Play pulsing toward yellow", [&] { menu.draw(); }),
-              1000);
+    EXPECT_GT(
+        gallery::takePicture("panel-main-menu", "the main menu, Play pulsing toward yellow", [&] { menu.draw(); }),
+        1000);
 }
 
 TEST_F(PanelGallery, SettingsList) {
     // The rows as the settings screen fills them, in their colours.
-    const Color joystick(1.0f, 0.7f, 0.7f), replay(0.7f, 1.0f, 1.0f), sound(1.0f, 1.0f, 0.6f), display(0.6f, 1.0f, 0.6f);
+    const Color joystick(1.0f, 0.7f, 0.7f), replay(0.7f, 1.0f, 1.0f), sound(1.0f, 1.0f, 0.6f),
+        display(0.6f, 1.0f, 0.6f);
     struct Row {
         Color color;
         Settings::TYPES type;
@@ -77,13 +79,20 @@ TEST_F(PanelGallery, SettingsList) {
         int shown;
     } rows[] = {
         {joystick, Settings::JOYSTICKS_POSITION, {{"^rCustomize joysticks position", 0}}, 0},
-        {replay, Settings::REPLAY_CAMERA,
-         {{"Replay camera: top view", 0}, {"Replay camera: rotating 3D", 1}, {"Replay camera: free view", 2}}, 1},
-        {replay, Settings::SCREEN_ORIENTATION, {{"Normal screen orientation", 0}, {"Reversed screen orientation", 1}}, 0},
+        {replay,
+         Settings::REPLAY_CAMERA,
+         {{"Replay camera: top view", 0}, {"Replay camera: rotating 3D", 1}, {"Replay camera: free view", 2}},
+         1},
+        {replay,
+         Settings::SCREEN_ORIENTATION,
+         {{"Normal screen orientation", 0}, {"Reversed screen orientation", 1}},
+         0},
         {replay, Settings::PLAY_AGAIN_SCREEN, {{"\"Play Again\" screen on", 1}, {"\"Play Again\" screen off", 0}}, 1},
         {sound, Settings::SOUND_EFFECTS, {{"Sound effects on", 0}, {"Sound effects off", 1}}, 0},
-        {display, Settings::LINE_WIDTH,
-         {{"Line width: 1 px", 0}, {"Line width: 2 px", 1}, {"Line width: 3 px", 2}, {"Line width: 4 px", 3}}, 1},
+        {display,
+         Settings::LINE_WIDTH,
+         {{"Line width: 1 px", 0}, {"Line width: 2 px", 1}, {"Line width: 3 px", 2}, {"Line width: 4 px", 3}},
+         1},
     };
     SettingsMenu menu;
     for (const Row& row : rows) {
@@ -130,8 +139,7 @@ TEST_F(SavedDataGallery, InfinityChooser) {
         r->gold = i < 1;
     }
     ChooseInfinity panel;
-    EXPECT_GT(gallery::takePicture("panel-infinity",
-                                   "infinity levels: medals on the first four, levels 7 and 8 locked",
+    EXPECT_GT(gallery::takePicture("panel-infinity", "infinity levels: medals on the first four, levels 7 and 8 locked",
                                    [&] { panel.draw(); }),
               1000);
 }

@@ -111,7 +111,8 @@ TEST_F(ScreenGallery, TitleAndMenus) {
     picture("screen-game-type-fresh", "game type on a fresh profile: 0% and no medals", new StateChooseGameType());
     picture("screen-ships-locked", "ship models with no medals: only the first open, the last hidden",
             new StateChooseShipModel());
-    picture("screen-chapters-fresh", "chapters on a fresh profile: two and three locked", new StateChooseCampaignNumber());
+    picture("screen-chapters-fresh", "chapters on a fresh profile: two and three locked",
+            new StateChooseCampaignNumber());
     picture("screen-settings", "the settings list", new StateSettings(), 120);
     picture("screen-sticks", "the stick layout screen", new StateConfigureJoysticks());
     picture("screen-about", "the about screen", new StateAbout(), 100);

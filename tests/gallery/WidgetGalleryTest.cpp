@@ -56,7 +56,8 @@ TEST_F(WidgetGallery, Buttons) {
     const char* labels[] = {"Plain", "Cut corners", "Deep cut"};
     for (int row = 0; row < 3; row++) {
         for (int d = 0; d < 3; d++) {
-            auto b = std::make_unique<Button>(labels[d], Coord(W() * (0.75f - 0.25f * row), H() * (0.8f - 0.3f * d), 0), d);
+            auto b =
+                std::make_unique<Button>(labels[d], Coord(W() * (0.75f - 0.25f * row), H() * (0.8f - 0.3f * d), 0), d);
             b->setWidthAndHeight(Coord(0.15f * W(), 0.25f * H(), 0));
             buttons.push_back(std::move(b));
         }
@@ -72,7 +73,8 @@ TEST_F(WidgetGallery, Buttons) {
         }
     }
     // Keep the touched row touched while drawing (the last update saw the touch).
-    EXPECT_GT(gallery::takePicture("buttons", "decorations 0, 1, 2 (columns); idle, touched (red), focused (rows, top to bottom)",
+    EXPECT_GT(gallery::takePicture("buttons",
+                                   "decorations 0, 1, 2 (columns); idle, touched (red), focused (rows, top to bottom)",
                                    [&] {
                                        for (auto& b : buttons)
                                            b->draw();
@@ -87,7 +89,8 @@ TEST_F(WidgetGallery, BackButtonsAndAMultipleValueButton) {
     values.addValue("Sound: on", 1);
     values.addValue("Sound: off", 0);
     values.setActiveValue(0);
-    EXPECT_GT(gallery::takePicture("back-buttons", "the three back buttons (up, left, right) and a yellow multiple-value button",
+    EXPECT_GT(gallery::takePicture("back-buttons",
+                                   "the three back buttons (up, left, right) and a yellow multiple-value button",
                                    [&] {
                                        up.draw();
                                        left.draw();
@@ -133,8 +136,9 @@ TEST_F(WidgetGallery, InGameMenu) {
     EXPECT_GT(gallery::takePicture("ingame-2-open", "in-game menu open (live game)", [&] { menu.draw(false); }), 1000);
     menu.setTabIsExternallyPressed();
     menu.update(0);
-    EXPECT_GT(gallery::takePicture("ingame-3-confirm", "in-game menu asking before quitting", [&] { menu.draw(false); }),
-              1000);
+    EXPECT_GT(
+        gallery::takePicture("ingame-3-confirm", "in-game menu asking before quitting", [&] { menu.draw(false); }),
+        1000);
     InGameMenu replay(true);
     replay.setTabIsExternallyPressed();
     while (!replay.isOpen())

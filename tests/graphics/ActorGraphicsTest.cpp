@@ -169,9 +169,8 @@ TEST(ActorGraphics, OnlyTheLinkDrawsRandomNumbers) {
     REQUIRE_GL();
     for (const char* script :
          {"/data/graphics/shipGraphic.lua", "/data/graphics/ultimateShip.lua", "/data/graphics/ramGraphic.lua",
-          "/data/graphics/bulletGraphic.lua", "/data/graphics/bulletGraphic2.lua",
-          "/data/graphics/bulletGraphic3.lua", "/data/graphics/bossMirrorBulletGraphic.lua",
-          "/data/graphics/bombGraphic.lua"}) {
+          "/data/graphics/bulletGraphic.lua", "/data/graphics/bulletGraphic2.lua", "/data/graphics/bulletGraphic3.lua",
+          "/data/graphics/bossMirrorBulletGraphic.lua", "/data/graphics/bombGraphic.lua"}) {
         VectorModel m(script);
         EXPECT_GT(m.getNumberOfFrames(), 0) << script;
         EXPECT_FALSE(m.getUsesRandomNumbers()) << script;

@@ -3,7 +3,6 @@
 // frame of the player's graphic scripts, then the actors drawn through their
 // own draw.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <string>
@@ -133,8 +132,8 @@ TEST(ActorsPlayerLook, EveryBulletTypeAndShapeFusionShotAndPlayerExplosion) {
     for (int type = -1; type <= 6; type++) {
         for (int shape = 0; shape < 3; shape++) {
             for (int a = 0; a < 3; a++) {
-                Bullet* b = new Bullet(Coord(500, 500, 0), 18.0f, (float)(a * M_PI / 4), type,
-                                       (Bullet::BULLET_SHAPES)shape);
+                Bullet* b =
+                    new Bullet(Coord(500, 500, 0), 18.0f, (float)(a * M_PI / 4), type, (Bullet::BULLET_SHAPES)shape);
                 float x = 70 + shape * 160 + a * 50, y = 545 - (type + 1) * 55;
                 drawAt(b, x, y, 2.2f, b->position);
             }

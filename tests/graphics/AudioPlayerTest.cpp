@@ -1,7 +1,6 @@
 // Music player: idempotent pause and resume, the amplitude, and the renderer
 // layer's end-of-track events.
 #include <gtest/gtest.h>
-
 #include <mpg123.h>
 #include <sys/stat.h>
 
@@ -39,7 +38,8 @@ bps_event_t* nextRendererEvent() {
 // Mono sums of 16-bit stereo frames.
 std::vector<double> monoOf(const short* s, size_t frames) {
     std::vector<double> out(frames);
-    for (size_t i = 0; i < frames; i++) out[i] = (double)s[2 * i] + s[2 * i + 1];
+    for (size_t i = 0; i < frames; i++)
+        out[i] = (double)s[2 * i] + s[2 * i + 1];
     return out;
 }
 
@@ -76,7 +76,8 @@ std::vector<double> recording(const std::string& path) {
         if (std::string(b.begin() + at, b.begin() + at + 4) == "data") {
             size_t frames = (b.size() - at - 8) / 4;
             std::vector<short> s(frames * 2);
-            for (size_t i = 0; i < s.size(); i++) s[i] = (short)(b[at + 8 + 2 * i] | b[at + 9 + 2 * i] << 8);
+            for (size_t i = 0; i < s.size(); i++)
+                s[i] = (short)(b[at + 8 + 2 * i] | b[at + 9 + 2 * i] << 8);
             return monoOf(s.data(), frames);
         }
         at += 8 + size + (size & 1);
@@ -87,7 +88,8 @@ std::vector<double> recording(const std::string& path) {
 // Best normalised correlation of `part` against every offset of `whole`.
 double bestMatch(const std::vector<double>& whole, const std::vector<double>& part) {
     double partEnergy = 0.0;
-    for (double v : part) partEnergy += v * v;
+    for (double v : part)
+        partEnergy += v * v;
     double best = 0.0;
     for (size_t offset = 0; offset + part.size() <= whole.size(); offset++) {
         double dot = 0.0, energy = 0.0;
@@ -95,7 +97,8 @@ double bestMatch(const std::vector<double>& whole, const std::vector<double>& pa
             dot += whole[offset + i] * part[i];
             energy += whole[offset + i] * whole[offset + i];
         }
-        if (energy > 0.0) best = std::max(best, dot / std::sqrt(energy * partEnergy));
+        if (energy > 0.0)
+            best = std::max(best, dot / std::sqrt(energy * partEnergy));
     }
     return best;
 }
@@ -131,7 +134,7 @@ struct AudioPlayerTest : ::testing::Test {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(AudioPlayerTest, PauseAndResumeReachTheRendererOnce) {
     ASSERT_TRUE(player->paused);
@@ -178,7 +181,8 @@ TEST_F(AudioPlayerTest, AmplitudeFollowsTheTableAtTheSongPosition) {
 
 TEST(AmplitudeTable, StartsAsTheTrackDoesAndStaysInRange) {
     const int opening[] = {0, 0, 0, 7, 22, 40, 43, 41, 44, 40};
-    for (int i = 0; i < 10; i++) EXPECT_EQ(AudioPlayer::amplitudes[i], opening[i]) << i;
+    for (int i = 0; i < 10; i++)
+        EXPECT_EQ(AudioPlayer::amplitudes[i], opening[i]) << i;
     int loudest = 0;
     for (int i = 0; i < AudioPlayer::amplitudesArraySizes; i++) {
         ASSERT_GE(AudioPlayer::amplitudes[i], 0) << i;

@@ -140,9 +140,7 @@ TEST(DrawString, ColourCodesColourTheGlyphsThatFollow) {
     } cases[] = {
         {"^7Shield:^r 9", RGB(243, 0, 33)},  // last glyph red
         {"^Z9", RGB(255, 255, 255)},         // a code without entry selects white
-        {"^u9", RGB(255, 191, 0)},
-        {"^[9", RGB(252, 236, 63)},
-        {"^;9", RGB(221, 221, 221)},
+        {"^u9", RGB(255, 191, 0)},          {"^[9", RGB(252, 236, 63)}, {"^;9", RGB(221, 221, 221)},
     };
     for (auto& k : cases) {
         graphicstest::resetGlState();
@@ -150,8 +148,7 @@ TEST(DrawString, ColourCodesColourTheGlyphsThatFollow) {
         glTranslatef(100.0f, 300.0f, 0.0f);
         ds->draw(k.text, 1.0f);
         int width = ds->getStringWidth(k.text);
-        EXPECT_EQ(dominantColor(graphicstest::readPixels(), 100 + width - 16, 101 + width, 270, 310),
-                  k.color)
+        EXPECT_EQ(dominantColor(graphicstest::readPixels(), 100 + width - 16, 101 + width, 270, 310), k.color)
             << k.text;
     }
 }

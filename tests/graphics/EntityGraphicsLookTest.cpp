@@ -2,7 +2,6 @@
 // ring, spot, disk rim), with their frames side by side, into
 // build/graphics-look/entity-graphics.png for a person to look at.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <string>
@@ -17,9 +16,9 @@ TEST(GraphicsLook, SharedEntityGraphics) {
         int frames;  // frames shown, from 0
         float scale;
     } rows[] = {
-        {"/data/entities/arrowGraphic.lua", 1, 2.0f},   {"/data/entities/cannonGraphic.lua", 2, 1.5f},
-        {"/data/entities/pulsarGraphic.lua", 8, 1.0f},  {"/data/entities/ringGraphic.lua", 1, 0.45f},
-        {"/data/entities/spotGraphic.lua", 9, 0.9f},    {"/data/entities/solidDiskGraphic.lua", 1, 0.45f},
+        {"/data/entities/arrowGraphic.lua", 1, 2.0f},  {"/data/entities/cannonGraphic.lua", 2, 1.5f},
+        {"/data/entities/pulsarGraphic.lua", 8, 1.0f}, {"/data/entities/ringGraphic.lua", 1, 0.45f},
+        {"/data/entities/spotGraphic.lua", 9, 0.9f},   {"/data/entities/solidDiskGraphic.lua", 1, 0.45f},
     };
     float y = 550.0f;
     int drawn = 0;

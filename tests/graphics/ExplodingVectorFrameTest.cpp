@@ -5,16 +5,14 @@
 #include <cstdlib>
 
 #include "GraphicsTestSupport.h"
-#include "support/StateGuards.h"
 #include "graphics/ExplodingVectorFrame.h"
 #include "graphics/VectorFrame.h"
+#include "support/StateGuards.h"
 
 namespace {
 
 // A square of four lines and one vertical line, as a model frame holds them.
-std::vector<int> squareAndPost() {
-    return {0, 0, 10, 0, 10, 0, 10, 10, 10, 10, 0, 10, 0, 10, 0, 0, 20, -5, 20, 15};
-}
+std::vector<int> squareAndPost() { return {0, 0, 10, 0, 10, 0, 10, 10, 10, 10, 0, 10, 0, 10, 0, 0, 20, -5, 20, 15}; }
 
 }  // namespace
 
@@ -54,10 +52,10 @@ TEST(ExplodingVectorFrame, AnimationStartsAndEndsOnTheSourceLinesAndSpreadsByIts
         float x0 = coordinates[seg * 4], y0 = coordinates[seg * 4 + 1];
         float x1 = coordinates[seg * 4 + 2], y1 = coordinates[seg * 4 + 3];
         const float* e = &v[seg * 4];
-        bool same = std::fabs(e[0] - x0) < 1e-3 && std::fabs(e[1] - y0) < 1e-3 &&
-                    std::fabs(e[2] - x1) < 1e-3 && std::fabs(e[3] - y1) < 1e-3;
-        bool swapped = std::fabs(e[0] - x1) < 1e-3 && std::fabs(e[1] - y1) < 1e-3 &&
-                       std::fabs(e[2] - x0) < 1e-3 && std::fabs(e[3] - y0) < 1e-3;
+        bool same = std::fabs(e[0] - x0) < 1e-3 && std::fabs(e[1] - y0) < 1e-3 && std::fabs(e[2] - x1) < 1e-3 &&
+                    std::fabs(e[3] - y1) < 1e-3;
+        bool swapped = std::fabs(e[0] - x1) < 1e-3 && std::fabs(e[1] - y1) < 1e-3 && std::fabs(e[2] - x0) < 1e-3 &&
+                       std::fabs(e[3] - y0) < 1e-3;
         EXPECT_TRUE(same || swapped) << seg;
     }
 

@@ -45,7 +45,8 @@ struct Wave {
         put32(b, rate * channels * 2);
         put16(b, channels * 2);
         put16(b, bits);
-        for (unsigned i = 16; i < formatSize && i < 64; i++) b.push_back(0);  // larger sizes lie
+        for (unsigned i = 16; i < formatSize && i < 64; i++)
+            b.push_back(0);  // larger sizes lie
         if (fact) {
             tag(b, "fact");
             put32(b, 4);
@@ -71,7 +72,8 @@ struct ExtractorTest : ::testing::Test {
     }
     AudioData* load(const std::vector<unsigned char>& bytes) {
         FILE* f = fopen(path.c_str(), "wb");
-        if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
+        if (!bytes.empty())
+            fwrite(bytes.data(), 1, bytes.size(), f);
         fclose(f);
         return extractor.loadWaveFile(path.c_str());
     }
@@ -80,11 +82,12 @@ struct ExtractorTest : ::testing::Test {
 
 std::vector<unsigned char> rampSamples(int count) {
     std::vector<unsigned char> s;
-    for (int i = 0; i < count; i++) put16(s, (unsigned)(int16_t)(i * 7 - 3000));
+    for (int i = 0; i < count; i++)
+        put16(s, (unsigned)(int16_t)(i * 7 - 3000));
     return s;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(ExtractorTest, MonoFileGivesPairsOfEqualSamples) {
     Wave w;
@@ -143,7 +146,8 @@ TEST_F(ExtractorTest, RejectsFilesItCannotReadSafely) {
     with("three channels", [](Wave& w) { w.channels = 3; });
     with("format chunk shorter than 16", [](Wave& w) { w.formatSize = 12; });
     with("format chunk past the end", [](Wave& w) { w.formatSize = 100000; });
-    for (const Case& c : cases) EXPECT_EQ(load(c.wave.bytes()), nullptr) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(load(c.wave.bytes()), nullptr) << c.what;
 
     std::vector<unsigned char> good = base.bytes();
     EXPECT_NE(load(good), nullptr);

@@ -15,9 +15,7 @@
 
 namespace {
 
-bool startsWith(const std::string& s, const std::string& prefix) {
-    return s.compare(0, prefix.size(), prefix) == 0;
-}
+bool startsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
 
 bool endsWith(const std::string& s, const std::string& suffix) {
     return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
@@ -87,8 +85,8 @@ const std::map<std::string, int> kFramesDrawn = {
 // each is rebuilt for every game, so nothing may keep it across games.
 bool mayUseRandomNumbers(const std::string& path) {
     static const char* const allowed[] = {
-        "/data/graphics/asteroidGraphic.lua", "/data/graphics/thunder.lua",
-        "/data/graphics/menuBackground1.lua", "/data/graphics/menuBackground2.lua",
+        "/data/graphics/asteroidGraphic.lua",  "/data/graphics/thunder.lua",
+        "/data/graphics/menuBackground1.lua",  "/data/graphics/menuBackground2.lua",
         "/data/entities/solidDiskGraphic.lua", "/data/entities/wallGraphic.lua",
     };
     for (const char* a : allowed)

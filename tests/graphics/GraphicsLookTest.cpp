@@ -1,7 +1,6 @@
 // Renders the font sample and the first screen over the background grid and
 // writes them as PNG files (build/graphics-look/) for a person to look at.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <string>

@@ -86,8 +86,8 @@ inline bool writePng(const Pixels& p, const std::string& path) {
 
 // Makes the headless context current (a failure when there is none) and
 // prepares a clean frame in pixel units.
-#define REQUIRE_GL()                                                              \
-    do {                                                                          \
-        ASSERT_TRUE(graphicstest::ensureGlContext()) << "no headless EGL/GLES";   \
-        graphicstest::resetGlState();                                             \
+#define REQUIRE_GL()                                                            \
+    do {                                                                        \
+        ASSERT_TRUE(graphicstest::ensureGlContext()) << "no headless EGL/GLES"; \
+        graphicstest::resetGlState();                                           \
     } while (0)

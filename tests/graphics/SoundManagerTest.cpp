@@ -43,7 +43,8 @@ std::vector<short> waveSamples(const std::string& path) {
     for (size_t at = 12; at + 8 <= bytes.size();) {
         size_t size = bytes[at + 4] | bytes[at + 5] << 8 | bytes[at + 6] << 16 | (size_t)bytes[at + 7] << 24;
         if (std::string(bytes.begin() + at, bytes.begin() + at + 4) == "data") {
-            for (size_t i = at + 8; i + 1 < bytes.size(); i += 2) samples.push_back((short)(bytes[i] | bytes[i + 1] << 8));
+            for (size_t i = at + 8; i + 1 < bytes.size(); i += 2)
+                samples.push_back((short)(bytes[i] | bytes[i + 1] << 8));
             break;
         }
         at += 8 + size + (size & 1);
@@ -55,7 +56,8 @@ std::vector<short> waveSamples(const std::string& path) {
 // the offset where it is found.
 double bestMatch(const std::vector<short>& mix, const std::vector<short>& effect, size_t* at = nullptr) {
     double effectEnergy = 0.0;
-    for (short s : effect) effectEnergy += (double)s * s;
+    for (short s : effect)
+        effectEnergy += (double)s * s;
     double best = 0.0;
     for (size_t offset = 0; offset + effect.size() <= mix.size(); offset++) {
         double dot = 0.0, energy = 0.0;
@@ -65,7 +67,8 @@ double bestMatch(const std::vector<short>& mix, const std::vector<short>& effect
         }
         if (energy > 0.0 && dot / std::sqrt(energy * effectEnergy) > best) {
             best = dot / std::sqrt(energy * effectEnergy);
-            if (at) *at = offset;
+            if (at)
+                *at = offset;
         }
     }
     return best;
@@ -94,7 +97,7 @@ struct SoundManagerTest : ::testing::Test {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SoundManagerTest, SourcesStartWithTheFixedSettings) {
     EXPECT_EQ(alGetInteger(AL_DISTANCE_MODEL), AL_INVERSE_DISTANCE_CLAMPED);
@@ -155,9 +158,11 @@ TEST_F(SoundManagerTest, PositionedSoundIsRelativeToTheShipTurnedAndScaled) {
 
 TEST_F(SoundManagerTest, RollOffFactorReachesEverySource) {
     sounds->setRollOffFactor(0.3f);
-    for (ALuint s : sounds->sources) ASSERT_FLOAT_EQ(sourceFloat(s, AL_ROLLOFF_FACTOR), 0.3f);
+    for (ALuint s : sounds->sources)
+        ASSERT_FLOAT_EQ(sourceFloat(s, AL_ROLLOFF_FACTOR), 0.3f);
     sounds->setRollOffFactor(10.0f);
-    for (ALuint s : sounds->sources) ASSERT_FLOAT_EQ(sourceFloat(s, AL_ROLLOFF_FACTOR), 10.0f);
+    for (ALuint s : sounds->sources)
+        ASSERT_FLOAT_EQ(sourceFloat(s, AL_ROLLOFF_FACTOR), 10.0f);
 }
 
 TEST_F(SoundManagerTest, CafNamesReadTheWaveFileBesideThem) {
@@ -191,7 +196,8 @@ TEST_F(SoundManagerTest, MissingFilePlaysNothingNotTheSoundLeftOnTheSource) {
     EXPECT_EQ(sounds->getSoundBuffer(kSounds + "no_such_sound.caf")->bufferName, 0u);
     EXPECT_EQ(sounds->nextSource, (slot + 1) % SoundManager::kSourceCount);
     EXPECT_NE(sourceInt(source, AL_SOURCE_STATE), AL_PLAYING);
-    for (ALuint s : sounds->sources) EXPECT_NE(sourceInt(s, AL_SOURCE_STATE), AL_PLAYING);
+    for (ALuint s : sounds->sources)
+        EXPECT_NE(sourceInt(s, AL_SOURCE_STATE), AL_PLAYING);
 }
 
 TEST_F(SoundManagerTest, ShortNamesDoNotThrow) {
@@ -221,7 +227,8 @@ TEST(SoundOutput, PlayedEffectIsFoundInTheRecordedMix) {
             setenv("ALSOFT_CONF", config.c_str(), 1);
             setenv("ALSOFT_DRIVERS", "wave", 1);
             SoundManager* sounds = SoundManager::getInstance();
-            if (!sounds->hasDevice) exit(2);
+            if (!sounds->hasDevice)
+                exit(2);
             // At the ship: full volume. Then 3500 world units away: the
             // clamped minimum gain, about 1/7000, below one step of 16 bits.
             Coord ship(100.0f, 100.0f, 0.0f);
@@ -242,9 +249,12 @@ TEST(SoundOutput, PlayedEffectIsFoundInTheRecordedMix) {
     size_t at = 0;
     EXPECT_GT(bestMatch(mix, effect, &at), 0.95);
     int nearPeak = 0, farPeak = 0, effectPeak = 0;
-    for (short s : effect) effectPeak = std::max(effectPeak, std::abs((int)s));
-    for (size_t i = at; i < at + effect.size(); i++) nearPeak = std::max(nearPeak, std::abs((int)mix[i]));
-    for (size_t i = at + effect.size() + 220; i < mix.size(); i++) farPeak = std::max(farPeak, std::abs((int)mix[i]));
+    for (short s : effect)
+        effectPeak = std::max(effectPeak, std::abs((int)s));
+    for (size_t i = at; i < at + effect.size(); i++)
+        nearPeak = std::max(nearPeak, std::abs((int)mix[i]));
+    for (size_t i = at + effect.size() + 220; i < mix.size(); i++)
+        farPeak = std::max(farPeak, std::abs((int)mix[i]));
     EXPECT_NEAR(nearPeak, effectPeak, effectPeak / 10);
     EXPECT_LT(farPeak, 50);
     remove(recording.c_str());

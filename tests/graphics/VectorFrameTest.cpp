@@ -10,9 +10,7 @@ namespace {
 const Color kRed(1.0f, 0.0f, 0.0f, 1.0f);
 const Color kGreen(0.0f, 1.0f, 0.0f, 1.0f);
 
-bool sameColor(const Color& a, const Color& b) {
-    return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
-}
+bool sameColor(const Color& a, const Color& b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
 
 GLint boundArrayBuffer() {
     GLint name = -1;

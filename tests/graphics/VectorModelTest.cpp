@@ -23,8 +23,7 @@ struct ScriptModel {
         lua_State* L = luaL_newstate();
         luaL_openlibs(L);
         Game::randWasUsedByScript = false;
-        ran = luaL_loadbuffer(L, chunk.data(), chunk.size(), "test") == 0 &&
-              lua_pcall(L, 0, 0, 0) == 0;
+        ran = luaL_loadbuffer(L, chunk.data(), chunk.size(), "test") == 0 && lua_pcall(L, 0, 0, 0) == 0;
         model.setUsesRandomNumbers(Game::randWasUsedByScript);
         if (ran)
             model.buildFrames(L);
@@ -119,8 +118,8 @@ TEST(VectorModel, MalformedGraphicsNeverReadOutsideTheirLists) {
 
 TEST(VectorModel, FailingScriptGivesAModelWithoutFramesThatIsSafeEverywhere) {
     REQUIRE_GL();
-    const char* broken[] = {"graphic = { { points = { 0, 0 } } } error('broken')",
-                            "graphic = ", "graphic = 5", "x = 1"};
+    const char* broken[] = {"graphic = { { points = { 0, 0 } } } error('broken')", "graphic = ", "graphic = 5",
+                            "x = 1"};
     for (const char* chunk : broken) {
         ScriptModel s(chunk);
         EXPECT_EQ(s.model.getNumberOfFrames(), 0) << chunk;

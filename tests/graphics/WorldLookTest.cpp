@@ -1,18 +1,17 @@
 // Renders the seeded test world and both stick styles headless and writes
 // them as PNG files (build/graphics-look/) for a person to look at.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cmath>
 #include <string>
 
-#include "support/StateGuards.h"
-#include "support/TempGameDir.h"
 #include "../core/WorldTestScene.h"
 #include "GraphicsTestSupport.h"
 #include "core/Device.h"
 #include "savedata/Preferences.h"
+#include "support/StateGuards.h"
+#include "support/TempGameDir.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 // and the highest difficulty (through the levelTest hooks each level
 // carries), and that no two levels play alike.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -170,8 +169,8 @@ TEST_F(CampaignLevels, ShapeAfterInit) {
         for (CollisionShape* s : CollisionShape::wsp->shapes) {
             EXPECT_TRUE(inside(s->getLeftMostPoint(), s->getLowestPoint()) &&
                         inside(s->getRightMostPoint(), s->getHighestPoint()))
-                << "shape " << s->getLeftMostPoint() << ".." << s->getRightMostPoint() << " x "
-                << s->getLowestPoint() << ".." << s->getHighestPoint();
+                << "shape " << s->getLeftMostPoint() << ".." << s->getRightMostPoint() << " x " << s->getLowestPoint()
+                << ".." << s->getHighestPoint();
             if (Quad* q = dynamic_cast<Quad*>(s)) {
                 EXPECT_TRUE(isConvexInOrder(*q))
                     << "quad " << q->corner1.x << "," << q->corner1.y << " " << q->corner2.x << "," << q->corner2.y

@@ -2,7 +2,6 @@
 // against a small stand-in world of the script module: positions, hit
 // counters, the score and the end of the game.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <regex>
@@ -75,8 +74,8 @@ protected:
 
 TEST_F(ContentScripts, EveryEntityAndFunctionFileLoadsFromTheStore) {
     const char* const files[] = {
-        "Arrow", "Boxes", "Boxes2Players", "Cannon", "CirculatingGoal", "Paragraph", "Player",
-        "Pulsar", "Ring", "SolidDisk", "Spot", "UpdateHUD", "Wall",
+        "Arrow",  "Boxes", "Boxes2Players", "Cannon", "CirculatingGoal", "Paragraph", "Player",
+        "Pulsar", "Ring",  "SolidDisk",     "Spot",   "UpdateHUD",       "Wall",
     };
     for (const char* f : files) {
         EXPECT_TRUE(LuaScriptList::getInstance()->fileExist(std::string("/data/entities/") + f + ".lua")) << f;
@@ -86,8 +85,8 @@ TEST_F(ContentScripts, EveryEntityAndFunctionFileLoadsFromTheStore) {
                   "true")
             << f;
     }
-    for (const char* f : {"commonScriptFunctions", "createAdvancedQuadGeometry", "createMessage", "examples",
-                          "getRandomCoord"})
+    for (const char* f :
+         {"commonScriptFunctions", "createAdvancedQuadGeometry", "createMessage", "examples", "getRandomCoord"})
         EXPECT_EQ(s.run(std::string("require('/data/functions/") + f + "')"), "") << f;
 }
 
@@ -111,9 +110,10 @@ TEST_F(ContentScripts, IntegerHelpers) {
         EXPECT_EQ(s.eval(c.expression), c.value) << c.expression;
 
     // A one-shot timer fires once on its last step; a repeating one every period.
-    ASSERT_EQ(s.run("a, b = newTimer(3), newTimer(2, true) fa, fb = '', '' "
-                    "for i = 1, 6 do fa = fa .. (tickTimer(a) and 'x' or '.') fb = fb .. (tickTimer(b) and 'x' or '.') end"),
-              "");
+    ASSERT_EQ(
+        s.run("a, b = newTimer(3), newTimer(2, true) fa, fb = '', '' "
+              "for i = 1, 6 do fa = fa .. (tickTimer(a) and 'x' or '.') fb = fb .. (tickTimer(b) and 'x' or '.') end"),
+        "");
     EXPECT_EQ(s.eval("fa .. ' ' .. fb .. ' ' .. tostring(timerIsDone(a))"), "..x... .x.x.x true");
 
     // A win keeps at least 1 point, a loss ends with 0.
@@ -142,8 +142,8 @@ TEST_F(ContentScripts, QuadsAreConvexWithTheirFirstSideTowardThePlayArea) {
     // Corners given in a crossing order are put in order.
     EXPECT_EQ(s.eval("isConvexQuad({0, 0, 10, 10, 10, 0, 0, 10})"), "false");
     EXPECT_EQ(s.eval("isConvexQuad(orderQuadCorners({0, 0, 10, 10, 10, 0, 0, 10}))"), "true");
-    EXPECT_EQ(s.eval("isConvexQuad({0, 0, 10, 0, 20, 0, 5, 0})"), "false");  // no area
-    EXPECT_EQ(s.eval("isConvexQuad({0, 0, 10, 0, 10, 10, 5, 2})"), "false"); // dented
+    EXPECT_EQ(s.eval("isConvexQuad({0, 0, 10, 0, 20, 0, 5, 0})"), "false");   // no area
+    EXPECT_EQ(s.eval("isConvexQuad({0, 0, 10, 0, 10, 10, 5, 2})"), "false");  // dented
     struct Case {
         const char* corners;
         int px, py;
@@ -154,11 +154,10 @@ TEST_F(ContentScripts, QuadsAreConvexWithTheirFirstSideTowardThePlayArea) {
         {"{0, 0, 60, 10, 80, 70, 10, 50}", -200, 30},
     };
     for (const Case& c : cases) {
-        std::string call = std::string("newWallQuad(") + c.corners + ", " + std::to_string(c.px) + ", " +
-                           std::to_string(c.py) + ")";
+        std::string call =
+            std::string("newWallQuad(") + c.corners + ", " + std::to_string(c.px) + ", " + std::to_string(c.py) + ")";
         EXPECT_EQ(s.run("local shape, q = " + call + " made = q"), "") << call;
-        EXPECT_EQ(s.eval("check(made, " + std::to_string(c.px) + ", " + std::to_string(c.py) + ")"), "true")
-            << call;
+        EXPECT_EQ(s.eval("check(made, " + std::to_string(c.px) + ", " + std::to_string(c.py) + ")"), "true") << call;
         EXPECT_EQ(s.eval("made[1] + made[2] .. ' ' .. table.concat(made, ' ')"),
                   s.eval("made[1] + made[2] .. ' ' .. table.concat(made, ' ')"));
     }
@@ -168,7 +167,8 @@ TEST_F(ContentScripts, QuadsAreConvexWithTheirFirstSideTowardThePlayArea) {
     ASSERT_EQ(s.run("count = {} walls = createFrameWalls(2000, 1000, 40)"), "");
     EXPECT_EQ(s.eval("#walls .. ' ' .. count.newCollisionQuad"), "4 4");
     EXPECT_EQ(s.eval("(function() for _, w in ipairs(walls) do local q = w.corners "
-                     "for k = 1, 8, 2 do if q[k] < 0 or q[k] > 2000 or q[k + 1] < 0 or q[k + 1] > 1000 then return false end end "
+                     "for k = 1, 8, 2 do if q[k] < 0 or q[k] > 2000 or q[k + 1] < 0 or q[k + 1] > 1000 then return "
+                     "false end end "
                      "if not check(q, 1000, 500) then return false end end return true end)()"),
               "true");
 
@@ -178,8 +178,8 @@ TEST_F(ContentScripts, QuadsAreConvexWithTheirFirstSideTowardThePlayArea) {
                               "{0, 0, 400, 0, 200, 300}"};
     for (const char* outline : outlines) {
         for (bool inside : {true, false}) {
-            std::string code = std::string("o = ") + outline + " quads = outlineToQuads(o, 30, " +
-                               (inside ? "true" : "false") + ")";
+            std::string code =
+                std::string("o = ") + outline + " quads = outlineToQuads(o, 30, " + (inside ? "true" : "false") + ")";
             ASSERT_EQ(s.run(code), "") << code;
             // A point of the play area near the middle of each side.
             EXPECT_EQ(s.eval("(function() local cx, cy = 0, 0 local n = #o / 2 "
@@ -205,8 +205,7 @@ TEST_F(ContentScripts, PlayerLosesLivesAndComesBackUntilTheGameIsOver) {
     ASSERT_EQ(s.run("for i = 1, 119 do hits = 1 update() end"), "");
     EXPECT_EQ(s.eval("tostring(p:isAlive())"), "false");
     ASSERT_EQ(s.run("hits = 1 update()"), "");
-    EXPECT_EQ(s.eval("p.lives .. tostring(p:isAlive()) .. tostring(canMove) .. tostring(invincible)"),
-              "1truetruetrue");
+    EXPECT_EQ(s.eval("p.lives .. tostring(p:isAlive()) .. tostring(canMove) .. tostring(invincible)"), "1truetruetrue");
     ASSERT_EQ(s.run("for i = 1, 149 do hits = 1 update() end"), "");
     EXPECT_EQ(s.eval("p.lives .. tostring(p:isAlive()) .. shipColor .. tostring(invincible)"), "1trueowntrue");
     ASSERT_EQ(s.run("hits = 0 update()"), "");
@@ -219,13 +218,13 @@ TEST_F(ContentScripts, PlayerLosesLivesAndComesBackUntilTheGameIsOver) {
     ASSERT_EQ(s.run("advance(200)"), "");
     EXPECT_EQ(s.eval("count.newPlayerExplosion .. count.setGameIsFinished"), "21");
     // A colour from a pulsar survives a loss.
-    ASSERT_EQ(s.run("q = Player.new(0, 0, 5) q:setShipColor(1, 2, 3) q:loseLife() for i = 1, 300 do update() end"),
-              "");
+    ASSERT_EQ(s.run("q = Player.new(0, 0, 5) q:setShipColor(1, 2, 3) q:loseLife() for i = 1, 300 do update() end"), "");
     EXPECT_EQ(s.eval("shipColor .. ' ' .. q.lives"), "1,2,3 4");
     // Using up the lives, alive or between a loss and the return.
     ASSERT_EQ(s.run("finished = false q:useUpLives() advance(120)"), "");
     EXPECT_EQ(s.eval("tostring(finished) .. q.lives"), "true0");
-    ASSERT_EQ(s.run("finished = false r = Player.new(0, 0, 3) r:loseLife() advance(5) r:useUpLives() advance(120)"), "");
+    ASSERT_EQ(s.run("finished = false r = Player.new(0, 0, 3) r:loseLife() advance(5) r:useUpLives() advance(120)"),
+              "");
     EXPECT_EQ(s.eval("tostring(finished) .. r.lives .. tostring(r:isAlive())"), "true0false");
 }
 
@@ -321,16 +320,15 @@ TEST_F(ContentScripts, TextsAndHeadsUpLines) {
               "3 1000,550 940");
     EXPECT_EQ(s.eval("tostring(count.setHudString1)"), "nil");
     ASSERT_EQ(s.run("advance(89)"), "");
-    EXPECT_EQ(s.eval("count.setHudString1 .. ' ' .. tostring(m.mustBeDestroyed) .. ' ' .. #luaEntities"),
-              "89 false 6");
+    EXPECT_EQ(s.eval("count.setHudString1 .. ' ' .. tostring(m.mustBeDestroyed) .. ' ' .. #luaEntities"), "89 false 6");
     ASSERT_EQ(s.run("advance(1) pa:remove() advance(1)"), "");
     EXPECT_EQ(s.eval("#luaEntities"), "1");
 }
 
 // An obstacle met from any side pushes things back out on that side.
 TEST_F(ContentScripts, ObstaclesFaceEverySide) {
-    ASSERT_EQ(s.run("require('/data/functions/createAdvancedQuadGeometry') quads = boxObstacleQuads(100, 100, 200, 60)"),
-              "");
+    ASSERT_EQ(
+        s.run("require('/data/functions/createAdvancedQuadGeometry') quads = boxObstacleQuads(100, 100, 200, 60)"), "");
     EXPECT_EQ(s.eval("#quads"), "4");
     // For a point just outside the middle of each side, the quad of that
     // side has it beyond its first side and contains the point just inside.

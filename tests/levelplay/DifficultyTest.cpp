@@ -19,7 +19,7 @@ protected:
     TempGameDir dir;
     int saved = 0;
 };
-}
+}  // namespace
 
 TEST_F(Difficulty, PinnedValueWinsUntilUnpinned) {
     Preferences::getInstance()->setDifficultySettings(2);

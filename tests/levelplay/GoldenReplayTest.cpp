@@ -1,11 +1,10 @@
 // The pinned replays of the infinity levels play back to their pinned end in
 // one process, each after another level ran first and in both orders, which
 // catches state a game leaves behind and any order taken from addresses.
-#include "PlayTestSupport.h"
-
 #include <cinttypes>
 #include <cstdio>
 
+#include "PlayTestSupport.h"
 #include "core/myfopen.h"
 #include "levelplay/LevelEntry.h"
 #include "levelplay/Replay.h"
@@ -16,8 +15,8 @@ using namespace playtest;
 namespace {
 
 const char* const kGoldens[] = {
-    "infinity-megagore", "infinity-dodge-this", "infinity-assault", "infinity-asteroids",
-    "infinity-chromatic-conflict", "infinity-highway", "infinity-amalgam", "infinity-symbiosis",
+    "infinity-megagore",           "infinity-dodge-this", "infinity-assault", "infinity-asteroids",
+    "infinity-chromatic-conflict", "infinity-highway",    "infinity-amalgam", "infinity-symbiosis",
 };
 
 class GoldenReplayTest : public PlayTest {

@@ -3,7 +3,6 @@
 // world and the script's update each step), without input: none raises a
 // script error, and every infinity level ends on its own within 36,000 steps.
 #include "ModuleWorld.h"
-
 #include "core/SpacePartition.h"
 #include "levelplay/StatePlay.h"
 

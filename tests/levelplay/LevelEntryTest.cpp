@@ -58,7 +58,7 @@ protected:
         return "?";
     }
 };
-}
+}  // namespace
 
 TEST_F(LevelEntry, LevelsByIndexOrPath) {
     const std::string unused = "/data/levels/unused/old/old.lua";
@@ -67,7 +67,7 @@ TEST_F(LevelEntry, LevelsByIndexOrPath) {
         std::string level;
         const char* mode;
     } cases[] = {
-        {"1002", "infinity"},     {infinityPath, "infinity"}, {"1", "campaign"},
+        {"1002", "infinity"},       {infinityPath, "infinity"}, {"1", "campaign"},
         {campaignPath, "campaign"}, {tutorialPath, "tutorial"}, {unused, "campaign"},
     };
     for (const Case& c : cases) {

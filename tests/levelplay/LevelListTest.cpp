@@ -75,7 +75,14 @@ TEST(LevelList, LevelIndexes) {
         {1003, "/data/levels/infinity/asteroids/asteroids.lua"},
         {1007, "/data/levels/infinity/symbiosis/symbiosis.lua"},
         // Indexes that name no level.
-        {10, ""}, {107, ""}, {213, ""}, {300, ""}, {-1, ""}, {-100, ""}, {999, ""}, {1008, ""},
+        {10, ""},
+        {107, ""},
+        {213, ""},
+        {300, ""},
+        {-1, ""},
+        {-100, ""},
+        {999, ""},
+        {1008, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(list->getLevelPathFromIndex(c.index), c.path) << c.index;

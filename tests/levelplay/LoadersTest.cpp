@@ -12,9 +12,10 @@ TEST(Loaders, LibrariesOfEveryState) {
         EXPECT_EQ(s.eval(std::string("type(") + name + ")"), "table") << name;
     EXPECT_EQ(s.eval("type(print)"), "function");
     EXPECT_EQ(s.eval("#package.loaders"), "5");
-    EXPECT_EQ(s.eval("package.path"), "./?.lua;/usr/local/share/lua/5.1/?.lua;"
-                                      "/usr/local/share/lua/5.1/?/init.lua;"
-                                      "/usr/local/lib/lua/5.1/?.lua;/usr/local/lib/lua/5.1/?/init.lua");
+    EXPECT_EQ(s.eval("package.path"),
+              "./?.lua;/usr/local/share/lua/5.1/?.lua;"
+              "/usr/local/share/lua/5.1/?/init.lua;"
+              "/usr/local/lib/lua/5.1/?.lua;/usr/local/lib/lua/5.1/?/init.lua");
 }
 
 TEST(Loaders, RequireOfAStorePathRunsItOnce) {
@@ -22,7 +23,8 @@ TEST(Loaders, RequireOfAStorePathRunsItOnce) {
     ASSERT_EQ(s.run("luaEntities = {'kept'}\n"
                     "require('/data/entities/LuaEntity')\n"
                     "LuaEntity.marker = 1\n"
-                    "require('/data/entities/LuaEntity')"), "");
+                    "require('/data/entities/LuaEntity')"),
+              "");
     // A second run would have made a fresh LuaEntity table.
     EXPECT_EQ(s.eval("LuaEntity.marker"), "1");
     EXPECT_EQ(s.eval("luaEntities[1]"), "kept");
@@ -38,7 +40,8 @@ TEST(Loaders, ModuleNotFoundListsEveryCandidate) {
                            "\tno field package.preload['/data/entities/Nothing']\n"
                            "\tno file './/data/entities/Nothing.lua'\n"
                            "\tno file '/usr/local/share/lua/5.1//data/entities/Nothing.lua'\n"),
-              std::string::npos) << message;
+              std::string::npos)
+        << message;
     EXPECT_NE(message.find("\tno file '/usr/local/lib/lua/5.1/loadall.so'"), std::string::npos);
     // Dotted names become paths; the root loader adds the part before the dot.
     message = s.run("require('a.b')");
@@ -53,7 +56,8 @@ TEST(Loaders, ModuleNotFoundListsEveryCandidate) {
 TEST(Loaders, PackagePathTemplatesSearchTheStore) {
     ScriptTestState s;
     EXPECT_EQ(s.run("package.path = 'nowhere/?.lua;;/data/entities/?.lua'\n"
-                    "require('LuaEntity')"), "");
+                    "require('LuaEntity')"),
+              "");
     EXPECT_EQ(s.eval("type(LuaEntity.new)"), "function");
     s.run("package.cpath = '/data/entities/?.lua'");
     std::string message = s.run("require('LuaEntity2')");
@@ -84,7 +88,8 @@ TEST(Loaders, IoOpenReadsTheResourceFolder) {
     dir.writeResource("hello.txt", "first line\nsecond\n");
     ScriptTestState s;
     EXPECT_EQ(s.eval("(function() local f = io.open('/hello.txt') local l = f:read('*l') "
-                     "f:close() return l end)()"), "first line");
+                     "f:close() return l end)()"),
+              "first line");
     EXPECT_EQ(s.eval("io.type(io.open('./hello.txt', 'rb'))"), "file");
     EXPECT_EQ(s.eval("select(2, io.open('/absent.txt'))"), "/absent.txt: No such file or directory");
     EXPECT_EQ(s.eval("select('#', io.open('/absent.txt'))"), "3");
@@ -129,15 +134,14 @@ TEST(Loaders, IoNeverLeavesTheResourceFolder) {
                      "local l = io.read('*l') io.input():close() io.input(old) return l end)()"),
               "first line");
     EXPECT_EQ(s.eval("io.open('/hello.txt'):close()"), "true");
-    EXPECT_NE(s.run("local f = io.open('/hello.txt') f:close() io.input(f)").find("closed file"),
-              std::string::npos);
+    EXPECT_NE(s.run("local f = io.open('/hello.txt') f:close() io.input(f)").find("closed file"), std::string::npos);
     EXPECT_EQ(s.eval("io.type(io.output())"), "file");
 }
 
 TEST(Loaders, NoScriptRunsCommandsOrReadsTheClock) {
     ScriptTestState s;
-    for (const char* name : {"os.execute", "os.exit", "os.remove", "os.rename", "os.tmpname",
-                             "os.setlocale", "os.time", "os.clock", "os.date", "io.popen"})
+    for (const char* name : {"os.execute", "os.exit", "os.remove", "os.rename", "os.tmpname", "os.setlocale", "os.time",
+                             "os.clock", "os.date", "io.popen"})
         EXPECT_EQ(s.eval(std::string("type(") + name + ")"), "nil") << name;
     EXPECT_EQ(s.eval("type(os.getenv)"), "function");
     EXPECT_EQ(s.eval("type(io.read)"), "function");

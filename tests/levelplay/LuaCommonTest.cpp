@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ScriptTestState.h"
-#include "support/TempGameDir.h"
 #include "levelplay/LuaCommon.h"
+#include "support/TempGameDir.h"
 
 TEST(LuaCommon, LoadScriptFromStoreAndDocuments) {
     ScriptTestState s;
@@ -74,7 +74,8 @@ TEST(LuaCommon, SingleValueReaders) {
     ScriptTestState s;
     ASSERT_EQ(s.run("b = true f = false n = 12 sn = '12' bad = '12x' str = 'text' "
                     "t = {1, 2, 3} meta = setmetatable({}, {__index = function() error('x') end}) "
-                    "zero = 'a\\0b'"), "");
+                    "zero = 'a\\0b'"),
+              "");
     bool flag = false;
     readBoolean(s.L, "b", &flag, false);
     EXPECT_TRUE(flag);
@@ -129,7 +130,8 @@ TEST(LuaCommon, ArrayReadersOnGraphicLikeGlobals) {
           { points = 17, colors = 3, mode = 'x' },
         }
         notATable = 5
-    )"), "");
+    )"),
+              "");
     int mode = -9;
     readArrayThenIndexThenInt(s.L, "graphic", 1, "mode", &mode);
     EXPECT_EQ(mode, 1);
@@ -196,8 +198,7 @@ TEST(DocumentScriptState, HostileDocumentsAreRefusedWithinBoundedWork) {
         const char* error;  // a part of the message; "" when the load succeeds
         int marker;         // assigned before the document stopped, else 0
     } cases[] = {
-        {"2 MB comparison loop",
-         "marker = 1 local s = \"" + std::string(2 << 20, 'x') + "\" while s <= s do end\n",
+        {"2 MB comparison loop", "marker = 1 local s = \"" + std::string(2 << 20, 'x') + "\" while s <= s do end\n",
          "cannot read doc.txt: larger than 65536 bytes", 0},
         {"huge legal string", "marker = 1 s = \"" + std::string(cap, 'x') + "\"\n", "larger than 65536 bytes", 0},
         {"huge first line", "#" + std::string(cap, '!') + "\nmarker = 1\n", "larger than 65536 bytes", 0},

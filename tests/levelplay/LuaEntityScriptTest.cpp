@@ -45,35 +45,31 @@ TEST(LuaEntityScript, NewSetsUpTheNativeEntity) {
               "newLuaEntity:0,true setEntityXY:5,0 setLuaEntityHidden:false setLuaEntityAngle:0 "
               "newLuaEntity:0,false setEntityXY:0,0 setLuaEntityHidden:false setLuaEntityAngle:0");
     ASSERT_EQ(s.run("calls = {} a:setColor(1, 2, 3, 4) a:setXYZ(7, 8, 9) a:setHidden(true)"), "");
-    EXPECT_EQ(s.eval("tostring(a.hasCustomColor) .. a.x .. a.y .. tostring(a.hidden)"),
-              "true78true");
+    EXPECT_EQ(s.eval("tostring(a.hasCustomColor) .. a.x .. a.y .. tostring(a.hidden)"), "true78true");
 }
 
 // Every entity present at the start of a pass is updated exactly once, in
 // table order; the survivors close up in their order afterwards.
 TEST(LuaEntityScript, UpdatePassWithDestruction) {
     struct Case {
-        const char* dying;     // names marked to die in their update
-        const char* updated;   // update order in the pass
-        const char* survivors; // luaEntities afterwards
+        const char* dying;      // names marked to die in their update
+        const char* updated;    // update order in the pass
+        const char* survivors;  // luaEntities afterwards
     } cases[] = {
-        {"", "A B C D", "A B C D"},
-        {"D", "A B C D", "A B C"},
-        {"A", "A B C D", "B C D"},
-        {"B C", "A B C D", "A D"},
-        {"A B C D", "A B C D", ""},
+        {"", "A B C D", "A B C D"}, {"D", "A B C D", "A B C"},  {"A", "A B C D", "B C D"},
+        {"B C", "A B C D", "A D"},  {"A B C D", "A B C D", ""},
     };
     for (const Case& c : cases) {
         ScriptTestState s;
         ASSERT_EQ(s.run(standIn), "");
         ASSERT_EQ(s.run("for _, n in ipairs({'A', 'B', 'C', 'D'}) do _G[n] = make(n) end"), "");
-        ASSERT_EQ(s.run(std::string("for n in ('") + c.dying + "'):gmatch('%a') do _G[n].dies = true end"),
-                  "");
+        ASSERT_EQ(s.run(std::string("for n in ('") + c.dying + "'):gmatch('%a') do _G[n].dies = true end"), "");
         ASSERT_EQ(s.run("calls = {} update()"), "");
         EXPECT_EQ(s.eval("table.concat(updated, ' ')"), c.updated) << c.dying;
         EXPECT_EQ(s.eval("names()"), c.survivors) << c.dying;
-        EXPECT_EQ(s.eval("#calls"), std::to_string(std::string(c.dying).empty() ? 0
-                                   : (std::string(c.dying).size() + 1) / 2)) << c.dying;
+        EXPECT_EQ(s.eval("#calls"),
+                  std::to_string(std::string(c.dying).empty() ? 0 : (std::string(c.dying).size() + 1) / 2))
+            << c.dying;
     }
 }
 
@@ -93,7 +89,8 @@ TEST(LuaEntityScript, EntityMadeDuringThePassWaits) {
         first = table.concat(updated, ' ')
         updated = {}
         update()
-    )"), "");
+    )"),
+              "");
     EXPECT_EQ(s.eval("first"), "A B C");
     EXPECT_EQ(s.eval("table.concat(updated, ' ')"), "B C D");
     EXPECT_EQ(s.eval("names()"), "B C D");

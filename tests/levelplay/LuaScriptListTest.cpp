@@ -44,7 +44,9 @@ TEST(LuaScriptList, LookupRules) {
         {"/data/entities/LuaEntity", false},
         {"/data/entities/luaentity.lua", false},
         {"data/entities/LuaEntity.lua", false},
-        {"", false}, {".", false}, {"..", false},
+        {"", false},
+        {".", false},
+        {"..", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(store->fileExist(c.path), c.found) << c.path;

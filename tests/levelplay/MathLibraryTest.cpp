@@ -10,13 +10,27 @@ TEST(MathLibrary, TrigonometryAndRoots) {
         const char* expression;
         const char* expected;
     } cases[] = {
-        {"math.sin(30)", "128"}, {"math.cos(60)", "127"}, {"math.cos(90)", "0"},
-        {"math.sin(270)", "-256"}, {"math.cos(0)", "256"}, {"math.sin(-90)", "-256"},
-        {"math.cos(180)", "-256"}, {"math.sin(390)", "128"}, {"math.cos(45)", "181"},
-        {"math.atan2(1, 1)", "45"}, {"math.atan2(-1, -1)", "-135"}, {"math.atan2(0, -1)", "180"},
-        {"math.atan2(-1, 0)", "-90"}, {"math.atan2(0, 0)", "0"}, {"math.atan2(1, 0, 99)", "90"},
-        {"math.sqrt(99)", "9"}, {"math.sqrt(100)", "10"}, {"math.sqrt(-4)", "0"},
-        {"math.sqrt(2147483647)", "46340"}, {"math.abs(-7)", "7"}, {"math.abs(7)", "7"},
+        {"math.sin(30)", "128"},
+        {"math.cos(60)", "127"},
+        {"math.cos(90)", "0"},
+        {"math.sin(270)", "-256"},
+        {"math.cos(0)", "256"},
+        {"math.sin(-90)", "-256"},
+        {"math.cos(180)", "-256"},
+        {"math.sin(390)", "128"},
+        {"math.cos(45)", "181"},
+        {"math.atan2(1, 1)", "45"},
+        {"math.atan2(-1, -1)", "-135"},
+        {"math.atan2(0, -1)", "180"},
+        {"math.atan2(-1, 0)", "-90"},
+        {"math.atan2(0, 0)", "0"},
+        {"math.atan2(1, 0, 99)", "90"},
+        {"math.sqrt(99)", "9"},
+        {"math.sqrt(100)", "10"},
+        {"math.sqrt(-4)", "0"},
+        {"math.sqrt(2147483647)", "46340"},
+        {"math.abs(-7)", "7"},
+        {"math.abs(7)", "7"},
         {"math.abs('-3')", "3"},
     };
     ScriptTestState s;
@@ -26,8 +40,7 @@ TEST(MathLibrary, TrigonometryAndRoots) {
 
 TEST(MathLibrary, HasExactlyTheSixFunctions) {
     ScriptTestState s;
-    EXPECT_EQ(s.eval("(function() local n = 0 for k in pairs(math) do n = n + 1 end return n end)()"),
-              "6");
+    EXPECT_EQ(s.eval("(function() local n = 0 for k in pairs(math) do n = n + 1 end return n end)()"), "6");
     for (const char* name : {"floor", "random", "pi", "huge", "mod", "fmod", "randomseed", "max"})
         EXPECT_EQ(s.eval(std::string("math.") + name), "nil") << name;
 }
@@ -35,8 +48,7 @@ TEST(MathLibrary, HasExactlyTheSixFunctions) {
 TEST(MathLibrary, BadArgumentsRaiseTheStockError) {
     ScriptTestState s;
     std::string message = s.run("math.cos()");
-    EXPECT_NE(message.find("bad argument #1 to 'cos' (number expected, got no value)"),
-              std::string::npos) << message;
+    EXPECT_NE(message.find("bad argument #1 to 'cos' (number expected, got no value)"), std::string::npos) << message;
     message = s.run("math.atan2(1, 'x')");
     EXPECT_NE(message.find("bad argument #2 to 'atan2'"), std::string::npos) << message;
 }
@@ -72,6 +84,7 @@ TEST(MathLibrary, ResultsArePinned) {
         for y = -50, 50, 7 do for x = -50, 50, 3 do mix(math.atan2(y, x)) end end
         for n = 0, 100000, 37 do mix(math.sqrt(n)) end
         digest = h
-    )"), "");
+    )"),
+              "");
     EXPECT_EQ(s.eval("digest"), "25788550");
 }

@@ -3,7 +3,6 @@
 // heads-up display, the playback overlay and the 3-D view (build/play-look/)
 // for a person to look at.
 #include <GLES/gl.h>
-
 #include <sys/stat.h>
 
 #include "PlayTestSupport.h"
@@ -42,8 +41,9 @@ public:
     void draw() override {
         std::vector<GLfloat> lines;
         for (int i = -5; i <= 5; i++) {
-            GLfloat a[] = {position.x + i * 60.0f, position.y - 300, 0, position.x + i * 60.0f, position.y + 300, 0,
-                           position.x - 300, position.y + i * 60.0f, 0, position.x + 300, position.y + i * 60.0f, 0};
+            GLfloat a[] = {
+                position.x + i * 60.0f, position.y - 300,       0, position.x + i * 60.0f, position.y + 300,       0,
+                position.x - 300,       position.y + i * 60.0f, 0, position.x + 300,       position.y + i * 60.0f, 0};
             lines.insert(lines.end(), a, a + 12);
         }
         GLfloat mast[] = {position.x, position.y, 0, position.x, position.y, 150};
@@ -105,7 +105,7 @@ protected:
     int savedWidth = 0, savedHeight = 0;
     float savedZoom = 1.0f;
 };
-}
+}  // namespace
 
 TEST(PlayOverlay, ProgressAndTimeTexts) {
     struct Case {

@@ -2,10 +2,9 @@
 // and the same last step, whatever ran before in the process, whatever the
 // settings that do not belong to the simulation, at any playback speed, drawn
 // or not.
-#include "PlayTestSupport.h"
-
 #include <map>
 
+#include "PlayTestSupport.h"
 #include "levelplay/Replay.h"
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/WorldHash.h"
@@ -75,8 +74,8 @@ protected:
         return hashes;
     }
 
-    void expectSameGame(const std::vector<uint64_t>& recorded, const std::map<int, uint64_t>& played,
-                        int lastStep, const char* how) {
+    void expectSameGame(const std::vector<uint64_t>& recorded, const std::map<int, uint64_t>& played, int lastStep,
+                        const char* how) {
         EXPECT_EQ(lastStep, (int)recorded.size()) << how;
         int compared = 0;
         for (auto& step : played) {
@@ -91,7 +90,7 @@ protected:
         EXPECT_GT(compared, 20) << how;
     }
 };
-}
+}  // namespace
 
 TEST_F(ReplayDeterminism, PlaybackRepeatsTheGameStepByStep) {
     int id = -1;

@@ -1,7 +1,6 @@
 // Replays: the exact file bytes, round trips, ids that never overwrite,
 // failed writes, validity, hostile files and the clean-up of downloads.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,8 +22,7 @@ protected:
         d.shoot = shoot;
         return d;
     }
-    static Replay* recorded(std::vector<SerializedJoystickData> steps, std::string path = infinityPath,
-                            int ship = 2) {
+    static Replay* recorded(std::vector<SerializedJoystickData> steps, std::string path = infinityPath, int ship = 2) {
         ReplayHeader h;
         h.levelPath = path;
         h.seed = 1234567;
@@ -42,7 +40,7 @@ protected:
 
     TempGameDir dir;
 };
-}
+}  // namespace
 
 TEST_F(ReplayTest, ThreeStepsGiveFiveLinesAndTwelveBytes) {
     // 0x0D0A: the first data byte is a line feed, the third a carriage return.

@@ -1,6 +1,5 @@
 // zorbix2-lua: runs a file from disk in the game's runtime; errors exit 1.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -30,12 +29,13 @@ RunResult runScript(TempGameDir& dir, const std::string& code) {
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
-}
+}  // namespace
 
 TEST(Runner, RunsAScriptWithTheGameRuntime) {
     TempGameDir dir;
-    RunResult r = runScript(dir, "require('/data/entities/LuaEntity')\n"
-                                 "print(7 / 2, 2 ^ 31, type(LuaEntity), type(zorbix), arg[1])\n");
+    RunResult r = runScript(dir,
+                            "require('/data/entities/LuaEntity')\n"
+                            "print(7 / 2, 2 ^ 31, type(LuaEntity), type(zorbix), arg[1])\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.output, "3\t2147483647\ttable\ttable\textra\n");
 }

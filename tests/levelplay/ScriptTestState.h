@@ -38,8 +38,7 @@ public:
         if (status == 0)
             status = lua_pcall(L, 0, 1, 0);
         const char* text = lua_tostring(L, -1);
-        std::string result = status == 0 ? std::string(text ? text : "?")
-                                         : "error: " + std::string(text ? text : "?");
+        std::string result = status == 0 ? std::string(text ? text : "?") : "error: " + std::string(text ? text : "?");
         lua_settop(L, top);
         return result;
     }

@@ -1,7 +1,6 @@
 // The play screen: set-up by mode, steps per frame, quick pause, the menu,
 // the ends of a game and its exits, refused playbacks and the "Ok" button.
 #include "PlayTestSupport.h"
-
 #include "core/StateTransition.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaRuntime.h"
@@ -35,7 +34,7 @@ protected:
         idle(run);
     }
 };
-}
+}  // namespace
 
 TEST_F(StatePlayTest, SetUpByMode) {
     Preferences* prefs = Preferences::getInstance();
@@ -96,8 +95,8 @@ TEST_F(StatePlayTest, QuickPauseNeedsThePreferencesAndNeverAppliesToTheTutorial)
         bool campaign, tutorial;
         bool enabled;
     } cases[] = {
-        {true, false, infinityPath, false, false, true},   {false, true, infinityPath, false, false, false},
-        {true, false, campaignPath, true, false, false},   {true, true, campaignPath, true, false, true},
+        {true, false, infinityPath, false, false, true}, {false, true, infinityPath, false, false, false},
+        {true, false, campaignPath, true, false, false}, {true, true, campaignPath, true, false, true},
         {true, true, tutorialPath, false, true, false},
     };
     for (const Case& c : cases) {
@@ -431,7 +430,7 @@ bool moduleHas(std::initializer_list<const char*> names) {
     lua_close(L);
     return all;
 }
-}
+}  // namespace
 
 TEST_F(StatePlayTest, WhatTheScriptsInitSetsIsResetExceptTheCamera) {
     if (!moduleHas({"setMapBoundaries", "setScore", "setHudString1", "setHudString2", "setButtonIsVisible",
@@ -482,9 +481,10 @@ function update() end
 
 TEST_F(StatePlayTest, ModelsThatDrewRandomNumbersAreRebuiltForEveryGame) {
     const std::string path = "/data/graphics/testRandomGraphic.lua";
-    addLevel(path, "require \"/data/functions/commonGraphicFunctions\"\n"
-                   "graphic = new2DGraphic(1)\n"
-                   "add2DLine(graphic[1], 0, 0, math.rand() % 100, 50, getColor(255, 255, 255))\n");
+    addLevel(path,
+             "require \"/data/functions/commonGraphicFunctions\"\n"
+             "graphic = new2DGraphic(1)\n"
+             "add2DLine(graphic[1], 0, 0, math.rand() % 100, 50, getColor(255, 255, 255))\n");
     static VectorModel* held = nullptr;
     VectorModel::loadFromLuaScriptInStaticVar(path, &held);
     ASSERT_NE(held, nullptr);

@@ -2,7 +2,6 @@
 // hook does each lesson, the "Ok" presses come through the keys) reaches the
 // end and returns to the first menu; without input it waits and never ends.
 #include "PlayTestSupport.h"
-
 #include "core/StateTransition.h"
 #include "levelplay/LuaRuntime.h"
 #include "screens/StateFirstMenu.h"

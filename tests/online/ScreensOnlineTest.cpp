@@ -1,36 +1,35 @@
 // The upload and download screens against the loopback score server, in the
 // test's own network namespace, driven through the real loop.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/myfopen.h"
 #include "levelplay/Replay.h"
 #include "screens/FlowDriver.h"
 #include "screens/StateChooseGameType.h"
 #include "screens/StateChooseInfinity.h"
 #include "screens/StateChooseLevel.h"
+#include "screens/StateConfirmScore.h"
+#include "screens/StateDownloadFile.h"
+#include "screens/StateFailedToConnectToServer.h"
 #include "screens/StateFirstMenu.h"
+#include "screens/StateReplayDoesNotExist.h"
 #include "screens/StateRestartGame.h"
+#include "screens/StateSendScores.h"
 #include "screens/StateShowInfo.h"
 #include "screens/StateSuggestTuto.h"
+#include "support/NetNamespace.h"
+#include "support/ScoreServer.h"
+#include "support/StateGuards.h"
 #include "widgets/ChooseInfinity.h"
 #include "widgets/InfinityButton.h"
 #include "widgets/LevelMenu.h"
 #include "widgets/MainMenu.h"
 #include "widgets/MultipleValuesButton.h"
-#include "screens/StateConfirmScore.h"
-#include "screens/StateDownloadFile.h"
-#include "screens/StateFailedToConnectToServer.h"
-#include "screens/StateReplayDoesNotExist.h"
-#include "screens/StateSendScores.h"
-#include "core/myfopen.h"
-#include "support/NetNamespace.h"
-#include "support/StateGuards.h"
-#include "support/ScoreServer.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "core/Device.h"
-#include "savedata/Download.h"
 #include "levelplay/LevelList.h"
+#include "savedata/Download.h"
 #include "savedata/Scores.h"
 #include "savedata/WebInterface.h"
 #include "support/NetNamespace.h"
@@ -43,7 +43,7 @@ protected:
     }
     TempGameDir dir;
 };
-}
+}  // namespace
 
 TEST_F(WebInterfaceTest, UploadWithoutReplayEndsAtTheHash) {
     ScoreServer server("127.0.0.1", 80);
@@ -69,8 +69,8 @@ TEST_F(WebInterfaceTest, UploadWithoutReplayEndsAtTheHash) {
     ASSERT_TRUE(ScoreServer::parseUpload(body, "-----------------------2971687616", &upload));
     EXPECT_FALSE(upload.hasReplay);
     std::map<std::string, std::string> expected = {
-        {"nickName", "AB"}, {"score", "1234"}, {"time", "1700000000"}, {"hwID", Device::getUniqueID()},
-        {"hwClass", "RIM"}, {"hwModel", "Playbook"}, {"mapName", assault}, {"hash", hash}};
+        {"nickName", "AB"}, {"score", "1234"},       {"time", "1700000000"}, {"hwID", Device::getUniqueID()},
+        {"hwClass", "RIM"}, {"hwModel", "Playbook"}, {"mapName", assault},   {"hash", hash}};
     EXPECT_EQ(upload.fields, expected);
 }
 
@@ -120,8 +120,7 @@ TEST_F(WebInterfaceTest, EmulatedRoundTrip) {
 
     std::string url = "http://" + WebInterface::serverHost + "/GetReplay_4?ID=";
     EXPECT_EQ(finish(WebInterface::downloadURL(url + std::to_string(list->scores[0]->replay), 80)), replay);
-    EXPECT_EQ(finish(WebInterface::downloadURL(url + std::to_string(list->scores[1]->replay), 80)),
-              "not available\n");
+    EXPECT_EQ(finish(WebInterface::downloadURL(url + std::to_string(list->scores[1]->replay), 80)), "not available\n");
     EXPECT_EQ(finish(WebInterface::downloadURL(url + "999", 80)), "not available\n");
 }
 
@@ -144,8 +143,7 @@ TEST_F(WebInterfaceTest, ConfiguredHostIsAHostNameOrIPv4Address) {
     const char* accepted[] = {"scores.example.org", "localhost", "10.1.2.3", "a-b.c1"};
     for (const char* host : accepted)
         EXPECT_EQ(WebInterface::hostFromEnvironment(host), host);
-    const char* refused[] = {"", "http://x", "x/y", "a b", "x:80", "-x.org", "x-.org", "a..b", "1.2.3.4\n",
-                             "[::1]"};
+    const char* refused[] = {"", "http://x", "x/y", "a b", "x:80", "-x.org", "x-.org", "a..b", "1.2.3.4\n", "[::1]"};
     for (const char* host : refused)
         EXPECT_EQ(WebInterface::hostFromEnvironment(host), "scores.zorbix2.invalid") << host;
 }

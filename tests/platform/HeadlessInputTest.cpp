@@ -12,14 +12,15 @@ TEST(HeadlessInput, ScriptedTouchesAndFrameLimit) {
     const char* path = "/tmp/zorbix-input-test.txt";
     FILE* f = fopen(path, "w");
     ASSERT_NE(f, nullptr);
-    fputs("# frame event\n"
-          "3 touch 4 100 50   # finger down\n"
-          "\n"
-          "5 move 4 110 60\n"
-          "7 release 4\n"
-          "8 inactive\n"
-          "2 swipedown\n",
-          f);
+    fputs(
+        "# frame event\n"
+        "3 touch 4 100 50   # finger down\n"
+        "\n"
+        "5 move 4 110 60\n"
+        "7 release 4\n"
+        "8 inactive\n"
+        "2 swipedown\n",
+        f);
     fclose(f);
     setenv("ZORBIX_HEADLESS", "1", 1);
     setenv("ZORBIX_INPUT", path, 1);

@@ -1,9 +1,9 @@
 // The game program run headless: frame limit, screenshot, start-up failures.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <png.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>

@@ -1,12 +1,11 @@
 // Achievements: the fresh file, best times, unlocks, percentages, old and
 // damaged files, and files that try to run code.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "savedata/Achievements.h"
 #include "levelplay/LevelList.h"
+#include "savedata/Achievements.h"
 #include "support/TempGameDir.h"
 
 namespace {
@@ -38,7 +37,7 @@ protected:
     std::string level(int campaign, int i) { return LevelList::getInstance()->getCampaign(campaign)->get(i)->path; }
     TempGameDir dir;
 };
-}
+}  // namespace
 
 TEST_F(AchievementsTest, FreshStartWritesTheExactFile) {
     Achievements* a = reload();
@@ -112,8 +111,7 @@ TEST_F(AchievementsTest, Unlocks) {
 
 TEST_F(AchievementsTest, VersionTwoRowSetsDifficultyOneOnly) {
     std::string path = level(0, 1);
-    dir.writeDocument("achievements.txt",
-                      "version = 2\nFinishedCampaignLevels = { \"" + path + "\", true, 700 }\n");
+    dir.writeDocument("achievements.txt", "version = 2\nFinishedCampaignLevels = { \"" + path + "\", true, 700 }\n");
     Achievements* a = reload();
     EXPECT_TRUE(a->isCampaignLevelFinished(path, 1));
     EXPECT_EQ(a->getCampaignLevelTime(path, 1), 700);
@@ -128,10 +126,14 @@ TEST_F(AchievementsTest, OddRowsAndValues) {
     dir.writeDocument("achievements.txt",
                       "version = 3\nFinishedCampaignLevels = {\n"
                       "  {}, true, 1, true, 2, true, 3,\n"
-                      "  \"" + path + "\", 0, \"fast\", false, 5, false, 6,\n"
-                      "  42, true, 1, true, 1, true, 1 }\n"
-                      "InfinityLevels = { \"" + infinity + "\", false, true, 0, false,\n"
-                      "  \"q\\\"uote\\n\", true, true, true, true }\n");
+                      "  \"" +
+                          path +
+                          "\", 0, \"fast\", false, 5, false, 6,\n"
+                          "  42, true, 1, true, 1, true, 1 }\n"
+                          "InfinityLevels = { \"" +
+                          infinity +
+                          "\", false, true, 0, false,\n"
+                          "  \"q\\\"uote\\n\", true, true, true, true }\n");
     Achievements* a = reload();
     // 0 is true in the script language; a time that is no number reads as 0.
     EXPECT_TRUE(a->isCampaignLevelFinished(path, 0));
@@ -189,8 +191,9 @@ TEST_F(AchievementsTest, HostileChunksHaveNoEffectAndStayBounded) {
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.first);
-        std::string text = c.second[0] == '\x1b' ? c.second
-                                                  : "version = 3\nInfinityLevels = { \"/x\", true, true, true, true }\n" + c.second;
+        std::string text = c.second[0] == '\x1b'
+                               ? c.second
+                               : "version = 3\nInfinityLevels = { \"/x\", true, true, true, true }\n" + c.second;
         dir.writeDocument("achievements.txt", text);
         Achievements* a = reload();
         EXPECT_EQ(access(marker.c_str(), F_OK), -1);

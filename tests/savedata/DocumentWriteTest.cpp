@@ -1,7 +1,6 @@
 // The whole-file writer: a failure at any step leaves the old file as it was
 // and no temporary file behind.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include "core/myfopen.h"
@@ -18,7 +17,7 @@ protected:
 };
 
 bool writeNew(FILE* f) { return fputs("new contents\n", f) >= 0; }
-}
+}  // namespace
 
 TEST_F(DocumentWriteTest, ReplacesTheFileWhole) {
     dir.writeDocument("doc.txt", "old\n");

@@ -1,7 +1,6 @@
 // Connections and transfers against a loopback server on an ephemeral port:
 // the bytes sent, buffer growth, early closes, resets, time-outs, cancel.
 #include <gtest/gtest.h>
-
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -58,7 +57,7 @@ protected:
     ScoreServer server;
     std::string base;
 };
-}
+}  // namespace
 
 TEST_F(DownloadTest, GetSendsThreeLinesAndABlankLine) {
     server.setScript(ScoreServer::answer("hello"));
@@ -95,11 +94,12 @@ TEST_F(DownloadTest, PostHeadersInOrderThenTheBody) {
     Download d(base + "UploadScore_4", &body, server.port());
     ASSERT_TRUE(pollToEnd(d));
     EXPECT_EQ(data(d), "YES");
-    std::string expected = "POST /UploadScore_4 HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept-Encoding: identity\r\n"
-                           "Connection: close\r\nContent-Length: 90\r\n"
-                           "Content-type: multipart/form-data; boundary=-----------------------2971687616\r\n"
-                           "User-Agent: Zorbix2/1.8.5\r\nAccept: ISO-8859-1,utf-8;q=0.7,*;q=0.7\r\n\r\n" +
-                           std::string((const char*)body.getBody(), 90);
+    std::string expected =
+        "POST /UploadScore_4 HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept-Encoding: identity\r\n"
+        "Connection: close\r\nContent-Length: 90\r\n"
+        "Content-type: multipart/form-data; boundary=-----------------------2971687616\r\n"
+        "User-Agent: Zorbix2/1.8.5\r\nAccept: ISO-8859-1,utf-8;q=0.7,*;q=0.7\r\n\r\n" +
+        std::string((const char*)body.getBody(), 90);
     ASSERT_EQ(server.requests().size(), 1u);
     EXPECT_EQ(server.requests()[0], expected);
 }
@@ -176,15 +176,17 @@ TEST_F(DownloadTest, PipelinedAnswersAndLeftoverBytes) {
         std::string body;
     } counts;
     Connection c("127.0.0.1", server.port());
-    c.setcallbacks(nullptr,
-                   [](const httplink::Response*, void* u, const unsigned char* d, int n) {
-                       static_cast<Counts*>(u)->body.append((const char*)d, (size_t)n);
-                   },
-                   [](const httplink::Response*, void* u) { static_cast<Counts*>(u)->completes++; }, &counts);
+    c.setcallbacks(
+        nullptr,
+        [](const httplink::Response*, void* u, const unsigned char* d, int n) {
+            static_cast<Counts*>(u)->body.append((const char*)d, (size_t)n);
+        },
+        [](const httplink::Response*, void* u) { static_cast<Counts*>(u)->completes++; }, &counts);
     ScoreServer::Script s;
-    s.segments = {{"HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\none"
-                   "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\ntwo\r\n0\r\n\r\nleftover",
-                   0}};
+    s.segments = {
+        {"HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\none"
+         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\ntwo\r\n0\r\n\r\nleftover",
+         0}};
     server.setScript(s);
     ASSERT_EQ(c.putrequest("GET", "/1"), 1);
     ASSERT_EQ(c.endheaders(), 1);

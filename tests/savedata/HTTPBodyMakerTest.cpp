@@ -20,7 +20,7 @@ std::string filePart(const std::string& data) {
            "Content-Type: application/octet-stream\r\n\r\n" +
            data + "\r\n--" + boundary + "--\r\n";
 }
-}
+}  // namespace
 
 TEST(HTTPBodyMakerTest, FieldsInTheServersLayout) {
     HTTPBodyMaker body;

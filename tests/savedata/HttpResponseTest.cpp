@@ -16,7 +16,7 @@ struct Outcome {
     std::string body;
     int begins = 0;
     int completes = 0;
-    int used = 0;  // bytes taken by the response when it completed
+    int used = 0;        // bytes taken by the response when it completed
     std::string header;  // the value of "x-a" at the start of the body
     bool badCount = false;
 };
@@ -78,7 +78,7 @@ void expectAtEverySplit(const std::string& bytes, bool closeAtEnd, bool ok, cons
 }
 
 const std::string ok200 = "HTTP/1.1 200 OK\r\n";
-}
+}  // namespace
 
 TEST(HttpResponseTest, FramingsParseAtEverySplit) {
     struct Case {
@@ -94,8 +94,10 @@ TEST(HttpResponseTest, FramingsParseAtEverySplit) {
          false, "abcdefghijklmnopqrstuvwxyz123"},
         {"LF-only lines", "HTTP/1.1 200 OK\nContent-Length: 3\n\nabc", false, "abc"},
         {"CR inside a line", ok200 + "Content-Le\rngth: 3\r\n\r\nabc", false, "abc"},
-        {"interim 100", "HTTP/1.1 100 Continue\r\nX-A: early\r\n\r\n" + ok200 + "Content-Length: 2\r\n\r\nok", false, "ok"},
-        {"interim 103", "HTTP/1.1 103 Early Hints\r\nLink: </a>\r\n\r\n" + ok200 + "Content-Length: 2\r\n\r\nok", false, "ok"},
+        {"interim 100", "HTTP/1.1 100 Continue\r\nX-A: early\r\n\r\n" + ok200 + "Content-Length: 2\r\n\r\nok", false,
+         "ok"},
+        {"interim 103", "HTTP/1.1 103 Early Hints\r\nLink: </a>\r\n\r\n" + ok200 + "Content-Length: 2\r\n\r\nok", false,
+         "ok"},
         {"close-delimited", "HTTP/1.0 200 OK\r\n\r\nuntil the end", true, "until the end"},
         {"length 0 without close", ok200 + "Content-Length: 0\r\n\r\n", false, ""},
         {"length 0 with close", ok200 + "Content-Length: 0\r\n\r\n", true, ""},
@@ -140,10 +142,11 @@ TEST(HttpResponseTest, HostileCountsAndStatusLinesFail) {
     const char* chunkSizes[] = {"-1", "ffffffff", "0x1a", "zz", "", " 1a", "1a x", "1000001"};
     for (const char* size : chunkSizes) {
         SCOPED_TRACE(size);
-        expectAtEverySplit(ok200 + "Transfer-Encoding: chunked\r\n\r\n" + size + "\r\nabc\r\n0\r\n\r\n", true, false, "");
+        expectAtEverySplit(ok200 + "Transfer-Encoding: chunked\r\n\r\n" + size + "\r\nabc\r\n0\r\n\r\n", true, false,
+                           "");
     }
-    const char* statusLines[] = {"HTTP/1.1 abc OK", "HTTP/1.1 99 Low", "HTTP/1.1 1000 High", "HTTP/1.1",
-                                 "", "HTTP/1.1 20 OK", "HTTP/1.1 200x OK", "HTTP/1.1 101 Switching"};
+    const char* statusLines[] = {"HTTP/1.1 abc OK", "HTTP/1.1 99 Low",  "HTTP/1.1 1000 High",    "HTTP/1.1", "",
+                                 "HTTP/1.1 20 OK",  "HTTP/1.1 200x OK", "HTTP/1.1 101 Switching"};
     for (const char* status : statusLines) {
         SCOPED_TRACE(status);
         expectAtEverySplit(std::string(status) + "\r\nContent-Length: 1\r\n\r\nx", true, false, "");

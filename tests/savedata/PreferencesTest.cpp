@@ -1,7 +1,6 @@
 // Preferences: defaults, the immediate effects, the file round trip, the hash
 // guard, versions, and hostile or damaged "prefs.txt" files.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include "core/Device.h"
@@ -10,9 +9,9 @@
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
 #include "levelplay/LuaRuntime.h"
+#include "savedata/Preferences.h"
 #include "support/StateGuards.h"
 #include "support/TempGameDir.h"
-#include "savedata/Preferences.h"
 
 namespace {
 float lastLineWidth = -1;
@@ -29,7 +28,10 @@ protected:
         Device::putJoysticksInTheMiddleOfTheScreen = false;
         Device::enableExplosionTextures = true;
         Preferences::applyLineWidth = [](float w) { lastLineWidth = w; };
-        Preferences::applyTexturedExplosionsEnabled = [](bool on) { lightCalls++; lastLight = on; };
+        Preferences::applyTexturedExplosionsEnabled = [](bool on) {
+            lightCalls++;
+            lastLight = on;
+        };
         lastLineWidth = -1;
         lightCalls = 0;
     }
@@ -51,7 +53,7 @@ protected:
     }
     TempGameDir dir;
 };
-}
+}  // namespace
 
 TEST_F(PreferencesTest, FirstStartDefaultsAndImmediateEffects) {
     Device::screenWidth = 320;
@@ -109,11 +111,15 @@ TEST_F(PreferencesTest, FileFormat) {
     std::string text = dir.readDocument("prefs.txt");
     std::string hash = p->genHash(0);
     EXPECT_EQ(text.find("nickName = \"^3Zorbix ^wfan\"\nhash = \" \"\nlastChosenLevelNumber = 0\n"
-                        "reverseJoysticks = false\njoysticksPosition = 3\n"), 0u) << text;
+                        "reverseJoysticks = false\njoysticksPosition = 3\n"),
+              0u)
+        << text;
     EXPECT_NE(text.find("\ncustomLeftJoysticksPosition_x = 123457\ncustomLeftJoysticksPosition_y = -2500\n"),
-              std::string::npos) << text;
+              std::string::npos)
+        << text;
     EXPECT_NE(text.find("\nmusicAnimationEnabled = true\nprefVersion = 4\nhash = \"" + hash + "\"\n"),
-              std::string::npos) << text;
+              std::string::npos)
+        << text;
     EXPECT_EQ(text.substr(text.size() - 74), "hash = \"" + hash + "\"\n");
     EXPECT_EQ(hash, Game::encode("tomba!0"));
     EXPECT_FALSE(dir.documentExists("prefs.txt.tmp"));

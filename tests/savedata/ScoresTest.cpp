@@ -1,7 +1,6 @@
 // High scores: ranking rules, the exact local and world files, their check
 // values, and hostile score files.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +56,7 @@ protected:
     }
     TempGameDir dir;
 };
-}
+}  // namespace
 
 TEST_F(ScoresTest, CheckValuesArePinned) {
     ScoresForALevel level(assault);
@@ -174,8 +173,7 @@ TEST_F(ScoresTest, NegativeCountReadsAsEmptyList) {
 }
 
 TEST_F(ScoresTest, WorldFileReadsFourLinesPerScoreAndDropsExtraBlocks) {
-    dir.writeDocument("web_scores.txt", worldFile(assault + "\n2\nX\n900\n5\n3\nY\n800\n6\n3\n") +
-                                            "/extra.lua\n0\n");
+    dir.writeDocument("web_scores.txt", worldFile(assault + "\n2\nX\n900\n5\n3\nY\n800\n6\n3\n") + "/extra.lua\n0\n");
     Scores* scores = reload();
     ScoresForALevel* list = scores->getWebScoresForLevel(assault);
     ASSERT_EQ(list->scores.size(), 2u);

@@ -29,15 +29,15 @@
 #include "levelplay/StatePlay.h"
 #include "platform/platform.h"
 #include "savedata/Achievements.h"
+#include "savedata/Preferences.h"
 #include "savedata/Scores.h"
 #include "screens/StateChooseLevel.h"
-#include "widgets/LevelMenu.h"
-#include "widgets/ScrollingScores.h"
-#include "widgets/BackButton.h"
-#include "widgets/Button.h"
-#include "savedata/Preferences.h"
 #include "support/PlayScreenState.h"
 #include "support/TempGameDir.h"
+#include "widgets/BackButton.h"
+#include "widgets/Button.h"
+#include "widgets/LevelMenu.h"
+#include "widgets/ScrollingScores.h"
 
 class FlowDriver {
 public:

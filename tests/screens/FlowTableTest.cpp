@@ -89,14 +89,13 @@ TEST_F(FlowTable, MenusAndTheirBackExits) {
     auto gameType = [] { return new StateChooseGameType(); };
     const Edge edges[] = {
         {"first menu: Play, tutorial not done", [] { return new StateFirstMenu(); },
-         tapOn<StateFirstMenu>([](StateFirstMenu* s) { return s->getMenu()->getPlayButton(); }),
-         is<StateSuggestTuto>(), 1},
+         tapOn<StateFirstMenu>([](StateFirstMenu* s) { return s->getMenu()->getPlayButton(); }), is<StateSuggestTuto>(),
+         1},
         {"first menu: Settings", [] { return new StateFirstMenu(); },
          tapOn<StateFirstMenu>([](StateFirstMenu* s) { return s->getMenu()->getSettingsButton(); }),
          is<StateSettings>(), 4},
         {"suggestion: Skip", [] { return new StateSuggestTuto(); },
-         tapOn<StateSuggestTuto>([](StateSuggestTuto* s) { return s->getSkipButton(); }),
-         is<StateChooseGameType>(), 1},
+         tapOn<StateSuggestTuto>([](StateSuggestTuto* s) { return s->getSkipButton(); }), is<StateChooseGameType>(), 1},
         {"first menu: Play, tutorial done",
          [] {
              Preferences::getInstance()->set_hasDoneTutorial(true);
@@ -114,8 +113,8 @@ TEST_F(FlowTable, MenusAndTheirBackExits) {
          tapOn<StateChooseGameType>([](StateChooseGameType* s) { return s->getShipButton(); }),
          is<StateChooseShipModel>(), 1},
         {"game type: back key", gameType, pressKey("Escape"), is<StateFirstMenu>(), 2},
-        {"ship model: back", [] { return new StateChooseShipModel(); }, pressKey("Escape"),
-         is<StateChooseGameType>(), 2},
+        {"ship model: back", [] { return new StateChooseShipModel(); }, pressKey("Escape"), is<StateChooseGameType>(),
+         2},
         {"chapters: Chapter One", [] { return new StateChooseCampaignNumber(); },
          tapOn<StateChooseCampaignNumber>([](StateChooseCampaignNumber* s) { return s->getChapterButton(0); }),
          is<StateChooseCampaign>(), 1},
@@ -158,8 +157,8 @@ TEST_F(FlowTable, MenusAndTheirBackExits) {
 TEST_F(FlowTable, EdgesIntoAndOutOfAGame) {
     const Edge edges[] = {
         {"first menu: Tutorial", [] { return new StateFirstMenu(); },
-         tapOn<StateFirstMenu>([](StateFirstMenu* s) { return s->getMenu()->getTutorialButton(); }),
-         is<StatePlay>(), 1},
+         tapOn<StateFirstMenu>([](StateFirstMenu* s) { return s->getMenu()->getTutorialButton(); }), is<StatePlay>(),
+         1},
         {"suggestion: Start tutorial", [] { return new StateSuggestTuto(); },
          tapOn<StateSuggestTuto>([](StateSuggestTuto* s) { return s->getStartButton(); }), is<StatePlay>(), 1},
         {"campaign levels: first level", [] { return new StateChooseCampaign(nullptr); },
@@ -167,8 +166,9 @@ TEST_F(FlowTable, EdgesIntoAndOutOfAGame) {
          is<StatePlay>(), 1},
         {"information: Ok!", [] { return new StateShowInfo(new StatePlay(firstInfinityPath(), false, false), 0); },
          tapOn<StateShowInfo>([](StateShowInfo* s) { return s->getOkButton(); }), is<StatePlay>(), 1},
-        {"information: Return key", [] { return new StateShowInfo(new StatePlay(firstInfinityPath(), false, false), 0); },
-         pressKey("Return"), is<StatePlay>(), 1},
+        {"information: Return key",
+         [] { return new StateShowInfo(new StatePlay(firstInfinityPath(), false, false), 0); }, pressKey("Return"),
+         is<StatePlay>(), 1},
         {"information: back key", [] { return new StateShowInfo(new StatePlay(firstInfinityPath(), false, false), 0); },
          pressKey("Escape"), is<StateChooseLevel>(), 2},
         {"play again: Yes", [] { return new StateRestartGame(firstCampaignPath(), true); },

@@ -26,8 +26,7 @@ ScoreServer::ScoreServer(const char* address, int port, int maxConnections_, int
     a.sin_port = htons((unsigned short)port);
     inet_pton(AF_INET, address, &a.sin_addr);
     if (s < 0 || bind(s, (sockaddr*)&a, sizeof a) != 0 || listen(s, 8) != 0) {
-        error = std::string("cannot listen on ") + address + ":" + std::to_string(port) + ": " +
-                strerror(errno);
+        error = std::string("cannot listen on ") + address + ":" + std::to_string(port) + ": " + strerror(errno);
         if (s >= 0)
             close(s);
         return;
@@ -220,8 +219,7 @@ bool ScoreServer::parseUpload(const std::string& body, const std::string& bounda
 }
 
 // The world score file: every infinity level, its uploads best first.
-static std::string worldScores(const std::vector<ScoreServer::Upload>& uploads,
-                               const std::map<std::string, int>& ids) {
+static std::string worldScores(const std::vector<ScoreServer::Upload>& uploads, const std::map<std::string, int>& ids) {
     std::string out = "zorbix2\nv2\n";
     for (int i = 0; i < LevelList::getInstance()->getNumberOfLevels(); i++) {
         std::string level = LevelList::getInstance()->getLevelInformation(i)->path;
@@ -243,8 +241,8 @@ static std::string worldScores(const std::vector<ScoreServer::Upload>& uploads,
             const auto& f = u->fields;
             std::string key = f.at("nickName") + "|" + f.at("score") + "|" + f.at("time") + "|" + level;
             auto id = ids.find(key);
-            out += f.at("nickName") + "\n" + f.at("score") + "\n" +
-                   std::to_string(id == ids.end() ? 0 : id->second) + "\n2\n";
+            out += f.at("nickName") + "\n" + f.at("score") + "\n" + std::to_string(id == ids.end() ? 0 : id->second) +
+                   "\n2\n";
         }
     }
     return out;
@@ -275,7 +273,8 @@ std::string ScoreServer::emulatedAnswer(const std::string& request) {
         return "malformed upload";
     }
     auto& f = upload.fields;
-    std::string expected = Game::encode("quavex" + f["nickName"] + f["score"] + f["time"] + f["mapName"] + f["hwClass"]);
+    std::string expected =
+        Game::encode("quavex" + f["nickName"] + f["score"] + f["time"] + f["mapName"] + f["hwClass"]);
     if (expected != f["hash"]) {
         refused++;
         return "wrong hash";

@@ -34,8 +34,7 @@ public:
 
     // Listens on address:port (0: an ephemeral port); stops after maxConnections
     // connections or maxSeconds, whichever comes first.
-    explicit ScoreServer(const char* address = "127.0.0.1", int port = 0, int maxConnections = 16,
-                         int maxSeconds = 30);
+    explicit ScoreServer(const char* address = "127.0.0.1", int port = 0, int maxConnections = 16, int maxSeconds = 30);
     ~ScoreServer();
     ScoreServer(const ScoreServer&) = delete;
     ScoreServer& operator=(const ScoreServer&) = delete;

@@ -46,13 +46,28 @@ struct DeviceState {
         autoAdaptsOrientation, canVibrate, enableGlow;
 
     static DeviceState capture() {
-        return {Device::screenWidth, Device::screenHeight, Device::touchScreenWidth, Device::touchScreenHeight,
-                Device::supportDistinctMultitouch, Device::zoom, Device::joystickSize, Device::screenZoom,
-                Device::touchMultiplier, Device::dpi, Device::glowSize,
-                Device::allowChoosingThePositionOfTheJoystics, Device::canPlayMusic, Device::canPlaySoundEffects,
-                Device::enableExplosionTextures, Device::putJoysticksInTheMiddleOfTheScreen,
-                Device::useTextureForTitle, Device::hasKeyboard, Device::runsAndroidNativeActivity,
-                Device::autoAdaptsOrientation, Device::canVibrate, Device::enableGlow};
+        return {Device::screenWidth,
+                Device::screenHeight,
+                Device::touchScreenWidth,
+                Device::touchScreenHeight,
+                Device::supportDistinctMultitouch,
+                Device::zoom,
+                Device::joystickSize,
+                Device::screenZoom,
+                Device::touchMultiplier,
+                Device::dpi,
+                Device::glowSize,
+                Device::allowChoosingThePositionOfTheJoystics,
+                Device::canPlayMusic,
+                Device::canPlaySoundEffects,
+                Device::enableExplosionTextures,
+                Device::putJoysticksInTheMiddleOfTheScreen,
+                Device::useTextureForTitle,
+                Device::hasKeyboard,
+                Device::runsAndroidNativeActivity,
+                Device::autoAdaptsOrientation,
+                Device::canVibrate,
+                Device::enableGlow};
     }
     void apply() const {
         Device::screenWidth = screenWidth;

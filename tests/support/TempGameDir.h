@@ -39,9 +39,7 @@ public:
         std::ifstream in(root + "/data/" + name, std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
-    bool documentExists(const std::string& name) {
-        return access((root + "/data/" + name).c_str(), F_OK) == 0;
-    }
+    bool documentExists(const std::string& name) { return access((root + "/data/" + name).c_str(), F_OK) == 0; }
     void writeResource(const std::string& name, const std::string& bytes) {
         std::ofstream(root + "/app/native/" + name, std::ios::binary) << bytes;
     }

@@ -18,8 +18,8 @@ public:
         if (pipe(fds) != 0)
             return;
         std::string fd = std::to_string(fds[1]);
-        const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
-                              nullptr};
+        const char* argv[] = {"Xvfb",        "-displayfd", fd.c_str(), "-screen", "0",
+                              "1280x800x24", "-nolisten",  "tcp",      nullptr};
         if (posix_spawnp(&pid, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
             pid = -1;
             close(fds[0]);

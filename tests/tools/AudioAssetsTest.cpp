@@ -14,13 +14,48 @@ namespace {
 
 const std::string kResources = ZORBIX_GAME_DIR "/app/native";
 
-const char* const kSoundNames[] = {
-    "anathema_1", "anathema_2", "assault", "blip1", "blip2", "cling", "cling_long", "fan", "fire_qm",
-    "fire_qm2", "hell1", "hell2", "hit", "krypto", "mothership0", "mothership1", "mothership2", "orbit1",
-    "orbit2", "planners", "player_hit", "pop", "rolling_cube", "shots_tele_a", "shots_tele_b", "snake",
-    "sucider_hit", "sucider_hit_light", "sucider_short", "sucider_short_light", "teleporter_small", "tik2",
-    "tik3", "bonus", "copter", "danger", "death", "gong", "gong_final", "powerup_appeared",
-    "roulement_tambour", "spawn"};
+const char* const kSoundNames[] = {"anathema_1",
+                                   "anathema_2",
+                                   "assault",
+                                   "blip1",
+                                   "blip2",
+                                   "cling",
+                                   "cling_long",
+                                   "fan",
+                                   "fire_qm",
+                                   "fire_qm2",
+                                   "hell1",
+                                   "hell2",
+                                   "hit",
+                                   "krypto",
+                                   "mothership0",
+                                   "mothership1",
+                                   "mothership2",
+                                   "orbit1",
+                                   "orbit2",
+                                   "planners",
+                                   "player_hit",
+                                   "pop",
+                                   "rolling_cube",
+                                   "shots_tele_a",
+                                   "shots_tele_b",
+                                   "snake",
+                                   "sucider_hit",
+                                   "sucider_hit_light",
+                                   "sucider_short",
+                                   "sucider_short_light",
+                                   "teleporter_small",
+                                   "tik2",
+                                   "tik3",
+                                   "bonus",
+                                   "copter",
+                                   "danger",
+                                   "death",
+                                   "gong",
+                                   "gong_final",
+                                   "powerup_appeared",
+                                   "roulement_tambour",
+                                   "spawn"};
 
 std::vector<unsigned char> readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -29,7 +64,8 @@ std::vector<unsigned char> readAll(const std::string& path) {
 
 unsigned little(const std::vector<unsigned char>& b, size_t at, int bytes) {
     unsigned v = 0;
-    for (int i = bytes - 1; i >= 0; i--) v = v << 8 | b[at + i];
+    for (int i = bytes - 1; i >= 0; i--)
+        v = v << 8 | b[at + i];
     return v;
 }
 
@@ -61,11 +97,12 @@ std::vector<short> decodeTrack(long& rate, int& channels) {
 
 double rms(const std::vector<short>& s, size_t from, size_t count) {
     double sum = 0.0;
-    for (size_t i = from; i < from + count; i++) sum += (double)s[i] * s[i];
+    for (size_t i = from; i < from + count; i++)
+        sum += (double)s[i] * s[i];
     return std::sqrt(sum / count);
 }
 
-} // namespace
+}  // namespace
 
 TEST(AudioAssets, EverySoundEffectIsAShortAudibleMonoWave) {
     for (const char* name : kSoundNames) {
@@ -86,12 +123,14 @@ TEST(AudioAssets, EverySoundEffectIsAShortAudibleMonoWave) {
         EXPECT_LE(seconds, 1.05);
 
         std::vector<short> s(bytes / 2);
-        for (size_t i = 0; i < s.size(); i++) s[i] = (short)little(b, 44 + 2 * i, 2);
+        for (size_t i = 0; i < s.size(); i++)
+            s[i] = (short)little(b, 44 + 2 * i, 2);
         int peak = 0;
-        for (short v : s) peak = std::max(peak, std::abs((int)v));
-        EXPECT_GT(peak, 8000);                 // clearly audible
-        EXPECT_LT(peak, 32767);                // never clipped
-        EXPECT_GT(rms(s, 0, s.size()), 300.0);  // more than a click
+        for (short v : s)
+            peak = std::max(peak, std::abs((int)v));
+        EXPECT_GT(peak, 8000);                    // clearly audible
+        EXPECT_LT(peak, 32767);                   // never clipped
+        EXPECT_GT(rms(s, 0, s.size()), 300.0);    // more than a click
         EXPECT_LT(std::abs((int)s.back()), 200);  // ends without a click
     }
 }
@@ -124,7 +163,8 @@ TEST(AudioAssets, GeneratorWritesTheSameBytesEveryRun) {
     EXPECT_TRUE(readAll(folder + "/track.mp3") == readAll(kResources + "/zorbix2ost.mp3"));
     EXPECT_TRUE(readAll(folder + "/table.cpp") == readAll(ZORBIX_BINARY_DIR "/generated/MusicAmplitudes.cpp"));
     for (const char* name : kSoundNames)
-        EXPECT_TRUE(readAll(folder + "/sounds/" + name + ".wav") == readAll(kResources + "/data/sounds/" + name + ".wav"))
+        EXPECT_TRUE(readAll(folder + "/sounds/" + name + ".wav") ==
+                    readAll(kResources + "/data/sounds/" + name + ".wav"))
             << name;
     std::system(("rm -rf " + folder).c_str());
 }

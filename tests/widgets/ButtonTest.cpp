@@ -85,9 +85,9 @@ TEST_F(ButtonTest, OutlineOfEachDecorationAtWidth1024) {
         b.setWidthAndHeight(Coord(200, 100, 0));
         const float h = 100, w = 50;
         const float expected[18][2] = {
-            {-h, -w + k.a}, {-h, w}, {-h, w}, {h - k.b, w}, {h - k.b, w}, {h, w - k.b},
-            {h, w - k.b}, {h, -w}, {h, -w}, {-h + k.a, -w}, {-h + k.a, -w}, {-h, -w + k.a},
-            {-h + k.c, -w}, {-h, -w}, {-h, -w + k.c}, {-h, -w}, {-h + k.c, -w}, {-h, -w + k.c},
+            {-h, -w + k.a}, {-h, w},  {-h, w},        {h - k.b, w},   {h - k.b, w},   {h, w - k.b},
+            {h, w - k.b},   {h, -w},  {h, -w},        {-h + k.a, -w}, {-h + k.a, -w}, {-h, -w + k.a},
+            {-h + k.c, -w}, {-h, -w}, {-h, -w + k.c}, {-h, -w},       {-h + k.c, -w}, {-h, -w + k.c},
         };
         EXPECT_EQ(b.getOutlineSegments(), k.segments);
         for (int i = 0; i < 18; i++) {

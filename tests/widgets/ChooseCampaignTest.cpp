@@ -16,12 +16,13 @@ protected:
         const char* names[] = {"a", "b", "c", "d", "e"};
         const int columns[] = {0, 1, 1, 2, 2};
         for (int i = 0; i < 5; i++)
-            chapter.push_back(CampaignLevelInformation{std::string("/test/") + names[i] + ".lua", names[i], columns[i]});
+            chapter.push_back(
+                CampaignLevelInformation{std::string("/test/") + names[i] + ".lua", names[i], columns[i]});
     }
     void finish(int level, int time) {
         std::string path = chapter.get(level)->path;
-        Achievements::getInstance()->setCampaignLevelIsFinished(path, Preferences::getInstance()->getDifficultySettings(),
-                                                               time);
+        Achievements::getInstance()->setCampaignLevelIsFinished(
+            path, Preferences::getInstance()->getDifficultySettings(), time);
     }
     std::vector<int> statuses(ChooseCampaign& panel) {
         std::vector<int> out;

@@ -49,8 +49,12 @@ TEST_F(KeyboardTest, KeySequences) {
         std::vector<std::string> told;
         int lastAnswer;
     } cases[] = {
-        {"a 23rd character at length 22, then nothing", std::string(22, 'a'), {"b", "c"}, std::string(22, 'a') + "b",
-         {std::string(22, 'a') + "b", std::string(22, 'a') + "b"}, 0},
+        {"a 23rd character at length 22, then nothing",
+         std::string(22, 'a'),
+         {"b", "c"},
+         std::string(22, 'a') + "b",
+         {std::string(22, 'a') + "b", std::string(22, 'a') + "b"},
+         0},
         {"a colour code replaces a trailing one", "x", {"colors", "^1", "^2"}, "x^2", {"x^1", "x^2"}, 0},
         {"del removes a whole code", "x", {"colors", "^1", "letters", "del", "del"}, "", {"x^1", "x", ""}, 0},
         {"empty ok answers 0 and tells", "", {"ok"}, "", {""}, 0},
@@ -95,8 +99,8 @@ TEST_F(KeyboardTest, LayoutSwapsTheAxesAndShiftsOddRows) {
     const float s = 1.5f;
     OpenGLKeyboard kb(300, 700, s, 10.0f, "", 22, nullptr);
     Coord q = find(kb, "q")->getCentre(), w = find(kb, "w")->getCentre(), a = find(kb, "a")->getCentre();
-    EXPECT_EQ(q.x, 700.0f);                // row 0 at y
-    EXPECT_EQ(q.y, 310.0f);                // column 0 at x + shift
+    EXPECT_EQ(q.x, 700.0f);  // row 0 at y
+    EXPECT_EQ(q.y, 310.0f);  // column 0 at x + shift
     EXPECT_EQ(w.y, (float)(int)(310 - 45 * s));
     EXPECT_EQ(a.x, (float)(int)(700 - 37 * s));
     EXPECT_EQ(a.y, (float)(int)(310 - 45 * s + 22.5f * s));  // row 1 is odd

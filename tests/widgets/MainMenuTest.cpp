@@ -17,7 +17,7 @@ TEST_F(MainMenuTest, LaterButtonsWinPressesOfTheSameFrame) {
         bool play, settings, tutorial;
         int code;
     } cases[] = {{false, false, false, 0}, {true, false, false, 1}, {true, true, false, 3},
-                 {false, true, true, 6}, {true, false, true, 6}, {true, true, true, 6}};
+                 {false, true, true, 6},   {true, false, true, 6},  {true, true, true, 6}};
     for (auto& c : cases) {
         if (c.play)
             menu.getPlayButton()->externalyPressed();

@@ -16,7 +16,8 @@ protected:
         MultipleValuesButton* single = new MultipleValuesButton(Coord(), Coord(), 1);
         single->addValue("^rCustomize joysticks position", 0);
         menu.addButton(single, Settings::JOYSTICKS_POSITION);
-        MultipleValuesButton* three = new MultipleValuesButton(Color(0.6f, 1, 0.6f), Coord(), Coord(), Button::DECORATION_CUT);
+        MultipleValuesButton* three =
+            new MultipleValuesButton(Color(0.6f, 1, 0.6f), Coord(), Coord(), Button::DECORATION_CUT);
         for (int v = 0; v < 3; v++)
             three->addValue("Line width: " + std::to_string(v + 1) + " px", v);
         menu.addButton(three, Settings::LINE_WIDTH);

@@ -14,13 +14,17 @@ constexpr double kRate = kEffectRate;
 Samples render(double seconds, float peak, const std::function<float(double)>& voice) {
     int count = (int)(seconds * kRate);
     Samples out(count);
-    for (int i = 0; i < count; i++) out[i] = voice(i / kRate);
+    for (int i = 0; i < count; i++)
+        out[i] = voice(i / kRate);
     float top = 0.0f;
-    for (float s : out) top = std::max(top, std::fabs(s));
+    for (float s : out)
+        top = std::max(top, std::fabs(s));
     if (top > 0.0f)
-        for (float& s : out) s *= peak / top;
+        for (float& s : out)
+            s *= peak / top;
     int fade = std::min(count, (int)(0.005 * kRate));
-    for (int i = 0; i < fade; i++) out[count - 1 - i] *= (float)i / fade;
+    for (int i = 0; i < fade; i++)
+        out[count - 1 - i] *= (float)i / fade;
     return out;
 }
 
@@ -85,7 +89,8 @@ Samples gong(double base, double seconds, uint32_t seed) {
         for (int k = 0; k < 12; k++) {
             double f = base * ratios[k] * (1.0 - 0.004 * std::min(1.0, t / seconds));
             float bloom = (float)std::min(1.0, t / (0.004 + 0.012 * k));
-            sum += sine(phases[k].advance(f, kRate)) * bloom * decay(t, seconds * (1.6 - 0.08 * k)) / (1.0f + 0.35f * k);
+            sum +=
+                sine(phases[k].advance(f, kRate)) * bloom * decay(t, seconds * (1.6 - 0.08 * k)) / (1.0f + 0.35f * k);
         }
         float mallet = lp.run(n.white(), 400.0, kRate) * decay(t, 0.05) * 2.0f;
         return sum + mallet;
@@ -169,7 +174,8 @@ std::vector<Effect> allEffects() {
         Samples tone = render(0.6, 0.5f, [=](double t) mutable {
             return square(p.advance(glide(t, 600.0, 90.0, 0.5), kRate), 0.25) * decay(t, 0.5);
         });
-        for (size_t i = 0; i < boom.size(); i++) boom[i] = boom[i] * 0.7f + tone[i] * 0.4f;
+        for (size_t i = 0; i < boom.size(); i++)
+            boom[i] = boom[i] * 0.7f + tone[i] * 0.4f;
         return boom;
     }());
     add("snake", [] {
@@ -266,7 +272,8 @@ std::vector<Effect> allEffects() {
         Samples fall = render(1.0, 0.5f, [=](double t) mutable {
             return square(p.advance(glide(t, 700.0, 60.0, 0.9), kRate), 0.5) * decay(t, 1.0);
         });
-        for (size_t i = 0; i < boom.size(); i++) boom[i] = boom[i] * 0.6f + fall[i] * 0.5f;
+        for (size_t i = 0; i < boom.size(); i++)
+            boom[i] = boom[i] * 0.6f + fall[i] * 0.5f;
         return boom;
     }());
     add("gong", gong(150.0, 1.0, 93));
@@ -307,8 +314,8 @@ std::vector<Effect> allEffects() {
     return e;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<Effect> makeEffects() { return allEffects(); }
 
-} // namespace audiogen
+}  // namespace audiogen

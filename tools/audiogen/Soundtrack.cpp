@@ -14,7 +14,7 @@ namespace audiogen {
 namespace {
 
 constexpr double kRate = kTrackRate;
-constexpr int kStep = 5168;          // one sixteenth note in samples (128 bpm)
+constexpr int kStep = 5168;  // one sixteenth note in samples (128 bpm)
 constexpr int kBar = 16 * kStep;
 constexpr int kBars = 128;
 constexpr int kLength = kBars * kBar;
@@ -27,7 +27,8 @@ struct Buses {
     // Rendered notes by name: a note that repeats is synthesised once.
     std::map<std::string, Samples> notes;
     Buses() {
-        for (Samples& b : bus) b.assign(kLength, 0.0f);
+        for (Samples& b : bus)
+            b.assign(kLength, 0.0f);
     }
     // Adds the note `key` at `start`, wrapping past the end; `voice` makes its
     // `count` samples the first time the key is seen.
@@ -36,12 +37,14 @@ struct Buses {
         auto found = notes.find(key);
         if (found == notes.end()) {
             Samples s(count);
-            for (int k = 0; k < count; k++) s[k] = voice(k / kRate);
+            for (int k = 0; k < count; k++)
+                s[k] = voice(k / kRate);
             found = notes.emplace(key, std::move(s)).first;
         }
         Samples& out = bus[b];
         const Samples& note = found->second;
-        for (size_t k = 0; k < note.size(); k++) out[(start + k) % kLength] += note[k];
+        for (size_t k = 0; k < note.size(); k++)
+            out[(start + k) % kLength] += note[k];
     }
 };
 
@@ -52,12 +55,11 @@ std::string key(const char* kind, double a, double b = 0.0, double c = 0.0) {
 }
 
 struct Chord {
-    int root;        // midi note of the pad's lowest voice
+    int root;  // midi note of the pad's lowest voice
     bool minor;
 };
 
-const Chord kAm{57, true}, kF{53, false}, kC{60, false}, kG{55, false}, kDm{62, true}, kEm{52, true},
-    kE{52, false};
+const Chord kAm{57, true}, kF{53, false}, kC{60, false}, kG{55, false}, kDm{62, true}, kEm{52, true}, kE{52, false};
 const std::vector<Chord> kVerse{kAm, kF, kC, kG};
 const std::vector<Chord> kChorus{kF, kG, kEm, kAm};
 const std::vector<Chord> kBridge{kDm, kEm, kF, kE};
@@ -67,18 +69,17 @@ struct Note {
 };
 
 // Four-bar melodies, in sixteenth steps.
-const std::vector<Note> kMelodyA{
-    {0, 3, 76},  {3, 3, 74},  {6, 2, 72},  {8, 4, 69},  {12, 2, 72}, {14, 2, 74}, {16, 3, 77}, {19, 3, 76},
-    {22, 2, 72}, {24, 6, 69}, {30, 2, 72}, {32, 3, 76}, {35, 3, 79}, {38, 2, 76}, {40, 4, 72}, {44, 2, 74},
-    {46, 2, 76}, {48, 6, 74}, {54, 2, 71}, {56, 4, 67}, {60, 4, 71}};
-const std::vector<Note> kMelodyA2{
-    {0, 3, 76},  {3, 3, 74},  {6, 2, 72},  {8, 4, 69},  {12, 2, 72}, {14, 2, 74}, {16, 3, 77},
-    {19, 3, 76}, {22, 2, 72}, {24, 6, 69}, {30, 2, 72}, {32, 2, 79}, {34, 2, 77}, {36, 2, 76},
-    {38, 2, 74}, {40, 4, 76}, {44, 4, 72}, {48, 4, 71}, {52, 4, 74}, {56, 8, 69}};
-const std::vector<Note> kMelodyB{
-    {0, 4, 81},  {4, 2, 79},  {6, 2, 77},  {8, 4, 76},  {12, 4, 72}, {16, 4, 79}, {20, 2, 77},
-    {22, 2, 76}, {24, 4, 74}, {28, 4, 71}, {32, 3, 76}, {35, 3, 79}, {38, 2, 83}, {40, 4, 81},
-    {44, 4, 79}, {48, 6, 76}, {54, 2, 74}, {56, 8, 69}};
+const std::vector<Note> kMelodyA{{0, 3, 76},  {3, 3, 74},  {6, 2, 72},  {8, 4, 69},  {12, 2, 72}, {14, 2, 74},
+                                 {16, 3, 77}, {19, 3, 76}, {22, 2, 72}, {24, 6, 69}, {30, 2, 72}, {32, 3, 76},
+                                 {35, 3, 79}, {38, 2, 76}, {40, 4, 72}, {44, 2, 74}, {46, 2, 76}, {48, 6, 74},
+                                 {54, 2, 71}, {56, 4, 67}, {60, 4, 71}};
+const std::vector<Note> kMelodyA2{{0, 3, 76},  {3, 3, 74},  {6, 2, 72},  {8, 4, 69},  {12, 2, 72},
+                                  {14, 2, 74}, {16, 3, 77}, {19, 3, 76}, {22, 2, 72}, {24, 6, 69},
+                                  {30, 2, 72}, {32, 2, 79}, {34, 2, 77}, {36, 2, 76}, {38, 2, 74},
+                                  {40, 4, 76}, {44, 4, 72}, {48, 4, 71}, {52, 4, 74}, {56, 8, 69}};
+const std::vector<Note> kMelodyB{{0, 4, 81},  {4, 2, 79},  {6, 2, 77},  {8, 4, 76},  {12, 4, 72}, {16, 4, 79},
+                                 {20, 2, 77}, {22, 2, 76}, {24, 4, 74}, {28, 4, 71}, {32, 3, 76}, {35, 3, 79},
+                                 {38, 2, 83}, {40, 4, 81}, {44, 4, 79}, {48, 6, 76}, {54, 2, 74}, {56, 8, 69}};
 
 // What plays in an eight-bar section.
 struct Section {
@@ -89,7 +90,7 @@ struct Section {
     int leadOctave;                    // 0 or 12
     bool build;                        // a snare roll over the last two bars
     bool halfTime;
-    float arpOpen;                     // arp filter opening 0..1
+    float arpOpen;  // arp filter opening 0..1
 };
 
 std::vector<Section> arrangement() {
@@ -194,8 +195,8 @@ void leadNote(Buses& m, int at, int steps, int midi, float level) {
     m.add(LEAD, at, key("lead", steps, midi, level), steps * kStep + (int)(0.15 * kRate), [=](double t) mutable {
         double wobble = 1.0 + (t > 0.18 ? 0.006 * sine(vib.advance(5.5, kRate)) : 0.0);
         float x = square(a.advance(f * wobble, kRate), 0.5) * 0.5f + saw(b.advance(f * wobble * 1.003, kRate)) * 0.5f;
-        float env = t < hold ? (float)std::min(1.0, t / 0.01) * (0.75f + 0.25f * decay(t, 0.3))
-                             : 0.75f * decay(t - hold, 0.12);
+        float env =
+            t < hold ? (float)std::min(1.0, t / 0.01) * (0.75f + 0.25f * decay(t, 0.3)) : 0.75f * decay(t - hold, 0.12);
         return lp.run(x, a3200) * env * level;
     });
 }
@@ -204,7 +205,8 @@ void renderSection(Buses& m, const Section& s, int firstBar, uint32_t& seed) {
     for (int bar = 0; bar < 8; bar++) {
         const Chord& chord = (*s.chords)[bar % 4];
         int at = (firstBar + bar) * kBar;
-        if (s.pad) padChord(m, at, chord, 0.045f);
+        if (s.pad)
+            padChord(m, at, chord, 0.045f);
         const int third = chord.minor ? 3 : 4;
         if (s.arp) {
             const int pattern[] = {0, 7, 12, third + 12, 7, 12, 19, third + 24};
@@ -221,14 +223,19 @@ void renderSection(Buses& m, const Section& s, int firstBar, uint32_t& seed) {
         for (int k = 0; k < 16; k++) {
             int t = at + k * kStep;
             bool roll = s.build && bar >= 6;
-            if (s.kick && (s.halfTime ? k % 8 == 0 : k % 4 == 0)) kick(m, t, 0.9f);
-            if (s.snare && !roll && (s.halfTime ? k == 8 : k % 8 == 4)) snare(m, t, 0.45f, 1 + seed++ % 4);
-            if (roll && (bar == 7 || k % 2 == 0)) snare(m, t, 0.15f + 0.3f * ((bar - 6) * 16 + k) / 32.0f, 1 + seed++ % 4);
-            if (s.hats) hat(m, t, k % 4 == 2 ? 0.22f : 0.09f, k % 4 == 2 ? 0.09 : 0.03, 11 + seed++ % 8);
+            if (s.kick && (s.halfTime ? k % 8 == 0 : k % 4 == 0))
+                kick(m, t, 0.9f);
+            if (s.snare && !roll && (s.halfTime ? k == 8 : k % 8 == 4))
+                snare(m, t, 0.45f, 1 + seed++ % 4);
+            if (roll && (bar == 7 || k % 2 == 0))
+                snare(m, t, 0.15f + 0.3f * ((bar - 6) * 16 + k) / 32.0f, 1 + seed++ % 4);
+            if (s.hats)
+                hat(m, t, k % 4 == 2 ? 0.22f : 0.09f, k % 4 == 2 ? 0.09 : 0.03, 11 + seed++ % 8);
         }
     }
     auto melody = [&](const std::vector<Note>* notes, int bar) {
-        if (!notes) return;
+        if (!notes)
+            return;
         for (const Note& n : *notes)
             leadNote(m, (firstBar + bar) * kBar + n.step * kStep, n.length, n.midi + s.leadOctave, 0.13f);
     };
@@ -252,7 +259,8 @@ struct Delay {
     float run(float in) {
         float echo = line[at];
         line[at] = in + echo * feedback;
-        if (++at == (int)line.size()) at = 0;
+        if (++at == (int)line.size())
+            at = 0;
         return echo;
     }
 };
@@ -267,8 +275,10 @@ struct Reverb {
     explicit Reverb(int spread) {
         const int combLength[] = {1557, 1617, 1491, 1422};
         const int allLength[] = {225, 556};
-        for (int k = 0; k < 4; k++) comb[k].assign(combLength[k] + spread, 0.0f);
-        for (int k = 0; k < 2; k++) all[k].assign(allLength[k] + spread / 3, 0.0f);
+        for (int k = 0; k < 4; k++)
+            comb[k].assign(combLength[k] + spread, 0.0f);
+        for (int k = 0; k < 2; k++)
+            all[k].assign(allLength[k] + spread / 3, 0.0f);
     }
     float run(float in) {
         float sum = 0.0f;
@@ -276,27 +286,30 @@ struct Reverb {
             float y = comb[k][ci[k]];
             damp[k] = y * 0.7f + damp[k] * 0.3f;
             comb[k][ci[k]] = in * 0.25f + damp[k] * 0.84f;
-            if (++ci[k] == (int)comb[k].size()) ci[k] = 0;
+            if (++ci[k] == (int)comb[k].size())
+                ci[k] = 0;
             sum += y;
         }
         for (int k = 0; k < 2; k++) {
             float b = all[k][ai[k]];
             float y = -sum + b;
             all[k][ai[k]] = sum + b * 0.5f;
-            if (++ai[k] == (int)all[k].size()) ai[k] = 0;
+            if (++ai[k] == (int)all[k].size())
+                ai[k] = 0;
             sum = y;
         }
         return sum;
     }
 };
 
-} // namespace
+}  // namespace
 
 Samples makeSoundtrack() {
     Buses m;
     uint32_t seed = 1;
     std::vector<Section> sections = arrangement();
-    for (size_t s = 0; s < sections.size(); s++) renderSection(m, sections[s], (int)s * 8, seed);
+    for (size_t s = 0; s < sections.size(); s++)
+        renderSection(m, sections[s], (int)s * 8, seed);
 
     // Echoes: the arp in dotted eighths, the lead in eighths on one side; a
     // room on everything. The effects first run over the last bars so that
@@ -313,7 +326,8 @@ Samples makeSoundtrack() {
         float echoL = arp + arpL.run(arp) * 0.5f, echoR = arp + arpR.run(arp) * 0.45f;
         float leadTail = leadEcho.run(lead) * 0.35f;
         float wetL = roomL.run(send), wetR = roomR.run(send);
-        if (n < 0) continue;
+        if (n < 0)
+            continue;
         float centre = drums + m.bus[BASS][i] + lead * 0.8f;
         float l = drive(centre + pad * 0.9f + echoL * 0.8f + leadTail * 0.25f + wetL * 0.35f, 0.9f);
         float r = drive(centre + pad * 0.9f + echoR * 0.8f + wetR * 0.35f, 0.9f);
@@ -321,7 +335,8 @@ Samples makeSoundtrack() {
         stereo[2 * i + 1] = r;
         top = std::max(top, std::max(std::fabs(l), std::fabs(r)));
     }
-    for (float& s : stereo) s *= 0.89f / top;
+    for (float& s : stereo)
+        s *= 0.89f / top;
     return stereo;
 }
 
@@ -348,4 +363,4 @@ std::vector<int> loudnessEnvelope(const Samples& stereo, int perSecond, int coun
     return out;
 }
 
-} // namespace audiogen
+}  // namespace audiogen

@@ -57,7 +57,8 @@ inline float decay(double time, double seconds) { return (float)std::exp(-6.9078
 
 // Linear attack over `attack` seconds then exponential decay.
 inline float hitEnvelope(double time, double attack, double release) {
-    if (time < attack) return (float)(time / attack);
+    if (time < attack)
+        return (float)(time / attack);
     return decay(time - attack, release);
 }
 
@@ -116,4 +117,4 @@ Samples makeSoundtrack();
 // scaled to 0..top, `count` entries (the track repeats when shorter).
 std::vector<int> loudnessEnvelope(const Samples& stereo, int perSecond, int count, int top);
 
-} // namespace audiogen
+}  // namespace audiogen

@@ -26,8 +26,10 @@ constexpr int kOpening[10] = {0, 0, 0, 7, 22, 40, 43, 41, 44, 40};
 
 short toPcm(float x) {
     double v = std::floor((double)x * 32767.0 + 0.5);
-    if (v > 32767.0) v = 32767.0;
-    if (v < -32768.0) v = -32768.0;
+    if (v > 32767.0)
+        v = 32767.0;
+    if (v < -32768.0)
+        v = -32768.0;
     return (short)v;
 }
 
@@ -43,7 +45,8 @@ void put32(std::vector<unsigned char>& b, unsigned v) {
 bool writeFile(const std::string& path, const void* data, size_t size) {
     std::string temporary = path + ".tmp";
     FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     bool ok = std::fwrite(data, 1, size, f) == size;
     ok = (std::fclose(f) == 0) && ok;
     return ok && std::rename(temporary.c_str(), path.c_str()) == 0;
@@ -56,34 +59,37 @@ bool writeWave(const std::string& path, const Samples& samples, int rate) {
     put32(b, 36 + dataSize);
     b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
     put32(b, 16);
-    put16(b, 1);             // PCM
-    put16(b, 1);             // mono
+    put16(b, 1);  // PCM
+    put16(b, 1);  // mono
     put32(b, rate);
-    put32(b, rate * 2);      // bytes per second
-    put16(b, 2);             // bytes per frame
-    put16(b, 16);            // bits per sample
+    put32(b, rate * 2);  // bytes per second
+    put16(b, 2);         // bytes per frame
+    put16(b, 16);        // bits per sample
     b.insert(b.end(), {'d', 'a', 't', 'a'});
     put32(b, dataSize);
-    for (float s : samples) put16(b, (unsigned short)toPcm(s));
+    for (float s : samples)
+        put16(b, (unsigned short)toPcm(s));
     return writeFile(path, b.data(), b.size());
 }
 
 bool writeMp3(const std::string& path, const Samples& stereo) {
     lame_global_flags* gf = lame_init();
-    if (!gf) return false;
+    if (!gf)
+        return false;
     lame_set_in_samplerate(gf, kTrackRate);
     lame_set_out_samplerate(gf, kTrackRate);
     lame_set_num_channels(gf, 2);
     lame_set_mode(gf, JOINT_STEREO);
     lame_set_brate(gf, 160);
-    lame_set_quality(gf, 7);  // fast: the encoder runs in every clean build
+    lame_set_quality(gf, 7);       // fast: the encoder runs in every clean build
     lame_set_bWriteVbrTag(gf, 1);  // the info tag lets decoders drop the padding: a gapless loop
     if (lame_init_params(gf) < 0) {
         lame_close(gf);
         return false;
     }
     std::vector<short> pcm(stereo.size());
-    for (size_t i = 0; i < stereo.size(); i++) pcm[i] = toPcm(stereo[i]);
+    for (size_t i = 0; i < stereo.size(); i++)
+        pcm[i] = toPcm(stereo[i]);
 
     std::string temporary = path + ".tmp";
     FILE* f = std::fopen(temporary.c_str(), "w+b");
@@ -104,7 +110,8 @@ bool writeMp3(const std::string& path, const Samples& stereo) {
         int bytes = lame_encode_flush(gf, out.data(), (int)out.size());
         ok = bytes >= 0 && std::fwrite(out.data(), 1, bytes, f) == (size_t)bytes;
     }
-    if (ok) lame_mp3_tags_fid(gf, f);
+    if (ok)
+        lame_mp3_tags_fid(gf, f);
     ok = (std::fclose(f) == 0) && ok;
     lame_close(gf);
     return ok && std::rename(temporary.c_str(), path.c_str()) == 0;
@@ -124,7 +131,7 @@ bool writeAmplitudeTable(const std::string& path, const std::vector<int>& table)
     return writeFile(path, s.data(), s.size());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -147,7 +154,8 @@ int main(int argc, char** argv) {
 
     Samples track = makeSoundtrack();
     std::vector<int> table = loudnessEnvelope(track, kAmplitudePerSecond, kAmplitudeCount, kAmplitudeTop);
-    for (int i = 0; i < 10; i++) table[i] = kOpening[i];
+    for (int i = 0; i < 10; i++)
+        table[i] = kOpening[i];
     if (!writeMp3(trackPath, track)) {
         std::fprintf(stderr, "audiogen: cannot write %s\n", trackPath.c_str());
         return 1;

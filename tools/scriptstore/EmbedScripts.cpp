@@ -89,9 +89,12 @@ int main(int argc, char** argv) {
 
     out << "// Generated from the files under data/ by zorbix_embed_scripts: do not edit.\n"
         << "#include \"levelplay/LuaScriptData.h\"\n\n"
-        << "const char* const luaScriptPaths[] = {\n" << paths.str() << "    nullptr\n};\n\n"
-        << "const char* const luaScriptTexts[] = {\n" << texts.str() << "    nullptr\n};\n\n"
-        << "const unsigned int luaScriptSizes[] = {\n" << sizes.str() << "    0u\n};\n";
+        << "const char* const luaScriptPaths[] = {\n"
+        << paths.str() << "    nullptr\n};\n\n"
+        << "const char* const luaScriptTexts[] = {\n"
+        << texts.str() << "    nullptr\n};\n\n"
+        << "const unsigned int luaScriptSizes[] = {\n"
+        << sizes.str() << "    0u\n};\n";
 
     std::string previous;
     if (readFile(output, previous) && previous == out.str())

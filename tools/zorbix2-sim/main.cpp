@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "ReplayRules.h"
 #include "core/Entity.h"
 #include "core/Game.h"
 #include "core/MainLoop.h"
@@ -40,15 +41,15 @@
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/StatePlay.h"
 #include "levelplay/WorldHash.h"
-#include "ReplayRules.h"
 #include "screens/StateConfirmScore.h"
 
 static int usage(const char* program) {
-    fprintf(stderr,
-            "usage: %s [--seed N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] [--add-script PATH=FILE]...\n"
-            "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
-            "          --replay-web ID | --replay-file FILE)\n",
-            program);
+    fprintf(
+        stderr,
+        "usage: %s [--seed N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] [--add-script PATH=FILE]...\n"
+        "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
+        "          --replay-web ID | --replay-file FILE)\n",
+        program);
     return 2;
 }
 
@@ -177,8 +178,7 @@ int main(int argc, char** argv) {
         replayId = 0;
         replayWeb = true;
     }
-    StatePlay* play = playback ? newPlaybackScreen(replayId, replayWeb, &error)
-                               : newPlayScreenForLevel(level, &error);
+    StatePlay* play = playback ? newPlaybackScreen(replayId, replayWeb, &error) : newPlayScreenForLevel(level, &error);
     if (!replayFile.empty())
         myRemoveForDocument(Replay::getPath(0, true));
     if (!play) {

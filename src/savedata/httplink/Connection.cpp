@@ -51,8 +51,8 @@ unsigned int atoaddr(const char* host) {
 static bool waitFor(int sock, short events, int timeoutMs) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        deadline - std::chrono::steady_clock::now()).count();
+        auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (left < 0)
             left = 0;
         pollfd p = {sock, events, 0};
@@ -76,16 +76,14 @@ int datawaiting(int sock) {
 }
 
 // Text taken from C strings cannot hold NUL; a CR or LF would end the line.
-static bool hasLineBreak(const char* text) {
-    return strpbrk(text, "\r\n") != nullptr;
-}
+static bool hasLineBreak(const char* text) { return strpbrk(text, "\r\n") != nullptr; }
 
 Connection::Connection(const char* host, int port) : m_Host(host ? host : ""), m_Port(port) {}
 
 Connection::~Connection() { close(); }
 
-void Connection::setcallbacks(ResponseBegin_CB begin, ResponseData_CB data,
-                              ResponseComplete_CB complete, void* userdata) {
+void Connection::setcallbacks(ResponseBegin_CB begin, ResponseData_CB data, ResponseComplete_CB complete,
+                              void* userdata) {
     m_ResponseBegin_CB = begin;
     m_ResponseData_CB = data;
     m_ResponseComplete_CB = complete;
@@ -183,8 +181,7 @@ int Connection::send(const unsigned char* data, int count) {
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) &&
-            waitFor(m_Sock, POLLOUT, sendTimeoutMs))
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && waitFor(m_Sock, POLLOUT, sendTimeoutMs))
             continue;
         return 0;
     }
@@ -192,8 +189,8 @@ int Connection::send(const unsigned char* data, int count) {
     return 1;
 }
 
-int Connection::request(const char* method, const char* url, const char** headers,
-                        const unsigned char* body, int bodySize) {
+int Connection::request(const char* method, const char* url, const char** headers, const unsigned char* body,
+                        int bodySize) {
     bool hasLength = false;
     if (headers) {
         for (const char** h = headers; *h; h += 2) {
@@ -275,4 +272,4 @@ void Connection::close() {
     m_Buffer.clear();
 }
 
-} // namespace httplink
+}  // namespace httplink

@@ -39,16 +39,14 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    void setcallbacks(ResponseBegin_CB begin, ResponseData_CB data, ResponseComplete_CB complete,
-                      void* userdata);
+    void setcallbacks(ResponseBegin_CB begin, ResponseData_CB data, ResponseComplete_CB complete, void* userdata);
     // Every operation answers 1 for success and 0 for failure.
     int putrequest(const char* method, const char* url);
     void putheader(const char* name, const char* value);
     void putheader(const char* name, int value);
     int endheaders();
     int send(const unsigned char* data, int count);
-    int request(const char* method, const char* url, const char** headers,
-                const unsigned char* body, int bodySize);
+    int request(const char* method, const char* url, const char** headers, const unsigned char* body, int bodySize);
     int pump();
     void close();
     int outstanding() const { return (int)m_Outstanding.size(); }
@@ -71,4 +69,4 @@ private:
     std::chrono::steady_clock::time_point m_LastActivity;
 };
 
-} // namespace httplink
+}  // namespace httplink

@@ -15,9 +15,7 @@ namespace httplink {
 
 static bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-static bool isWhite(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+static bool isWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 static char lower(char c) { return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c; }
 
@@ -75,8 +73,7 @@ int Response::pump(const unsigned char* data, int count, int* used) {
     while (left > 0 && m_State != COMPLETE) {
         if (m_State == BODY) {
             size_t taken = 0;
-            bool ok = m_Chunked ? ProcessDataChunked(data, left, &taken)
-                                : ProcessDataNonChunked(data, left, &taken);
+            bool ok = m_Chunked ? ProcessDataChunked(data, left, &taken) : ProcessDataNonChunked(data, left, &taken);
             data += taken;
             left -= taken;
             if (!ok) {
@@ -115,21 +112,16 @@ bool Response::ProcessLine() {
             return false;
     }
     switch (m_State) {
-    case STATUSLINE:
-        return ProcessStatusLine(m_LineBuf);
-    case HEADERS:
-        return ProcessHeaderLine(m_LineBuf);
-    case CHUNKLEN:
-        return ProcessChunkLenLine(m_LineBuf);
+    case STATUSLINE: return ProcessStatusLine(m_LineBuf);
+    case HEADERS: return ProcessHeaderLine(m_LineBuf);
+    case CHUNKLEN: return ProcessChunkLenLine(m_LineBuf);
     case CHUNKEND:
         // The line that ends a chunk's data holds nothing.
         if (!m_LineBuf.empty())
             return false;
         m_State = CHUNKLEN;
         return true;
-    case TRAILERS:
-        ProcessTrailerLine(m_LineBuf);
-        return true;
+    case TRAILERS: ProcessTrailerLine(m_LineBuf); return true;
     }
     return false;
 }
@@ -146,8 +138,8 @@ bool Response::ProcessStatusLine(const std::string& line) {
         pos++;
     size_t status = 0;
     size_t digitsStart = pos;
-    if (!readCount(line, &pos, 10, 999, &status) || pos - digitsStart != 3 ||
-        (pos < line.size() && line[pos] != ' ') || status < 100)
+    if (!readCount(line, &pos, 10, 999, &status) || pos - digitsStart != 3 || (pos < line.size() && line[pos] != ' ') ||
+        status < 100)
         return false;
     m_Status = (int)status;
     m_Reason = pos < line.size() ? line.substr(pos + 1) : "";
@@ -310,4 +302,4 @@ const char* Response::getheader(const char* name) const {
     return found == m_Headers.end() ? nullptr : found->second.c_str();
 }
 
-} // namespace httplink
+}  // namespace httplink

@@ -64,4 +64,4 @@ private:
     std::string m_HeaderAccum;
 };
 
-} // namespace httplink
+}  // namespace httplink
