@@ -8,6 +8,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
+echo "== formatting (scripts/check-format.sh)"
+"$root/scripts/check-format.sh" || { echo "unformatted files above: run clang-format -i on them" >&2; exit 1; }
 jobs=$(nproc)
 status=0
 for kind in normal sanitize; do
