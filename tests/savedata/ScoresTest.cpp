@@ -202,6 +202,8 @@ TEST_F(ScoresTest, HostileLocalFilesAreKeptAsBadAndRebuilt) {
         {"wrong header", "zorbix2\nv3\n" + good.substr(11)},
         {"blank lines", "zorbix2\r\r\rv2\r\r\r"},
         {"CR-only line as name", localFile(assault + "\n1\n" + oneScoreAssaultHash + "\n\r\n1234\n7\n1700000000\n2\n")},
+        {"CR inside a name line",
+         localFile(assault + "\n1\n" + oneScoreAssaultHash + "\n0\r\r\n1234\n7\n1700000000\n2\n")},
         {"binary", std::string("\0\xff\x01zorbix2", 10)},
         {"larger than any download", good + std::string(16 * 1024 * 1024, '\n')},
     };
