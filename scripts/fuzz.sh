@@ -4,6 +4,8 @@
 # for the given seconds (default 60). Seeds come from tests/fuzz/corpus/<harness>/,
 # new inputs go to build-fuzz/corpus/<harness>/, crashes to build-fuzz/artifacts/.
 # A crash, leak, time-out or memory overrun fails the script.
+# ZORBIX_FUZZ_SEED=N fixes libFuzzer's random seed, so that a short run (the
+# one scripts/test.sh makes) takes the same path every time.
 # usage: scripts/fuzz.sh [seconds]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,12 +22,14 @@ done
 cmake --build "$dir" -j "$(nproc)" --target "${harnesses[@]}"
 
 mkdir -p "$dir/artifacts" "$dir/logs"
+seed_option=()
+[ -n "${ZORBIX_FUZZ_SEED:-}" ] && seed_option=(-seed="$ZORBIX_FUZZ_SEED")
 pids=()
 for h in "${harnesses[@]}"; do
   mkdir -p "$dir/corpus/$h" "$root/tests/fuzz/corpus/$h"
   "$dir/$h" "$dir/corpus/$h" "$root/tests/fuzz/corpus/$h" \
     -max_total_time="$seconds" -rss_limit_mb=512 -timeout=20 \
-    -artifact_prefix="$dir/artifacts/$h-" -print_final_stats=1 \
+    -artifact_prefix="$dir/artifacts/$h-" -print_final_stats=1 "${seed_option[@]}" \
     >"$dir/logs/$h.log" 2>&1 &
   pids+=($!)
 done

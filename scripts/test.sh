@@ -31,5 +31,5 @@ for kind in normal sanitize; do
   fi
 done
 echo "== fuzzing"
-"$root/scripts/fuzz.sh" 30 || status=1
+ZORBIX_FUZZ_SEED=1 "$root/scripts/fuzz.sh" 30 || status=1
 exit $status
