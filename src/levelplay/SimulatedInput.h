@@ -14,7 +14,7 @@ class SimulatedInput {
 public:
     // "neutral", "random:SEED" or the path of a file of lines
     // "STEP X0 Y0 X1 Y1" (touches from that step on, -1 -1 for no touch;
-    // "#" starts a comment). False, with a message, when the spec is bad.
+    // "#" starts a comment). False, with a message, when the description is bad.
     bool parse(const std::string& spec, std::string* error);
 
     // The two touches of a step (counted from 0); x = -1 for a free slot.
