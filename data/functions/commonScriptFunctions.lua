@@ -203,3 +203,91 @@ function countLive(kinds)
     end
     return n
 end
+
+-- The frame most levels share, started at the end of init once the global
+-- `player` (a Player) exists: the opening message, the HUD (the lives, then
+-- the level's own line) and a hidden step entity. Each step counts
+-- `elapsed`; while the game goes on it runs o.step (optional) and wins the
+-- level, with winScore against o.par, on the first step that o.isWon()
+-- holds while the ship lives.
+--
+--   playLevel({ message = "^3Reach the exit", par = PAR,
+--               hud = function() return "^7Suciders: " .. zorbix.getSuciderCount() end,
+--               isWon = function() return exit.reached end })
+function playLevel(o)
+    require "/data/functions/createMessage"
+    require "/data/entities/UpdateHUD"
+    elapsed = 0
+    won = false
+    if o.message ~= nil then
+        createMessage(o.message, o.messageSteps or 240)
+    end
+    UpdateHUD.new(function()
+        local line = nil
+        if o.hud ~= nil then
+            line = o.hud()
+        end
+        return "^7Lives: " .. player.lives, line
+    end)
+    return everyStep(function()
+        elapsed = elapsed + 1
+        if won or player.gameOver then
+            return
+        end
+        if o.step ~= nil then
+            o.step()
+        end
+        if not won and o.isWon() and player:isAlive() then
+            won = true
+            finishLevel(true, winScore(player.lives, elapsed, o.par))
+        end
+    end)
+end
+
+-- The test hooks of a level (the global levelTest, which the game never
+-- reads): its win, its pilot (may be nil) and a loss that uses up the lives.
+function newLevelTest(win, pilot)
+    return {
+        win = win,
+        pilot = pilot,
+        lose = function()
+            player:useUpLives()
+        end,
+    }
+end
+
+-- Stick values for a scripted player (levelTest.pilot): fly toward (gx, gy),
+-- easing off near it, and shoot toward (tx, ty); nil for either point: no
+-- move, no shooting. Four numbers: move angle and strength, shoot angle and
+-- strength (degrees as angleTo, strengths 0..100). A pilot only reads the
+-- game and never draws random numbers: a replay keeps its touches, not it.
+function pilotSticks(gx, gy, tx, ty)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local moveAngle, moveStrength, shootAngle, shootStrength = 0, 0, 0, 0
+    if gx ~= nil then
+        moveAngle = angleTo(x, y, gx, gy)
+        moveStrength = clamp(distance(x, y, gx, gy) * 20, 0, 100)
+    end
+    if tx ~= nil then
+        shootAngle = angleTo(x, y, tx, ty)
+        shootStrength = 100
+    end
+    return moveAngle, moveStrength, shootAngle, shootStrength
+end
+
+-- The nearest to the ship of a list of native handles, with its place; a
+-- handle whose object is gone reads (0, 0) and is passed over. nil when
+-- none is left.
+function nearestHandle(handles)
+    local best, bestX, bestY, bestD = nil, 0, 0, 0
+    for _, h in ipairs(handles) do
+        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        if x ~= 0 or y ~= 0 then
+            local d = zorbix.getEntitySqrDistanceFromPlayer(h)
+            if best == nil or d < bestD then
+                best, bestX, bestY, bestD = h, x, y, d
+            end
+        end
+    end
+    return best, bestX, bestY
+end

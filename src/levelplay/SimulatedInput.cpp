@@ -9,6 +9,8 @@
 
 #include "core/Device.h"
 #include "core/Joysticks.h"
+#include "core/MersenneTwister.h"
+#include "levelplay/LuaRuntime.h"
 
 // A finger rests up to this many pixels from its stick's centre, for 10 to 60 steps.
 static const int MAX_FINGER_DISTANCE = 160;
@@ -20,6 +22,10 @@ static int clamp(int v, int size) { return v < 0 ? 0 : v >= size ? size - 1 : v;
 bool SimulatedInput::parse(const std::string& spec, std::string* error) {
     if (spec == "neutral") {
         mode = NEUTRAL;
+        return true;
+    }
+    if (spec == "pilot") {
+        mode = PILOT;
         return true;
     }
     if (spec.compare(0, 7, "random:") == 0) {
@@ -83,8 +89,65 @@ void SimulatedInput::touchesForStep(int step, Joysticks* sticks, int x[2], int y
             nextTimed++;
         }
     }
+    if (mode == PILOT)
+        askPilot(sticks);
     for (int i = 0; i < 2; i++) {
         x[i] = mode == NEUTRAL ? -1 : heldX[i];
         y[i] = mode == NEUTRAL ? -1 : heldY[i];
+    }
+}
+
+void SimulatedInput::askPilot(Joysticks* sticks) {
+    for (int i = 0; i < 2; i++)
+        heldX[i] = heldY[i] = -1;
+    lua_State* L = pilotState;
+    if (!pilotFailure.empty())
+        return;
+    if (!L) {
+        pilotFailure = "the pilot has no level to ask";
+        return;
+    }
+    int top = lua_gettop(L);
+    uint64_t draws = MersenneTwister::getDrawCount();
+    lua_getglobal(L, "levelTest");
+    if (lua_istable(L, -1))
+        lua_getfield(L, -1, "pilot");
+    double values[4] = {0, 0, 0, 0};
+    if (!lua_isfunction(L, -1)) {
+        pilotFailure = "the level has no levelTest.pilot";
+    } else if (lua_pcall(L, 0, 4, 0) != 0) {
+        const char* message = lua_tostring(L, -1);
+        pilotFailure = std::string("pilot: ") + (message ? message : "error");
+    } else {
+        for (int i = 0; i < 4; i++) {
+            if (!lua_isnumber(L, -4 + i)) {
+                pilotFailure = "pilot: expected four numbers";
+                break;
+            }
+            values[i] = lua_tonumber(L, -4 + i);
+        }
+    }
+    lua_settop(L, top);
+    if (pilotFailure.empty() && MersenneTwister::getDrawCount() != draws)
+        pilotFailure = "pilot: it drew from the game's generator, which a replay would not repeat";
+    if (!pilotFailure.empty())
+        return;
+
+    // A full push is where the stick's strength stops growing (50 stick units).
+    // The stick turns the finger's offset into the world direction as it is:
+    // +x right, +y down the screen.
+    Joystick* stick[2] = {sticks->moveStick, sticks->shootStick};
+    for (int i = 0; i < 2; i++) {
+        double strength = values[2 * i + 1];
+        if (!(strength > 0))
+            continue;
+        if (strength > 100)
+            strength = 100;
+        const Joysticks::Centre& c = stick[i] == &sticks->highStick ? sticks->highStickCentre : sticks->lowStickCentre;
+        double zoom = stick[i]->zoom > 0 ? stick[i]->zoom : Device::joystickSize;
+        double distance = strength / 100.0 * 50.0 * zoom;
+        double angle = values[2 * i] * 3.14159265358979 / 180.0;
+        heldX[i] = clamp(c.x + (int)std::lround(distance * std::cos(angle)), Device::screenWidth);
+        heldY[i] = clamp(c.y + (int)std::lround(distance * std::sin(angle)), Device::screenHeight);
     }
 }

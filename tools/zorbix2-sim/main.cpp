@@ -7,8 +7,8 @@
 // Options:
 //   --seed N              seed of the C generator, which draws the game's seed
 //                         (default 1, so that a run repeats)
-//   --input SPEC          neutral (default), random:SEED, or a file of
-//                         "STEP X0 Y0 X1 Y1" lines
+//   --input SPEC          neutral (default), random:SEED, pilot (the level's
+//                         levelTest.pilot), or a file of "STEP X0 Y0 X1 Y1" lines
 //   --save-replay         save the recorded replay even when the game has not ended
 //   --draw                draw every frame
 //   --add-script P=FILE   put a file into the script store under path P
@@ -137,6 +137,10 @@ int main(int argc, char** argv) {
     bool playback = replayId >= 0 || !replayFile.empty();
     if (playback ? !positional.empty() : positional.size() != 2)
         return usage(argv[0]);
+    if (playback && inputSpec != "neutral") {
+        fprintf(stderr, "%s: a replay plays its own input\n", argv[0]);
+        return 2;
+    }
     if (!playback) {
         level = positional[0];
         if (!parseCount(positional[1], &steps))
@@ -186,6 +190,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    input.setPilotState(play->getLuaState());
     HashChain hashes;
     LevelRun run(play);
     int size = playback ? play->getReplay()->getSizeOfReplay() : steps;
@@ -199,8 +204,12 @@ int main(int argc, char** argv) {
             lastHashed = Entity::time;
             hashes.add(Entity::time);
         }
-        if (!going)
+        if (!going || !input.pilotError().empty())
             break;
+    }
+    if (!input.pilotError().empty()) {
+        fprintf(stderr, "%s: %s\n", argv[0], input.pilotError().c_str());
+        return 1;
     }
     hashes.add(Entity::time);
     if (saveReplay && !run.next && play->getReplay() && !playback)

@@ -4,9 +4,7 @@
 require "/data/entities/Player"
 require "/data/entities/Cannon"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2400, 1400
 START_X, START_Y = 300, 700
@@ -34,13 +32,17 @@ function init()
         cannons[k] = Cannon.new(c[1], c[2], 8 + 2 * d, 100 - 15 * d, (3 + d) * 255)
     end
     arrow = Arrow.new()
-    elapsed = 0
-    won = false
-    createMessage("^3Destroy the cannons", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Cannons: " .. Cannon.alive
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^3Destroy the cannons",
+        par = PAR,
+        hud = function()
+            return "^7Cannons: " .. Cannon.alive
+        end,
+        step = pointArrow,
+        isWon = function()
+            return Cannon.alive == 0
+        end,
+    })
 end
 
 -- The nearest live cannon, for the arrow.
@@ -57,34 +59,33 @@ local function nearestCannon()
     return best
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
+function pointArrow()
     local c = nearestCannon()
     if c ~= nil then
         arrow:setTarget(c.x, c.y)
     else
         arrow:clearTarget()
     end
-    if Cannon.alive == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
 end
 
--- The game never reads this; the tests drive the level with it.
-levelTest = {
+levelTest = newLevelTest(
     -- Every live cannon takes the hits that destroy it.
-    win = function()
+    function()
         for _, c in ipairs(cannons) do
             if not c.mustBeDestroyed then
                 zorbix.setHardDiskHitCount(c.disk, c.strength)
             end
         end
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Circles the nearest cannon 400 units off, shooting it: the turn
+    -- keeps the ship out of the aimed shots.
+    function()
+        local c = nearestCannon()
+        if c == nil then
+            return pilotSticks()
+        end
+        local a = angleTo(c.x, c.y, player:getX(), player:getY())
+        local gx, gy = pointAt(c.x, c.y, a + 30, 400)
+        return pilotSticks(gx, gy, c.x, c.y)
+    end
+)
