@@ -7,6 +7,8 @@
 // Options:
 //   --seed N              seed of the C generator, which draws the game's seed
 //                         (default 1, so that a run repeats)
+//   --difficulty N        a campaign level's difficulty, 0..2 (default: the
+//                         preferences'; infinity games always play at 0)
 //   --input SPEC          neutral (default), random:SEED, pilot (the level's
 //                         levelTest.pilot), or a file of "STEP X0 Y0 X1 Y1" lines
 //   --save-replay         save the recorded replay even when the game has not ended
@@ -41,15 +43,16 @@
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/StatePlay.h"
 #include "levelplay/WorldHash.h"
+#include "savedata/Preferences.h"
 #include "screens/StateConfirmScore.h"
 
 static int usage(const char* program) {
-    fprintf(
-        stderr,
-        "usage: %s [--seed N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] [--add-script PATH=FILE]...\n"
-        "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
-        "          --replay-web ID | --replay-file FILE)\n",
-        program);
+    fprintf(stderr,
+            "usage: %s [--seed N] [--difficulty N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] "
+            "[--add-script PATH=FILE]...\n"
+            "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
+            "          --replay-web ID | --replay-file FILE)\n",
+            program);
     return 2;
 }
 
@@ -91,7 +94,7 @@ struct HashChain {
 int main(int argc, char** argv) {
     std::string inputSpec = "neutral", level, hashesOut, hashesIn;
     std::vector<std::pair<std::string, std::string>> scripts;
-    int steps = -1, replayId = -1, cSeed = 1;
+    int steps = -1, replayId = -1, cSeed = 1, difficulty = -1;
     bool replayWeb = false, saveReplay = false, draw = false;
     std::string replayFile;
     std::vector<const char*> positional;
@@ -102,6 +105,9 @@ int main(int argc, char** argv) {
             inputSpec = argv[++i];
         } else if (a == "--seed" && hasValue) {
             if (!parseCount(argv[++i], &cSeed))
+                return usage(argv[0]);
+        } else if (a == "--difficulty" && hasValue) {
+            if (!parseCount(argv[++i], &difficulty) || difficulty > 2)
                 return usage(argv[0]);
         } else if (a == "--save-replay") {
             saveReplay = true;
@@ -167,6 +173,8 @@ int main(int argc, char** argv) {
     if (mainStartUp() != 0)
         return 1;
     srand((unsigned int)cSeed);
+    if (difficulty >= 0)
+        Preferences::getInstance()->setDifficultySettings(difficulty);
     for (auto& s : scripts)
         LuaScriptList::getInstance()->addScriptForTests(s.first, s.second);
 
