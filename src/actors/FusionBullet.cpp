@@ -49,22 +49,7 @@ void FusionBullet::update() {
         velocity.initFromAngle(heading, FUSION_SPEED);
         drawAngle = (float)(heading * 57.29577951308232 + 180.0);
     }
-    roll += 10.0f;
-    position.x += velocity.x;
-    position.y += velocity.y;
-    CollisionShape* wall = spacePartition ? spacePartition->walls.getFirstObject(position) : nullptr;
-    if (!wall) {
-        if (forEachTargetAt(position, 0, [this](ReactsToWeaponOrPlayer* t) { return t->reactToWeapon(this); })) {
-            Color c(1.0f, 0.0f, 0.2f);
-            new Explosion(position, c, c, 6, 1.0f);
-            toBeDeleted = true;
-        }
-        return;
-    }
-    wall->projectOnSide(&position);
-    toBeDeleted = true;
-    new Explosion(position, FusionBullet2::yellow, FusionBullet2::yellowAlpha100, 6, 1.0f);
-    TexturedExplosionsHandler::getInstance()->addExplosion(position, FusionBullet2::yellow, 1.0f);
+    FusionBullet2::rollFlyAndHit(this, this, &roll);
 }
 
 void FusionBullet::draw() {

@@ -20,21 +20,24 @@ FusionBullet2::FusionBullet2(Coord p, float a) : Entity(p, true), PlayerWeapon(K
     drawAngle = (float)(a * 57.29577951308232 + 180.0);
 }
 
-void FusionBullet2::update() {
-    roll += 10.0f;
-    position.x += velocity.x;
-    position.y += velocity.y;
-    CollisionShape* wall = spacePartition ? spacePartition->walls.getFirstObject(position) : nullptr;
+void FusionBullet2::update() { rollFlyAndHit(this, this, &roll); }
+
+void FusionBullet2::rollFlyAndHit(Entity* shot, PlayerWeapon* weapon, float* roll) {
+    *roll += 10.0f;
+    Coord& position = shot->position;
+    position.x += weapon->velocity.x;
+    position.y += weapon->velocity.y;
+    CollisionShape* wall = shot->spacePartition ? shot->spacePartition->walls.getFirstObject(position) : nullptr;
     if (!wall) {
-        if (forEachTargetAt(position, 0, [this](ReactsToWeaponOrPlayer* t) { return t->reactToWeapon(this); })) {
+        if (forEachTargetAt(position, 0, [weapon](ReactsToWeaponOrPlayer* t) { return t->reactToWeapon(weapon); })) {
             Color c(1.0f, 0.0f, 0.2f);
             new Explosion(position, c, c, 6, 1.0f);
-            toBeDeleted = true;
+            shot->toBeDeleted = true;
         }
         return;
     }
     wall->projectOnSide(&position);
-    toBeDeleted = true;
+    shot->toBeDeleted = true;
     new Explosion(position, yellow, yellowAlpha100, 6, 1.0f);
     TexturedExplosionsHandler::getInstance()->addExplosion(position, yellow, 1.0f);
 }

@@ -18,6 +18,10 @@ public:
     static const Color yellow;
     static const Color yellowAlpha100;
 
+    // The step both fusion shots share: roll, fly, then hit the first target
+    // where the shot is, or burst on a wall; either ends the shot.
+    static void rollFlyAndHit(Entity* shot, PlayerWeapon* weapon, float* roll);
+
     float drawAngle;
     float roll;
 
