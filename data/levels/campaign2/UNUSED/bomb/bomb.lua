@@ -3,9 +3,7 @@
 -- that goes off costs a life and starts again. Spinies guard the rooms.
 require "/data/entities/Player"
 require "/data/entities/Spot"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign2/UNUSED/bomb/generated"
 
 local W, H = 1600, 1200
@@ -48,18 +46,10 @@ function Bomb:update()
     end
 end
 
-local function step()
-    steps = steps + 1
-    if not finished and bombsLeft == 0 then
-        finished = true
-        finishLevel(true, winScore(player.lives, steps, PAR_STEPS))
-    end
-end
-
 function init()
     setLevelSize(W, H)
     createFrameWalls(W, H, 40)
-    newProp("/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua"):setZ(-200)
+    newProp("/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua")
     newProp("/data/levels/campaign2/UNUSED/bomb/graphics bomb.lua"):setFrame(1)
     for _, corners in ipairs(bombWalls) do
         newWallQuad(corners, W / 2, H / 2)
@@ -73,26 +63,60 @@ function init()
         bombsLeft = bombsLeft + 1
         zorbix.newSpiny(p[1] + 120, p[2] + 60)
     end
-    steps = 0
-    finished = false
-    UpdateHUD.new(function()
-        return "Lives " .. player.lives, "Bombs " .. bombsLeft
-    end)
-    everyStep(step)
-    createMessage("^1Defuse the bombs: hold still on them", 200)
+    playLevel({
+        message = "^1Defuse the bombs: hold still on them",
+        messageSteps = 200,
+        par = PAR_STEPS,
+        hud = function()
+            return "^7Bombs: " .. bombsLeft
+        end,
+        isWon = function()
+            return bombsLeft == 0
+        end,
+    })
 end
 
--- The game never reads levelTest; tests use it to win and to lose.
-levelTest = {
-    win = function()
+-- The live bomb whose fuse has the least left.
+local function nextBomb()
+    local best = nil
+    for _, b in ipairs(bombs) do
+        if not b.mustBeDestroyed and (best == nil or b.left < best.left) then
+            best = b
+        end
+    end
+    return best
+end
+
+-- The quarter of the arena (x, y) lies in; the walls part the four rooms,
+-- which open only onto the middle.
+local function roomOf(x, y)
+    return (x < W / 2 and 0 or 1) + (y < H / 2 and 0 or 2)
+end
+
+-- The pilot's shoot stick sweeps round: the spinies have no handles.
+local sweep = 0
+
+levelTest = newLevelTest(
+    function()
         for _, b in ipairs(bombs) do
             if not b.mustBeDestroyed then
                 b.spot:reach()
             end
         end
     end,
-    lose = function()
-        player.lives = 1
-        player:loseLife()
-    end,
-}
+    -- Flies to the bomb closest to going off, through the middle when it
+    -- lies in another room, and holds still on it, shooting all round.
+    function()
+        sweep = (sweep + 9) % 360
+        local b = nextBomb()
+        if b == nil then
+            return pilotSticks()
+        end
+        local x, y = player:getX(), player:getY()
+        local tx, ty = pointAt(x, y, sweep, 300)
+        if roomOf(x, y) ~= roomOf(b.x, b.y) and distance(x, y, W / 2, H / 2) > 120 then
+            return pilotSticks(W / 2, H / 2, tx, ty)
+        end
+        return pilotSticks(b.x, b.y, tx, ty)
+    end
+)

@@ -2,21 +2,11 @@
 -- other, pillars and enemies alike. Back-and-forth enemies patrol between
 -- the pillars; destroy them all.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign2/UNUSED/symmetry/generated"
 
 local W, H = 1600, 1200
 local PAR_STEPS = 3000
-
-local function step()
-    steps = steps + 1
-    if not finished and zorbix.getBAFCount() == 0 then
-        finished = true
-        finishLevel(true, winScore(player.lives, steps, PAR_STEPS))
-    end
-end
 
 function init()
     setLevelSize(W, H)
@@ -31,25 +21,39 @@ function init()
         local direction = 90 * (k % 2)
         enemies[#enemies + 1] = zorbix.newBackAndForth(e[1], e[2], direction)
     end
-    steps = 0
-    finished = false
-    UpdateHUD.new(function()
-        return "Lives " .. player.lives, "Enemies " .. zorbix.getBAFCount()
-    end)
-    everyStep(step)
-    createMessage("^5Mirror, mirror", 180)
+    playLevel({
+        message = "^5Mirror, mirror",
+        messageSteps = 180,
+        par = PAR_STEPS,
+        hud = function()
+            return "^7Enemies: " .. zorbix.getBAFCount()
+        end,
+        isWon = function()
+            return zorbix.getBAFCount() == 0
+        end,
+    })
 end
 
--- The game never reads levelTest; tests use it to win and to lose.
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         for _, e in ipairs(enemies) do
             zorbix.setEntityDestroy(e)
         end
         enemies = {}
     end,
-    lose = function()
-        player.lives = 1
-        player:loseLife()
-    end,
-}
+    -- Circles the nearest enemy, shooting it; one that comes close makes
+    -- the ship back off.
+    function()
+        local e, ex, ey = nearestHandle(enemies)
+        if e == nil then
+            return pilotSticks()
+        end
+        local x, y = player:getX(), player:getY()
+        local a = angleTo(ex, ey, x, y)
+        local gx, gy = pointAt(ex, ey, a + 30, 300)
+        if distance(x, y, ex, ey) < 160 then
+            gx, gy = pointAt(x, y, a, 200)
+        end
+        return pilotSticks(clamp(gx, 80, W - 80), clamp(gy, 80, H - 80), ex, ey)
+    end
+)

@@ -2,9 +2,7 @@
 -- behind the firing line before the clock runs out; the targets take a few
 -- hits each. The ship stays behind the line. Nothing shoots back: the clock is the only way to lose.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign2/UNUSED/training/generated"
 
 local W, H = 1600, 1200
@@ -38,24 +36,6 @@ function Target:update()
     end
 end
 
-local function step()
-    steps = steps + 1
-    if finished then
-        return
-    end
-    -- The ship stays behind the firing line; its shots fly on.
-    if zorbix.getEntityX(playerShip) > FIRING_LINE then
-        zorbix.setEntityX(playerShip, FIRING_LINE)
-    end
-    if targetsLeft == 0 then
-        finished = true
-        finishLevel(true, winScore(player.lives, steps, TIME_STEPS))
-    elseif steps >= TIME_STEPS then
-        finished = true
-        finishLevel(false)
-    end
-end
-
 function init()
     setLevelSize(W, H)
     createFrameWalls(W, H, 40)
@@ -67,25 +47,64 @@ function init()
         targets[#targets + 1] = Target.new(t[1], t[2], t[3])
         targetsLeft = targetsLeft + 1
     end
-    steps = 0
-    finished = false
-    UpdateHUD.new(function()
-        return "Targets " .. targetsLeft, "Time " .. formatSteps(TIME_STEPS - steps)
-    end)
-    everyStep(step)
-    createMessage("^3Break every target", 180)
+    playLevel({
+        message = "^3Break every target",
+        messageSteps = 180,
+        par = TIME_STEPS,
+        hud = function()
+            return "^7Targets: " .. targetsLeft .. "  " .. formatSteps(TIME_STEPS - elapsed)
+        end,
+        -- The ship stays behind the firing line, its shots fly on; the
+        -- clock running out ends the game.
+        step = function()
+            if zorbix.getEntityX(playerShip) > FIRING_LINE then
+                zorbix.setEntityX(playerShip, FIRING_LINE)
+            end
+            if elapsed >= TIME_STEPS and targetsLeft > 0 then
+                player:endGame()
+            end
+        end,
+        isWon = function()
+            return targetsLeft == 0
+        end,
+    })
 end
 
--- The game never reads levelTest; tests use it to win and to lose.
-levelTest = {
-    win = function()
+-- The live target nearest the ship.
+local function nearestTarget()
+    local best, bestD = nil, 0
+    for _, t in ipairs(targets) do
+        if not t.mustBeDestroyed then
+            local d = t:getSquareDistanceFromPlayer()
+            if best == nil or d < bestD then
+                best, bestD = t, d
+            end
+        end
+    end
+    return best
+end
+
+levelTest = newLevelTest(
+    function()
         for _, t in ipairs(targets) do
             if not t.mustBeDestroyed then
                 zorbix.setHardDiskHitCount(t.disk, t.hits)
             end
         end
     end,
-    lose = function()
-        steps = TIME_STEPS - 1
-    end,
-}
+    -- Stands on the firing line level with the nearest target and shoots
+    -- down its lane; the gun throws its shots 3 degrees off the
+    -- stick, which tells at the far targets.
+    function()
+        local t = nearestTarget()
+        if t == nil then
+            return pilotSticks()
+        end
+        local moveAngle, moveStrength, shootAngle, shootStrength = pilotSticks(FIRING_LINE - 20, t.y, t.x, t.y)
+        return moveAngle, moveStrength, shootAngle - 3, shootStrength
+    end
+)
+-- Nothing shoots back: the clock is the way to lose.
+levelTest.lose = function()
+    elapsed = TIME_STEPS - 1
+end
