@@ -9,6 +9,10 @@ local W, H = 1600, 1200
 local TIME_STEPS = 90 * 60
 local FIRING_LINE = 300
 local TARGET_RADIUS = 30
+-- The view is drawn out and led toward the targets, so the whole range
+-- shows with the ship at its foot.
+local CAMERA_ZOOM = 115
+local CAMERA_LEAD = 300
 
 Target = setmetatable({}, { __index = LuaEntity })
 Target.__index = Target
@@ -41,6 +45,7 @@ function init()
     createFrameWalls(W, H, 40)
     newProp("/data/levels/campaign2/UNUSED/training/graphics training.lua")
     player = Player.new(150, H / 2, 3)
+    zorbix.setCameraZoom(CAMERA_ZOOM)
     targets = {}
     targetsLeft = 0
     for _, t in ipairs(trainingTargets) do
@@ -60,6 +65,7 @@ function init()
             if zorbix.getEntityX(playerShip) > FIRING_LINE then
                 zorbix.setEntityX(playerShip, FIRING_LINE)
             end
+            zorbix.setCameraXY(zorbix.getEntityX(playerShip) + CAMERA_LEAD, zorbix.getEntityY(playerShip))
             if elapsed >= TIME_STEPS and targetsLeft > 0 then
                 player:endGame()
             end
