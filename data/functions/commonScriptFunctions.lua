@@ -291,3 +291,18 @@ function nearestHandle(handles)
     end
     return best, bestX, bestY
 end
+
+-- Unused levels (bomb, boss1 re, symmetry, training): the nearest to the
+-- ship of a list of script entities not yet destroyed; nil when none is left.
+function nearestLiveEntity(entities)
+    local best, bestD = nil, 0
+    for _, e in ipairs(entities) do
+        if not e.mustBeDestroyed then
+            local d = e:getSquareDistanceFromPlayer()
+            if best == nil or d < bestD then
+                best, bestD = e, d
+            end
+        end
+    end
+    return best
+end

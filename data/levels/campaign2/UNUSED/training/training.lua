@@ -76,20 +76,6 @@ function init()
     })
 end
 
--- The live target nearest the ship.
-local function nearestTarget()
-    local best, bestD = nil, 0
-    for _, t in ipairs(targets) do
-        if not t.mustBeDestroyed then
-            local d = t:getSquareDistanceFromPlayer()
-            if best == nil or d < bestD then
-                best, bestD = t, d
-            end
-        end
-    end
-    return best
-end
-
 levelTest = newLevelTest(
     function()
         for _, t in ipairs(targets) do
@@ -102,7 +88,7 @@ levelTest = newLevelTest(
     -- down its lane; the gun throws its shots 3 degrees off the
     -- stick, which tells at the far targets.
     function()
-        local t = nearestTarget()
+        local t = nearestLiveEntity(targets)
         if t == nil then
             return pilotSticks()
         end
