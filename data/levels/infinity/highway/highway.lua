@@ -15,6 +15,9 @@ local REACH = 50
 local BONUS_STEPS = 900
 local LANES = { 150, 450, 750, 1050 }
 
+-- The cars the level made, for its scripted player.
+local cars = {}
+
 Sphere = setmetatable({}, { __index = LuaEntity })
 Sphere.__index = Sphere
 
@@ -59,10 +62,11 @@ local function addCar()
     if played > 3600 and randomBetween(0, 2) == 0 then
         kind = 1
     end
-    zorbix.newOptimizedBAF(x, LANES[lane], direction + 4 * kind)
+    keepHandle(cars, zorbix.newOptimizedBAF(x, LANES[lane], direction + 4 * kind))
 end
 
 local function step()
+    dropGoneHandles(cars)
     if player.gameOver then
         return
     end
@@ -99,3 +103,17 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: head for the sphere, keeping off the cars,
+-- and shoot the nearest car in the way.
+local pilot = { lists = { cars }, width = W, height = H, danger = 200, keep = 400, range = 500, margin = 120,
+    goal = function()
+        if sphere ~= nil then
+            return sphere.x, sphere.y
+        end
+    end }
+levelTest = {
+    pilot = function()
+        return pilotAmong(pilot)
+    end,
+}

@@ -12,6 +12,9 @@ local W, H = 2400, 1600
 local WAVE_STEPS = 1500
 local LIFE_EVERY = 10000
 
+-- The enemies the level made, for its scripted player.
+local enemies = {}
+
 -- Points for each kind, by the fall of its live count (the body of a snake
 -- counts element by element).
 local kinds = {
@@ -29,7 +32,7 @@ local function spawnWave()
     waveLeft = WAVE_STEPS
     for k = 1, 1 + wave / 3 do
         local x, y = getRandomCoord(150, 150, W - 150, H - 150, 700)
-        zorbix.newSnake(x, y, randomBetween(0, 359), 5 + wave)
+        keepHandle(enemies, zorbix.newSnake(x, y, randomBetween(0, 359), 5 + wave))
     end
     for k = 1, 2 + wave do
         local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
@@ -37,12 +40,12 @@ local function spawnWave()
         if k % 4 == 0 then
             size = 1
         end
-        zorbix.newSucider(x, y, randomBetween(0, 359) * 255 / 57, size)
+        keepHandle(enemies, zorbix.newSucider(x, y, randomBetween(0, 359) * 255 / 57, size))
     end
     if wave >= 3 then
         for k = 1, wave / 2 do
             local x, y = getRandomCoord(100, 100, W - 100, H - 100, 700)
-            zorbix.newSpiny(x, y)
+            keepHandle(enemies, zorbix.newSpiny(x, y))
         end
     end
     resetKillCounts(kinds)
@@ -51,6 +54,7 @@ end
 
 local function step()
     scoreKills(kinds, player)
+    dropGoneHandles(enemies)
     if player.gameOver then
         return
     end
@@ -84,3 +88,12 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: round the nearest enemy out of its reach and
+-- shoot it (a snake's head is its handle).
+local pilot = { lists = { enemies }, width = W, height = H, danger = 260, keep = 420, range = 1000, sweep = true }
+levelTest = {
+    pilot = function()
+        return pilotAmong(pilot)
+    end,
+}
