@@ -8,7 +8,9 @@ require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
 
 local W, H = 2000, 1400
-local KILL_POINTS = 100
+local KILL_POINTS = 20
+-- One more Brownian wanted for every this many points.
+local POINTS_PER_ENEMY = 200
 
 -- The Brownians the level made, by colour (0 red, 1 green, 2 blue), for its
 -- scripted player.
@@ -34,7 +36,7 @@ local function step()
         return
     end
     played = played + 1
-    local wanted = minOf(6 + zorbix.getScore() / 1000 + played / 3600, 30)
+    local wanted = minOf(6 + zorbix.getScore() / POINTS_PER_ENEMY + played / 3600, 30)
     if played % 20 == 0 and now < wanted then
         spawn()
     end

@@ -35,7 +35,7 @@ function Sphere:update()
     self.spin = (self.spin + 2) % 360
     self:setRotation(self.spin, 0, 255, 60)
     if shipIsWithin(self.x, self.y, REACH) then
-        zorbix.increaseScore(50 + maxOf(0, BONUS_STEPS - self.age) / 3)
+        zorbix.increaseScore(20 + maxOf(0, BONUS_STEPS - self.age) / 6)
         zorbix.newExplosion(self.x, self.y, 80, 160, 255, 30)
         zorbix.playSound("/data/sounds/bonus.caf", self.x, self.y)
         collected = collected + 1
