@@ -68,6 +68,8 @@ function init()
         zorbix.setGameIsFinished(true)
     end
     player:setAlly(W / 2 + 150, H / 2)
+    -- The shoot stick steers the ally: the stream is the only weapon.
+    player:setCanShoot(false)
     boxes = Boxes2Players.new()
     boxes.onCollect = function()
         zorbix.increaseScore(500)
