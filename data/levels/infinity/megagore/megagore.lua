@@ -18,9 +18,9 @@ local enemies = {}
 -- Points for each kind, by the fall of its live count (the body of a snake
 -- counts element by element).
 local kinds = {
-    { count = zorbix.getSuciderCount, points = 100 },
-    { count = zorbix.getSnakeCount, points = 40 },
-    { count = zorbix.getSpinyCount, points = 150 },
+    { count = zorbix.getSuciderCount, points = 200 },
+    { count = zorbix.getSnakeCount, points = 80 },
+    { count = zorbix.getSpinyCount, points = 300 },
 }
 
 local function enemiesLeft()
@@ -60,7 +60,7 @@ local function step()
     end
     waveLeft = waveLeft - 1
     if enemiesLeft() == 0 then
-        zorbix.increaseScore(500 * wave)
+        zorbix.increaseScore(1000 * wave)
         spawnWave()
     elseif waveLeft <= 0 then
         spawnWave()
