@@ -467,3 +467,12 @@ function pilotAmong(o)
     o.seenX, o.seenY = seenX, seenY
     return moveAngle, moveStrength, shootAngle, shootStrength
 end
+
+-- The test hooks of an infinity level played by pilotAmong(o).
+function pilotLevelTest(o)
+    return {
+        pilot = function()
+            return pilotAmong(o)
+        end,
+    }
+end

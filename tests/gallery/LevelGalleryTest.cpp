@@ -93,9 +93,9 @@ TEST_F(LevelGalleryInPlay, InfinityLevels) {
             run.frame(x, y, false);
             if (Entity::time % 1500 == 0 && Entity::time > 0 && !run.next) {
                 std::string name = "level-infinity-" + std::string(level) + "-" + std::to_string(Entity::time);
-                EXPECT_GT(gallery::takePicture(name, path + " after " + std::to_string(Entity::time) +
-                                                         " steps played by its pilot",
-                                               [&] { run.play->draw(); }),
+                EXPECT_GT(gallery::takePicture(
+                              name, path + " after " + std::to_string(Entity::time) + " steps played by its pilot",
+                              [&] { run.play->draw(); }),
                           1000)
                     << name;
             }

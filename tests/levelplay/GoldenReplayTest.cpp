@@ -15,8 +15,14 @@ using namespace playtest;
 namespace {
 
 const char* const kGoldens[] = {
-    "infinity-megagore",           "infinity-dodge-this", "infinity-assault", "infinity-asteroids",
-    "infinity-chromatic-conflict", "infinity-highway",    "infinity-amalgam", "infinity-symbiosis",
+    "infinity-megagore",
+    "infinity-dodge-this",
+    "infinity-assault",
+    "infinity-asteroids",
+    "infinity-chromatic-conflict",
+    "infinity-highway",
+    "infinity-amalgam",
+    "infinity-symbiosis",
 #ifndef __SANITIZE_ADDRESS__
     // Ten minutes of the busiest level, played twice here: too slow for the
     // sanitizer build, where golden.* of ctest plays it once.

@@ -84,8 +84,4 @@ end
 -- A new player's way through: round the nearest enemy out of its reach and
 -- shoot it, sweeping the guns round for what nobody points at.
 local pilot = { lists = { enemies }, width = W, height = H, danger = 260, keep = 420, range = 1000, sweep = true }
-levelTest = {
-    pilot = function()
-        return pilotAmong(pilot)
-    end,
-}
+levelTest = pilotLevelTest(pilot)

@@ -80,8 +80,4 @@ local pilot = { lists = { enemies }, width = W, height = H, danger = 240, keep =
             return box.x, box.y
         end
     end }
-levelTest = {
-    pilot = function()
-        return pilotAmong(pilot)
-    end,
-}
+levelTest = pilotLevelTest(pilot)

@@ -72,8 +72,4 @@ end
 -- sweep the guns round for the pieces nobody points at.
 local pilot = { lists = { Events.enemies, rocks }, width = W, height = H, danger = 260, keep = 450, range = 1100,
     sweep = true, margin = 0 }
-levelTest = {
-    pilot = function()
-        return pilotAmong(pilot)
-    end,
-}
+levelTest = pilotLevelTest(pilot)

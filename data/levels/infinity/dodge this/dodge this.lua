@@ -84,8 +84,4 @@ local pilot = { lists = { enemies }, width = W, height = H, danger = 280, keep =
             return box.x, box.y
         end
     end }
-levelTest = {
-    pilot = function()
-        return pilotAmong(pilot)
-    end,
-}
+levelTest = pilotLevelTest(pilot)

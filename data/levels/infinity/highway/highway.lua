@@ -112,8 +112,4 @@ local pilot = { lists = { cars }, width = W, height = H, danger = 200, keep = 40
             return sphere.x, sphere.y
         end
     end }
-levelTest = {
-    pilot = function()
-        return pilotAmong(pilot)
-    end,
-}
+levelTest = pilotLevelTest(pilot)
