@@ -293,14 +293,18 @@ function nearestHandle(handles)
 end
 
 -- Scripted players of the infinity levels (levelTest.pilot). A level keeps
--- the handles of the enemies it makes in lists (keepHandle) and drops the
--- gone ones once a step (dropGoneHandles); pilotAmong plays among them.
--- Keeping and reading handles changes nothing in the game.
+-- the handles of the enemies it makes in lists (keepHandle); pilotAmong
+-- plays among them. Keeping and reading handles changes nothing in the game.
 
 -- Keeps the handle h (what a zorbix.new* call returned) at the end of the
--- list and returns it.
+-- list and returns it. The gone handles are dropped whenever the list has
+-- doubled: a walk every step would cost the game a third of its speed.
 function keepHandle(list, h)
     list[#list + 1] = h
+    if #list >= (list.dropAt or 32) then
+        dropGoneHandles(list)
+        list.dropAt = 2 * #list + 32
+    end
     return h
 end
 
@@ -385,6 +389,10 @@ end
 -- by the enemy's last move. Returns the four stick values of pilotSticks.
 function pilotAmong(o)
     local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    -- Before an address is used again by a new object, of any kind.
+    for _, list in ipairs(o.lists) do
+        dropGoneHandles(list)
+    end
     local places = pilotPlaces(o.lists, x, y)
     local margin = o.margin or 180
     -- Also off where each enemy will be in a third of a second, at its

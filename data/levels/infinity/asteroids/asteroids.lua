@@ -34,8 +34,6 @@ local function step()
         zorbix.increaseScore((destroyed - lastDestroyed) * ROCK_POINTS)
         lastDestroyed = destroyed
     end
-    dropGoneHandles(rocks)
-    dropGoneHandles(Events.enemies)
     if player.gameOver then
         return
     end

@@ -25,9 +25,6 @@ end
 
 local function step()
     local now = zorbix.getBrownianCount()
-    for _, list in ipairs(byColour) do
-        dropGoneHandles(list)
-    end
     if now < lastCount then
         zorbix.increaseScore((lastCount - now) * KILL_POINTS)
     end
@@ -81,6 +78,9 @@ levelTest = {
         local shipColour = 0
         if Pulsar.current ~= nil then
             shipColour = Pulsar.current.bulletType
+        end
+        for _, list in ipairs(byColour) do
+            dropGoneHandles(list)
         end
         local most = shipColour
         for c = 0, 2 do

@@ -32,7 +32,6 @@ local function placeBox()
 end
 
 local function step()
-    dropGoneHandles(enemies)
     if player.gameOver then
         return
     end

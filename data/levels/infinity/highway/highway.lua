@@ -66,7 +66,6 @@ local function addCar()
 end
 
 local function step()
-    dropGoneHandles(cars)
     if player.gameOver then
         return
     end

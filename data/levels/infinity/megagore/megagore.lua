@@ -54,7 +54,6 @@ end
 
 local function step()
     scoreKills(kinds, player)
-    dropGoneHandles(enemies)
     if player.gameOver then
         return
     end

@@ -41,7 +41,6 @@ end
 
 local function step()
     scoreKills(kinds, player)
-    dropGoneHandles(enemies)
     if player.gameOver then
         return
     end
@@ -96,6 +95,7 @@ levelTest = {
         end
         local ax, ay = zorbix.getEntityX(player.ally), zorbix.getEntityY(player.ally)
         local mx, my = (x + ax) / 2, (y + ay) / 2
+        dropGoneHandles(enemies)
         local places = pilotPlaces({ enemies }, mx, my)
         local target = places[1]
         local gx, gy, hx, hy = W / 2 - 110, H / 2, W / 2 + 110, H / 2
