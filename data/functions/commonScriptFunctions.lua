@@ -306,3 +306,196 @@ function nearestLiveEntity(entities)
     end
     return best
 end
+
+-- Scripted players of the infinity levels (levelTest.pilot). A level keeps
+-- the handles of the enemies it makes in lists (keepHandle); pilotAmong
+-- plays among them. Keeping and reading handles changes nothing in the game.
+
+-- Keeps the handle h (what a zorbix.new* call returned) at the end of the
+-- list and returns it. The gone handles are dropped whenever the list has
+-- doubled: a walk every step would cost the game a third of its speed.
+function keepHandle(list, h)
+    list[#list + 1] = h
+    if #list >= (list.dropAt or 32) then
+        dropGoneHandles(list)
+        list.dropAt = 2 * #list + 32
+    end
+    return h
+end
+
+-- Drops the handles of objects that are gone (they read at (0, 0)), keeping
+-- the others in their order.
+function dropGoneHandles(list)
+    local n = 0
+    for k = 1, #list do
+        local h = list[k]
+        if zorbix.getEntityX(h) ~= 0 or zorbix.getEntityY(h) ~= 0 then
+            n = n + 1
+            list[n] = h
+        end
+    end
+    for k = #list, n + 1, -1 do
+        list[k] = nil
+    end
+end
+
+-- The push (in stick units, 100 a full push) that keeps (x, y) off the
+-- given places ({x, y, d} with d their distance) closer than radius, and
+-- off the edges of the field (0, 0)..(width, height) within margin.
+function pilotPush(x, y, places, radius, width, height, margin)
+    local vx, vy = 0, 0
+    for _, p in ipairs(places) do
+        if p.d < radius then
+            local a = angleTo(p.x, p.y, x, y)
+            local w = 160 * (radius - p.d) / radius
+            vx = vx + scaleBy256(w, math.cos(a))
+            vy = vy + scaleBy256(w, math.sin(a))
+        end
+    end
+    if margin <= 0 then
+        return vx, vy
+    end
+    if x < margin then
+        vx = vx + 200 * (margin - x) / margin
+    elseif x > width - margin then
+        vx = vx - 200 * (x - width + margin) / margin
+    end
+    if y < margin then
+        vy = vy + 200 * (margin - y) / margin
+    elseif y > height - margin then
+        vy = vy - 200 * (y - height + margin) / margin
+    end
+    return vx, vy
+end
+
+-- The live objects of the handle lists with their places and distances to
+-- (x, y), nearest first: { {h = handle, x = .., y = .., d = ..}, ... }.
+function pilotPlaces(lists, x, y)
+    local places = {}
+    for _, list in ipairs(lists) do
+        for _, h in ipairs(list) do
+            local hx, hy = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            if hx ~= 0 or hy ~= 0 then
+                places[#places + 1] = { h = h, x = hx, y = hy, d = distance(x, y, hx, hy) }
+            end
+        end
+    end
+    -- Insertion sort: stable, so that equal distances keep the lists' order.
+    for k = 2, #places do
+        local p = places[k]
+        local j = k - 1
+        while j >= 1 and places[j].d > p.d do
+            places[j + 1] = places[j]
+            j = j - 1
+        end
+        places[j + 1] = p
+    end
+    return places
+end
+
+-- A scripted player among enemies. o holds the settings and the pilot's own
+-- state: o.lists (handle lists of the enemies), o.width, o.height (the
+-- field), o.danger (keep this far from every enemy), o.keep (circle the
+-- nearest at this distance when there is no goal), o.range (shoot what is
+-- this close), o.goal (optional: returns the point to head for, or nil),
+-- o.canShoot (optional: false for a ship without guns), o.shootable
+-- (optional: whether a place {h, x, y, d} is worth a shot), o.sweep (optional:
+-- whether to sweep the shots round when no enemy is known). It leads its shots
+-- by the enemy's last move. Returns the four stick values of pilotSticks.
+function pilotAmong(o)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    -- Before an address is used again by a new object, of any kind.
+    for _, list in ipairs(o.lists) do
+        dropGoneHandles(list)
+    end
+    local places = pilotPlaces(o.lists, x, y)
+    local margin = o.margin or 180
+    -- Also off where each enemy will be in a third of a second, at its
+    -- last step's pace: a dash is seen coming.
+    local ahead = {}
+    for _, p in ipairs(places) do
+        local lastX = o.seenX and o.seenX[p.h]
+        if lastX ~= nil then
+            local fx, fy = p.x + (p.x - lastX) * 20, p.y + (p.y - o.seenY[p.h]) * 20
+            ahead[#ahead + 1] = { x = fx, y = fy, d = distance(x, y, fx, fy) }
+        end
+    end
+    local vx, vy = pilotPush(x, y, places, o.danger, o.width, o.height, margin)
+    local ax, ay = pilotPush(x, y, ahead, o.danger, o.width, o.height, 0)
+    vx, vy = vx + ax, vy + ay
+    local gx, gy = nil, nil
+    if o.goal ~= nil then
+        gx, gy = o.goal()
+    end
+    local nearest = places[1]
+    if gx ~= nil then
+        local a = angleTo(x, y, gx, gy)
+        local w = clamp(distance(x, y, gx, gy) * 2, 0, 100)
+        vx = vx + scaleBy256(w, math.cos(a))
+        vy = vy + scaleBy256(w, math.sin(a))
+    elseif nearest ~= nil then
+        -- Round the nearest enemy, closing in from afar: a moving ship is
+        -- hard to aim at.
+        local a = angleTo(x, y, nearest.x, nearest.y)
+        local w = clamp((nearest.d - o.keep) / 2, -60, 80)
+        o.turn = o.turn or 1
+        vx = vx + scaleBy256(w, math.cos(a)) + scaleBy256(60, math.cos(a + 90 * o.turn))
+        vy = vy + scaleBy256(w, math.sin(a)) + scaleBy256(60, math.sin(a + 90 * o.turn))
+    else
+        -- Nothing known: back toward the middle of the field.
+        local a = angleTo(x, y, o.width / 2, o.height / 2)
+        local w = clamp(distance(x, y, o.width / 2, o.height / 2) / 4, 0, 60)
+        vx = vx + scaleBy256(w, math.cos(a))
+        vy = vy + scaleBy256(w, math.sin(a))
+    end
+    -- Pressed against an edge, the ship rounds the other way.
+    if x < margin / 2 or y < margin / 2 or x > o.width - margin / 2 or y > o.height - margin / 2 then
+        if not o.atEdge then
+            o.turn = -(o.turn or 1)
+        end
+        o.atEdge = true
+    else
+        o.atEdge = false
+    end
+    local moveAngle, moveStrength = math.atan2(vy, vx), clamp(math.sqrt(vx * vx + vy * vy), 0, 100)
+    if moveStrength < 8 then
+        moveStrength = 0
+    end
+
+    local shootAngle, shootStrength = 0, 0
+    local seenX, seenY = {}, {}
+    local target = nil
+    for _, p in ipairs(places) do
+        seenX[p.h], seenY[p.h] = p.x, p.y
+        if target == nil and p.d <= o.range and (o.shootable == nil or o.shootable(p)) then
+            target = p
+        end
+    end
+    if o.canShoot ~= false then
+        if target ~= nil then
+            -- Where it will be when a shot (18 units a step) gets there.
+            local tx, ty = target.x, target.y
+            local lastX = o.seenX and o.seenX[target.h]
+            if lastX ~= nil then
+                local t = target.d / 18
+                tx = tx + (target.x - lastX) * t
+                ty = ty + (target.y - o.seenY[target.h]) * t
+            end
+            shootAngle, shootStrength = angleTo(x, y, tx, ty), 100
+        elseif o.sweep then
+            o.sweepAngle = ((o.sweepAngle or 0) + 7) % 360
+            shootAngle, shootStrength = o.sweepAngle, 100
+        end
+    end
+    o.seenX, o.seenY = seenX, seenY
+    return moveAngle, moveStrength, shootAngle, shootStrength
+end
+
+-- The test hooks of an infinity level played by pilotAmong(o).
+function pilotLevelTest(o)
+    return {
+        pilot = function()
+            return pilotAmong(o)
+        end,
+    }
+end

@@ -60,3 +60,46 @@ TEST_F(LevelGallery, RoundTripTestLevel) {
     addLevel(infinityPath, busyLevel);
     EXPECT_GT(picture(infinityPath, "level-test-roundtrip"), 1000);
 }
+
+namespace {
+// The store's own levels: none of the fixture's counting levels in their place.
+class LevelGalleryInPlay : public LevelGallery {
+protected:
+    void SetUp() override {
+        LevelGallery::SetUp();
+        for (const std::string& path : added)
+            LuaScriptList::getInstance()->removeScriptForTests(path);
+        added.clear();
+    }
+};
+}  // namespace
+
+// Infinity levels in play, driven by their scripted players: a picture
+// every 1,500 steps up to 4,500, while the game lasts.
+TEST_F(LevelGalleryInPlay, InfinityLevels) {
+    const char* const levels[] = {"assault", "amalgam", "symbiosis"};
+    for (const char* level : levels) {
+        std::string path = std::string("/data/levels/infinity/") + level + "/" + level + ".lua";
+        std::string error;
+        StatePlay* play = newPlayScreenForLevel(path, &error);
+        ASSERT_NE(play, nullptr) << error;
+        LevelRun run(play);
+        SimulatedInput input;
+        input.parse("pilot", &error);
+        input.setPilotState(play->getLuaState());
+        for (int frame = 0; frame < 20000 && Entity::time < 4500 && !run.next; frame++) {
+            int x[2], y[2];
+            input.touchesForStep(Entity::time, StatePlay::joysticks, x, y);
+            run.frame(x, y, false);
+            if (Entity::time % 1500 == 0 && Entity::time > 0 && !run.next) {
+                std::string name = "level-infinity-" + std::string(level) + "-" + std::to_string(Entity::time);
+                EXPECT_GT(gallery::takePicture(
+                              name, path + " after " + std::to_string(Entity::time) + " steps played by its pilot",
+                              [&] { run.play->draw(); }),
+                          1000)
+                    << name;
+            }
+        }
+        EXPECT_EQ(input.pilotError(), "") << path;
+    }
+}

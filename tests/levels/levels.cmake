@@ -2,6 +2,8 @@
 # - smoke: every level script of the store (the file named after its folder
 #   under data/levels/) runs init and some steps, neutral and random; the
 #   infinity levels also under the replay rules, whose own test is replay_rules;
+# - pilot: every infinity level played by its levelTest.pilot under the replay
+#   rules (a pilot that fails or draws random numbers ends it with status 1);
 # - ends: under neutral input every infinity level ends within 36,000 steps;
 # - roundtrip: an infinity game is recorded, saved and played back to the same
 #   score and hash, for a test level and for every infinity level in the store;
@@ -42,6 +44,7 @@ foreach(file ${level_files})
       zorbix_level_test(ends.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/ends.sh ${ZORBIX_SIM} /${file} 36000)
       zorbix_level_test(smoke_rules.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/smoke.sh ${ZORBIX_SIM} /${file} ${ZORBIX_SMOKE_STEPS}
         --replay-rules)
+      zorbix_level_test(pilot.${id} ${ZORBIX_SIM} --replay-rules --input pilot /${file} ${ZORBIX_SMOKE_STEPS})
       zorbix_level_test(roundtrip.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh ${ZORBIX_SIM} /${file} 1200)
     endif()
   endif()

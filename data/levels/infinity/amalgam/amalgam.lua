@@ -10,18 +10,21 @@ require "/data/functions/getRandomCoord"
 local W, H = 2400, 1600
 local WAVE_STEPS = 1800
 
+-- The enemies the level made, for its scripted player.
+local enemies = {}
+
 local kinds = {
-    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) zorbix.newSpiny(x, y) end },
-    { count = zorbix.getBrownianCount, points = 100, make = function(x, y) zorbix.newBrownian(x, y, 0) end },
-    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) zorbix.newSucider(x, y, 0, 0) end },
-    { count = zorbix.getDodgerCount, points = 200, make = function(x, y) zorbix.newDodger(x, y) end },
-    { count = zorbix.getSnakeCount, points = 50, make = function(x, y) zorbix.newSnake(x, y, 0, 6) end },
-    { count = zorbix.getHelicopterCount, points = 250, make = function(x, y) zorbix.newHelicopter(x, y) end },
-    { count = zorbix.getPlannerCount, points = 200, make = function(x, y) zorbix.newPlanner(x, y) end },
-    { count = zorbix.getRollingCubeCount, points = 300, make = function(x, y) zorbix.newRollingCube(x, y) end },
-    { count = zorbix.getSplitterCount, points = 200, make = function(x, y) zorbix.newSplitter(x, y) end },
-    { count = zorbix.getTeleporterCount, points = 300, make = function(x, y) zorbix.newTeleporter(x, y) end },
-    { count = zorbix.getMotherShipCount, points = 500, make = function(x, y) zorbix.newMotherShip(x, y, 60) end },
+    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) return zorbix.newSpiny(x, y) end },
+    { count = zorbix.getBrownianCount, points = 100, make = function(x, y) return zorbix.newBrownian(x, y, 0) end },
+    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) return zorbix.newSucider(x, y, 0, 0) end },
+    { count = zorbix.getDodgerCount, points = 200, make = function(x, y) return zorbix.newDodger(x, y) end },
+    { count = zorbix.getSnakeCount, points = 50, make = function(x, y) return zorbix.newSnake(x, y, 0, 6) end },
+    { count = zorbix.getHelicopterCount, points = 250, make = function(x, y) return zorbix.newHelicopter(x, y) end },
+    { count = zorbix.getPlannerCount, points = 200, make = function(x, y) return zorbix.newPlanner(x, y) end },
+    { count = zorbix.getRollingCubeCount, points = 300, make = function(x, y) return zorbix.newRollingCube(x, y) end },
+    { count = zorbix.getSplitterCount, points = 200, make = function(x, y) return zorbix.newSplitter(x, y) end },
+    { count = zorbix.getTeleporterCount, points = 300, make = function(x, y) return zorbix.newTeleporter(x, y) end },
+    { count = zorbix.getMotherShipCount, points = 500, make = function(x, y) return zorbix.newMotherShip(x, y, 60) end },
 }
 
 local function alive()
@@ -38,7 +41,7 @@ local function spawnWave()
         if wave - j >= 1 then
             for k = 1, 2 + round + (1 - j) * (wave / 4) do
                 local x, y = getRandomCoord(120, 120, W - 120, H - 120, 700)
-                kind.make(x, y)
+                keepHandle(enemies, kind.make(x, y))
             end
         end
     end
@@ -76,3 +79,8 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: round the nearest enemy out of its reach and
+-- shoot it, sweeping the guns round for what nobody points at.
+local pilot = { lists = { enemies }, width = W, height = H, danger = 260, keep = 420, range = 1000, sweep = true }
+levelTest = pilotLevelTest(pilot)

@@ -12,11 +12,14 @@ local W, H = 2000, 1400
 local BOX_STEPS = 900
 local MAX_ENEMIES = 40
 
+-- The enemies the level made, for its scripted player.
+local enemies = {}
+
 local kinds = {
-    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) zorbix.newSpiny(x, y) end },
-    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) zorbix.newSucider(x, y, 0, 0) end },
-    { count = zorbix.getPlannerCount, points = 200, make = function(x, y) zorbix.newPlanner(x, y) end },
-    { count = zorbix.getTeleporterCount, points = 250, make = function(x, y) zorbix.newTeleporter(x, y) end },
+    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) return zorbix.newSpiny(x, y) end },
+    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) return zorbix.newSucider(x, y, 0, 0) end },
+    { count = zorbix.getPlannerCount, points = 200, make = function(x, y) return zorbix.newPlanner(x, y) end },
+    { count = zorbix.getTeleporterCount, points = 250, make = function(x, y) return zorbix.newTeleporter(x, y) end },
 }
 
 local function alive()
@@ -34,7 +37,7 @@ local function step()
     if played % spawnEvery == 0 and alive() < MAX_ENEMIES then
         local kind = kinds[1 + randomBetween(0, minOf(3, played / 1800))]
         local x, y = getRandomCoord(100, 100, W - 100, H - 100, 500)
-        kind.make(x, y)
+        keepHandle(enemies, kind.make(x, y))
         kind.last = kind.count()
     end
     if played % BOX_STEPS == 0 and boxes:remaining() < 2 then
@@ -65,3 +68,15 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: round the nearest enemy out of its reach and
+-- shoot it; fetch a box when none is close.
+local pilot = { lists = { enemies }, width = W, height = H, danger = 240, keep = 380, range = 900, sweep = true,
+    goal = function()
+        local box = boxes.boxes[1]
+        local x, y = player:getX(), player:getY()
+        if box ~= nil and distance(x, y, box.x, box.y) < 700 then
+            return box.x, box.y
+        end
+    end }
+levelTest = pilotLevelTest(pilot)

@@ -14,12 +14,16 @@ local ROCK_POINTS = 50
 -- A field cleared within PAR_STEPS steps earns up to 6000 points.
 local PAR_STEPS = 3600
 
+-- The rocks the level made, for its scripted player (the pieces of a
+-- split rock are not among them).
+local rocks = {}
+
 local function newField()
     field = field + 1
     fieldSteps = 0
     for k = 1, 2 + field do
         local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
-        zorbix.newAsteroid(x, y)
+        keepHandle(rocks, zorbix.newAsteroid(x, y))
     end
     createMessage("^3Field " .. field, 120)
 end
@@ -61,3 +65,9 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: keep off rocks and enemies, shoot the nearest,
+-- sweep the guns round for the pieces nobody points at.
+local pilot = { lists = { Events.enemies, rocks }, width = W, height = H, danger = 260, keep = 450, range = 1100,
+    sweep = true, margin = 0 }
+levelTest = pilotLevelTest(pilot)

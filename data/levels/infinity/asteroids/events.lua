@@ -6,14 +6,15 @@ require "/data/functions/getRandomCoord"
 local EVENT_STEPS = 1200
 
 local events = {
-    { make = function(x, y) zorbix.newSucider(x, y, 0, 0) end, count = 3 },
-    { make = function(x, y) zorbix.newHelicopter(x, y) end, count = 1 },
-    { make = function(x, y) zorbix.newDodger(x, y) end, count = 2 },
-    { make = function(x, y) zorbix.newSucider(x, y, 0, 1) end, count = 1 },
-    { make = function(x, y) zorbix.newSpiny(x, y) end, count = 4 },
+    { make = function(x, y) return zorbix.newSucider(x, y, 0, 0) end, count = 3 },
+    { make = function(x, y) return zorbix.newHelicopter(x, y) end, count = 1 },
+    { make = function(x, y) return zorbix.newDodger(x, y) end, count = 2 },
+    { make = function(x, y) return zorbix.newSucider(x, y, 0, 1) end, count = 1 },
+    { make = function(x, y) return zorbix.newSpiny(x, y) end, count = 4 },
 }
 
-Events = { stepsLeft = EVENT_STEPS, next = 1, round = 0 }
+-- enemies: the handles of the enemies made, for the scripted player.
+Events = { stepsLeft = EVENT_STEPS, next = 1, round = 0, enemies = {} }
 
 function Events.reset()
     Events.stepsLeft = EVENT_STEPS
@@ -32,7 +33,7 @@ function Events.step(width, height)
     local e = events[Events.next]
     for k = 1, e.count + Events.round do
         local x, y = getRandomCoord(100, 100, width - 100, height - 100, 800)
-        e.make(x, y)
+        keepHandle(Events.enemies, e.make(x, y))
     end
     Events.next = Events.next + 1
     if Events.next > #events then

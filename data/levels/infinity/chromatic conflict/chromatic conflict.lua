@@ -8,11 +8,18 @@ require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
 
 local W, H = 2000, 1400
-local KILL_POINTS = 100
+local KILL_POINTS = 20
+-- One more Brownian wanted for every this many points.
+local POINTS_PER_ENEMY = 200
+
+-- The Brownians the level made, by colour (0 red, 1 green, 2 blue), for its
+-- scripted player.
+local byColour = { {}, {}, {} }
 
 local function spawn()
     local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
-    zorbix.newBrownian(x, y, randomBetween(0, 2))
+    local colour = randomBetween(0, 2)
+    keepHandle(byColour[1 + colour], zorbix.newBrownian(x, y, colour))
     lastCount = zorbix.getBrownianCount()
 end
 
@@ -26,7 +33,7 @@ local function step()
         return
     end
     played = played + 1
-    local wanted = minOf(6 + zorbix.getScore() / 1000 + played / 3600, 30)
+    local wanted = minOf(6 + zorbix.getScore() / POINTS_PER_ENEMY + played / 3600, 30)
     if played % 20 == 0 and now < wanted then
         spawn()
     end
@@ -43,9 +50,11 @@ function init()
     player.onGameOver = function()
         zorbix.setGameIsFinished(true)
     end
-    Pulsar.new(300, H / 2, 255, 30, 30, 0)
-    Pulsar.new(W - 300, 300, 30, 255, 60, 1)
-    Pulsar.new(W - 300, H - 300, 40, 100, 255, 2)
+    pulsars = {
+        Pulsar.new(300, H / 2, 255, 30, 30, 0),
+        Pulsar.new(W - 300, 300, 30, 255, 60, 1),
+        Pulsar.new(W - 300, H - 300, 40, 100, 255, 2),
+    }
     -- The ship starts red, as its shots are.
     player:setShipColor(255, 30, 30)
     zorbix.setPlayerShootType(0)
@@ -59,3 +68,42 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: keep off every Brownian, shoot the nearest
+-- of the ship's colour, and fetch the pulsar of the colour most of them
+-- have when the ship's is outnumbered.
+local pilot = { width = W, height = H, danger = 230, keep = 380, range = 1000, sweep = false }
+levelTest = {
+    pilot = function()
+        local shipColour = 0
+        if Pulsar.current ~= nil then
+            shipColour = Pulsar.current.bulletType
+        end
+        for _, list in ipairs(byColour) do
+            dropGoneHandles(list)
+        end
+        local most = shipColour
+        for c = 0, 2 do
+            if #byColour[1 + c] > #byColour[1 + most] + 2 then
+                most = c
+            end
+        end
+        pilot.lists = { byColour[1 + shipColour], byColour[1 + (shipColour + 1) % 3], byColour[1 + (shipColour + 2) % 3] }
+        pilot.own = {}
+        for _, h in ipairs(byColour[1 + shipColour]) do
+            pilot.own[h] = true
+        end
+        -- Another colour's shot only knocks back: for the close ones.
+        pilot.shootable = function(p)
+            return p.d < 250 or pilot.own[p.h] == true
+        end
+        pilot.goal = nil
+        if most ~= shipColour then
+            local p = pulsars[1 + most]
+            pilot.goal = function()
+                return p.x, p.y
+            end
+        end
+        return pilotAmong(pilot)
+    end,
+}

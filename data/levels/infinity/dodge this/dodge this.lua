@@ -16,9 +16,12 @@ local GREEN = 1
 local BONUS_STEPS = 600
 local EXTRA_ENEMY_STEPS = 1800
 
+-- The enemies the level made, for its scripted player.
+local enemies = {}
+
 local function addEnemy()
     local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
-    zorbix.newBrownian(x, y, GREEN)
+    keepHandle(enemies, zorbix.newBrownian(x, y, GREEN))
 end
 
 local function placeBox()
@@ -70,3 +73,14 @@ function init()
     everyStep(step)
     createMessage("^2Collect the red boxes", 180)
 end
+
+-- A new player's way through: head for the box while keeping off the
+-- Brownians.
+local pilot = { lists = { enemies }, width = W, height = H, danger = 280, keep = 400, range = 0, canShoot = false,
+    goal = function()
+        local box = boxes.boxes[1]
+        if box ~= nil then
+            return box.x, box.y
+        end
+    end }
+levelTest = pilotLevelTest(pilot)

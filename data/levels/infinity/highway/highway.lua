@@ -15,6 +15,9 @@ local REACH = 50
 local BONUS_STEPS = 900
 local LANES = { 150, 450, 750, 1050 }
 
+-- The cars the level made, for its scripted player.
+local cars = {}
+
 Sphere = setmetatable({}, { __index = LuaEntity })
 Sphere.__index = Sphere
 
@@ -32,7 +35,7 @@ function Sphere:update()
     self.spin = (self.spin + 2) % 360
     self:setRotation(self.spin, 0, 255, 60)
     if shipIsWithin(self.x, self.y, REACH) then
-        zorbix.increaseScore(50 + maxOf(0, BONUS_STEPS - self.age) / 3)
+        zorbix.increaseScore(20 + maxOf(0, BONUS_STEPS - self.age) / 6)
         zorbix.newExplosion(self.x, self.y, 80, 160, 255, 30)
         zorbix.playSound("/data/sounds/bonus.caf", self.x, self.y)
         collected = collected + 1
@@ -59,7 +62,7 @@ local function addCar()
     if played > 3600 and randomBetween(0, 2) == 0 then
         kind = 1
     end
-    zorbix.newOptimizedBAF(x, LANES[lane], direction + 4 * kind)
+    keepHandle(cars, zorbix.newOptimizedBAF(x, LANES[lane], direction + 4 * kind))
 end
 
 local function step()
@@ -99,3 +102,13 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: head for the sphere, keeping off the cars,
+-- and shoot the nearest car in the way.
+local pilot = { lists = { cars }, width = W, height = H, danger = 200, keep = 400, range = 500, margin = 120,
+    goal = function()
+        if sphere ~= nil then
+            return sphere.x, sphere.y
+        end
+    end }
+levelTest = pilotLevelTest(pilot)

@@ -12,12 +12,15 @@ local W, H = 2400, 1600
 local WAVE_STEPS = 1500
 local LIFE_EVERY = 10000
 
+-- The enemies the level made, for its scripted player.
+local enemies = {}
+
 -- Points for each kind, by the fall of its live count (the body of a snake
 -- counts element by element).
 local kinds = {
-    { count = zorbix.getSuciderCount, points = 100 },
-    { count = zorbix.getSnakeCount, points = 40 },
-    { count = zorbix.getSpinyCount, points = 150 },
+    { count = zorbix.getSuciderCount, points = 200 },
+    { count = zorbix.getSnakeCount, points = 80 },
+    { count = zorbix.getSpinyCount, points = 300 },
 }
 
 local function enemiesLeft()
@@ -29,7 +32,7 @@ local function spawnWave()
     waveLeft = WAVE_STEPS
     for k = 1, 1 + wave / 3 do
         local x, y = getRandomCoord(150, 150, W - 150, H - 150, 700)
-        zorbix.newSnake(x, y, randomBetween(0, 359), 5 + wave)
+        keepHandle(enemies, zorbix.newSnake(x, y, randomBetween(0, 359), 5 + wave))
     end
     for k = 1, 2 + wave do
         local x, y = getRandomCoord(100, 100, W - 100, H - 100, 600)
@@ -37,12 +40,12 @@ local function spawnWave()
         if k % 4 == 0 then
             size = 1
         end
-        zorbix.newSucider(x, y, randomBetween(0, 359) * 255 / 57, size)
+        keepHandle(enemies, zorbix.newSucider(x, y, randomBetween(0, 359) * 255 / 57, size))
     end
     if wave >= 3 then
         for k = 1, wave / 2 do
             local x, y = getRandomCoord(100, 100, W - 100, H - 100, 700)
-            zorbix.newSpiny(x, y)
+            keepHandle(enemies, zorbix.newSpiny(x, y))
         end
     end
     resetKillCounts(kinds)
@@ -56,7 +59,7 @@ local function step()
     end
     waveLeft = waveLeft - 1
     if enemiesLeft() == 0 then
-        zorbix.increaseScore(500 * wave)
+        zorbix.increaseScore(1000 * wave)
         spawnWave()
     elseif waveLeft <= 0 then
         spawnWave()
@@ -84,3 +87,8 @@ function init()
     end)
     everyStep(step)
 end
+
+-- A new player's way through: round the nearest enemy out of its reach and
+-- shoot it (a snake's head is its handle).
+local pilot = { lists = { enemies }, width = W, height = H, danger = 260, keep = 420, range = 1000, sweep = true }
+levelTest = pilotLevelTest(pilot)
