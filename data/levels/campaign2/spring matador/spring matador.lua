@@ -2,9 +2,7 @@
 -- while small and middle suciders dash at it. Stretch the spring to slip
 -- aside; destroy every sucider, the splinters of the middle ones too.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign2/spring matador/generated"
 
 W, H = 2400, 2400
@@ -25,33 +23,16 @@ function init()
         local x, y = pointAt(CX, CY, 90 * k + 45, 900)
         suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, k % 2)
     end
-    elapsed = 0
-    won = false
-    createMessage("^3Slip aside, then strike", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Suciders: " .. zorbix.getSuciderCount()
-    end)
-    everyStep(step)
+    playClearLevel({
+        message = "^3Slip aside, then strike",
+        par = PAR,
+        label = "Suciders",
+        counts = { zorbix.getSuciderCount },
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
+levelTest = newLevelTest(function()
+    for _, e in ipairs(suciders) do
+        zorbix.setEntityDestroy(e)
     end
-    if zorbix.getSuciderCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, e in ipairs(suciders) do
-            zorbix.setEntityDestroy(e)
-        end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+end)
