@@ -388,3 +388,17 @@ function pilotAroundRocks(gx, gy, rocks)
     end
     return gx, gy
 end
+
+-- Pilot sticks for a level with a mirror ship centred on (cx, cy): the
+-- same sticks, but no shooting toward the centre, from where the mirror's
+-- shots would come straight back at the ship.
+function pilotSparingMirror(cx, cy, moveAngle, moveStrength, shootAngle, shootStrength)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    if shootStrength > 0 and not isWithin(x, y, cx, cy, 60) then
+        local off = normalizeAngle(shootAngle - angleTo(x, y, cx, cy))
+        if off > -25 and off < 25 then
+            shootStrength = 0
+        end
+    end
+    return moveAngle, moveStrength, shootAngle, shootStrength
+end

@@ -1,6 +1,6 @@
 -- Silly Enemies: a spring ties the ship to the middle of a ring of posts,
--- while small and middle suciders dash at it. Stretch the spring to slip
--- aside; destroy every sucider, the splinters of the middle ones too.
+-- while small suciders and a middle one dash at it. Stretch the spring to
+-- slip aside; destroy every sucider, the middle one's splinters too.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/spring matador/generated"
@@ -16,12 +16,23 @@ function init()
     newProp("/data/levels/campaign2/spring matador/backgroundSpringMatador.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(CX, CY, 4)
-    -- A band of strength 3: it pulls once the ship is 300 away.
+    -- A band of strength 3: it rests 300 away, pushing the ship out when
+    -- nearer and pulling it back when farther.
     zorbix.newSpring(CX, CY, 0, 3 * 255)
     suciders = {}
+    -- One middle sucider: its splinter rings already grow with the
+    -- difficulty. The fifth sucider stands between two corners' ones.
     for k = 1, 3 + d do
-        local x, y = pointAt(CX, CY, 90 * k + 45, 900)
-        suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, k % 2)
+        local a = 90 * k + 45
+        if k > 4 then
+            a = 90 * k
+        end
+        local x, y = pointAt(CX, CY, a, 900)
+        local kind = 0
+        if k == 1 then
+            kind = 1
+        end
+        suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, kind)
     end
     playClearLevel({
         message = "^3Slip aside, then strike",

@@ -52,13 +52,6 @@ levelTest = newLevelTest(
         local a = angleTo(x, y, player:getX(), player:getY())
         local gx, gy = pointAt(x, y, a + 30, 300)
         gx, gy = pilotAroundRocks(gx, gy, ROCKS)
-        local m, ms, sa, ss = pilotSticks(gx, gy, x, y)
-        if ss > 0 and isWithin(player:getX(), player:getY(), CX, CY, 60) == false then
-            local off = normalizeAngle(sa - angleTo(player:getX(), player:getY(), CX, CY))
-            if off > -25 and off < 25 then
-                ss = 0
-            end
-        end
-        return m, ms, sa, ss
+        return pilotSparingMirror(CX, CY, pilotSticks(gx, gy, x, y))
     end
 )

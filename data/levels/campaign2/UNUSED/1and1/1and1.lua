@@ -30,8 +30,19 @@ function init()
     })
 end
 
-levelTest = newLevelTest(function()
-    for _, e in ipairs(enemies) do
-        zorbix.setEntityDestroy(e)
+levelTest = newLevelTest(
+    function()
+        for _, e in ipairs(enemies) do
+            zorbix.setEntityDestroy(e)
+        end
+    end,
+    -- Circles the nearest enemy 300 units off and shoots it, except toward
+    -- the middle, where the mirror's shots would come back at the ship.
+    function()
+        local e, x, y = nearestHandle(enemies)
+        if e == nil then
+            return pilotSticks()
+        end
+        return pilotSparingMirror(W / 2, H / 2, pilotOrbit(x, y, 300, 30))
     end
-end)
+)
