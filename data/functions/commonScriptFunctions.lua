@@ -339,6 +339,16 @@ function pilotOrbit(tx, ty, radius, turn)
     return pilotSticks(gx, gy, tx, ty)
 end
 
+-- pilotOrbit round the nearest of a list of handles; no move and no
+-- shooting when none is left.
+function pilotOrbitNearest(handles, radius, turn)
+    local h, x, y = nearestHandle(handles)
+    if h == nil then
+        return pilotSticks()
+    end
+    return pilotOrbit(x, y, radius, turn)
+end
+
 -- Pilot sticks that fly straight away from (fx, fy), shooting at (tx, ty).
 function pilotFlee(fx, fy, tx, ty)
     local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
@@ -346,19 +356,38 @@ function pilotFlee(fx, fy, tx, ty)
     return pilotSticks(gx, gy, tx, ty)
 end
 
--- For a pilot: notes where each handle of the list was last seen (in the
--- table `seen`), and when one is gone, puts its last place into `burst`
--- with burst.untilStep = elapsed + steps: what bursts as it dies.
-function noteBursts(handles, seen, burst, steps)
-    for k, h in ipairs(handles) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-        if x ~= 0 or y ~= 0 then
-            seen[k] = { x, y }
-        elseif seen[k] ~= nil then
-            burst.x, burst.y = seen[k][1], seen[k][2]
-            burst.untilStep = elapsed + steps
-            seen[k] = nil
+-- A pilot against enemies that burst as they die: list() gives their
+-- handles (read each step). For `steps` steps after one is gone it runs
+-- straight away from where it was last seen; otherwise attack(e, x, y),
+-- given the nearest one and its place, gives the sticks.
+function newBurstPilot(list, steps, attack)
+    local seen, burstX, burstY, burstUntil = {}, 0, 0, 0
+    return function()
+        local handles = list()
+        for k, h in ipairs(handles) do
+            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            if x ~= 0 or y ~= 0 then
+                seen[k] = { x, y }
+            elseif seen[k] ~= nil then
+                burstX, burstY, burstUntil = seen[k][1], seen[k][2], elapsed + steps
+                seen[k] = nil
+            end
         end
+        local e, x, y = nearestHandle(handles)
+        if e == nil then
+            return pilotSticks()
+        end
+        if burstUntil > elapsed then
+            return pilotFlee(burstX, burstY, x, y)
+        end
+        return attack(e, x, y)
+    end
+end
+
+-- For a level test's win: destroys every object of a list of handles.
+function destroyHandles(handles)
+    for _, h in ipairs(handles) do
+        zorbix.setEntityDestroy(h)
     end
 end
 

@@ -41,28 +41,16 @@ function init()
     })
 end
 
--- The pilot's memory of the mother ships, for their bursts.
-local seen = {}
-local burst = { x = 0, y = 0, untilStep = 0 }
-
 levelTest = newLevelTest(
     function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
+        destroyHandles(enemies)
     end,
     -- Rams the nearest enemy: stands off it so that the ram's tip lies on
     -- it and the ship just clear of it, going round the rocks; runs
     -- straight away from a mother ship's burst.
-    function()
-        noteBursts(enemies, seen, burst, 40)
-        local e, x, y = nearestHandle(enemies)
-        if e == nil then
-            return pilotSticks()
-        end
-        if burst.untilStep > elapsed then
-            return pilotFlee(burst.x, burst.y, x, y)
-        end
+    newBurstPilot(function()
+        return enemies
+    end, 40, function(e, x, y)
         local standOff = 62
         if motherShips[e] then
             standOff = 95
@@ -70,5 +58,5 @@ levelTest = newLevelTest(
         local gx, gy = pointAt(x, y, angleTo(x, y, player:getX(), player:getY()), standOff)
         gx, gy = pilotAroundRocks(gx, gy, ROCKS)
         return pilotSticks(gx, gy, x, y)
-    end
+    end)
 )

@@ -28,29 +28,16 @@ function init()
     })
 end
 
--- The pilot's memory: where each mother ship was last seen, and the place
--- and end of the last burst to run from.
-local seen = {}
-local burst = { x = 0, y = 0, untilStep = 0 }
-
 levelTest = newLevelTest(
     function()
-        for _, e in ipairs(ships) do
-            zorbix.setEntityDestroy(e)
-        end
+        destroyHandles(ships)
     end,
     -- Circles the nearest mother ship 450 units off, shooting it; runs
     -- straight away from a burst (faster than its bullets) and from a
     -- second ship coming close.
-    function()
-        noteBursts(ships, seen, burst, 100)
-        local s, x, y = nearestHandle(ships)
-        if s == nil then
-            return pilotSticks()
-        end
-        if burst.untilStep > elapsed then
-            return pilotFlee(burst.x, burst.y, x, y)
-        end
+    newBurstPilot(function()
+        return ships
+    end, 100, function(s, x, y)
         for _, o in ipairs(ships) do
             local ox, oy = zorbix.getEntityX(o), zorbix.getEntityY(o)
             if o ~= s and (ox ~= 0 or oy ~= 0) and zorbix.getEntitySqrDistanceFromPlayer(o) < 300 * 300 then
@@ -58,5 +45,5 @@ levelTest = newLevelTest(
             end
         end
         return pilotOrbit(x, y, 450, 30)
-    end
+    end)
 )

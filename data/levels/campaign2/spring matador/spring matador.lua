@@ -43,7 +43,5 @@ function init()
 end
 
 levelTest = newLevelTest(function()
-    for _, e in ipairs(suciders) do
-        zorbix.setEntityDestroy(e)
-    end
+    destroyHandles(suciders)
 end)

@@ -37,9 +37,7 @@ end
 
 levelTest = newLevelTest(
     function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
+        destroyHandles(enemies)
     end,
     -- Circles the nearest spiny 300 units off, going round the stones, and
     -- shoots it, except toward the middle: the brother's shots would then

@@ -32,17 +32,11 @@ end
 
 levelTest = newLevelTest(
     function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
+        destroyHandles(enemies)
     end,
     -- Circles the nearest enemy 300 units off and shoots it, except toward
     -- the middle, where the mirror's shots would come back at the ship.
     function()
-        local e, x, y = nearestHandle(enemies)
-        if e == nil then
-            return pilotSticks()
-        end
-        return pilotSparingMirror(W / 2, H / 2, pilotOrbit(x, y, 300, 30))
+        return pilotSparingMirror(W / 2, H / 2, pilotOrbitNearest(enemies, 300, 30))
     end
 )

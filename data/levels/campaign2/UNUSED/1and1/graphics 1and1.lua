@@ -1,5 +1,5 @@
--- 1 and 1's floor, 1600 x 1200: two rings, one for the ship and one for its
--- friends' circle, and the rim.
+-- 1 and 1's floor, 1600 x 1200: two rings round the mirror point, the inner
+-- one through the ship's and its mirror's starting places, and the rim.
 require "/data/functions/commonGraphicFunctions"
 
 graphic = new2DGraphic(1)

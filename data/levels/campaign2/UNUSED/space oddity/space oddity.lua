@@ -37,16 +37,10 @@ end
 
 levelTest = newLevelTest(
     function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
+        destroyHandles(enemies)
     end,
     -- Circles the nearest enemy 300 units off, shooting it with the friends.
     function()
-        local e, x, y = nearestHandle(enemies)
-        if e == nil then
-            return pilotSticks()
-        end
-        return pilotOrbit(x, y, 300, 30)
+        return pilotOrbitNearest(enemies, 300, 30)
     end
 )
