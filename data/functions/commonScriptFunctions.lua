@@ -499,3 +499,128 @@ function pilotLevelTest(o)
         end,
     }
 end
+
+-- Clearing levels and their pilots: a level won once its enemies are gone,
+-- and the circling that pilots use to shoot at a target while dodging.
+
+-- playLevel for a level won when every enemy counted by o.counts (a list of
+-- counters such as zorbix.getSpinyCount) is destroyed; the HUD shows
+-- "o.label: n". The other fields are playLevel's.
+function playClearLevel(o)
+    local function left()
+        local n = 0
+        for _, count in ipairs(o.counts) do
+            n = n + count()
+        end
+        return n
+    end
+    o.hud = function()
+        return "^7" .. o.label .. ": " .. left()
+    end
+    o.isWon = function()
+        return left() == 0
+    end
+    return playLevel(o)
+end
+
+-- Pilot sticks that circle (tx, ty) at `radius`, `turn` degrees further
+-- round each time (negative: the other way), shooting at it: the turn keeps
+-- the ship out of shots aimed at it.
+function pilotOrbit(tx, ty, radius, turn)
+    local a = angleTo(tx, ty, zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip))
+    local gx, gy = pointAt(tx, ty, a + turn, radius)
+    return pilotSticks(gx, gy, tx, ty)
+end
+
+-- pilotOrbit round the nearest of a list of handles; no move and no
+-- shooting when none is left.
+function pilotOrbitNearest(handles, radius, turn)
+    local h, x, y = nearestHandle(handles)
+    if h == nil then
+        return pilotSticks()
+    end
+    return pilotOrbit(x, y, radius, turn)
+end
+
+-- Pilot sticks that fly straight away from (fx, fy), shooting at (tx, ty).
+function pilotFlee(fx, fy, tx, ty)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local gx, gy = pointAt(x, y, angleTo(fx, fy, x, y), 200)
+    return pilotSticks(gx, gy, tx, ty)
+end
+
+-- A pilot against enemies that burst as they die: list() gives their
+-- handles (read each step). For `steps` steps after one is gone it runs
+-- straight away from where it was last seen; otherwise attack(e, x, y),
+-- given the nearest one and its place, gives the sticks.
+function newBurstPilot(list, steps, attack)
+    local seen, burstX, burstY, burstUntil = {}, 0, 0, 0
+    return function()
+        local handles = list()
+        for k, h in ipairs(handles) do
+            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            if x ~= 0 or y ~= 0 then
+                seen[k] = { x, y }
+            elseif seen[k] ~= nil then
+                burstX, burstY, burstUntil = seen[k][1], seen[k][2], elapsed + steps
+                seen[k] = nil
+            end
+        end
+        local e, x, y = nearestHandle(handles)
+        if e == nil then
+            return pilotSticks()
+        end
+        if burstUntil > elapsed then
+            return pilotFlee(burstX, burstY, x, y)
+        end
+        return attack(e, x, y)
+    end
+end
+
+-- For a level test's win: destroys every object of a list of handles.
+function destroyHandles(handles)
+    for _, h in ipairs(handles) do
+        zorbix.setEntityDestroy(h)
+    end
+end
+
+-- For a pilot: the goal (gx, gy), or, when a rock {x, y, radius} of the
+-- list stands in the straight way from the ship to it, a point beside that
+-- rock on the side the way passes.
+function pilotAroundRocks(gx, gy, rocks)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local dx, dy = gx - x, gy - y
+    local len = distance(x, y, gx, gy)
+    if len == 0 then
+        return gx, gy
+    end
+    for _, r in ipairs(rocks) do
+        local rx, ry = r[1] - x, r[2] - y
+        local along = (rx * dx + ry * dy) / len
+        -- The rock's distance from the way, on the left of it when positive.
+        local side = (ry * dx - rx * dy) / len
+        local clear = r[3] + 60
+        if along > 0 and along < len + clear and side > -clear and side < clear then
+            local s = clear + 40
+            if side > 0 then
+                s = -s
+            end
+            return r[1] - dy * s / len, r[2] + dx * s / len
+        end
+    end
+    return gx, gy
+end
+
+-- Pilot sticks for a level with a mirror ship centred on (cx, cy): the
+-- same sticks, but no shooting toward the centre, from where the mirror's
+-- shots would come straight back at the ship.
+function pilotSparingMirror(cx, cy, moveAngle, moveStrength, shootAngle, shootStrength)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    if shootStrength > 0 and not isWithin(x, y, cx, cy, 60) then
+        local off = normalizeAngle(shootAngle - angleTo(x, y, cx, cy))
+        if off > -25 and off < 25 then
+            shootStrength = 0
+        end
+    end
+    return moveAngle, moveStrength, shootAngle, shootStrength
+end

@@ -1,9 +1,7 @@
 -- Coming And Raming: the ship has no gun, only its ram. Back-and-forth
 -- enemies and mother ships come between the rocks; ram them all.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/ram/generated"
 
@@ -27,37 +25,38 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 700)
         enemies[#enemies + 1] = zorbix.newBackAndForth(x, y, 40 * k, k % 2)
     end
+    -- The mother ships, also kept as a set for the pilot.
+    motherShips = {}
     for k = 1, 1 + d do
         local x, y = getRandomCoord(300, 300, W - 300, H - 300, 900)
-        enemies[#enemies + 1] = zorbix.newMotherShip(x, y, 30, 20 * k)
+        local m = zorbix.newMotherShip(x, y, 30, 20 * k)
+        enemies[#enemies + 1] = m
+        motherShips[m] = true
     end
-    elapsed = 0
-    won = false
-    createMessage("^1No gun: ram them", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Enemies: " .. zorbix.getBAFCount() + zorbix.getMotherShipCount()
-    end)
-    everyStep(step)
+    playClearLevel({
+        message = "^1No gun: ram them",
+        par = PAR,
+        label = "Enemies",
+        counts = { zorbix.getBAFCount, zorbix.getMotherShipCount },
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getBAFCount() + zorbix.getMotherShipCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
+levelTest = newLevelTest(
+    function()
+        destroyHandles(enemies)
+    end,
+    -- Rams the nearest enemy: stands off it so that the ram's tip lies on
+    -- it and the ship just clear of it, going round the rocks; runs
+    -- straight away from a mother ship's burst.
+    newBurstPilot(function()
+        return enemies
+    end, 40, function(e, x, y)
+        local standOff = 62
+        if motherShips[e] then
+            standOff = 95
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+        local gx, gy = pointAt(x, y, angleTo(x, y, player:getX(), player:getY()), standOff)
+        gx, gy = pilotAroundRocks(gx, gy, ROCKS)
+        return pilotSticks(gx, gy, x, y)
+    end)
+)

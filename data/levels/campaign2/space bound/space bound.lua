@@ -2,8 +2,6 @@
 -- at the other, the ship and the enemies alike. Mother ships cruise through
 -- it, releasing bursts when destroyed. Destroy them all.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 
 W, H = 3000, 3000
@@ -22,33 +20,30 @@ function init()
         local x, y = getRandomCoord(300, 300, W - 300, H - 300, 900)
         ships[k] = zorbix.newMotherShip(x, y, 15 + 5 * (k % 3), 45 * k)
     end
-    elapsed = 0
-    won = false
-    createMessage("^5Space wraps around", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Mother ships: " .. zorbix.getMotherShipCount()
-    end)
-    everyStep(step)
+    playClearLevel({
+        message = "^5Space wraps around",
+        par = PAR,
+        label = "Mother ships",
+        counts = { zorbix.getMotherShipCount },
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getMotherShipCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, s in ipairs(ships) do
-            zorbix.setEntityDestroy(s)
+levelTest = newLevelTest(
+    function()
+        destroyHandles(ships)
+    end,
+    -- Circles the nearest mother ship 450 units off, shooting it; runs
+    -- straight away from a burst (faster than its bullets) and from a
+    -- second ship coming close.
+    newBurstPilot(function()
+        return ships
+    end, 100, function(s, x, y)
+        for _, o in ipairs(ships) do
+            local ox, oy = zorbix.getEntityX(o), zorbix.getEntityY(o)
+            if o ~= s and (ox ~= 0 or oy ~= 0) and zorbix.getEntitySqrDistanceFromPlayer(o) < 300 * 300 then
+                return pilotFlee(ox, oy, x, y)
+            end
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+        return pilotOrbit(x, y, 450, 30)
+    end)
+)

@@ -1,10 +1,8 @@
 -- Silly Enemies: a spring ties the ship to the middle of a ring of posts,
--- while small and middle suciders dash at it. Stretch the spring to slip
--- aside; destroy every sucider, the splinters of the middle ones too.
+-- while small suciders and a middle one dash at it. Stretch the spring to
+-- slip aside; destroy every sucider, the middle one's splinters too.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign2/spring matador/generated"
 
 W, H = 2400, 2400
@@ -18,40 +16,32 @@ function init()
     newProp("/data/levels/campaign2/spring matador/backgroundSpringMatador.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(CX, CY, 4)
-    -- A band of strength 3: it pulls once the ship is 300 away.
+    -- A band of strength 3: it rests 300 away, pushing the ship out when
+    -- nearer and pulling it back when farther.
     zorbix.newSpring(CX, CY, 0, 3 * 255)
     suciders = {}
+    -- One middle sucider: its splinter rings already grow with the
+    -- difficulty. The fifth sucider stands between two corners' ones.
     for k = 1, 3 + d do
-        local x, y = pointAt(CX, CY, 90 * k + 45, 900)
-        suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, k % 2)
-    end
-    elapsed = 0
-    won = false
-    createMessage("^3Slip aside, then strike", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Suciders: " .. zorbix.getSuciderCount()
-    end)
-    everyStep(step)
-end
-
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getSuciderCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, e in ipairs(suciders) do
-            zorbix.setEntityDestroy(e)
+        local a = 90 * k + 45
+        if k > 4 then
+            a = 90 * k
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+        local x, y = pointAt(CX, CY, a, 900)
+        local kind = 0
+        if k == 1 then
+            kind = 1
+        end
+        suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, kind)
+    end
+    playClearLevel({
+        message = "^3Slip aside, then strike",
+        par = PAR,
+        label = "Suciders",
+        counts = { zorbix.getSuciderCount },
+    })
+end
+
+levelTest = newLevelTest(function()
+    destroyHandles(suciders)
+end)

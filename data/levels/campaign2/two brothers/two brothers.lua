@@ -3,9 +3,7 @@
 -- shots hurt the ship but also the spinies; destroy every spiny, sometimes
 -- by letting the brother shoot them.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/two brothers/generated"
 
@@ -29,33 +27,29 @@ function init()
         local x, y = getRandomCoord(150, 150, W - 150, H - 150, 500)
         enemies[k] = zorbix.newSpiny(x, y, 50 + 20 * d)
     end
-    elapsed = 0
-    won = false
-    createMessage("^6Your brother mirrors you", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Spinies: " .. zorbix.getSpinyCount()
-    end)
-    everyStep(step)
+    playClearLevel({
+        message = "^6Your brother mirrors you",
+        par = PAR,
+        label = "Spinies",
+        counts = { zorbix.getSpinyCount },
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getSpinyCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
+levelTest = newLevelTest(
+    function()
+        destroyHandles(enemies)
+    end,
+    -- Circles the nearest spiny 300 units off, going round the stones, and
+    -- shoots it, except toward the middle: the brother's shots would then
+    -- come straight back at the ship.
+    function()
+        local e, x, y = nearestHandle(enemies)
+        if e == nil then
+            return pilotSticks()
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+        local a = angleTo(x, y, player:getX(), player:getY())
+        local gx, gy = pointAt(x, y, a + 30, 300)
+        gx, gy = pilotAroundRocks(gx, gy, ROCKS)
+        return pilotSparingMirror(CX, CY, pilotSticks(gx, gy, x, y))
+    end
+)

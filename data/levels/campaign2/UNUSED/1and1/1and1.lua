@@ -3,24 +3,10 @@
 -- fires. Its shots hurt the ship but also the enemies: aim so that both
 -- streams clear the suciders and spinies.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 local W, H = 1600, 1200
 local PAR_STEPS = 3600
-
-local function enemiesLeft()
-    return zorbix.getSuciderCount() + zorbix.getSpinyCount()
-end
-
-local function step()
-    steps = steps + 1
-    if not finished and enemiesLeft() == 0 then
-        finished = true
-        finishLevel(true, winScore(player.lives, steps, PAR_STEPS))
-    end
-end
 
 function init()
     setLevelSize(W, H)
@@ -35,25 +21,22 @@ function init()
     end
     enemies[#enemies + 1] = zorbix.newSucider(150, H / 2, 0, 0)
     enemies[#enemies + 1] = zorbix.newSucider(W - 150, H / 2, 0, 0)
-    steps = 0
-    finished = false
-    UpdateHUD.new(function()
-        return "Lives " .. player.lives, "Enemies " .. enemiesLeft()
-    end)
-    everyStep(step)
-    createMessage("^4Your mirror fires when you fire", 200)
+    playClearLevel({
+        message = "^4Your mirror fires when you fire",
+        messageSteps = 200,
+        par = PAR_STEPS,
+        label = "Enemies",
+        counts = { zorbix.getSuciderCount, zorbix.getSpinyCount },
+    })
 end
 
--- The game never reads levelTest; tests use it to win and to lose.
-levelTest = {
-    win = function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
-        enemies = {}
+levelTest = newLevelTest(
+    function()
+        destroyHandles(enemies)
     end,
-    lose = function()
-        player.lives = 1
-        player:loseLife()
-    end,
-}
+    -- Circles the nearest enemy 300 units off and shoots it, except toward
+    -- the middle, where the mirror's shots would come back at the ship.
+    function()
+        return pilotSparingMirror(W / 2, H / 2, pilotOrbitNearest(enemies, 300, 30))
+    end
+)

@@ -9,4 +9,4 @@ addRandomPoints(stars, 220, -200, -200, 1800, 1400, getColor(230, 230, 255))
 local planet = graphic[2]
 addCircle(planet, 1350, 950, 120, 32, getColor(255, 150, 60))
 add2DLines(planet, { 1150, 900, 1350, 860, 1550, 1000, 1350, 1040 }, getColor(200, 120, 255), true)
-addRectangle(planet, 0, 0, 1600, 1200, getColor(80, 80, 160))
+addRectangle(planet, 40, 40, 1520, 1120, getColor(80, 80, 160))

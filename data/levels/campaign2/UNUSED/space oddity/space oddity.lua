@@ -2,25 +2,11 @@
 -- shoot with it; together they clear a drift of spinies and planners.
 -- Losing every life loses the level.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 local W, H = 1600, 1200
 local FRIENDS = 4
 local PAR_STEPS = 3600
-
-local function enemiesLeft()
-    return zorbix.getSpinyCount() + zorbix.getPlannerCount()
-end
-
-local function step()
-    steps = steps + 1
-    if not finished and enemiesLeft() == 0 then
-        finished = true
-        finishLevel(true, winScore(player.lives, steps, PAR_STEPS))
-    end
-end
 
 function init()
     setLevelSize(W, H)
@@ -40,25 +26,21 @@ function init()
     end
     enemies[#enemies + 1] = zorbix.newPlanner(1300, 400)
     enemies[#enemies + 1] = zorbix.newPlanner(1300, 800)
-    steps = 0
-    finished = false
-    UpdateHUD.new(function()
-        return "Lives " .. player.lives, "Enemies " .. enemiesLeft()
-    end)
-    everyStep(step)
-    createMessage("^2Your friends fly with you", 180)
+    playClearLevel({
+        message = "^2Your friends fly with you",
+        messageSteps = 180,
+        par = PAR_STEPS,
+        label = "Enemies",
+        counts = { zorbix.getSpinyCount, zorbix.getPlannerCount },
+    })
 end
 
--- The game never reads levelTest; tests use it to win and to lose.
-levelTest = {
-    win = function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
-        enemies = {}
+levelTest = newLevelTest(
+    function()
+        destroyHandles(enemies)
     end,
-    lose = function()
-        player.lives = 1
-        player:loseLife()
-    end,
-}
+    -- Circles the nearest enemy 300 units off, shooting it with the friends.
+    function()
+        return pilotOrbitNearest(enemies, 300, 30)
+    end
+)
