@@ -624,3 +624,15 @@ function pilotSparingMirror(cx, cy, moveAngle, moveStrength, shootAngle, shootSt
     end
     return moveAngle, moveStrength, shootAngle, shootStrength
 end
+
+-- Campaign levels won by reaching a place: playLevel with the arrow on a
+-- Spot, won once the ship has reached it (o as playLevel's, less isWon).
+function playToSpot(spot, o)
+    require "/data/entities/Arrow"
+    arrow = Arrow.new()
+    arrow:setTarget(spot.x, spot.y)
+    o.isWon = function()
+        return spot.reached
+    end
+    return playLevel(o)
+end

@@ -2,9 +2,7 @@
 -- hit the core past the mirror's edge until the boss falls. Guards join at
 -- the higher difficulties.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2400, 2400
 CX, CY = 1200, 1200
@@ -28,31 +26,21 @@ function init()
     for k = 1, d do
         zorbix.newHelicopter(CX + 600, CY - 500 + 1000 * (k - 1))
     end
-    elapsed = 0
-    won = false
-    createMessage("^1Shoot past the mirror", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Boss"
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^1Shoot past the mirror",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Boss"
+        end,
+        isWon = function()
+            return zorbix.getBossMirrorCount() == 0
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getBossMirrorCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         zorbix.setEntityDestroy(boss)
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

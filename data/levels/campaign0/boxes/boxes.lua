@@ -73,14 +73,11 @@ function step()
     end
 end
 
-levelTest = {
+levelTest = newLevelTest(
     -- The ship flies to the box the arrow shows.
-    win = function()
+    function()
         if boxes:remaining() > 0 then
             zorbix.setEntityXY(playerShip, current.x, current.y)
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

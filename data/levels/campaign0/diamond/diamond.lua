@@ -1,7 +1,6 @@
 -- Diamond: a diamond-shaped arena. Waves of spinies and planners come in;
 -- destroy every wave. A third wave at the higher difficulties.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
@@ -29,14 +28,22 @@ function init()
     wave = 0
     waves = 2 + (difficulty + 1) / 2
     enemies = {}
-    elapsed = 0
-    won = false
     nextWave()
-    createMessage("^3Clear every wave", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Wave " .. wave .. "/" .. waves
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^3Clear every wave",
+        par = PAR,
+        hud = function()
+            return "^7Wave " .. wave .. "/" .. waves
+        end,
+        step = step,
+        isWon = function()
+            return wave >= waves and enemiesLeft() == 0
+        end,
+    })
+end
+
+function enemiesLeft()
+    return zorbix.getSpinyCount() + zorbix.getPlannerCount()
 end
 
 -- A free point inside the diamond, away from the ship.
@@ -63,29 +70,18 @@ function nextWave()
     end
 end
 
+-- The next wave comes in once this one is cleared.
 function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getSpinyCount() + zorbix.getPlannerCount() == 0 then
-        if wave < waves then
-            nextWave()
-            createMessage("^3Wave " .. wave, 120)
-        elseif player:isAlive() then
-            won = true
-            finishLevel(true, winScore(player.lives, elapsed, PAR))
-        end
+    if wave < waves and enemiesLeft() == 0 then
+        nextWave()
+        createMessage("^3Wave " .. wave, 120)
     end
 end
 
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         for _, e in ipairs(enemies) do
             zorbix.setEntityDestroy(e)
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

@@ -3,9 +3,7 @@
 -- snake down from the front. Touching a snake costs a life. More and longer
 -- snakes at the higher difficulties.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 1800, 2600
 START_X, START_Y = 200, 1300
@@ -29,30 +27,22 @@ function init()
         local p = places[k]
         snakes[k] = zorbix.newSnake(p[1], p[2], p[3], 10 + 4 * d)
     end
-    elapsed = 0
-    won = false
-    createMessage("^2Shoot the snakes' heads", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Snake parts: " .. zorbix.getSnakeCount()
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^2Shoot the snakes' heads",
+        par = PAR,
+        hud = function()
+            return "^7Snake parts: " .. zorbix.getSnakeCount()
+        end,
+        isWon = function()
+            return zorbix.getSnakeCount() == 0
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getSnakeCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
+levelTest = newLevelTest(
     -- A shielded ship flies into each snake's head: touching it ends the
     -- whole snake.
-    win = function()
+    function()
         zorbix.setPlayerIsInvincible(true)
         for _, s in ipairs(snakes) do
             if zorbix.getSnakeCount() > 0 and zorbix.getEntityX(s) ~= 0 then
@@ -60,8 +50,5 @@ levelTest = {
                 return
             end
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

@@ -3,10 +3,7 @@
 -- the ship gets in and holds the spot at the fort's heart.
 require "/data/entities/Player"
 require "/data/entities/Spot"
-require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2400, 2000
 START_X, START_Y = 200, 1000
@@ -25,8 +22,6 @@ function init()
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
     heart = Spot.new(1700, 1000, 70, 60)
-    arrow = Arrow.new()
-    arrow:setTarget(heart.x, heart.y)
     -- Guards across the approach (moving along y) and inside (along x).
     for k = 0, 2 + d do
         zorbix.newBackAndForth(600 + 220 * k, 200 + 500 * (k % 3), 90, k % 2)
@@ -34,32 +29,19 @@ function init()
     for k = 0, d do
         zorbix.newBackAndForth(1550 + 120 * k, 800 + 200 * k, 0, 1)
     end
-    elapsed = 0
-    won = false
-    createMessage("^3Get into the fort and hold its heart", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Guards: " .. zorbix.getBAFCount()
-    end)
-    everyStep(step)
+    playToSpot(heart, {
+        message = "^3Get into the fort and hold its heart",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Guards: " .. zorbix.getBAFCount()
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if heart.reached then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
+levelTest = newLevelTest(
     -- The ship flies in through the gate to the heart and stays there.
-    win = function()
+    function()
         zorbix.setEntityXY(playerShip, heart.x, heart.y)
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

@@ -3,10 +3,7 @@
 -- and reaches the exit at the far end.
 require "/data/entities/Player"
 require "/data/entities/Spot"
-require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 1400, 3600
 START_X, START_Y = 700, 200
@@ -34,33 +31,18 @@ function init()
         end
     end
     exit = Spot.new(700, 3400, 80, 30)
-    arrow = Arrow.new()
-    arrow:setTarget(exit.x, exit.y)
-    elapsed = 0
-    won = false
-    createMessage("^3Ride the fans to the exit", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Exit: " .. maxOf(0, exit.y - zorbix.getEntityY(playerShip)) / 10 .. " m"
-    end)
-    everyStep(step)
+    playToSpot(exit, {
+        message = "^3Ride the fans to the exit",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Exit: " .. maxOf(0, exit.y - zorbix.getEntityY(playerShip)) / 10 .. " m"
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if exit.reached then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         zorbix.setEntityXY(playerShip, exit.x, exit.y)
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

@@ -5,9 +5,7 @@
 require "/data/entities/Player"
 require "/data/entities/Ring"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/functions/commonScriptFunctions"
 
 W, H = 2400, 2600
@@ -42,16 +40,21 @@ function init()
         zorbix.newSpiny(x, y, 60)
     end
     arrow = Arrow.new()
-    elapsed = 0
-    won = false
-    createMessage("^5Fly through every ring", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Rings: " .. Ring.passed .. "/" .. #rings
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^5Fly through every ring",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Rings: " .. Ring.passed .. "/" .. #rings
+        end,
+        step = pointArrow,
+        isWon = function()
+            return nextRing() == nil
+        end,
+    })
 end
 
-local function nextRing()
+function nextRing()
     for _, r in ipairs(rings) do
         if not r.isPassed then
             return r
@@ -60,31 +63,19 @@ local function nextRing()
     return nil
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
+function pointArrow()
     local r = nextRing()
-    if r == nil then
-        if player:isAlive() then
-            won = true
-            finishLevel(true, winScore(player.lives, elapsed, PAR))
-        end
-        return
+    if r ~= nil then
+        arrow:setTarget(r.x, r.y)
     end
-    arrow:setTarget(r.x, r.y)
 end
 
-levelTest = {
+levelTest = newLevelTest(
     -- The ship flies through the next ring.
-    win = function()
+    function()
         local r = nextRing()
         if r ~= nil then
             zorbix.setEntityXY(playerShip, r.x, r.y)
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

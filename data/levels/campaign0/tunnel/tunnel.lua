@@ -2,10 +2,7 @@
 -- aim down their lasers and dash; the ship gets to the far end.
 require "/data/entities/Player"
 require "/data/entities/Spot"
-require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 1600, 4000
 START_X, START_Y = 300, 200
@@ -35,33 +32,18 @@ function init()
         end
     end
     exit = Spot.new(300, 3750, 80, 20)
-    arrow = Arrow.new()
-    arrow:setTarget(exit.x, exit.y)
-    elapsed = 0
-    won = false
-    createMessage("^3Reach the end of the tunnel", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Suciders: " .. zorbix.getSuciderCount()
-    end)
-    everyStep(step)
+    playToSpot(exit, {
+        message = "^3Reach the end of the tunnel",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Suciders: " .. zorbix.getSuciderCount()
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if exit.reached then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         zorbix.setEntityXY(playerShip, exit.x, exit.y)
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

@@ -3,9 +3,7 @@
 -- the hall of both colours.
 require "/data/entities/Player"
 require "/data/entities/Pulsar"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 
 W, H = 1600, 2400
@@ -33,33 +31,23 @@ function init()
             enemies[#enemies + 1] = zorbix.newBrownian(x, y, colour)
         end
     end
-    elapsed = 0
-    won = false
-    createMessage("^1Red ^7shots for red, ^4blue ^7for blue", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Enemies: " .. zorbix.getBrownianCount()
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^1Red ^7shots for red, ^4blue ^7for blue",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Enemies: " .. zorbix.getBrownianCount()
+        end,
+        isWon = function()
+            return zorbix.getBrownianCount() == 0
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getBrownianCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         for _, e in ipairs(enemies) do
             zorbix.setEntityDestroy(e)
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)
