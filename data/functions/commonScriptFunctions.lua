@@ -636,3 +636,18 @@ function playToSpot(spot, o)
     end
     return playLevel(o)
 end
+
+-- Scripted players (levelTest.pilot) that follow a route: the point of
+-- route (a list of {x, y}) the ship heads for, moving on to the next once
+-- within reach (default 80) of it; the ship stays on the last. state is
+-- the pilot's own table, holding the index.
+function routePoint(route, state, reach)
+    state.index = state.index or 1
+    local p = route[state.index]
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    if state.index < #route and isWithin(x, y, p[1], p[2], reach or 80) then
+        state.index = state.index + 1
+        p = route[state.index]
+    end
+    return p[1], p[2]
+end

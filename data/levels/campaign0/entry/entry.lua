@@ -9,6 +9,9 @@ W, H = 2400, 2000
 START_X, START_Y = 200, 1000
 PAR = 60 * 90
 -- The fort: x 1400..2000, y 600..1400, walls 60 thick, the gate at y 900..1100.
+-- The way in, for the scripted player.
+ROUTE = { { 1250, 1000 }, { 1700, 1000 } }
+local pilot = {}
 levelQuads = frameWallQuads(W, H, 40)
 for _, b in ipairs({ { 1940, 600, 60, 800 }, { 1400, 600, 600, 60 }, { 1400, 1340, 600, 60 },
     { 1400, 600, 60, 300 }, { 1400, 1100, 60, 300 } }) do
@@ -43,5 +46,10 @@ levelTest = newLevelTest(
     -- The ship flies in through the gate to the heart and stays there.
     function()
         zorbix.setEntityXY(playerShip, heart.x, heart.y)
+    end,
+    -- Flies to the gate and on to the heart, shooting ahead at the guards.
+    function()
+        local gx, gy = routePoint(ROUTE, pilot)
+        return pilotSticks(gx, gy, gx, gy)
     end
 )

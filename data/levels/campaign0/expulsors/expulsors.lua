@@ -10,6 +10,10 @@ START_X, START_Y = 700, 200
 PAR = 60 * 90
 FANS = { { 400, 700 }, { 1000, 1100 }, { 400, 1700 }, { 1000, 2300 }, { 700, 2900 } }
 MINES = { { 700, 900 }, { 700, 1500 }, { 700, 2100 }, { 700, 2700 } }
+-- The way down the canyon, round the ledges and wide of the mines.
+ROUTE = { { 1100, 500 }, { 1150, 900 }, { 1200, 1290 }, { 1000, 1450 }, { 260, 1500 }, { 200, 2000 }, { 250, 2420 }, { 700, 2480 },
+    { 1150, 2480 }, { 1150, 2640 }, { 1000, 2800 }, { 700, 3400 } }
+local pilot = {}
 -- Three ledges that narrow the canyon, alternately from each side.
 levelQuads = frameWallQuads(W, H, 40)
 appendQuads(levelQuads, boxObstacleQuads(40, 1250, 700, 80))
@@ -44,5 +48,10 @@ end
 levelTest = newLevelTest(
     function()
         zorbix.setEntityXY(playerShip, exit.x, exit.y)
+    end,
+    -- Flies down the canyon round the ledges, shooting ahead at the mines.
+    function()
+        local gx, gy = routePoint(ROUTE, pilot)
+        return pilotSticks(gx, gy, gx, gy)
     end
 )
