@@ -639,15 +639,35 @@ end
 
 -- Scripted players (levelTest.pilot) that follow a route: the point of
 -- route (a list of {x, y}) the ship heads for, moving on to the next once
--- within reach (default 80) of it; the ship stays on the last. state is
--- the pilot's own table, holding the index.
-function routePoint(route, state, reach)
+-- within reach (default 80) of it; the ship stays on the last, or starts
+-- over when loop is true. state is the pilot's own table, holding the index.
+function routePoint(route, state, reach, loop)
     state.index = state.index or 1
     local p = route[state.index]
     local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-    if state.index < #route and isWithin(x, y, p[1], p[2], reach or 80) then
-        state.index = state.index + 1
+    if isWithin(x, y, p[1], p[2], reach or 80) then
+        if state.index < #route then
+            state.index = state.index + 1
+        elseif loop then
+            state.index = 1
+        end
         p = route[state.index]
     end
     return p[1], p[2]
+end
+
+-- A shoot-stick angle that turns by step degrees each call, for pilots
+-- with no target in sight; state is the pilot's own table.
+function sweepAngle(state, step)
+    state.sweep = ((state.sweep or 0) + (step or 7)) % 360
+    return state.sweep
+end
+
+-- Stick values that circle (tx, ty) radius off, turn degrees ahead of the
+-- ship round it each call, shooting at it: the turning keeps the ship out
+-- of aimed shots, and the radius out of reach of what it fights.
+function pilotCircle(tx, ty, radius, turn)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local gx, gy = pointAt(tx, ty, angleTo(tx, ty, x, y) + (turn or 30), radius)
+    return pilotSticks(gx, gy, tx, ty)
 end

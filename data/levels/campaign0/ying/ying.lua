@@ -22,13 +22,20 @@ function init()
     addTakenBox(700, 1750, 200, 400)
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
-    Pulsar.new(400, 1200, 255, 30, 30, 0)
-    Pulsar.new(1200, 1200, 20, 80, 255, 2)
-    enemies = {}
+    redPulsar = Pulsar.new(400, 1200, 255, 30, 30, 0)
+    bluePulsar = Pulsar.new(1200, 1200, 20, 80, 255, 2)
+    -- The handles by colour, and all of them.
+    reds, blues, enemies = {}, {}, {}
     for k = 1, 5 + 3 * d do
         for _, colour in ipairs({ 0, 2 }) do
             local x, y = getRandomCoord(100, 100, W - 100, H - 100, 500)
-            enemies[#enemies + 1] = zorbix.newBrownian(x, y, colour)
+            local e = zorbix.newBrownian(x, y, colour)
+            enemies[#enemies + 1] = e
+            if colour == 0 then
+                reds[#reds + 1] = e
+            else
+                blues[#blues + 1] = e
+            end
         end
     end
     playLevel({
@@ -49,5 +56,21 @@ levelTest = newLevelTest(
         for _, e in ipairs(enemies) do
             zorbix.setEntityDestroy(e)
         end
+    end,
+    -- Takes the red pulsar and hunts the reds, circling each while shooting
+    -- it, then does the same in blue.
+    function()
+        local pulsar, targets = redPulsar, reds
+        if nearestHandle(reds) == nil then
+            pulsar, targets = bluePulsar, blues
+        end
+        if Pulsar.current ~= pulsar then
+            return pilotSticks(pulsar.x, pulsar.y)
+        end
+        local h, x, y = nearestHandle(targets)
+        if h == nil then
+            return pilotSticks()
+        end
+        return pilotCircle(x, y, 350)
     end
 )
