@@ -83,5 +83,13 @@ levelTest = newLevelTest(
         for _, e in ipairs(enemies) do
             zorbix.setEntityDestroy(e)
         end
+    end,
+    -- Circles the nearest enemy of the wave while shooting it.
+    function()
+        local h, x, y = nearestHandle(enemies)
+        if h == nil then
+            return pilotSticks()
+        end
+        return pilotCircle(x, y, 350)
     end
 )
