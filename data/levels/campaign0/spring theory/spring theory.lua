@@ -20,6 +20,7 @@ for _, a in ipairs({ 0, 150, 270, 60, 200, 320 }) do
 end
 
 levelQuads = frameWallQuads(W, H, 40)
+local pilot = {}
 
 function init()
     setLevelSize(W, H)
@@ -77,5 +78,15 @@ levelTest = newLevelTest(
         if r ~= nil then
             zorbix.setEntityXY(playerShip, r.x, r.y)
         end
+    end,
+    -- Strains toward the next ring, sweeping its shots round at the
+    -- spinies.
+    function()
+        local r = nextRing()
+        if r == nil then
+            return pilotSticks()
+        end
+        local ma, ms = pilotSticks(r.x, r.y)
+        return ma, ms, sweepAngle(pilot), 100
     end
 )
