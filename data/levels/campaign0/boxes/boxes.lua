@@ -15,6 +15,29 @@ WANTED = 12
 PLANNERS = { { 300, 300 }, { 1500, 2500 }, { 300, 2500 }, { 1500, 300 } }
 SHELVES = { { 400, 500 }, { 400, 1300 }, { 400, 2100 }, { 1200, 500 }, { 1200, 1300 }, { 1200, 2100 } }
 
+-- The free aisles: columns beside the shelves, rows between them.
+AISLE_COLUMNS = { 220, 900, 1580 }
+AISLE_ROWS = { 240, 1100, 1900, 2660 }
+
+local function nearest(list, v)
+    local best = list[1]
+    for _, c in ipairs(list) do
+        if math.abs(c - v) < math.abs(best - v) then
+            best = c
+        end
+    end
+    return best
+end
+
+-- A way from (x, y) to (bx, by) along the aisles: to the nearest column,
+-- along it to a row, across to the column nearest the box, to the box's
+-- height and in.
+function aisleRoute(x, y, bx, by)
+    local c, cb, row = nearest(AISLE_COLUMNS, x), nearest(AISLE_COLUMNS, bx), nearest(AISLE_ROWS, y)
+    return { { c, y }, { c, row }, { cb, row }, { cb, by }, { bx, by } }
+end
+
+local pilot = {}
 levelQuads = frameWallQuads(W, H, 40)
 for _, s in ipairs(SHELVES) do
     appendQuads(levelQuads, boxObstacleQuads(s[1], s[2], 200, 400))
@@ -79,5 +102,18 @@ levelTest = newLevelTest(
         if boxes:remaining() > 0 then
             zorbix.setEntityXY(playerShip, current.x, current.y)
         end
+    end,
+    -- Flies to each box by the aisles, shooting ahead at the planners.
+    function()
+        if boxes:remaining() == 0 then
+            return pilotSticks()
+        end
+        if pilot.box ~= current then
+            pilot.box = current
+            pilot.route = aisleRoute(player:getX(), player:getY(), current.x, current.y)
+            pilot.index = 1
+        end
+        local gx, gy = routePoint(pilot.route, pilot, 40)
+        return pilotSticks(gx, gy, gx, gy)
     end
 )
