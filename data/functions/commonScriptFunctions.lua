@@ -662,16 +662,3 @@ function sweepAngle(state, step)
     state.sweep = ((state.sweep or 0) + (step or 7)) % 360
     return state.sweep
 end
-
--- Stick values that circle (tx, ty) radius off, turn degrees ahead of the
--- ship round it each call, shooting at it: the turning keeps the ship out
--- of aimed shots, and the radius out of reach of what it fights. The ship
--- keeps off the level's edges.
-function pilotCircle(tx, ty, radius, turn)
-    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-    local gx, gy = pointAt(tx, ty, angleTo(tx, ty, x, y) + (turn or 30), radius)
-    if mapWidth ~= nil then
-        gx, gy = clamp(gx, 150, mapWidth - 150), clamp(gy, 150, mapHeight - 150)
-    end
-    return pilotSticks(gx, gy, tx, ty)
-end

@@ -80,16 +80,10 @@ end
 
 levelTest = newLevelTest(
     function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
+        destroyHandles(enemies)
     end,
     -- Circles the nearest enemy of the wave while shooting it.
     function()
-        local h, x, y = nearestHandle(enemies)
-        if h == nil then
-            return pilotSticks()
-        end
-        return pilotCircle(x, y, 350)
+        return pilotOrbitNearest(enemies, 350, 30)
     end
 )

@@ -27,15 +27,11 @@ function init()
         local p = places[k]
         snakes[k] = zorbix.newSnake(p[1], p[2], p[3], 10 + 4 * d)
     end
-    playLevel({
+    playClearLevel({
         message = "^2Shoot the snakes' heads",
         par = PAR,
-        hud = function()
-            return "^7Snake parts: " .. zorbix.getSnakeCount()
-        end,
-        isWon = function()
-            return zorbix.getSnakeCount() == 0
-        end,
+        label = "Snake parts",
+        counts = { zorbix.getSnakeCount },
     })
 end
 

@@ -38,24 +38,18 @@ function init()
             end
         end
     end
-    playLevel({
+    playClearLevel({
         message = "^1Red ^7shots for red, ^4blue ^7for blue",
         messageSteps = 300,
         par = PAR,
-        hud = function()
-            return "^7Enemies: " .. zorbix.getBrownianCount()
-        end,
-        isWon = function()
-            return zorbix.getBrownianCount() == 0
-        end,
+        label = "Enemies",
+        counts = { zorbix.getBrownianCount },
     })
 end
 
 levelTest = newLevelTest(
     function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
+        destroyHandles(enemies)
     end,
     -- Takes the red pulsar and hunts the reds, circling each while shooting
     -- it, then does the same in blue.
@@ -71,6 +65,6 @@ levelTest = newLevelTest(
         if h == nil then
             return pilotSticks()
         end
-        return pilotCircle(x, y, 350)
+        return pilotOrbit(x, y, 350, 30)
     end
 )
