@@ -624,3 +624,35 @@ function pilotSparingMirror(cx, cy, moveAngle, moveStrength, shootAngle, shootSt
     end
     return moveAngle, moveStrength, shootAngle, shootStrength
 end
+
+-- Routes of spots reached one after the other (a walk of waypoints, a tour
+-- of beacons), the arrow showing the next. points are {x, y}; the walk
+-- starts at points[first] (default 1); each spot has the radius and hold of
+-- Spot.new. route.spot is the spot to reach, route.index its point.
+function newRoute(points, first, radius, hold, arrow)
+    require "/data/entities/Spot"
+    local r = { points = points, index = first or 1, radius = radius, hold = hold, arrow = arrow, done = false }
+    local p = points[r.index]
+    r.spot = Spot.new(p[1], p[2], radius, hold)
+    arrow:setTarget(p[1], p[2])
+    return r
+end
+
+-- Once a step: past a reached spot, shows the next; true once the last
+-- spot is reached (the arrow then points nowhere).
+function advanceRoute(r)
+    if r.done or not r.spot.reached then
+        return r.done
+    end
+    r.spot:destroy()
+    r.index = r.index + 1
+    local p = r.points[r.index]
+    if p == nil then
+        r.done = true
+        r.arrow:clearTarget()
+        return true
+    end
+    r.spot = Spot.new(p[1], p[2], r.radius, r.hold)
+    r.arrow:setTarget(p[1], p[2])
+    return false
+end
