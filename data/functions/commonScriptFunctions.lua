@@ -656,3 +656,42 @@ function advanceRoute(r)
     r.arrow:setTarget(p[1], p[2])
     return false
 end
+
+-- Lists of goals to reach (anything with x, y and `reached`: spots, moving
+-- goals): how many are reached, and the one to head for next.
+function countReached(goals)
+    local n = 0
+    for _, g in ipairs(goals) do
+        if g.reached then
+            n = n + 1
+        end
+    end
+    return n
+end
+
+-- The first goal not reached, or with `nearest` the one nearest the ship;
+-- nil once all are reached.
+function nextUnreached(goals, nearest)
+    local best, bestD = nil, 0
+    for _, g in ipairs(goals) do
+        if not g.reached then
+            if not nearest then
+                return g
+            end
+            local d = g:getSquareDistanceFromPlayer()
+            if best == nil or d < bestD then
+                best, bestD = g, d
+            end
+        end
+    end
+    return best
+end
+
+-- Points the arrow at the goal, or nowhere when it is nil.
+function pointArrowAt(arrow, g)
+    if g ~= nil then
+        arrow:setTarget(g.x, g.y)
+    else
+        arrow:clearTarget()
+    end
+end

@@ -4,7 +4,6 @@
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
@@ -33,66 +32,45 @@ function init()
             s:destroy()
         end
     end
+    helicopters = {}
     for k = 1, 2 + d do
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 900)
-        zorbix.newHelicopter(x, y)
+        helicopters[k] = zorbix.newHelicopter(x, y)
     end
     arrow = Arrow.new(0, 200, 255)
-    elapsed = 0
-    won = false
-    createMessage("^5Rescue the stranded friends", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Rescued: " .. rescued() .. "/" .. #stranded
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^5Rescue the stranded friends",
+        par = PAR,
+        hud = function()
+            return "^7Rescued: " .. countReached(stranded) .. "/" .. #stranded
+        end,
+        step = function()
+            pointArrowAt(arrow, nextUnreached(stranded, true))
+        end,
+        isWon = function()
+            return nextUnreached(stranded, true) == nil
+        end,
+    })
 end
 
-function rescued()
-    local n = 0
-    for _, s in ipairs(stranded) do
-        if s.reached then
-            n = n + 1
-        end
-    end
-    return n
-end
-
-local function nextFriend()
-    local best, bestD = nil, 0
-    for _, s in ipairs(stranded) do
-        if not s.reached then
-            local dd = s:getSquareDistanceFromPlayer()
-            if best == nil or dd < bestD then
-                best, bestD = s, dd
-            end
-        end
-    end
-    return best
-end
-
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    local s = nextFriend()
-    if s ~= nil then
-        arrow:setTarget(s.x, s.y)
-    elseif player:isAlive() then
-        arrow:clearTarget()
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        local s = nextFriend()
+levelTest = newLevelTest(
+    function()
+        local s = nextUnreached(stranded, true)
         if s ~= nil then
             zorbix.setEntityXY(playerShip, s.x, s.y)
         end
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Flies to the nearest stranded friend, shooting the nearest helicopter
+    -- when one is close, else ahead.
+    function()
+        local s = nextUnreached(stranded, true)
+        if s == nil then
+            return pilotSticks()
+        end
+        local h, hx, hy = nearestHandle(helicopters)
+        if h ~= nil and zorbix.getEntityDistanceFromPlayer(h) < 800 then
+            return pilotSticks(s.x, s.y, hx, hy)
+        end
+        return pilotSticks(s.x, s.y, s.x, s.y)
+    end
+)
