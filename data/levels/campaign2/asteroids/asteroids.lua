@@ -24,7 +24,7 @@ function init()
         message = "^7Clear the asteroid field",
         par = PAR,
         hud = function()
-            return "^7Rocks: " .. zorbix.getAsteroidCount() .. "  Destroyed: " .. zorbix.getAsteroidDestroyedCount()
+            return "^7Rocks: " .. zorbix.getAsteroidCount()
         end,
         isWon = function()
             return zorbix.getAsteroidCount() == 0

@@ -30,7 +30,11 @@ function init()
         messageSteps = 300,
         par = PAR,
         hud = function()
-            return "^7Rings: " .. Ring.passed .. "/" .. #rings .. "  Target: " .. maxOf(0, targetHits - zorbix.getEntityNumberOfHits(target))
+            -- One line: the rings, then the target's hits left.
+            if nextRing() ~= nil then
+                return "^7Rings: " .. Ring.passed .. "/" .. #rings
+            end
+            return "^7Target: " .. maxOf(0, targetHits - zorbix.getEntityNumberOfHits(target))
         end,
         step = function()
             local r = nextRing()
