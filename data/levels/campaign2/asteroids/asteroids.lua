@@ -32,20 +32,19 @@ function init()
     })
 end
 
--- The pilot's step counter (times its sweeps), the corner of its round it
--- heads for and the steps it has waited there.
+-- The pilot's state: its step counter (times its sweeps), the steps since
+-- the last rock fell, the corner of its round it heads for and the steps it
+-- has waited there.
 local pilotSteps = 0
+local pilotRocks = 0
+local pilotStale = 0
 local pilotCorner = 1
 local pilotWait = 0
--- The round the pilot flies once the big rocks are gone, 300 units inside
--- the walls: each corner, the field's corner it shoots into from there, and
--- the direction of the wall passed on the way to it.
-local ROUND = {
-    { 300, 300, 40, 40, 180 },
-    { W - 300, 300, W - 40, 40, -90 },
-    { W - 300, H - 300, W - 40, H - 40, 0 },
-    { 300, H - 300, 40, H - 40, 90 },
-}
+-- The corners of the field, and the direction of the wall passed on the way
+-- to each in the pilot's round.
+local CORNERS = { { 40, 40, 180 }, { W - 40, 40, -90 }, { W - 40, H - 40, 0 }, { 40, H - 40, 90 } }
+-- The ship's gun fires 3 degrees off the stick.
+local GUN_TURN = 3
 
 levelTest = newLevelTest(
     -- Each big rock is cleared at once (the ship's fire takes its pieces).
@@ -54,33 +53,50 @@ levelTest = newLevelTest(
             zorbix.setEntityDestroy(r)
         end
     end,
-    -- Shoots the nearest big rock from its side toward the middle while any
-    -- is left. The pieces have no handles, but a rock keeps its heading and
-    -- slides along the walls, so they end along the walls and in the
-    -- corners: the ship then flies a round inside the walls, sweeping its
-    -- fire over the wall beside it, and waits at each corner firing
-    -- straight into it (a small rock there shows little outside the walls).
+    -- Shoots the nearest big rock from its side toward the middle. The
+    -- pieces have no handles, but a rock keeps its heading and slides along
+    -- the walls, so they end along the walls and in the corners: the ship
+    -- then flies a round inside the walls, sweeping its fire over the wall
+    -- beside it, and waits off each corner firing into it. A big rock that
+    -- does not fall within 300 steps is shot from another side, and after
+    -- 600 the ship goes back to its round until one falls.
     function()
         pilotSteps = pilotSteps + 1
+        local count = zorbix.getAsteroidCount()
+        if count ~= pilotRocks then
+            pilotRocks, pilotStale = count, 0
+        end
+        pilotStale = pilotStale + 1
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
         local r, rx, ry = nearestHandle(rocks)
-        if r ~= nil then
-            local a = angleTo(rx, ry, W / 2, H / 2) + math.sin(pilotSteps) * 30 / 256
+        -- A rock held in a corner is shot from the round's wait there.
+        if r ~= nil and (rx <= 60 or rx >= W - 60) and (ry <= 60 or ry >= H - 60) then
+            for k, c in ipairs(CORNERS) do
+                if isWithin(rx, ry, c[1], c[2], 40) then
+                    pilotCorner = k
+                end
+            end
+            r = nil
+        end
+        if r ~= nil and pilotStale < 600 then
+            local a = angleTo(rx, ry, W / 2, H / 2) + pilotStale / 300 * 50
             local gx, gy = pointAt(rx, ry, a, 320)
-            local tx, ty = pointAt(x, y, angleTo(x, y, rx, ry) + math.sin(pilotSteps * 9) * 15 / 256, 400)
+            local tx, ty = pointAt(x, y, angleTo(x, y, rx, ry) - GUN_TURN + math.sin(pilotSteps * 9) * 15 / 256, 400)
             return pilotSticks(clamp(gx, 200, W - 200), clamp(gy, 200, H - 200), tx, ty)
         end
-        local c = ROUND[pilotCorner]
-        if isWithin(x, y, c[1], c[2], 60) then
+        local c = CORNERS[pilotCorner]
+        local inset = 300 + (pilotStale / 1000) % 2 * 300
+        local gx, gy = clamp(c[1], inset, W - inset), clamp(c[2], inset, H - inset)
+        if isWithin(x, y, gx, gy, 60) then
             pilotWait = pilotWait + 1
-            if pilotWait > 150 then
+            if pilotWait > 200 then
                 pilotWait = 0
-                pilotCorner = pilotCorner % #ROUND + 1
+                pilotCorner = pilotCorner % #CORNERS + 1
             end
-            local tx, ty = pointAt(x, y, angleTo(x, y, c[3], c[4]) + math.sin(pilotSteps * 12) * 3 / 256, 400)
-            return pilotSticks(c[1], c[2], tx, ty)
+            local tx, ty = pointAt(x, y, angleTo(x, y, c[1], c[2]) - GUN_TURN + math.sin(pilotSteps * 12) * 4 / 256, 400)
+            return pilotSticks(gx, gy, tx, ty)
         end
-        local tx, ty = pointAt(x, y, c[5] + math.sin(pilotSteps * 5) * 40 / 256, 400)
-        return pilotSticks(c[1], c[2], tx, ty)
+        local tx, ty = pointAt(x, y, c[3] + math.sin(pilotSteps * 5) * 40 / 256, 400)
+        return pilotSticks(gx, gy, tx, ty)
     end
 )
