@@ -16,13 +16,14 @@ function init()
     local d = zorbix.getDifficultyLevel()
     player = Player.new(PATH[1][1], PATH[1][2], 3)
     -- Circling enemies centred beside the path, every second waypoint.
+    circlers = {}
     for k = 2, #PATH - 1, 2 - (d + 1) / 2 do
         local p = PATH[k]
         local side = 1
         if p[1] > W / 2 then
             side = -1
         end
-        zorbix.newCirculatingEnemy(p[1] + side * 350, p[2], 300 * 255, 37 * k, k % 2)
+        circlers[#circlers + 1] = zorbix.newCirculatingEnemy(p[1] + side * 350, p[2], 300 * 255, 37 * k, k % 2)
     end
     route = newRoute(PATH, 2, 90, 0, Arrow.new())
     playLevel({
@@ -41,9 +42,20 @@ levelTest = newLevelTest(
     function()
         zorbix.setEntityXY(playerShip, route.spot.x, route.spot.y)
     end,
-    -- Flies from waypoint to waypoint, shooting ahead toward the next one.
+    -- Flies from waypoint to waypoint, shooting the nearest circling enemy
+    -- when one comes within 500 units (backing off inside 200), else ahead
+    -- toward the next waypoint.
     function()
         local s = route.spot
+        local c, cx, cy = nearestHandle(circlers)
+        if c ~= nil and zorbix.getEntityDistanceFromPlayer(c) < 500 then
+            local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+            if zorbix.getEntityDistanceFromPlayer(c) < 200 then
+                local gx, gy = pointAt(x, y, angleTo(cx, cy, x, y), 200)
+                return pilotSticks(gx, gy, cx, cy)
+            end
+            return pilotSticks(s.x, s.y, cx, cy)
+        end
         return pilotSticks(s.x, s.y, s.x, s.y)
     end
 )
