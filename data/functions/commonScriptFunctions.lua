@@ -695,3 +695,25 @@ function pointArrowAt(arrow, g)
         arrow:clearTarget()
     end
 end
+
+-- nearestHandle for a pilot that calls it every step, keeping `seen` (its
+-- own table) between calls: a handle whose object jumps more than 100 units
+-- in a step is taken as gone for good, since a new object can be made where
+-- a destroyed one was and take its handle.
+function nearestSteadyHandle(handles, seen)
+    local best, bestX, bestY, bestD = nil, 0, 0, 0
+    for k, h in ipairs(handles) do
+        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        local last = seen[k]
+        if (x == 0 and y == 0) or (last ~= nil and (last == false or math.abs(x - last[1]) > 100 or math.abs(y - last[2]) > 100)) then
+            seen[k] = false
+        else
+            seen[k] = { x, y }
+            local d = zorbix.getEntitySqrDistanceFromPlayer(h)
+            if best == nil or d < bestD then
+                best, bestX, bestY, bestD = h, x, y, d
+            end
+        end
+    end
+    return best, bestX, bestY
+end

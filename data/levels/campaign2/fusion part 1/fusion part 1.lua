@@ -53,6 +53,9 @@ function init()
     })
 end
 
+-- The helicopters the pilot has seen (nearestSteadyHandle).
+local pilotSeen = {}
+
 levelTest = newLevelTest(
     function()
         local s = nextUnreached(stranded, true)
@@ -67,7 +70,7 @@ levelTest = newLevelTest(
         if s == nil then
             return pilotSticks()
         end
-        local h, hx, hy = nearestHandle(helicopters)
+        local h, hx, hy = nearestSteadyHandle(helicopters, pilotSeen)
         if h ~= nil and zorbix.getEntityDistanceFromPlayer(h) < 800 then
             return pilotSticks(s.x, s.y, hx, hy)
         end

@@ -39,6 +39,9 @@ function init()
     })
 end
 
+-- The splitters the pilot has seen (nearestSteadyHandle).
+local pilotSeen = {}
+
 levelTest = newLevelTest(
     function()
         for _, s in ipairs(splitters) do
@@ -50,7 +53,7 @@ levelTest = newLevelTest(
     -- gone it circles the middle sweeping its fire round.
     function()
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-        local s, sx, sy = nearestHandle(splitters)
+        local s, sx, sy = nearestSteadyHandle(splitters, pilotSeen)
         if s ~= nil then
             local gx, gy = pointAt(sx, sy, angleTo(sx, sy, x, y) + 25, 450)
             return pilotSticks(clamp(gx, 200, W - 200), clamp(gy, 200, H - 200), sx, sy)
