@@ -20,15 +20,11 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 700)
         rocks[k] = zorbix.newAsteroid(x, y)
     end
-    playLevel({
+    playClearLevel({
         message = "^7Clear the asteroid field",
         par = PAR,
-        hud = function()
-            return "^7Rocks: " .. zorbix.getAsteroidCount()
-        end,
-        isWon = function()
-            return zorbix.getAsteroidCount() == 0
-        end,
+        label = "Rocks",
+        counts = { zorbix.getAsteroidCount },
     })
 end
 
@@ -50,9 +46,7 @@ local GUN_TURN = 3
 levelTest = newLevelTest(
     -- Each big rock is cleared at once (the ship's fire takes its pieces).
     function()
-        for _, r in ipairs(rocks) do
-            zorbix.setEntityDestroy(r)
-        end
+        destroyHandles(rocks)
     end,
     -- Shoots the nearest big rock from its side toward the middle. The
     -- pieces have no handles, but a rock keeps its heading and slides along

@@ -27,15 +27,11 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 700)
         splitters[k] = zorbix.newSplitter(x, y)
     end
-    playLevel({
+    playClearLevel({
         message = "^3The fusion gun: split them all",
         par = PAR,
-        hud = function()
-            return "^7Splitters: " .. zorbix.getSplitterCount() + zorbix.getSplitterPartCount()
-        end,
-        isWon = function()
-            return zorbix.getSplitterCount() + zorbix.getSplitterPartCount() == 0
-        end,
+        label = "Splitters",
+        counts = { zorbix.getSplitterCount, zorbix.getSplitterPartCount },
     })
 end
 
@@ -44,9 +40,7 @@ local pilotSeen = {}
 
 levelTest = newLevelTest(
     function()
-        for _, s in ipairs(splitters) do
-            zorbix.setEntityDestroy(s)
-        end
+        destroyHandles(splitters)
     end,
     -- Circles the nearest splitter 450 units off, shooting it. The parts
     -- have no handles; they come for the ship, so once the splitters are
