@@ -701,7 +701,7 @@ end
 -- in a step is taken as gone for good, since a new object can be made where
 -- a destroyed one was and take its handle.
 function nearestSteadyHandle(handles, seen)
-    local best, bestX, bestY, bestD = nil, 0, 0, 0
+    local steady = {}
     for k, h in ipairs(handles) do
         local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
         local last = seen[k]
@@ -709,11 +709,8 @@ function nearestSteadyHandle(handles, seen)
             seen[k] = false
         else
             seen[k] = { x, y }
-            local d = zorbix.getEntitySqrDistanceFromPlayer(h)
-            if best == nil or d < bestD then
-                best, bestX, bestY, bestD = h, x, y, d
-            end
+            steady[#steady + 1] = h
         end
     end
-    return best, bestX, bestY
+    return nearestHandle(steady)
 end
