@@ -53,8 +53,11 @@ function init()
     })
 end
 
--- The helicopters the pilot has seen (nearestSteadyHandle).
+-- The helicopters the pilot has seen (nearestSteadyHandle), where its
+-- target was a step ago and the steps it has spent circling helicopters.
 local pilotSeen = {}
+local pilotLastX, pilotLastY = 0, 0
+local pilotCircling = 0
 
 levelTest = newLevelTest(
     function()
@@ -63,17 +66,43 @@ levelTest = newLevelTest(
             zorbix.setEntityXY(playerShip, s.x, s.y)
         end
     end,
-    -- Flies to the nearest stranded friend, shooting the nearest helicopter
-    -- when one is close, else ahead.
+    -- Circles a helicopter that comes within 600 units, 350 off, shooting
+    -- where it will be when the shots arrive (the turn keeps the ship out
+    -- of its aimed bursts); otherwise, or after 900 steps of that, flies
+    -- round the wrecks to the nearest stranded friend, shooting the nearest
+    -- helicopter on the way.
     function()
         local s = nextUnreached(stranded, true)
         if s == nil then
             return pilotSticks()
         end
+        local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
         local h, hx, hy = nearestSteadyHandle(helicopters, pilotSeen)
-        if h ~= nil and zorbix.getEntityDistanceFromPlayer(h) < 800 then
-            return pilotSticks(s.x, s.y, hx, hy)
+        if h == nil then
+            local gx, gy = pilotAroundRocks(s.x, s.y, ROCKS)
+            return pilotSticks(gx, gy, s.x, s.y)
         end
-        return pilotSticks(s.x, s.y, s.x, s.y)
+        local vx, vy = hx - pilotLastX, hy - pilotLastY
+        pilotLastX, pilotLastY = hx, hy
+        if vx * vx + vy * vy > 400 then
+            vx, vy = 0, 0
+        end
+        local t = distance(x, y, hx, hy) / 18
+        local tx, ty = hx + vx * t, hy + vy * t
+        local d = zorbix.getEntityDistanceFromPlayer(h)
+        if d < 600 and pilotCircling < 900 then
+            pilotCircling = pilotCircling + 1
+            local gx, gy = pointAt(hx, hy, angleTo(hx, hy, x, y) + 35, 350)
+            gx, gy = pilotAroundRocks(clamp(gx, 150, W - 150), clamp(gy, 150, H - 150), ROCKS)
+            return pilotSticks(gx, gy, tx, ty)
+        end
+        if d >= 600 then
+            pilotCircling = 0
+        end
+        local gx, gy = pilotAroundRocks(s.x, s.y, ROCKS)
+        if d < 900 then
+            return pilotSticks(gx, gy, tx, ty)
+        end
+        return pilotSticks(gx, gy, s.x, s.y)
     end
 )
