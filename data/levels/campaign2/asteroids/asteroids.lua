@@ -82,6 +82,11 @@ levelTest = newLevelTest(
         local c = CORNERS[pilotCorner]
         local inset = 300 + (pilotStale / 1000) % 2 * 300
         local gx, gy = clamp(c[1], inset, W - inset), clamp(c[2], inset, H - inset)
+        -- While many pieces still fly about, the ship holds still and
+        -- sweeps its fire round: flying across the field meets more of them.
+        if r == nil and count > 15 and pilotSteps < 2500 and isWithin(x, y, gx, gy, 60) then
+            return pilotSticks(gx, gy, pointAt(x, y, pilotSteps * 3, 400))
+        end
         if isWithin(x, y, gx, gy, 60) then
             pilotWait = pilotWait + 1
             if pilotWait > 200 then
@@ -91,7 +96,12 @@ levelTest = newLevelTest(
             local tx, ty = pointAt(x, y, angleTo(x, y, c[1], c[2]) - GUN_TURN + math.sin(pilotSteps * 12) * 4 / 256, 400)
             return pilotSticks(gx, gy, tx, ty)
         end
-        local tx, ty = pointAt(x, y, c[3] + math.sin(pilotSteps * 5) * 40 / 256, 400)
+        -- Every other shot clears the way ahead.
+        local aim = c[3] + math.sin(pilotSteps * 5) * 40 / 256
+        if pilotSteps / 8 % 2 == 1 then
+            aim = angleTo(x, y, gx, gy) + math.sin(pilotSteps * 7) * 20 / 256
+        end
+        local tx, ty = pointAt(x, y, aim, 400)
         return pilotSticks(gx, gy, tx, ty)
     end
 )
