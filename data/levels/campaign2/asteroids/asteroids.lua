@@ -52,9 +52,11 @@ levelTest = newLevelTest(
     -- pieces have no handles, but a rock keeps its heading and slides along
     -- the walls, so they end along the walls and in the corners: the ship
     -- then flies a round inside the walls, sweeping its fire over the wall
-    -- beside it, and waits off each corner firing into it. A big rock that
-    -- does not fall within 300 steps is shot from another side, and after
-    -- 600 the ship goes back to its round until one falls.
+    -- beside it and ahead, and waits off each corner firing into it (early
+    -- on, while many pieces fly about, it holds still there, sweeping its
+    -- fire round). A big rock that does not fall within 300 steps is shot
+    -- from another side, and after 600 the ship goes back to its round
+    -- until one falls.
     function()
         pilotSteps = pilotSteps + 1
         local count = zorbix.getAsteroidCount()
