@@ -662,3 +662,93 @@ function sweepAngle(state, step)
     state.sweep = ((state.sweep or 0) + (step or 7)) % 360
     return state.sweep
 end
+
+-- Routes of spots reached one after the other (a walk of waypoints, a tour
+-- of beacons), the arrow showing the next. points are {x, y}; the walk
+-- starts at points[first] (default 1); each spot has the radius and hold of
+-- Spot.new. route.spot is the spot to reach, route.index its point.
+function newRoute(points, first, radius, hold, arrow)
+    require "/data/entities/Spot"
+    local r = { points = points, index = first or 1, radius = radius, hold = hold, arrow = arrow, done = false }
+    local p = points[r.index]
+    r.spot = Spot.new(p[1], p[2], radius, hold)
+    arrow:setTarget(p[1], p[2])
+    return r
+end
+
+-- Once a step: past a reached spot, shows the next; true once the last
+-- spot is reached (the arrow then points nowhere).
+function advanceRoute(r)
+    if r.done or not r.spot.reached then
+        return r.done
+    end
+    r.spot:destroy()
+    r.index = r.index + 1
+    local p = r.points[r.index]
+    if p == nil then
+        r.done = true
+        r.arrow:clearTarget()
+        return true
+    end
+    r.spot = Spot.new(p[1], p[2], r.radius, r.hold)
+    r.arrow:setTarget(p[1], p[2])
+    return false
+end
+
+-- Lists of goals to reach (anything with x, y and `reached`: spots, moving
+-- goals): how many are reached, and the one to head for next.
+function countReached(goals)
+    local n = 0
+    for _, g in ipairs(goals) do
+        if g.reached then
+            n = n + 1
+        end
+    end
+    return n
+end
+
+-- The first goal not reached, or with `nearest` the one nearest the ship;
+-- nil once all are reached.
+function nextUnreached(goals, nearest)
+    local best, bestD = nil, 0
+    for _, g in ipairs(goals) do
+        if not g.reached then
+            if not nearest then
+                return g
+            end
+            local d = g:getSquareDistanceFromPlayer()
+            if best == nil or d < bestD then
+                best, bestD = g, d
+            end
+        end
+    end
+    return best
+end
+
+-- Points the arrow at the goal, or nowhere when it is nil.
+function pointArrowAt(arrow, g)
+    if g ~= nil then
+        arrow:setTarget(g.x, g.y)
+    else
+        arrow:clearTarget()
+    end
+end
+
+-- nearestHandle for a pilot that calls it every step, keeping `seen` (its
+-- own table) between calls: a handle whose object jumps more than 100 units
+-- in a step is taken as gone for good, since a new object can be made where
+-- a destroyed one was and take its handle.
+function nearestSteadyHandle(handles, seen)
+    local steady = {}
+    for k, h in ipairs(handles) do
+        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        local last = seen[k]
+        if (x == 0 and y == 0) or (last ~= nil and (last == false or math.abs(x - last[1]) > 100 or math.abs(y - last[2]) > 100)) then
+            seen[k] = false
+        else
+            seen[k] = { x, y }
+            steady[#steady + 1] = h
+        end
+    end
+    return nearestHandle(steady)
+end

@@ -2,14 +2,14 @@
 -- enemies where they strike a wall, breaks apart to reappear beyond the
 -- ship, and at the higher difficulties fires a wide beam. Bring it down.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign2/anathema/generated"
 
 W, H = 3000, 3000
 PAR = 60 * 240
-levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
+-- The outer walls are thick: the boss's shove moves the ship 30 units in a
+-- step, and would carry it through a thinner wall out of the level.
+levelQuads = appendRockQuads(frameWallQuads(W, H, 120), ROCKS)
 
 function init()
     setLevelSize(W, H)
@@ -17,31 +17,21 @@ function init()
     newProp("/data/levels/campaign2/anathema/graphics anathema.lua")
     player = Player.new(1500, 400, 5)
     boss = zorbix.newTeleporter(1500, 2200, 1)
-    elapsed = 0
-    won = false
-    createMessage("^1Anathema", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^1Anathema"
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^1Anathema",
+        par = PAR,
+        hud = function()
+            return "^1Anathema"
+        end,
+        isWon = function()
+            return zorbix.getTeleporterCount() == 0
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getTeleporterCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        zorbix.setEntityDestroy(boss)
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+-- No pilot: the boss takes 500 to 666 hits and the ship's gun fires once
+-- in 8 steps, so it must be fought for over a minute while what its seeds
+-- hatch piles up, and those have no handles to steer by.
+levelTest = newLevelTest(function()
+    zorbix.setEntityDestroy(boss)
+end)

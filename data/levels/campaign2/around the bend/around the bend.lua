@@ -5,8 +5,6 @@ require "/data/entities/Player"
 require "/data/entities/CirculatingGoal"
 require "/data/entities/SolidDisk"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createMessage"
 
 W, H = 2400, 2400
 CX, CY = 1200, 1200
@@ -31,57 +29,39 @@ function init()
         zorbix.newCirculatingEnemy(CX, CY, 950 * 255, 90 * k, 1)
     end
     arrow = Arrow.new()
-    elapsed = 0
-    won = false
-    createMessage("^2Catch the goals around the bend", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Goals: " .. caught() .. "/3"
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^2Catch the goals around the bend",
+        par = PAR,
+        hud = function()
+            return "^7Goals: " .. countReached(goals) .. "/3"
+        end,
+        step = function()
+            pointArrowAt(arrow, nextUnreached(goals))
+        end,
+        isWon = function()
+            return nextUnreached(goals) == nil
+        end,
+    })
 end
 
-function caught()
-    local n = 0
-    for _, g in ipairs(goals) do
-        if g.reached then
-            n = n + 1
-        end
-    end
-    return n
-end
-
-local function nextGoal()
-    for _, g in ipairs(goals) do
-        if not g.reached then
-            return g
-        end
-    end
-    return nil
-end
-
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    local g = nextGoal()
-    if g ~= nil then
-        arrow:setTarget(g.x, g.y)
-    elseif player:isAlive() then
-        arrow:clearTarget()
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        local g = nextGoal()
+levelTest = newLevelTest(
+    function()
+        local g = nextUnreached(goals)
         if g ~= nil then
             zorbix.setEntityXY(playerShip, g.x, g.y)
         end
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- The goals turn faster than the ship flies: it waits on the next
+    -- goal's circle, where it is nearest, for the goal to come round, and
+    -- sweeps its fire round to meet the dodgers.
+    function()
+        local g = nextUnreached(goals)
+        if g == nil then
+            return pilotSticks()
+        end
+        local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+        local gx, gy = pointAt(CX, CY, angleTo(CX, CY, x, y), g.radius)
+        local tx, ty = pointAt(x, y, elapsed * 4, 400)
+        return pilotSticks(gx, gy, tx, ty)
+    end
+)

@@ -3,9 +3,7 @@
 require "/data/entities/Player"
 require "/data/entities/Ring"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2400, 3200
 PAR = 60 * 120
@@ -27,16 +25,36 @@ function init()
     target = zorbix.newTutorialTarget(1200, 2900)
     targetHits = 20
     arrow = Arrow.new(255, 255, 255)
-    elapsed = 0
-    won = false
-    createMessage("^7Thank you for flying", 300)
-    UpdateHUD.new(function()
-        return "^7Rings: " .. Ring.passed .. "/" .. #rings, "^7Target: " .. maxOf(0, targetHits - zorbix.getEntityNumberOfHits(target))
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^7Thank you for flying",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            -- One line: the rings, then the target's hits left.
+            if nextRing() ~= nil then
+                return "^7Rings: " .. Ring.passed .. "/" .. #rings
+            end
+            return "^7Target: " .. maxOf(0, targetHits - zorbix.getEntityNumberOfHits(target))
+        end,
+        step = function()
+            local r = nextRing()
+            if r ~= nil then
+                arrow:setTarget(r.x, r.y)
+            else
+                arrow:setTargetEntity(target)
+            end
+        end,
+        isWon = function()
+            if nextRing() ~= nil or zorbix.getEntityNumberOfHits(target) < targetHits or not player:isAlive() then
+                return false
+            end
+            zorbix.newExplosion(zorbix.getEntityX(target), zorbix.getEntityY(target), 255, 255, 255, 120)
+            return true
+        end,
+    })
 end
 
-local function nextRing()
+function nextRing()
     for _, r in ipairs(rings) do
         if not r.isPassed then
             return r
@@ -45,27 +63,9 @@ local function nextRing()
     return nil
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    local r = nextRing()
-    if r ~= nil then
-        arrow:setTarget(r.x, r.y)
-    else
-        arrow:setTargetEntity(target)
-        if zorbix.getEntityNumberOfHits(target) >= targetHits and player:isAlive() then
-            won = true
-            zorbix.newExplosion(zorbix.getEntityX(target), zorbix.getEntityY(target), 255, 255, 255, 120)
-            finishLevel(true, winScore(player.lives, elapsed, PAR))
-        end
-    end
-end
-
-levelTest = {
+levelTest = newLevelTest(
     -- Through the next ring; at the end the ship's shots at the target.
-    win = function()
+    function()
         local r = nextRing()
         if r ~= nil then
             zorbix.setEntityXY(playerShip, r.x, r.y)
@@ -76,7 +76,14 @@ levelTest = {
             end
         end
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Through the rings in turn, then holds 500 units before the target,
+    -- shooting it.
+    function()
+        local r = nextRing()
+        if r ~= nil then
+            return pilotSticks(r.x, r.y)
+        end
+        local x, y = zorbix.getEntityX(target), zorbix.getEntityY(target)
+        return pilotSticks(x, y - 500, x, y)
+    end
+)

@@ -4,7 +4,6 @@
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
@@ -33,66 +32,77 @@ function init()
             s:destroy()
         end
     end
+    helicopters = {}
     for k = 1, 2 + d do
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 900)
-        zorbix.newHelicopter(x, y)
+        helicopters[k] = zorbix.newHelicopter(x, y)
     end
     arrow = Arrow.new(0, 200, 255)
-    elapsed = 0
-    won = false
-    createMessage("^5Rescue the stranded friends", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Rescued: " .. rescued() .. "/" .. #stranded
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^5Rescue the stranded friends",
+        par = PAR,
+        hud = function()
+            return "^7Rescued: " .. countReached(stranded) .. "/" .. #stranded
+        end,
+        step = function()
+            pointArrowAt(arrow, nextUnreached(stranded, true))
+        end,
+        isWon = function()
+            return nextUnreached(stranded, true) == nil
+        end,
+    })
 end
 
-function rescued()
-    local n = 0
-    for _, s in ipairs(stranded) do
-        if s.reached then
-            n = n + 1
-        end
-    end
-    return n
-end
+-- The helicopters the pilot has seen (nearestSteadyHandle), where its
+-- target was a step ago and the steps it has spent circling helicopters.
+local pilotSeen = {}
+local pilotLastX, pilotLastY = 0, 0
+local pilotCircling = 0
 
-local function nextFriend()
-    local best, bestD = nil, 0
-    for _, s in ipairs(stranded) do
-        if not s.reached then
-            local dd = s:getSquareDistanceFromPlayer()
-            if best == nil or dd < bestD then
-                best, bestD = s, dd
-            end
-        end
-    end
-    return best
-end
-
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    local s = nextFriend()
-    if s ~= nil then
-        arrow:setTarget(s.x, s.y)
-    elseif player:isAlive() then
-        arrow:clearTarget()
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        local s = nextFriend()
+levelTest = newLevelTest(
+    function()
+        local s = nextUnreached(stranded, true)
         if s ~= nil then
             zorbix.setEntityXY(playerShip, s.x, s.y)
         end
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Circles a helicopter that comes within 600 units, 350 off, shooting
+    -- where it will be when the shots arrive (the turn keeps the ship out
+    -- of its aimed bursts); otherwise, or after 900 steps of that, flies
+    -- round the wrecks to the nearest stranded friend, shooting the nearest
+    -- helicopter on the way.
+    function()
+        local s = nextUnreached(stranded, true)
+        if s == nil then
+            return pilotSticks()
+        end
+        local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+        local h, hx, hy = nearestSteadyHandle(helicopters, pilotSeen)
+        if h == nil then
+            local gx, gy = pilotAroundRocks(s.x, s.y, ROCKS)
+            return pilotSticks(gx, gy, s.x, s.y)
+        end
+        local vx, vy = hx - pilotLastX, hy - pilotLastY
+        pilotLastX, pilotLastY = hx, hy
+        if vx * vx + vy * vy > 400 then
+            vx, vy = 0, 0
+        end
+        local t = distance(x, y, hx, hy) / 18
+        local tx, ty = hx + vx * t, hy + vy * t
+        local d = zorbix.getEntityDistanceFromPlayer(h)
+        if d < 600 and pilotCircling < 900 then
+            pilotCircling = pilotCircling + 1
+            local gx, gy = pointAt(hx, hy, angleTo(hx, hy, x, y) + 35, 350)
+            gx, gy = pilotAroundRocks(clamp(gx, 150, W - 150), clamp(gy, 150, H - 150), ROCKS)
+            return pilotSticks(gx, gy, tx, ty)
+        end
+        if d >= 600 then
+            pilotCircling = 0
+        end
+        local gx, gy = pilotAroundRocks(s.x, s.y, ROCKS)
+        if d < 900 then
+            return pilotSticks(gx, gy, tx, ty)
+        end
+        return pilotSticks(gx, gy, s.x, s.y)
+    end
+)

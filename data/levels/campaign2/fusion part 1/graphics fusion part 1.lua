@@ -1,4 +1,4 @@
--- Background of The Rescue: the walls, the wrecks, and beacons in the dark.
+-- Background of The Rescue: the walls, and the wrecks with a dim line across.
 require "/data/functions/commonGraphicFunctions"
 require "/data/levels/campaign2/fusion part 1/fusion part 1"
 

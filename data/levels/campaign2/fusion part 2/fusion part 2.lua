@@ -2,9 +2,7 @@
 -- closer; five hits split one into five parts. Destroy every splitter and
 -- every part.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/fusion part 2/generated"
 
@@ -29,33 +27,33 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 700)
         splitters[k] = zorbix.newSplitter(x, y)
     end
-    elapsed = 0
-    won = false
-    createMessage("^3The fusion gun: split them all", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Splitters: " .. zorbix.getSplitterCount() + zorbix.getSplitterPartCount()
-    end)
-    everyStep(step)
+    playClearLevel({
+        message = "^3The fusion gun: split them all",
+        par = PAR,
+        label = "Splitters",
+        counts = { zorbix.getSplitterCount, zorbix.getSplitterPartCount },
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getSplitterCount() + zorbix.getSplitterPartCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
+-- The splitters the pilot has seen (nearestSteadyHandle).
+local pilotSeen = {}
 
-levelTest = {
-    win = function()
-        for _, s in ipairs(splitters) do
-            zorbix.setEntityDestroy(s)
+levelTest = newLevelTest(
+    function()
+        destroyHandles(splitters)
+    end,
+    -- Circles the nearest splitter 450 units off, shooting it. The parts
+    -- have no handles; they come for the ship, so once the splitters are
+    -- gone it circles the middle sweeping its fire round.
+    function()
+        local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+        local s, sx, sy = nearestSteadyHandle(splitters, pilotSeen)
+        if s ~= nil then
+            local gx, gy = pointAt(sx, sy, angleTo(sx, sy, x, y) + 25, 450)
+            return pilotSticks(clamp(gx, 200, W - 200), clamp(gy, 200, H - 200), sx, sy)
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+        local gx, gy = pointAt(W / 2, H / 2, elapsed / 2, 500)
+        local tx, ty = pointAt(x, y, elapsed * 5, 400)
+        return pilotSticks(gx, gy, tx, ty)
+    end
+)

@@ -1,11 +1,8 @@
 -- Small Promenade: a winding walk through a field of circling enemies,
 -- marked by waypoints; the circles brush the path. Walk it to the end.
 require "/data/entities/Player"
-require "/data/entities/Spot"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign2/through it all/generated"
 
 W, H = 2000, 3800
@@ -19,51 +16,49 @@ function init()
     local d = zorbix.getDifficultyLevel()
     player = Player.new(PATH[1][1], PATH[1][2], 3)
     -- Circling enemies centred beside the path, every second waypoint.
+    circlers = {}
     for k = 2, #PATH - 1, 2 - (d + 1) / 2 do
         local p = PATH[k]
         local side = 1
         if p[1] > W / 2 then
             side = -1
         end
-        zorbix.newCirculatingEnemy(p[1] + side * 350, p[2], 300 * 255, 37 * k, k % 2)
+        circlers[#circlers + 1] = zorbix.newCirculatingEnemy(p[1] + side * 350, p[2], 300 * 255, 37 * k, k % 2)
     end
-    waypoint = 2
-    spot = Spot.new(PATH[2][1], PATH[2][2], 90, 0)
-    arrow = Arrow.new()
-    arrow:setTarget(spot.x, spot.y)
-    elapsed = 0
-    won = false
-    createMessage("^2Follow the waypoints", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Waypoint " .. waypoint - 1 .. "/" .. #PATH - 1
-    end)
-    everyStep(step)
+    route = newRoute(PATH, 2, 90, 0, Arrow.new())
+    playLevel({
+        message = "^2Follow the waypoints",
+        par = PAR,
+        hud = function()
+            return "^7Waypoint " .. route.index - 1 .. "/" .. #PATH - 1
+        end,
+        isWon = function()
+            return advanceRoute(route)
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if spot.reached then
-        spot:destroy()
-        waypoint = waypoint + 1
-        if waypoint > #PATH then
-            won = true
-            arrow:clearTarget()
-            finishLevel(true, winScore(player.lives, elapsed, PAR))
-            return
+-- The circling enemies the pilot has seen (nearestSteadyHandle).
+local pilotSeen = {}
+
+levelTest = newLevelTest(
+    function()
+        zorbix.setEntityXY(playerShip, route.spot.x, route.spot.y)
+    end,
+    -- Flies from waypoint to waypoint, shooting the nearest circling enemy
+    -- when one comes within 500 units (backing off inside 200), else ahead
+    -- toward the next waypoint.
+    function()
+        local s = route.spot
+        local c, cx, cy = nearestSteadyHandle(circlers, pilotSeen)
+        if c ~= nil and zorbix.getEntityDistanceFromPlayer(c) < 500 then
+            local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+            if zorbix.getEntityDistanceFromPlayer(c) < 200 then
+                local gx, gy = pointAt(x, y, angleTo(cx, cy, x, y), 200)
+                return pilotSticks(gx, gy, cx, cy)
+            end
+            return pilotSticks(s.x, s.y, cx, cy)
         end
-        spot = Spot.new(PATH[waypoint][1], PATH[waypoint][2], 90, 0)
-        arrow:setTarget(spot.x, spot.y)
+        return pilotSticks(s.x, s.y, s.x, s.y)
     end
-end
-
-levelTest = {
-    win = function()
-        zorbix.setEntityXY(playerShip, spot.x, spot.y)
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+)
