@@ -700,3 +700,32 @@ function pilotRing(cx, cy, radius, handles)
     local tx, ty = pilotLead(h, x, y)
     return moveAngle, moveStrength, angleTo(zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip), tx, ty), 100
 end
+
+-- The live handles of a level's list (which the pilot must not change), as
+-- the pilot's own copy: a handle whose object is gone is dropped for good
+-- the first step it reads (0, 0), before a new object can take its address
+-- and be mistaken for it; handles the level adds later are taken in.
+local liveCopies = {}
+function pilotLive(list)
+    local c = liveCopies[list]
+    if c == nil then
+        c = { seen = 0, handles = {} }
+        liveCopies[list] = c
+    end
+    for k = c.seen + 1, #list do
+        c.handles[#c.handles + 1] = list[k]
+    end
+    c.seen = #list
+    local n = 0
+    for k = 1, #c.handles do
+        local h = c.handles[k]
+        if zorbix.getEntityX(h) ~= 0 or zorbix.getEntityY(h) ~= 0 then
+            n = n + 1
+            c.handles[n] = h
+        end
+    end
+    for k = #c.handles, n + 1, -1 do
+        c.handles[k] = nil
+    end
+    return c.handles
+end

@@ -101,9 +101,13 @@ levelTest = newLevelTest(
             local shots = pilotShots[enemies[k]]
             return flags[c] and (shots == nil or shots[c] < CLEAR_STEPS)
         end
+        local live = {}
+        for _, e in ipairs(pilotLive(enemies)) do
+            live[e] = true
+        end
         local targets, wanted, left = {}, nil, false
         for k, e in ipairs(enemies) do
-            if zorbix.getEntityX(e) ~= 0 or zorbix.getEntityY(e) ~= 0 then
+            if live[e] then
                 left = true
                 if needs(k, colour) then
                     targets[#targets + 1] = e
@@ -134,8 +138,8 @@ levelTest = newLevelTest(
             pilotShots[e] = pilotShots[e] or { 0, 0, 0 }
             pilotShots[e][colour] = pilotShots[e][colour] + 1
         end
-        local n, nx, ny = nearestHandle(enemies)
-        if zorbix.getEntitySqrDistanceFromPlayer(n) < 250 * 250 then
+        local n, nx, ny = nearestHandle(pilotLive(enemies))
+        if zorbix.getEntitySqrDistanceFromPlayer(n) < 300 * 300 then
             return pilotFlee(nx, ny, ax, ay)
         end
         return pilotCircle(x, y, 350, 35, ax, ay)

@@ -66,7 +66,7 @@ levelTest = newLevelTest(
     -- Holds the middle, between the lanes, shooting the nearest dodger
     -- ahead of its rush.
     function()
-        local h, x, y = nearestHandle(dodgers)
+        local h, x, y = nearestHandle(pilotLive(dodgers))
         if h == nil then
             return pilotSweep(START_X, START_Y)
         end
