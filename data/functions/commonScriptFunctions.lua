@@ -752,3 +752,108 @@ function nearestSteadyHandle(handles, seen)
     end
     return nearestHandle(steady)
 end
+
+-- Levels of waves and pilots that shoot ahead of their targets.
+
+-- playWaveLevel: the frame of a level of waves (see playLevel), started at
+-- the end of init. o.nextWave(wave) makes the enemies of a wave, o.count()
+-- counts its live ones; each time none is left the next wave comes, until
+-- o.waves waves are cleared. The global `wave` is the wave under way; the
+-- HUD line shows it and the enemies left (short: the line starts mid-screen).
+function playWaveLevel(o)
+    require "/data/functions/createMessage"
+    wave = 1
+    o.nextWave(wave)
+    return playLevel({
+        message = o.message,
+        par = o.par,
+        hud = function()
+            return "^7Wave " .. wave .. "/" .. o.waves .. ": " .. o.count() .. " left"
+        end,
+        step = function()
+            if o.count() == 0 and wave < o.waves then
+                wave = wave + 1
+                o.nextWave(wave)
+                createMessage("^3Wave " .. wave, 120)
+            end
+        end,
+        isWon = function()
+            return wave >= o.waves and o.count() == 0
+        end,
+    })
+end
+
+-- Pilot sticks that circle (x, y) `radius` units off, `turn` degrees ahead
+-- of the ship's bearing from it (negative: the other way round), shooting
+-- at (ax, ay) (a point ahead of the target, see pilotLead). Unlike
+-- pilotOrbit, the goal stays 120 units inside the level's edges.
+function pilotCircle(x, y, radius, turn, ax, ay)
+    local a = angleTo(x, y, zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip))
+    local gx, gy = pointAt(x, y, a + turn, radius)
+    return pilotSticks(clamp(gx, 120, mapWidth - 120), clamp(gy, 120, mapHeight - 120), ax, ay)
+end
+
+-- Where to shoot at the object of handle h, now at (x, y), for the ship's
+-- shots (18 units a step) to meet it: its move since the step before,
+-- carried on for the shots' flight time. Call it once a step per target.
+local leadLast = {}
+function pilotLead(h, x, y)
+    local last = leadLast[h]
+    leadLast[h] = { x, y, elapsed }
+    if last == nil or last[3] ~= elapsed - 1 then
+        return x, y
+    end
+    local t = distance(zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip), x, y) / 18
+    return x + (x - last[1]) * t, y + (y - last[2]) * t
+end
+
+-- Pilot sticks that sweep the shoot stick round, one turn in 120 steps,
+-- while flying toward (gx, gy): for enemies the pilot has no handle of.
+function pilotSweep(gx, gy)
+    local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local tx, ty = pointAt(x, y, 3 * (elapsed or 0), 100)
+    return pilotSticks(gx, gy, tx, ty)
+end
+
+-- Pilot sticks that fly round the arena centred on (cx, cy) `radius` units
+-- off, never resting, shooting the nearest of the handles ahead of its
+-- move, or sweeping when none is left: for arenas where enemies dash at the
+-- ship.
+function pilotRing(cx, cy, radius, handles)
+    local moveAngle, moveStrength = pilotCircle(cx, cy, radius, 35)
+    local h, x, y = nearestHandle(handles)
+    if h == nil then
+        return moveAngle, moveStrength, 3 * elapsed, 100
+    end
+    local tx, ty = pilotLead(h, x, y)
+    return moveAngle, moveStrength, angleTo(zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip), tx, ty), 100
+end
+
+-- The live handles of a level's list (which the pilot must not change), as
+-- the pilot's own copy: a handle whose object is gone is dropped for good
+-- the first step it reads (0, 0), before a new object can take its address
+-- and be mistaken for it; handles the level adds later are taken in.
+local liveCopies = {}
+function pilotLive(list)
+    local c = liveCopies[list]
+    if c == nil then
+        c = { seen = 0, handles = {} }
+        liveCopies[list] = c
+    end
+    for k = c.seen + 1, #list do
+        c.handles[#c.handles + 1] = list[k]
+    end
+    c.seen = #list
+    local n = 0
+    for k = 1, #c.handles do
+        local h = c.handles[k]
+        if zorbix.getEntityX(h) ~= 0 or zorbix.getEntityY(h) ~= 0 then
+            n = n + 1
+            c.handles[n] = h
+        end
+    end
+    for k = #c.handles, n + 1, -1 do
+        c.handles[k] = nil
+    end
+    return c.handles
+end

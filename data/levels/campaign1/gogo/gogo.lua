@@ -4,9 +4,7 @@
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2400, 2400
 PAR = 60 * 120
@@ -26,14 +24,19 @@ function init()
     spot = Spot.new(BEACONS[1][1], BEACONS[1][2], 80, 20)
     arrow = Arrow.new()
     arrow:setTarget(spot.x, spot.y)
-    elapsed = 0
-    won = false
     feedLanes()
-    createMessage("^3Cross the streams to the beacons", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Beacon " .. beacon .. "/" .. #BEACONS
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^3Cross the streams to the beacons",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Beacon " .. beacon .. "/" .. #BEACONS
+        end,
+        step = step,
+        isWon = function()
+            return beacon > #BEACONS
+        end,
+    })
 end
 
 -- Keeps 1 to 3 enemies in every lane, by the lane counts.
@@ -52,10 +55,6 @@ function feedLanes()
 end
 
 function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
     if elapsed % 20 == 0 then
         feedLanes()
     end
@@ -63,9 +62,7 @@ function step()
         spot:destroy()
         beacon = beacon + 1
         if beacon > #BEACONS then
-            won = true
             arrow:clearTarget()
-            finishLevel(true, winScore(player.lives, elapsed, PAR))
             return
         end
         spot = Spot.new(BEACONS[beacon][1], BEACONS[beacon][2], 80, 20)
@@ -73,11 +70,12 @@ function step()
     end
 end
 
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         zorbix.setEntityXY(playerShip, spot.x, spot.y)
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Flies to the beacon, sweeping the shoot stick across its way.
+    function()
+        return pilotSweep(spot.x, spot.y)
+    end
+)

@@ -2,9 +2,7 @@
 -- one side length at a time, resting less and less between rolls. Three
 -- shots break one. Waves come in from the corners.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2000, 2000
 PAR = 60 * 150
@@ -17,20 +15,17 @@ function init()
     newProp("/data/levels/campaign1/marching cubes/graphics marching cubes.lua")
     difficulty = zorbix.getDifficultyLevel()
     player = Player.new(1000, 1000, 3)
-    wave, waves = 0, 3 + difficulty
     cubes = {}
-    elapsed = 0
-    won = false
-    nextWave()
-    createMessage("^3Break the marching cubes", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives .. "  Wave " .. wave .. "/" .. waves, "^7Cubes: " .. zorbix.getRollingCubeCount()
-    end)
-    everyStep(step)
+    playWaveLevel({
+        message = "^3Break the marching cubes",
+        par = PAR,
+        waves = 3 + difficulty,
+        nextWave = nextWave,
+        count = zorbix.getRollingCubeCount,
+    })
 end
 
-function nextWave()
-    wave = wave + 1
+function nextWave(wave)
     cubes = {}
     for k = 1, 2 + wave + difficulty do
         local c = CORNERS[(k - 1) % 4 + 1]
@@ -40,29 +35,17 @@ function nextWave()
     end
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getRollingCubeCount() == 0 then
-        if wave < waves then
-            nextWave()
-            createMessage("^3Wave " .. wave, 120)
-        elseif player:isAlive() then
-            won = true
-            finishLevel(true, winScore(player.lives, elapsed, PAR))
-        end
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, c in ipairs(cubes) do
-            zorbix.setEntityDestroy(c)
-        end
+levelTest = newLevelTest(
+    function()
+        destroyHandles(cubes)
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Circles the nearest cube 400 units off, shooting it: the cubes roll
+    -- only along x or y, so the turn keeps the ship off their lines.
+    function()
+        local c, x, y = nearestHandle(pilotLive(cubes))
+        if c == nil then
+            return pilotSticks(1000, 1000)
+        end
+        return pilotCircle(x, y, 400, 40, x, y)
+    end
+)

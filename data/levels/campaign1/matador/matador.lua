@@ -2,9 +2,7 @@
 -- dodge aside and shoot them while helicopters circle above. Destroy them
 -- all.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2400, 2400
 CX, CY = 1200, 1200
@@ -32,33 +30,21 @@ function init()
         local x, y = pointAt(CX, CY, 90 * k, 800)
         enemies[#enemies + 1] = zorbix.newHelicopter(x, y)
     end
-    elapsed = 0
-    won = false
-    createMessage("^1Ole! Dodge the dashes", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Enemies: " .. zorbix.getSuciderCount() + zorbix.getHelicopterCount()
-    end)
-    everyStep(step)
+    playClearLevel({
+        message = "^1Ole! Dodge the dashes",
+        par = PAR,
+        label = "Enemies",
+        counts = { zorbix.getSuciderCount, zorbix.getHelicopterCount },
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
-    if zorbix.getSuciderCount() + zorbix.getHelicopterCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
+levelTest = newLevelTest(
+    function()
+        destroyHandles(enemies)
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Flies round the ring, shooting the nearest enemy ahead of its move:
+    -- the ship is never where a sucider aimed its dash.
+    function()
+        return pilotRing(CX, CY, 750, pilotLive(enemies))
+    end
+)

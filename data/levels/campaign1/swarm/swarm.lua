@@ -2,9 +2,7 @@
 -- rush the ship, sidestepping its shots. Destroy every dodger; the lanes
 -- never stop.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 
 W, H = 2000, 2400
@@ -23,14 +21,18 @@ function init()
     player = Player.new(START_X, START_Y, 3)
     dodgersLeft = 8 + 4 * difficulty
     dodgers = {}
-    elapsed = 0
-    won = false
     feedLanes()
-    createMessage("^5Shoot down the dodgers", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Dodgers: " .. dodgersLeft + zorbix.getDodgerCount()
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^5Shoot down the dodgers",
+        par = PAR,
+        hud = function()
+            return "^7Dodgers: " .. dodgersLeft + zorbix.getDodgerCount()
+        end,
+        step = step,
+        isWon = function()
+            return dodgersLeft == 0 and zorbix.getDodgerCount() == 0
+        end,
+    })
 end
 
 -- Keeps each lane supplied with an arrow enemy or two.
@@ -46,10 +48,6 @@ function feedLanes()
 end
 
 function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
     if elapsed % 30 == 0 then
         feedLanes()
     end
@@ -58,20 +56,21 @@ function step()
         dodgers[#dodgers + 1] = zorbix.newDodger(x, y)
         dodgersLeft = dodgersLeft - 1
     end
-    if dodgersLeft == 0 and zorbix.getDodgerCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
 end
 
-levelTest = {
-    win = function()
-        for _, e in ipairs(dodgers) do
-            zorbix.setEntityDestroy(e)
-        end
+levelTest = newLevelTest(
+    function()
+        destroyHandles(dodgers)
         dodgers = {}
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- Holds the middle, between the lanes, shooting the nearest dodger
+    -- ahead of its rush.
+    function()
+        local h, x, y = nearestHandle(pilotLive(dodgers))
+        if h == nil then
+            return pilotSweep(START_X, START_Y)
+        end
+        local ax, ay = pilotLead(h, x, y)
+        return pilotSticks(START_X, START_Y, ax, ay)
+    end
+)

@@ -3,9 +3,7 @@
 -- after enough hits. Find and destroy every one.
 require "/data/entities/Player"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 require "/data/levels/campaign1/uninvited/generated"
 
 W, H = 2200, 3000
@@ -36,13 +34,17 @@ function init()
         teleporters[k] = { ptr = zorbix.newTeleporter(x, y), alive = true }
     end
     arrow = Arrow.new(255, 120, 255)
-    elapsed = 0
-    won = false
-    createMessage("^6Find the intruders", 240)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Intruders: " .. zorbix.getTeleporterCount()
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^6Find the intruders",
+        par = PAR,
+        hud = function()
+            return "^7Intruders: " .. zorbix.getTeleporterCount()
+        end,
+        step = step,
+        isWon = function()
+            return nearestTeleporter() == nil
+        end,
+    })
 end
 
 function destroyTeleporter(t)
@@ -53,42 +55,40 @@ function destroyTeleporter(t)
     t.alive = false
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
-    end
+-- The live teleporter nearest to the ship, or nil.
+function nearestTeleporter()
     local nearest, best = nil, 0
     for _, t in ipairs(teleporters) do
         if t.alive then
-            if zorbix.getEntityNumberOfHits(t.ptr) >= strength then
-                destroyTeleporter(t)
-            else
-                local dd = zorbix.getEntitySqrDistanceFromPlayer(t.ptr)
-                if nearest == nil or dd < best then
-                    nearest, best = t, dd
-                end
+            local dd = zorbix.getEntitySqrDistanceFromPlayer(t.ptr)
+            if nearest == nil or dd < best then
+                nearest, best = t, dd
             end
         end
     end
+    return nearest
+end
+
+function step()
+    for _, t in ipairs(teleporters) do
+        if t.alive and zorbix.getEntityNumberOfHits(t.ptr) >= strength then
+            destroyTeleporter(t)
+        end
+    end
+    local nearest = nearestTeleporter()
     if nearest ~= nil then
         arrow:setTargetEntity(nearest.ptr)
-    elseif player:isAlive() then
+    else
         arrow:clearTarget()
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
     end
 end
 
-levelTest = {
-    win = function()
+levelTest = newLevelTest(
+    function()
         for _, t in ipairs(teleporters) do
             if t.alive then
                 destroyTeleporter(t)
             end
         end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    end
+)

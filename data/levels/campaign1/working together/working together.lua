@@ -4,9 +4,7 @@
 require "/data/entities/Player"
 require "/data/entities/Boxes2Players"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2200, 2600
 START_X, START_Y = 1100, 1100
@@ -32,35 +30,50 @@ function init()
     for k = 1, 2 + d do
         zorbix.newHelicopter(300 + 700 * k, 600 + 600 * (k % 2))
     end
-    elapsed = 0
-    won = false
-    createMessage("^5Two ships, two sticks: collect the boxes", 300)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Boxes: " .. boxes.collected .. "/" .. wanted
-    end)
-    everyStep(step)
+    playLevel({
+        message = "^5Two ships, two sticks: collect the boxes",
+        messageSteps = 300,
+        par = PAR,
+        hud = function()
+            return "^7Boxes: " .. boxes.collected .. "/" .. wanted
+        end,
+        isWon = function()
+            return boxes:remaining() == 0
+        end,
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
+-- The box nearest to (x, y), or nil.
+local function nearestBox(x, y)
+    local best, bestD = nil, 0
+    for _, b in ipairs(boxes.boxes) do
+        local d = sqrDistance(x, y, b.x, b.y)
+        if best == nil or d < bestD then
+            best, bestD = b, d
+        end
     end
-    if boxes:remaining() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
+    return best
 end
 
-levelTest = {
+levelTest = newLevelTest(
     -- The ship flies onto the next box.
-    win = function()
+    function()
         local b = boxes.boxes[1]
         if b ~= nil then
             zorbix.setEntityXY(playerShip, b.x, b.y)
         end
     end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+    -- The ship and the ally (the shoot stick) fly to the box nearest to
+    -- the ship, which takes whichever reaches it first; the link between
+    -- them sweeps the helicopters away.
+    function()
+        local sx, sy = player:getX(), player:getY()
+        local b = nearestBox(sx, sy)
+        if b == nil then
+            return pilotSticks()
+        end
+        local ax, ay = zorbix.getEntityX(player.ally), zorbix.getEntityY(player.ally)
+        local moveAngle, moveStrength = pilotSticks(b.x, b.y)
+        return moveAngle, moveStrength, angleTo(ax, ay, b.x, b.y), clamp(distance(ax, ay, b.x, b.y) * 20, 0, 100)
+    end
+)

@@ -2,9 +2,7 @@
 -- at once, middle ones that burst into rings of small ones, and dodgers.
 -- Destroy them all.
 require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
 
 W, H = 2000, 2000
 CX, CY = 1000, 1000
@@ -19,40 +17,25 @@ function init()
     player = Player.new(CX, CY - 600, 5)
     enemies = {}
     for k = 1, 3 + d do
-        local x, y = pointAt(CX, CY, 40 + 90 * k, 500)
+        -- The fifth would start on the first: it goes between the first two.
+        local x, y = pointAt(CX, CY, 40 + 90 * k + 45 * ((k - 1) / 4), 500)
         enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, k % 3)
     end
     for k = 1, 2 + d do
         local x, y = pointAt(CX, CY, 90 + 60 * k, 300)
         enemies[#enemies + 1] = zorbix.newDodger(x, y)
     end
-    elapsed = 0
-    won = false
-    createMessage("^1Round two", 180)
-    UpdateHUD.new(function()
-        return "^7Lives: " .. player.lives, "^7Enemies: " .. zorbix.getSuciderCount() + zorbix.getDodgerCount()
-    end)
-    everyStep(step)
+    playClearLevel({
+        message = "^1Round two",
+        messageSteps = 180,
+        par = PAR,
+        label = "Enemies",
+        counts = { zorbix.getSuciderCount, zorbix.getDodgerCount },
+    })
 end
 
-function step()
-    elapsed = elapsed + 1
-    if won or player.gameOver then
-        return
+levelTest = newLevelTest(
+    function()
+        destroyHandles(enemies)
     end
-    if zorbix.getSuciderCount() + zorbix.getDodgerCount() == 0 and player:isAlive() then
-        won = true
-        finishLevel(true, winScore(player.lives, elapsed, PAR))
-    end
-end
-
-levelTest = {
-    win = function()
-        for _, e in ipairs(enemies) do
-            zorbix.setEntityDestroy(e)
-        end
-    end,
-    lose = function()
-        player:useUpLives()
-    end,
-}
+)
