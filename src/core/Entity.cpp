@@ -1,6 +1,8 @@
 // The world list: registration, the simulation step, drawing and reset.
 #include "core/Entity.h"
 
+#include <deque>
+#include <new>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -32,6 +34,20 @@ static std::unordered_set<const void*>& liveEntities() {
 static std::unordered_map<const void*, int>& lastHits() {
     static std::unordered_map<const void*, int> hits;
     return hits;
+}
+
+void* Entity::operator new(size_t size) { return ::operator new(size); }
+
+void Entity::operator delete(void* p) {
+    if (!p)
+        return;
+    // Never destroyed: entities may still be deleted while the program exits.
+    static std::deque<void*>* waiting = new std::deque<void*>;
+    waiting->push_back(p);
+    if (waiting->size() > QUARANTINE) {
+        ::operator delete(waiting->front());
+        waiting->pop_front();
+    }
 }
 
 static Entity::PlayerDistance playerSquareDistance = nullptr;

@@ -64,6 +64,14 @@ public:
     static bool isLive(const void* p);
     static int lastHitsOf(const void* p);
 
+    // A script's handle is an entity's address. The memory of a deleted
+    // entity waits behind the next QUARANTINE deletions before the allocator
+    // may hand it out again, so that a handle kept past its object's end
+    // reads as gone instead of naming the next object made there.
+    static const size_t QUARANTINE = 4096;
+    static void* operator new(size_t size);
+    static void operator delete(void* p);
+
     bool toBeDeleted;
     bool subclassFlag;
     Coord position;

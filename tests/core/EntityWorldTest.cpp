@@ -297,3 +297,21 @@ TEST_F(EntityWorld, LiveRegistryAndLastHitsFollowDestructionAndReset) {
     EXPECT_FALSE(Entity::isLive(b));
     EXPECT_EQ(Entity::lastHitsOf(gone), 0);
 }
+
+// A handle kept past its entity's end must not come to name a later entity:
+// the allocator would hand the freed block straight to the next one made.
+TEST_F(EntityWorld, AGoneEntitysAddressIsNotReusedSoon) {
+    Probe* a = new Probe("a");
+    const void* gone = a;
+    a->toBeDeleted = true;
+    Entity::updateAll();
+    std::vector<Probe*> made;
+    for (int i = 0; i < 1000; i++)
+        made.push_back(new Probe("n"));
+    EXPECT_FALSE(Entity::isLive(gone));
+    for (Probe* p : made)
+        EXPECT_NE((const void*)p, gone);
+    for (Probe* p : made)
+        p->toBeDeleted = true;
+    Entity::updateAll();
+}
