@@ -11,6 +11,15 @@ using namespace playtest;
 namespace {
 class LevelGallery : public PlayTest {
 protected:
+    // The play screen fixture puts stand-ins over three real levels; the
+    // gallery pictures the real ones.
+    void SetUp() override {
+        PlayTest::SetUp();
+        for (const std::string& path : added)
+            LuaScriptList::getInstance()->removeScriptForTests(path);
+        added.clear();
+    }
+
     // Runs the level 300 steps and pictures it; the lit pixels.
     static int picture(const std::string& level, const std::string& name) {
         std::string error;
@@ -63,15 +72,7 @@ TEST_F(LevelGallery, RoundTripTestLevel) {
 
 namespace {
 // The store's own levels: none of the fixture's counting levels in their place.
-class LevelGalleryInPlay : public LevelGallery {
-protected:
-    void SetUp() override {
-        LevelGallery::SetUp();
-        for (const std::string& path : added)
-            LuaScriptList::getInstance()->removeScriptForTests(path);
-        added.clear();
-    }
-};
+class LevelGalleryInPlay : public LevelGallery {};
 }  // namespace
 
 // Infinity levels in play, driven by their scripted players: a picture
