@@ -47,16 +47,7 @@ end
 
 -- The nearest live cannon, for the arrow.
 local function nearestCannon()
-    local best, bestD = nil, 0
-    for _, c in ipairs(cannons) do
-        if not c.mustBeDestroyed then
-            local d = c:getSquareDistanceFromPlayer()
-            if best == nil or d < bestD then
-                best, bestD = c, d
-            end
-        end
-    end
-    return best
+    return nearestLiveEntity(cannons)
 end
 
 function pointArrow()

@@ -20,21 +20,18 @@ function init()
     newProp("/data/levels/campaign1/gogo/graphics gogo.lua")
     difficulty = zorbix.getDifficultyLevel()
     player = Player.new(400, 400, 3)
-    beacon = 1
-    spot = Spot.new(BEACONS[1][1], BEACONS[1][2], 80, 20)
-    arrow = Arrow.new()
-    arrow:setTarget(spot.x, spot.y)
+    route = newRoute(BEACONS, 1, 80, 20, Arrow.new())
     feedLanes()
     playLevel({
         message = "^3Cross the streams to the beacons",
         messageSteps = 300,
         par = PAR,
         hud = function()
-            return "^7Beacon " .. beacon .. "/" .. #BEACONS
+            return "^7Beacon " .. minOf(route.index, #BEACONS) .. "/" .. #BEACONS
         end,
         step = step,
         isWon = function()
-            return beacon > #BEACONS
+            return advanceRoute(route)
         end,
     })
 end
@@ -58,24 +55,14 @@ function step()
     if elapsed % 20 == 0 then
         feedLanes()
     end
-    if spot.reached then
-        spot:destroy()
-        beacon = beacon + 1
-        if beacon > #BEACONS then
-            arrow:clearTarget()
-            return
-        end
-        spot = Spot.new(BEACONS[beacon][1], BEACONS[beacon][2], 80, 20)
-        arrow:setTarget(spot.x, spot.y)
-    end
 end
 
 levelTest = newLevelTest(
     function()
-        zorbix.setEntityXY(playerShip, spot.x, spot.y)
+        zorbix.setEntityXY(playerShip, route.spot.x, route.spot.y)
     end,
     -- Flies to the beacon, sweeping the shoot stick across its way.
     function()
-        return pilotSweep(spot.x, spot.y)
+        return pilotSweep(route.spot.x, route.spot.y)
     end
 )
