@@ -37,5 +37,38 @@ end
 levelTest = newLevelTest(
     function()
         destroyHandles(enemies)
+    end,
+    -- Flies round the ring, shooting the nearest enemy ahead of its move.
+    -- A middle sucider bursts into small ones with no handle as it is hit:
+    -- while more than ten of those fly, it is left alone for two thirds of
+    -- the time and the shots sweep the ring inward, where they come from.
+    function()
+        local live = pilotLive(enemies)
+        local moveAngle, moveStrength = pilotCircle(CX, CY, 700, 35)
+        local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+        local kept = 0
+        for _, h in ipairs(live) do
+            if zorbix.getSuciderLifeLeft(h) > 0 then
+                kept = kept + 1
+            end
+        end
+        local waiting = zorbix.getSuciderCount() - kept > 10 and elapsed % 3000 < 2000
+        local best, bestX, bestY, bestD = nil, 0, 0, 0
+        for _, h in ipairs(live) do
+            local ex, ey = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            -- The middle suciders: the first and, from difficulty 1, the fourth made.
+            local middle = (h == enemies[1] or h == enemies[4]) and zorbix.getSuciderLifeLeft(h) > 0
+            if not (middle and waiting) then
+                local d = distance(x, y, ex, ey)
+                if best == nil or d < bestD then
+                    best, bestX, bestY, bestD = h, ex, ey, d
+                end
+            end
+        end
+        if best == nil then
+            return moveAngle, moveStrength, angleTo(x, y, CX, CY) + 60 * math.sin(4 * elapsed) / 256, 100
+        end
+        local tx, ty = pilotLead(best, bestX, bestY)
+        return moveAngle, moveStrength, angleTo(x, y, tx, ty), 100
     end
 )
