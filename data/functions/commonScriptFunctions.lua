@@ -857,3 +857,113 @@ function pilotLive(list)
     end
     return c.handles
 end
+
+-- The pilot of the mirror boss's levels (The Boss, its remix).
+
+-- A pilot against the mirror boss of handle boss: it circles the boss,
+-- shooting its core, and turns about now and then, so that the mirror
+-- swings on past the ship and the shots come in behind its arc; it holds
+-- its fire before each turn, not to fly back into its own shots thrown
+-- back, and waits out the spirals far off, stepping aside from their
+-- bullets. arena.inside(x, y, margin) tells whether a point lies in the
+-- arena, margin units off its walls, arena.clamp(x, y, margin) brings a
+-- goal into it, margin units off; (arena.cx, arena.cy) is its middle. o overrides the figures below.
+function newMirrorBossPilot(boss, arena, o)
+    o = o or {}
+    -- It circles orbitR units off (orbitTurn degrees ahead), turning about
+    -- every orbitPeriod steps and holding its fire the last orbitCease of
+    -- them; from the closeFrom-th blast on, the close figures. It waits out
+    -- a spiral spiralR units off, stepping aside from the bullets due within
+    -- spiralClearance degrees, until spiralLinger steps after its end.
+    local orbitTurn, orbitR = o.orbitTurn or 30, o.orbitR or 200
+    local orbitPeriod, orbitCease = o.orbitPeriod or 60, o.orbitCease or 30
+    local closeFrom, closeR = o.closeFrom or 6, o.closeR or 160
+    local closePeriod, closeCease = o.closePeriod or 40, o.closeCease or 20
+    local spiralR, spiralClearance, spiralLinger = o.spiralR or 450, o.spiralClearance or 8, o.spiralLinger or 120
+    -- The boss's spiral at each difficulty after a blast that reaches a
+    -- stage: its length in steps and the steps between bullets.
+    local SPIRAL_BASE = { 150, 250, 300 }
+    local SPIRAL_GROWTH = { 40, 50, 60 }
+    local SPIRAL_PERIOD = { 20, 13, 8 }
+    -- The pilot's own count of the boss's blasts (its hit count falls back
+    -- to 0 on every fifth core hit; every second blast sets off a spiral),
+    -- and when the last spiral ends.
+    local steps, orbitSteps, turn = 0, 0, 1
+    local lastHits, blasts = 0, 0
+    local spiralEnd, spiralLength, spiralPeriod = -1000, 0, 1
+
+    -- The angle of a spiral bullet due at distance r from the boss within
+    -- the next steps and near angle a (within the clearance), or nil. The
+    -- spiral fires the k-th step before its end along k / 20 radians, at 4
+    -- units a step.
+    local function bulletNear(a, r)
+        for k = 0, spiralLength, spiralPeriod do
+            local arrives = spiralEnd - k + r / 4
+            if arrives >= steps - 12 and arrives <= steps + 30 then
+                local b = k * 2865 / 1000
+                local off = normalizeAngle(b - a)
+                if off < spiralClearance and off > -spiralClearance then
+                    return b
+                end
+            end
+        end
+        return nil
+    end
+
+    return function()
+        steps = steps + 1
+        local bx, by = zorbix.getEntityX(boss), zorbix.getEntityY(boss)
+        if bx == 0 and by == 0 then
+            return pilotSticks()
+        end
+        local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+        local a = angleTo(bx, by, x, y)
+        local hits = zorbix.getEntityNumberOfHits(boss)
+        if hits < lastHits then
+            blasts = blasts + 1
+            if blasts % 2 == 0 then
+                local d = clamp(zorbix.getDifficultyLevel(), 0, 2) + 1
+                spiralLength = SPIRAL_BASE[d] + SPIRAL_GROWTH[d] * (blasts / 2)
+                spiralPeriod = SPIRAL_PERIOD[d]
+                spiralEnd = steps + spiralLength
+            end
+        end
+        lastHits = hits
+        if steps < spiralEnd + spiralLinger then
+            -- Far off, stepping aside from each bullet due.
+            local b = bulletNear(a, distance(bx, by, x, y))
+            local away = a
+            if b ~= nil then
+                away = a + 3 * spiralClearance
+                if normalizeAngle(b - a) > 0 then
+                    away = a - 3 * spiralClearance
+                end
+            end
+            local sx, sy = pointAt(bx, by, away, spiralR)
+            return pilotSticks(arena.clamp(sx, sy, 60))
+        end
+        -- A turn about is due after a while, or at a wall. The wider the
+        -- mirror has grown, the closer and quicker the turns.
+        local radius, period, cease = orbitR, orbitPeriod, orbitCease
+        if blasts >= closeFrom then
+            radius, period, cease = closeR, closePeriod, closeCease
+        end
+        orbitSteps = orbitSteps + 1
+        local gx, gy = pointAt(bx, by, a + turn * orbitTurn, radius)
+        if orbitSteps >= period or not arena.inside(gx, gy, 80) then
+            -- Toward the side of the boss that faces the middle of the
+            -- arena: the boss creeps after the ship, away from the walls.
+            local off = normalizeAngle(angleTo(bx, by, arena.cx, arena.cy) - a)
+            if orbitSteps < period or off * turn <= 0 then
+                turn = -turn
+            end
+            orbitSteps = 0
+            gx, gy = pointAt(bx, by, a + turn * orbitTurn, radius)
+        end
+        gx, gy = arena.clamp(gx, gy, 80)
+        if orbitSteps >= period - cease then
+            return pilotSticks(gx, gy)
+        end
+        return pilotSticks(gx, gy, bx, by)
+    end
+end

@@ -23,8 +23,9 @@ function init()
     local d = zorbix.getDifficultyLevel()
     player = Player.new(CX - 800, CY, 5)
     boss = zorbix.newBossMirror(CX + 300, CY)
+    guards = {}
     for k = 1, d do
-        zorbix.newHelicopter(CX + 600, CY - 500 + 1000 * (k - 1))
+        guards[k] = zorbix.newHelicopter(CX + 600, CY - 500 + 1000 * (k - 1))
     end
     playLevel({
         message = "^1Shoot past the mirror",
@@ -39,8 +40,38 @@ function init()
     })
 end
 
+-- The hall for the pilot: points within FLOOR of the middle are clear of
+-- the walls.
+local FLOOR = 1000
+local HALL = {
+    cx = CX,
+    cy = CY,
+    inside = function(x, y, margin)
+        return isWithin(x, y, CX, CY, FLOOR - margin)
+    end,
+    clamp = function(x, y, margin)
+        if isWithin(x, y, CX, CY, FLOOR - margin) then
+            return x, y
+        end
+        return pointAt(CX, CY, angleTo(CX, CY, x, y), FLOOR - margin)
+    end,
+}
+-- The pilot against the boss, made at its first step (once the boss is).
+local flyBoss
+
 levelTest = newLevelTest(
     function()
         zorbix.setEntityDestroy(boss)
+    end,
+    -- Shoots the guards down first, circling each, then fights the boss
+    -- (whose pilot keeps count of the boss's blasts all along).
+    function()
+        flyBoss = flyBoss or newMirrorBossPilot(boss, HALL)
+        local ma, ms, sa, ss = flyBoss()
+        local g, gx, gy = nearestHandle(guards)
+        if g ~= nil then
+            return pilotCircle(gx, gy, 300, 35, gx, gy)
+        end
+        return ma, ms, sa, ss
     end
 )
