@@ -307,6 +307,36 @@ function nearestLiveEntity(entities)
     return best
 end
 
+-- An enemy kind for levels that make enemies by kind and score their kills
+-- (scoreKills): its live count, the points of a kill, and a maker at (x, y)
+-- that passes the extra arguments after the position. name is the module's
+-- name for the kind: "Spiny" stands for newSpiny and getSpinyCount.
+function enemyKind(name, points, ...)
+    local new, extra = zorbix["new" .. name], { ... }
+    return {
+        count = zorbix["get" .. name .. "Count"],
+        points = points,
+        make = function(x, y)
+            return new(x, y, unpack(extra))
+        end,
+    }
+end
+
+-- The wave clock of the infinity levels that come in waves, once a step
+-- while the game goes on. spawnWave starts a wave: it counts the global
+-- `wave` up and sets `waveLeft` to the wave's steps. A field cleared
+-- (alive() == 0) scores bonus points per wave and calls the next wave at
+-- once; otherwise the next one comes when the wave's time is up.
+function stepWaves(alive, bonus, spawnWave)
+    waveLeft = waveLeft - 1
+    if alive() == 0 then
+        zorbix.increaseScore(bonus * wave)
+        spawnWave()
+    elseif waveLeft <= 0 then
+        spawnWave()
+    end
+end
+
 -- Scripted players of the infinity levels (levelTest.pilot). A level keeps
 -- the handles of the enemies it makes in lists (keepHandle); pilotAmong
 -- plays among them. Keeping and reading handles changes nothing in the game.

@@ -14,17 +14,17 @@ local WAVE_STEPS = 1800
 local enemies = {}
 
 local kinds = {
-    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) return zorbix.newSpiny(x, y) end },
-    { count = zorbix.getBrownianCount, points = 100, make = function(x, y) return zorbix.newBrownian(x, y, 0) end },
-    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) return zorbix.newSucider(x, y, 0, 0) end },
-    { count = zorbix.getDodgerCount, points = 200, make = function(x, y) return zorbix.newDodger(x, y) end },
-    { count = zorbix.getSnakeCount, points = 50, make = function(x, y) return zorbix.newSnake(x, y, 0, 6) end },
-    { count = zorbix.getHelicopterCount, points = 250, make = function(x, y) return zorbix.newHelicopter(x, y) end },
-    { count = zorbix.getPlannerCount, points = 200, make = function(x, y) return zorbix.newPlanner(x, y) end },
-    { count = zorbix.getRollingCubeCount, points = 300, make = function(x, y) return zorbix.newRollingCube(x, y) end },
-    { count = zorbix.getSplitterCount, points = 200, make = function(x, y) return zorbix.newSplitter(x, y) end },
-    { count = zorbix.getTeleporterCount, points = 300, make = function(x, y) return zorbix.newTeleporter(x, y) end },
-    { count = zorbix.getMotherShipCount, points = 500, make = function(x, y) return zorbix.newMotherShip(x, y, 60) end },
+    enemyKind("Spiny", 100),
+    enemyKind("Brownian", 100, 0),
+    enemyKind("Sucider", 150, 0, 0),
+    enemyKind("Dodger", 200),
+    enemyKind("Snake", 50, 0, 6),
+    enemyKind("Helicopter", 250),
+    enemyKind("Planner", 200),
+    enemyKind("RollingCube", 300),
+    enemyKind("Splitter", 200),
+    enemyKind("Teleporter", 300),
+    enemyKind("MotherShip", 500, 60),
 }
 
 local function alive()
@@ -54,13 +54,7 @@ local function step()
     if player.gameOver then
         return
     end
-    waveLeft = waveLeft - 1
-    if alive() == 0 then
-        zorbix.increaseScore(300 * wave)
-        spawnWave()
-    elseif waveLeft <= 0 then
-        spawnWave()
-    end
+    stepWaves(alive, 300, spawnWave)
 end
 
 function init()

@@ -16,10 +16,10 @@ local MAX_ENEMIES = 40
 local enemies = {}
 
 local kinds = {
-    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) return zorbix.newSpiny(x, y) end },
-    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) return zorbix.newSucider(x, y, 0, 0) end },
-    { count = zorbix.getPlannerCount, points = 200, make = function(x, y) return zorbix.newPlanner(x, y) end },
-    { count = zorbix.getTeleporterCount, points = 250, make = function(x, y) return zorbix.newTeleporter(x, y) end },
+    enemyKind("Spiny", 100),
+    enemyKind("Sucider", 150, 0, 0),
+    enemyKind("Planner", 200),
+    enemyKind("Teleporter", 250),
 }
 
 local function alive()

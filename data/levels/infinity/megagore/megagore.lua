@@ -57,13 +57,7 @@ local function step()
     if player.gameOver then
         return
     end
-    waveLeft = waveLeft - 1
-    if enemiesLeft() == 0 then
-        zorbix.increaseScore(1000 * wave)
-        spawnWave()
-    elseif waveLeft <= 0 then
-        spawnWave()
-    end
+    stepWaves(enemiesLeft, 1000, spawnWave)
     while zorbix.getScore() >= nextLifeAt do
         nextLifeAt = nextLifeAt + LIFE_EVERY
         player:extraLife()

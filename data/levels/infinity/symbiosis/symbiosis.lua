@@ -16,9 +16,9 @@ local BOX_STEPS = 1200
 local enemies = {}
 
 local kinds = {
-    { count = zorbix.getSpinyCount, points = 100, make = function(x, y) return zorbix.newSpiny(x, y) end },
-    { count = zorbix.getSuciderCount, points = 150, make = function(x, y) return zorbix.newSucider(x, y, 0, 0) end },
-    { count = zorbix.getSplitterCount, points = 200, make = function(x, y) return zorbix.newSplitter(x, y) end },
+    enemyKind("Spiny", 100),
+    enemyKind("Sucider", 150, 0, 0),
+    enemyKind("Splitter", 200),
     { count = zorbix.getBAFCount, points = 100,
       make = function(x, y) return zorbix.newBackAndForth(x, y, 90 * randomBetween(0, 3)) end },
 }
@@ -45,13 +45,7 @@ local function step()
         return
     end
     played = played + 1
-    waveLeft = waveLeft - 1
-    if alive() == 0 then
-        zorbix.increaseScore(400 * wave)
-        spawnWave()
-    elseif waveLeft <= 0 then
-        spawnWave()
-    end
+    stepWaves(alive, 400, spawnWave)
     if played % BOX_STEPS == 0 and boxes:remaining() == 0 then
         local x, y = getRandomCoord(120, 120, W - 120, H - 120, 300)
         boxes:add(x, y)
