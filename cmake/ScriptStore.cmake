@@ -1,8 +1,10 @@
-# The embedded script store: every file under data/ is compiled into the game
-# as constant tables (path "/data/...", text, size). Adding or changing a file
-# under data/ is all it takes; the glob re-runs when files come or go.
+# The embedded script store: every script under data/ is compiled into the game
+# as constant tables (path "/data/...", text, size). Adding or changing a script
+# under data/ is all it takes; the glob re-runs when files come or go. Only
+# scripts: the documents a game run from the source folder writes into data/
+# (scores, achievements) are no part of it.
 file(GLOB_RECURSE ZORBIX_DATA_FILES CONFIGURE_DEPENDS
-     LIST_DIRECTORIES false ${CMAKE_SOURCE_DIR}/data/*)
+     LIST_DIRECTORIES false ${CMAKE_SOURCE_DIR}/data/*.lua)
 list(SORT ZORBIX_DATA_FILES)
 set(ZORBIX_DATA_LIST "")
 foreach(f ${ZORBIX_DATA_FILES})
