@@ -159,25 +159,20 @@ protected:
         if (!play)
             return -1;
         LevelRun run(play);
-        std::string error;
-        for (int step = 0; step < kStepLimit; step++) {
-            if (step % every == 0 && !callHook(play->getLuaState(), hook, &error)) {
-                ADD_FAILURE() << path << " " << hook << ": " << error;
-                return -1;
-            }
-            if (!idle(run))
-                return Game::getScore();
-        }
-        return -1;
+        return runWithHook(run, path, hook, every);
     }
 
-    // Runs the game with the level's pilot on the sticks; the score, or -1
-    // when the game has not ended within the limit. *steps: the steps played.
-    int playWithPilot(const std::string& path, int difficulty, int* steps) {
+    // Plays the game to a win: with the level's pilot on the sticks where it
+    // has one (*piloted), else through its win hook. The score, or -1 when
+    // the game has not ended within the limit; *steps: the steps played.
+    int playToWin(const std::string& path, int difficulty, bool* piloted, int* steps) {
         StatePlay* play = start(path, difficulty);
         if (!play)
             return -1;
         LevelRun run(play);
+        *piloted = hasPilot(play->getLuaState());
+        if (!*piloted)
+            return runWithHook(run, path, "win", kWinEvery);
         SimulatedInput input;
         std::string error;
         EXPECT_TRUE(input.parse("pilot", &error));
@@ -191,6 +186,20 @@ protected:
             }
             *steps = step + 1;
             if (!run.frame(x, y, false))
+                return Game::getScore();
+        }
+        return -1;
+    }
+
+private:
+    static int runWithHook(LevelRun& run, const std::string& path, const char* hook, int every) {
+        std::string error;
+        for (int step = 0; step < kStepLimit; step++) {
+            if (step % every == 0 && !callHook(run.play->getLuaState(), hook, &error)) {
+                ADD_FAILURE() << path << " " << hook << ": " << error;
+                return -1;
+            }
+            if (!idle(run))
                 return Game::getScore();
         }
         return -1;
@@ -242,18 +251,11 @@ TEST_F(CampaignLevels, ScriptedWinsAndLossesAtEachEndOfTheDifficulty) {
         for (int difficulty : {0, 2}) {
             SCOPED_TRACE(path + " at difficulty " + std::to_string(difficulty));
             bool piloted = false;
-            if (StatePlay* play = start(path, difficulty)) {
-                LevelRun run(play);
-                piloted = hasPilot(play->getLuaState());
-            }
-            if (piloted) {
-                int steps = 0, score = playWithPilot(path, difficulty, &steps);
-                EXPECT_GT(score, 0) << "the pilot did not win";
+            int steps = 0, score = playToWin(path, difficulty, &piloted, &steps);
+            EXPECT_GT(score, 0) << (piloted ? "the pilot did not win" : "the win hook did not win");
+            if (piloted)
                 printf("[ pilot    ] %s at difficulty %i: score %i after %i steps\n", path.c_str(), difficulty, score,
                        steps);
-            } else {
-                EXPECT_GT(playWith(path, difficulty, "win", kWinEvery), 0);
-            }
             EXPECT_EQ(playWith(path, difficulty, "lose", kStepLimit), 0);
         }
     }
