@@ -557,9 +557,15 @@ end
 -- round each time (negative: the other way), shooting at it: the turn keeps
 -- the ship out of shots aimed at it.
 function pilotOrbit(tx, ty, radius, turn)
-    local a = angleTo(tx, ty, zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip))
-    local gx, gy = pointAt(tx, ty, a + turn, radius)
+    local gx, gy = orbitGoal(tx, ty, radius, turn)
     return pilotSticks(gx, gy, tx, ty)
+end
+
+-- The point `radius` units off (x, y), `turn` degrees round from the ship's
+-- bearing from it: where a circling pilot heads.
+function orbitGoal(x, y, radius, turn)
+    local a = angleTo(x, y, zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip))
+    return pointAt(x, y, a + turn, radius)
 end
 
 -- pilotOrbit round the nearest of a list of handles; no move and no
@@ -818,8 +824,7 @@ end
 -- at (ax, ay) (a point ahead of the target, see pilotLead). Unlike
 -- pilotOrbit, the goal stays 120 units inside the level's edges.
 function pilotCircle(x, y, radius, turn, ax, ay)
-    local a = angleTo(x, y, zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip))
-    local gx, gy = pointAt(x, y, a + turn, radius)
+    local gx, gy = orbitGoal(x, y, radius, turn)
     return pilotSticks(clamp(gx, 120, mapWidth - 120), clamp(gy, 120, mapHeight - 120), ax, ay)
 end
 
@@ -874,17 +879,7 @@ function pilotLive(list)
         c.handles[#c.handles + 1] = list[k]
     end
     c.seen = #list
-    local n = 0
-    for k = 1, #c.handles do
-        local h = c.handles[k]
-        if zorbix.getEntityX(h) ~= 0 or zorbix.getEntityY(h) ~= 0 then
-            n = n + 1
-            c.handles[n] = h
-        end
-    end
-    for k = #c.handles, n + 1, -1 do
-        c.handles[k] = nil
-    end
+    dropGoneHandles(c.handles)
     return c.handles
 end
 

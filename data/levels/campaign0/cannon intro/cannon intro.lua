@@ -75,8 +75,6 @@ levelTest = newLevelTest(
         if c == nil then
             return pilotSticks()
         end
-        local a = angleTo(c.x, c.y, player:getX(), player:getY())
-        local gx, gy = pointAt(c.x, c.y, a + 30, 400)
-        return pilotSticks(gx, gy, c.x, c.y)
+        return pilotOrbit(c.x, c.y, 400, 30)
     end
 )
