@@ -70,14 +70,9 @@ TEST_F(LevelGallery, RoundTripTestLevel) {
     EXPECT_GT(picture(infinityPath, "level-test-roundtrip"), 1000);
 }
 
-namespace {
-// The store's own levels: none of the fixture's counting levels in their place.
-class LevelGalleryInPlay : public LevelGallery {};
-}  // namespace
-
 // Infinity levels in play, driven by their scripted players: a picture
 // every 1,500 steps up to 4,500, while the game lasts.
-TEST_F(LevelGalleryInPlay, InfinityLevels) {
+TEST_F(LevelGallery, InfinityLevelsInPlay) {
     const char* const levels[] = {"assault", "amalgam", "symbiosis"};
     for (const char* level : levels) {
         std::string path = std::string("/data/levels/infinity/") + level + "/" + level + ".lua";
