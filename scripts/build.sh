@@ -10,6 +10,12 @@ case "$kind" in
   sanitize) dir="$root/build-sanitize"; flags=(-DCMAKE_BUILD_TYPE=Debug -DZORBIX_SANITIZE=ON) ;;
   *) echo "usage: $0 [normal|sanitize]" >&2; exit 2 ;;
 esac
+# A compiler cache, when installed, serves rebuilds and other checkouts of the
+# same sources: paths below the checkout are hashed relative to it.
+if command -v ccache >/dev/null; then
+  launcher="env;CCACHE_BASEDIR=$root;CCACHE_NOHASHDIR=1;ccache"
+  flags+=(-DCMAKE_C_COMPILER_LAUNCHER="$launcher" -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher")
+fi
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}"
 fi

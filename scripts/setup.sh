@@ -11,7 +11,7 @@ packages=(
   libmpg123-dev libmp3lame-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  clang-format
+  clang-format ccache
   clang libclang-rt-14-dev
 )
 
