@@ -85,8 +85,8 @@ TEST_F(ContentScripts, EveryEntityAndFunctionFileLoadsFromTheStore) {
                   "true")
             << f;
     }
-    for (const char* f :
-         {"commonScriptFunctions", "createAdvancedQuadGeometry", "createMessage", "examples", "getRandomCoord"})
+    for (const char* f : {"commonScriptFunctions", "createAdvancedQuadGeometry", "createMessage", "examples",
+                          "getRandomCoord", "pilotFunctions"})
         EXPECT_EQ(s.run(std::string("require('/data/functions/") + f + "')"), "") << f;
 }
 

@@ -8,6 +8,7 @@ require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 W, H = 1800, 2800
 START_X, START_Y = 900, 1400

@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/Cannon"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 1400
 START_X, START_Y = 300, 700

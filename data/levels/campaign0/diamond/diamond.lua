@@ -4,6 +4,7 @@ require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 CX, CY = 1200, 1200

@@ -4,6 +4,7 @@
 -- snakes at the higher difficulties.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 1800, 2600
 START_X, START_Y = 200, 1300

@@ -4,6 +4,7 @@
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2000
 START_X, START_Y = 200, 1000

@@ -4,6 +4,7 @@
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 1400, 3600
 START_X, START_Y = 700, 200

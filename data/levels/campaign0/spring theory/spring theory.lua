@@ -7,6 +7,7 @@ require "/data/entities/Ring"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/commonScriptFunctions"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2600
 START_X, START_Y = 1200, 1300

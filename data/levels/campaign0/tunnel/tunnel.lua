@@ -3,6 +3,7 @@
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 1600, 4000
 START_X, START_Y = 300, 200

@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/Pulsar"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 W, H = 1600, 2400
 START_X, START_Y = 800, 1200

@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 PAR = 60 * 120

@@ -3,6 +3,7 @@
 -- shots break one. Waves come in from the corners.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2000, 2000
 PAR = 60 * 150

@@ -3,6 +3,7 @@
 -- all.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 CX, CY = 1200, 1200

@@ -4,6 +4,7 @@
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 W, H = 2000, 2400
 START_X, START_Y = 1000, 1200

@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign1/uninvited/generated"
+require "/data/functions/pilotFunctions"
 
 W, H = 2200, 3000
 PAR = 60 * 180

@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/Boxes2Players"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2200, 2600
 START_X, START_Y = 1100, 1100

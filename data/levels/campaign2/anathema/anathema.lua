@@ -4,6 +4,7 @@
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/anathema/generated"
+require "/data/functions/pilotFunctions"
 
 W, H = 3000, 3000
 PAR = 60 * 240

@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/CirculatingGoal"
 require "/data/entities/SolidDisk"
 require "/data/entities/Arrow"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 CX, CY = 1200, 1200

@@ -3,6 +3,7 @@
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 W, H = 2600, 2600
 PAR = 60 * 180

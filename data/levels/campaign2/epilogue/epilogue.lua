@@ -4,6 +4,7 @@ require "/data/entities/Player"
 require "/data/entities/Ring"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 3200
 PAR = 60 * 120

@@ -3,6 +3,7 @@
 -- Destroy them all.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 W, H = 2000, 2000
 CX, CY = 1000, 1000

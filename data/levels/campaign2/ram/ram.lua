@@ -4,6 +4,7 @@ require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/ram/generated"
+require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 PAR = 60 * 150

@@ -8,6 +8,7 @@ require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/rescue/generated"
+require "/data/functions/pilotFunctions"
 
 W, H = 2800, 2800
 PAR = 60 * 150

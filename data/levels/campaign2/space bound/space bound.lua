@@ -3,6 +3,7 @@
 -- it, releasing bursts when destroyed. Destroy them all.
 require "/data/entities/Player"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 W, H = 3000, 3000
 -- The wrapping zone lies inside the level, clear of its edge.

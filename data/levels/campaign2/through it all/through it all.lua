@@ -4,6 +4,7 @@ require "/data/entities/Player"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/through it all/generated"
+require "/data/functions/pilotFunctions"
 
 W, H = 2000, 3800
 PAR = 60 * 120

@@ -6,6 +6,7 @@ require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/two brothers/generated"
+require "/data/functions/pilotFunctions"
 
 W, H = 2000, 2000
 CX, CY = 1000, 1000

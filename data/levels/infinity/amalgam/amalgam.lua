@@ -6,6 +6,7 @@ require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 local W, H = 2400, 1600
 local WAVE_STEPS = 1800

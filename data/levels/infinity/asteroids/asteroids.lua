@@ -7,6 +7,7 @@ require "/data/entities/UpdateHUD"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 require "/data/levels/infinity/asteroids/events"
+require "/data/functions/pilotFunctions"
 
 local W, H = 2400, 1600
 local EDGE = 40

@@ -6,6 +6,7 @@ require "/data/entities/Pulsar"
 require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 local W, H = 2000, 1400
 local KILL_POINTS = 20

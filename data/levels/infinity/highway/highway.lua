@@ -7,6 +7,7 @@ require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 local W, H = 3200, 1200
 local GAME_STEPS = 3 * 60 * 60

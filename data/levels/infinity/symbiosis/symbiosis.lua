@@ -7,6 +7,7 @@ require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
+require "/data/functions/pilotFunctions"
 
 local W, H = 2000, 1400
 local WAVE_STEPS = 1800

@@ -4,6 +4,7 @@
 -- streams clear the suciders and spinies.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 local W, H = 1600, 1200
 local PAR_STEPS = 3600

@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/UNUSED/bomb/generated"
+require "/data/functions/pilotFunctions"
 
 local W, H = 1600, 1200
 local FUSE_STEPS = 40 * 60

@@ -3,6 +3,7 @@
 -- its shots. Destroy the boss.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 local W, H = 1600, 1200
 local PAR_STEPS = 4800

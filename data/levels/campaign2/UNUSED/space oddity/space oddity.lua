@@ -3,6 +3,7 @@
 -- Losing every life loses the level.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/pilotFunctions"
 
 local W, H = 1600, 1200
 local FRIENDS = 4

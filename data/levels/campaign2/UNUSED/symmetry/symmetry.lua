@@ -4,6 +4,7 @@
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/UNUSED/symmetry/generated"
+require "/data/functions/pilotFunctions"
 
 local W, H = 1600, 1200
 local PAR_STEPS = 3000

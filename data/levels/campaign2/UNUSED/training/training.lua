@@ -4,6 +4,7 @@
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/UNUSED/training/generated"
+require "/data/functions/pilotFunctions"
 
 local W, H = 1600, 1200
 local TIME_STEPS = 90 * 60
