@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/Entity.h"
@@ -21,32 +21,50 @@
 namespace {
 const char* defaultReplay = ZORBIX_SOURCE_DIR "/tests/data/replays/infinity-chromatic-conflict-10min.txt";
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+// The whole file named by the variable (or the default path); a file that
+// cannot be read ends the program with a message naming it.
+std::string readNamedFile(const char* variable, const char* fallback) {
+    const char* path = getenv(variable);
+    if (!path)
+        path = fallback;
+    std::string bytes;
+    if (FILE* f = fopen(path, "rb")) {
+        char block[65536];
+        size_t n;
+        while ((n = fread(block, 1, sizeof block, f)) > 0)
+            bytes.append(block, n);
+        if (ferror(f))
+            bytes.clear();
+        fclose(f);
+    }
+    if (bytes.empty()) {
+        fprintf(stderr, "%s: cannot read \"%s\" (missing, empty or not a file)\n", variable, path);
+        exit(2);
+    }
+    return bytes;
 }
 
 // The headless game in a scratch folder, and the replay to run: the id of a
-// downloaded replay document.
+// downloaded replay document. The files are read first, so that relative
+// paths name files from where the benchmark was started.
 int prepare() {
     static int id = -1;
     if (id >= 0)
         return id;
+    std::string bytes = readNamedFile("ZORBIX_BENCH_REPLAY", defaultReplay);
+    std::string level = getenv("ZORBIX_BENCH_LEVEL") ? readNamedFile("ZORBIX_BENCH_LEVEL", nullptr) : "";
     char pattern[] = "/tmp/zorbix_bench_XXXXXX";
-    if (!mkdtemp(pattern) || chdir(pattern) != 0 || system("mkdir -p data app/native") != 0)
-        abort();
+    if (!mkdtemp(pattern) || chdir(pattern) != 0 || system("mkdir -p data app/native") != 0) {
+        perror("making the benchmark's game folder");
+        exit(2);
+    }
     setenv("ZORBIX_HEADLESS", "1", 1);
     setenv("ALSOFT_DRIVERS", "null", 1);
     if (mainStartUp() != 0)
-        abort();
-    const char* replayFile = getenv("ZORBIX_BENCH_REPLAY");
-    const char* levelFile = getenv("ZORBIX_BENCH_LEVEL");
-    std::string bytes = readFile(replayFile ? replayFile : defaultReplay);
-    if (bytes.empty())
-        abort();
+        exit(2);
     std::ofstream("data/" + Replay::getPath(1, true), std::ios::binary) << bytes;
-    if (levelFile)
-        LuaScriptList::getInstance()->addScriptForTests(bytes.substr(0, bytes.find('\n')), readFile(levelFile));
+    if (!level.empty())
+        LuaScriptList::getInstance()->addScriptForTests(bytes.substr(0, bytes.find('\n')), level);
     return id = 1;
 }
 }  // namespace

@@ -4,6 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:-normal}
+# Any further arguments name the targets to build; by default, all of them.
+targets=("${@:2}")
 jobs=$(nproc)
 case "$kind" in
   normal)   dir="$root/build";          flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
@@ -19,4 +21,4 @@ fi
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}"
 fi
-cmake --build "$dir" -j "$jobs"
+cmake --build "$dir" -j "$jobs" ${targets[@]+--target "${targets[@]}"}

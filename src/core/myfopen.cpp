@@ -13,12 +13,24 @@ FILE* myStdout = stdout;
 FILE* myStderr = stderr;
 
 // The working directory, however long; false when it cannot be read, and every
-// open built on it then fails.
+// open built on it then fails. Documents are opened many times a frame, and
+// getcwd allocates a page-sized buffer each time: the path is kept and reused
+// for as long as it still names the directory we are in (same device and
+// inode), so a chdir or a folder removed and made again is noticed.
 static bool workingDirectory(std::string& out) {
+    static thread_local std::string known;
+    struct stat here, there;
+    if (!known.empty() && stat(".", &here) == 0 && stat(known.c_str(), &there) == 0 && here.st_dev == there.st_dev &&
+        here.st_ino == there.st_ino) {
+        out = known;
+        return true;
+    }
     char* cwd = getcwd(nullptr, 0);
-    if (!cwd)
+    if (!cwd) {
+        known.clear();
         return false;
-    out = cwd;
+    }
+    out = known = cwd;
     free(cwd);
     return true;
 }
@@ -54,6 +66,11 @@ std::string pathToRessource(std::string path) {
 }
 
 std::string pathToDocument(std::string name) {
+    // A folder given in ZORBIX_DOCUMENTS keeps test and tool runs away from
+    // the player's documents.
+    const char* folder = getenv("ZORBIX_DOCUMENTS");
+    if (folder && *folder)
+        return std::string(folder) + "/" + name;
     std::string cwd;
     if (!workingDirectory(cwd))
         return "";

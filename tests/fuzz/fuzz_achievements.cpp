@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "fuzz/FuzzWorkDir.h"
+#include "fuzz/FuzzDocuments.h"
 #include "levelplay/LuaCommon.h"
 #include "savedata/Achievements.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    enterFuzzWorkDir();
+    makeFuzzDocumentsFolder();
     // A written file must read back whatever the machine's load: the time
     // budget is tested by the unit tests, not here.
     DocumentScriptState::maxMilliseconds = 60000;
@@ -20,10 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeFuzzDocument("achievements.txt", data, size);
     Achievements::reloadForTests();
     std::string saved = readFuzzDocument("achievements.txt");
-    remove("data/achievements.txt.bad");
+    removeFuzzDocument("achievements.txt.bad");
     Achievements::reloadForTests();
     FUZZ_CHECK(readFuzzDocument("achievements.txt") == saved);
-    FILE* bad = fopen("data/achievements.txt.bad", "rb");
-    FUZZ_CHECK(bad == nullptr);
+    FUZZ_CHECK(!fuzzDocumentExists("achievements.txt.bad"));
     return 0;
 }

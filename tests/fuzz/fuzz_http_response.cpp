@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz/FuzzWorkDir.h"
+#include "fuzz/FuzzDocuments.h"
 #include "savedata/httplink/Connection.h"
 #include "savedata/httplink/Response.h"
 

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz/FuzzWorkDir.h"
+#include "fuzz/FuzzDocuments.h"
 #include "levelplay/Replay.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    enterFuzzWorkDir();
+    makeFuzzDocumentsFolder();
     return 0;
 }
 

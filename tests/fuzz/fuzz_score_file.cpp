@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "fuzz/FuzzWorkDir.h"
+#include "fuzz/FuzzDocuments.h"
 #include "savedata/Scores.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    enterFuzzWorkDir();
+    makeFuzzDocumentsFolder();
     return 0;
 }
 
@@ -31,7 +31,7 @@ static void checkTable(bool world, const uint8_t* data, size_t size) {
     FUZZ_CHECK(readFuzzDocument(name) == written);
     FUZZ_CHECK(again.write());
     FUZZ_CHECK(readFuzzDocument(name) == written);
-    remove((std::string("data/") + name + ".bad").c_str());
+    removeFuzzDocument(std::string(name) + ".bad");
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
