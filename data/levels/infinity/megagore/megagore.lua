@@ -2,14 +2,9 @@
 -- suciders (they aim, then dash and burst), with spinies from the third
 -- wave. A wave ends when it is wiped out or after its time; each wave is
 -- bigger. Kills and cleared waves score; every 10,000 points give a life.
-require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
-require "/data/functions/getRandomCoord"
-require "/data/functions/pilotFunctions"
+require "/data/functions/infinityFunctions"
 
-local W, H = 2400, 1600
+W, H = 2400, 1600
 local WAVE_STEPS = 1500
 local LIFE_EVERY = 10000
 
@@ -66,21 +61,21 @@ local function step()
 end
 
 function init()
-    setLevelSize(W, H)
-    createFrameWalls(W, H, 40)
-    newProp("/data/levels/infinity/megagore/background4b.lua"):setZ(-300)
-    newProp("/data/levels/infinity/megagore/background4.lua")
-    player = Player.new(W / 2, H / 2, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    wave = 0
-    nextLifeAt = LIFE_EVERY
-    spawnWave()
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), "Lives " .. player.lives .. "  Wave " .. wave
-    end)
-    everyStep(step)
+    startInfinityLevel({
+        scenery = {
+            { "/data/levels/infinity/megagore/background4b.lua", z = -300 },
+            { "/data/levels/infinity/megagore/background4.lua" },
+        },
+        setup = function()
+            wave = 0
+            nextLifeAt = LIFE_EVERY
+            spawnWave()
+        end,
+        hud = function()
+            return "Lives " .. player.lives .. "  Wave " .. wave
+        end,
+        step = step,
+    })
 end
 
 -- A new player's way through: round the nearest enemy out of its reach and
