@@ -1,10 +1,13 @@
 -- Amalgam: destroy everything. Each wave brings the next enemy kinds of the
 -- list, more of them each round; a wave ends when the field is clear or its
--- time is up. Every kill scores, a cleared wave scores a bonus.
+-- time is up. Every kill scores, and so does a wave cleared or lived through.
 require "/data/functions/infinityFunctions"
 
 W, H = 2400, 1600
 local WAVE_STEPS = 1800
+-- A cleared wave of n scores n times this; one lived through to its end
+-- half as much.
+local WAVE_POINTS = 1000
 
 -- The enemies the level made, for its scripted player.
 local enemies = {}
@@ -50,7 +53,10 @@ local function step()
     if player.gameOver then
         return
     end
-    stepWaves(alive, 300, spawnWave)
+    if waveLeft == 1 and player:isAlive() and alive() > 0 then
+        zorbix.increaseScore(WAVE_POINTS * wave / 2)
+    end
+    stepWaves(alive, WAVE_POINTS, spawnWave)
 end
 
 function init()
