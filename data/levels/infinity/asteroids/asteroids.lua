@@ -8,7 +8,7 @@ require "/data/levels/infinity/asteroids/events"
 W, H = 2400, 1600
 -- A field cleared within PAR steps earns up to 6000 points.
 PAR = 3600
-local ROCK_POINTS = 50
+local ROCK_POINTS = 100
 
 -- The rocks the level made, for its scripted player (the pieces of a
 -- split rock are not among them).
