@@ -3,6 +3,7 @@
 -- ends when they are gone), the heads-up score line and the level's step
 -- entity. The helpers an infinity level builds on (level helpers, messages,
 -- random places, the pilots' steering) are loaded with it.
+require "/data/entities/Arrow"
 require "/data/entities/Player"
 require "/data/entities/UpdateHUD"
 require "/data/functions/createAdvancedQuadGeometry"
@@ -23,7 +24,9 @@ local EDGE = 40
 -- - o.setup(), the level's own objects;
 -- - the HUD: the score, then the line o.hud() returns;
 -- - the step entity running o.step once a step;
--- - o.message (optional), shown above the ship for o.messageSteps (180).
+-- - o.message (optional), shown above the ship for o.messageSteps (180);
+-- - with o.threats (lists of enemy handles), an orange arrow beside the ship
+--   pointing to the nearest of them while it is out of sight.
 function startInfinityLevel(o)
     setLevelSize(W, H)
     if o.wraps then
@@ -54,4 +57,32 @@ function startInfinityLevel(o)
     if o.message ~= nil then
         createMessage(o.message, o.messageSteps or 180)
     end
+    if o.threats ~= nil then
+        pointToNearestThreat(o.threats)
+    end
+end
+
+-- An arrow (it hides once its target is in sight) kept on the nearest live
+-- object of the handle lists, so that nothing comes from off screen unseen.
+function pointToNearestThreat(lists)
+    local arrow = nil
+    everyStep(function()
+        local best, bestD = nil, 0
+        for _, list in ipairs(lists) do
+            local h = nearestHandle(list)
+            if h ~= nil then
+                local d = zorbix.getEntitySqrDistanceFromPlayer(h)
+                if best == nil or d < bestD then
+                    best, bestD = h, d
+                end
+            end
+        end
+        if best == nil then
+            arrow:clearTarget()
+        else
+            arrow:setTargetEntity(best)
+        end
+    end)
+    arrow = Arrow.new(255, 150, 40)
+    return arrow
 end

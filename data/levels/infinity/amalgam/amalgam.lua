@@ -73,6 +73,7 @@ function init()
             return "Lives " .. player.lives .. "  Wave " .. wave
         end,
         step = step,
+        threats = { enemies },
     })
 end
 

@@ -62,6 +62,7 @@ function init()
             return "Shield " .. player.lives
         end,
         step = step,
+        threats = { enemies },
     })
 end
 

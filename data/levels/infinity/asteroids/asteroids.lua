@@ -58,6 +58,7 @@ function init()
             return "Lives " .. player.lives .. "  Field " .. field
         end,
         step = step,
+        threats = { Events.enemies, rocks },
     })
 end
 

@@ -63,6 +63,7 @@ function init()
             return "Lives " .. player.lives
         end,
         step = step,
+        threats = byColour,
     })
 end
 

@@ -95,6 +95,7 @@ function init()
             return "Lives " .. player.lives .. "  Wave " .. wave
         end,
         step = step,
+        threats = { enemies },
     })
 end
 

@@ -69,6 +69,7 @@ function init()
             return "Lives " .. player.lives .. "  Wave " .. wave
         end,
         step = step,
+        threats = { enemies },
     })
 end
 
