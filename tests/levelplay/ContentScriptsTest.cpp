@@ -86,7 +86,7 @@ TEST_F(ContentScripts, EveryEntityAndFunctionFileLoadsFromTheStore) {
             << f;
     }
     for (const char* f : {"commonScriptFunctions", "createAdvancedQuadGeometry", "createMessage", "examples",
-                          "getRandomCoord", "pilotFunctions"})
+                          "getRandomCoord", "infinityFunctions", "pilotFunctions"})
         EXPECT_EQ(s.run(std::string("require('/data/functions/") + f + "')"), "") << f;
 }
 

@@ -27,7 +27,7 @@ const std::vector<Folder> kInventory = {
       "Wall.lua",          "wallGraphic.lua"}},
     {"/data/functions/",
      {"commonGraphicFunctions.lua", "commonScriptFunctions.lua", "createAdvancedQuadGeometry.lua", "createMessage.lua",
-      "examples.lua", "getRandomCoord.lua", "pilotFunctions.lua"}},
+      "examples.lua", "getRandomCoord.lua", "infinityFunctions.lua", "pilotFunctions.lua"}},
     {"/data/graphics/",
      {"asteroidGraphic.lua",
       "backAndForthGraphic.lua",
@@ -139,7 +139,7 @@ const std::vector<Folder> kInventory = {
     {"/data/levels/infinity/symbiosis/", {"backgroundSymbiosis.lua", "symbiosis.lua"}},
 };
 
-const int kScriptCount = 207;
+const int kScriptCount = 208;
 
 std::set<std::string> expectedPaths() {
     std::set<std::string> paths;

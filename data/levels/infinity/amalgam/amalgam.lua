@@ -1,15 +1,13 @@
 -- Amalgam: destroy everything. Each wave brings the next enemy kinds of the
 -- list, more of them each round; a wave ends when the field is clear or its
--- time is up. Every kill scores, a cleared wave scores a bonus.
-require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
-require "/data/functions/getRandomCoord"
-require "/data/functions/pilotFunctions"
+-- time is up. Every kill scores, and so does a wave cleared or lived through.
+require "/data/functions/infinityFunctions"
 
-local W, H = 2400, 1600
+W, H = 2400, 1600
 local WAVE_STEPS = 1800
+-- A cleared wave of n scores n times this; one lived through to its end
+-- half as much.
+local WAVE_POINTS = 1000
 
 -- The enemies the level made, for its scripted player.
 local enemies = {}
@@ -55,24 +53,28 @@ local function step()
     if player.gameOver then
         return
     end
-    stepWaves(alive, 300, spawnWave)
+    if waveLeft == 1 and player:isAlive() and alive() > 0 then
+        zorbix.increaseScore(WAVE_POINTS * wave / 2)
+    end
+    stepWaves(alive, WAVE_POINTS, spawnWave)
 end
 
 function init()
-    setLevelSize(W, H)
-    createFrameWalls(W, H, 40)
-    newProp("/data/levels/infinity/amalgam/backgroundAmalgam2.lua"):setZ(-300)
-    newProp("/data/levels/infinity/amalgam/backgroundAmalgam.lua")
-    player = Player.new(W / 2, H / 2, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    wave = 0
-    spawnWave()
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), "Lives " .. player.lives .. "  Wave " .. wave
-    end)
-    everyStep(step)
+    startInfinityLevel({
+        scenery = {
+            { "/data/levels/infinity/amalgam/backgroundAmalgam2.lua", z = -300 },
+            { "/data/levels/infinity/amalgam/backgroundAmalgam.lua" },
+        },
+        setup = function()
+            wave = 0
+            spawnWave()
+        end,
+        hud = function()
+            return "Lives " .. player.lives .. "  Wave " .. wave
+        end,
+        step = step,
+        threats = { enemies },
+    })
 end
 
 -- A new player's way through: round the nearest enemy out of its reach and

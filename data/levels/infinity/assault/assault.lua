@@ -1,15 +1,10 @@
 -- Assault: destroy as many enemies as possible. Spinies, suciders, planners
 -- and teleporters come in ever faster; boxes appear now and then and give
 -- points and a shield point (an extra hit the ship can take).
-require "/data/entities/Player"
 require "/data/entities/Boxes"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
-require "/data/functions/getRandomCoord"
-require "/data/functions/pilotFunctions"
+require "/data/functions/infinityFunctions"
 
-local W, H = 2000, 1400
+W, H = 2000, 1400
 local BOX_STEPS = 900
 local MAX_ENEMIES = 40
 
@@ -48,26 +43,27 @@ local function step()
 end
 
 function init()
-    setLevelSize(W, H)
-    createFrameWalls(W, H, 40)
-    newProp("/data/levels/infinity/assault/background2b.lua"):setZ(-300)
-    newProp("/data/levels/infinity/assault/background2.lua")
-    player = Player.new(W / 2, H / 2, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    boxes = Boxes.new()
-    boxes.onCollect = function()
-        zorbix.increaseScore(300)
-        player:addLives(1)
-        createFloatingMessage("+1 shield", player:getX(), player:getY() + 40, 80, 200, 255)
-    end
-    played = 0
-    resetKillCounts(kinds)
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), "Shield " .. player.lives
-    end)
-    everyStep(step)
+    startInfinityLevel({
+        scenery = {
+            { "/data/levels/infinity/assault/background2b.lua", z = -300 },
+            { "/data/levels/infinity/assault/background2.lua" },
+        },
+        setup = function()
+            boxes = Boxes.new()
+            boxes.onCollect = function()
+                zorbix.increaseScore(300)
+                player:addLives(1)
+                createFloatingMessage("+1 shield", player:getX(), player:getY() + 40, 80, 200, 255)
+            end
+            played = 0
+            resetKillCounts(kinds)
+        end,
+        hud = function()
+            return "Shield " .. player.lives
+        end,
+        step = step,
+        threats = { enemies },
+    })
 end
 
 -- A new player's way through: round the nearest enemy out of its reach and

@@ -2,18 +2,13 @@
 -- waves (events.lua) come in. The field wraps round at its edges. Each rock
 -- destroyed scores; a cleared field scores more the faster it went, and the
 -- next field has one more rock.
-require "/data/entities/Player"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createMessage"
-require "/data/functions/getRandomCoord"
+require "/data/functions/infinityFunctions"
 require "/data/levels/infinity/asteroids/events"
-require "/data/functions/pilotFunctions"
 
-local W, H = 2400, 1600
-local EDGE = 40
-local ROCK_POINTS = 50
--- A field cleared within PAR_STEPS steps earns up to 6000 points.
-local PAR_STEPS = 3600
+W, H = 2400, 1600
+-- A field cleared within PAR steps earns up to 6000 points.
+PAR = 3600
+local ROCK_POINTS = 100
 
 -- The rocks the level made, for its scripted player (the pieces of a
 -- split rock are not among them).
@@ -41,30 +36,30 @@ local function step()
     fieldSteps = fieldSteps + 1
     Events.step(W, H)
     if zorbix.getAsteroidCount() == 0 then
-        zorbix.increaseScore(1000 + maxOf(0, PAR_STEPS - fieldSteps) * 5 / 3)
+        zorbix.increaseScore(1000 + maxOf(0, PAR - fieldSteps) * 5 / 3)
         newField()
     end
 end
 
 function init()
-    setLevelSize(W, H)
-    zorbix.newTeleportingZone(EDGE, W - EDGE, EDGE, H - EDGE)
-    local sky = newProp("/data/levels/infinity/asteroids/graphics asteroids.lua")
-    sky:setZ(-300)
-    local edge = newProp("/data/levels/infinity/asteroids/graphics asteroids.lua")
-    edge:setFrame(1)
-    player = Player.new(W / 2, H / 2, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    field = 0
-    lastDestroyed = zorbix.getAsteroidDestroyedCount()
-    Events.reset()
-    newField()
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), "Lives " .. player.lives .. "  Field " .. field
-    end)
-    everyStep(step)
+    startInfinityLevel({
+        wraps = true,
+        scenery = {
+            { "/data/levels/infinity/asteroids/graphics asteroids.lua", z = -300 },
+            { "/data/levels/infinity/asteroids/graphics asteroids.lua", frame = 1 },
+        },
+        setup = function()
+            field = 0
+            lastDestroyed = zorbix.getAsteroidDestroyedCount()
+            Events.reset()
+            newField()
+        end,
+        hud = function()
+            return "Lives " .. player.lives .. "  Field " .. field
+        end,
+        step = step,
+        threats = { Events.enemies, rocks },
+    })
 end
 
 -- A new player's way through: keep off rocks and enemies, shoot the nearest,

@@ -1,14 +1,10 @@
 -- Chromatic Conflict: red, green and blue Brownians drift toward the ship;
 -- only shots of their own colour destroy them (others knock them away). Fly
 -- over a pulsar to take its colour. More come as the score grows.
-require "/data/entities/Player"
 require "/data/entities/Pulsar"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/getRandomCoord"
-require "/data/functions/pilotFunctions"
+require "/data/functions/infinityFunctions"
 
-local W, H = 2000, 1400
+W, H = 2000, 1400
 local KILL_POINTS = 20
 -- One more Brownian wanted for every this many points.
 local POINTS_PER_ENEMY = 200
@@ -41,33 +37,34 @@ local function step()
 end
 
 function init()
-    setLevelSize(W, H)
-    createFrameWalls(W, H, 40)
-    newProp("/data/levels/infinity/chromatic conflict/background1.lua")
-    newProp("/data/levels/infinity/chromatic conflict/triforce.lua", W / 2, H / 2)
-    newProp("/data/levels/infinity/chromatic conflict/verticalTriforce.lua", W / 2, 200)
-    newProp("/data/levels/infinity/chromatic conflict/verticalTriforce.lua", W / 2, H - 200)
-    player = Player.new(W / 2, H / 2, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    pulsars = {
-        Pulsar.new(300, H / 2, 255, 30, 30, 0),
-        Pulsar.new(W - 300, 300, 30, 255, 60, 1),
-        Pulsar.new(W - 300, H - 300, 40, 100, 255, 2),
-    }
-    -- The ship starts red, as its shots are.
-    player:setShipColor(255, 30, 30)
-    zorbix.setPlayerShootType(0)
-    played = 0
-    lastCount = 0
-    for k = 1, 6 do
-        spawn()
-    end
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), "Lives " .. player.lives
-    end)
-    everyStep(step)
+    startInfinityLevel({
+        scenery = {
+            { "/data/levels/infinity/chromatic conflict/background1.lua" },
+            { "/data/levels/infinity/chromatic conflict/triforce.lua", x = W / 2, y = H / 2 },
+            { "/data/levels/infinity/chromatic conflict/verticalTriforce.lua", x = W / 2, y = 200 },
+            { "/data/levels/infinity/chromatic conflict/verticalTriforce.lua", x = W / 2, y = H - 200 },
+        },
+        setup = function()
+            pulsars = {
+                Pulsar.new(300, H / 2, 255, 30, 30, 0),
+                Pulsar.new(W - 300, 300, 30, 255, 60, 1),
+                Pulsar.new(W - 300, H - 300, 40, 100, 255, 2),
+            }
+            -- The ship starts red, as its shots are.
+            player:setShipColor(255, 30, 30)
+            zorbix.setPlayerShootType(0)
+            played = 0
+            lastCount = 0
+            for k = 1, 6 do
+                spawn()
+            end
+        end,
+        hud = function()
+            return "Lives " .. player.lives
+        end,
+        step = step,
+        threats = byColour,
+    })
 end
 
 -- A new player's way through: keep off every Brownian, shoot the nearest

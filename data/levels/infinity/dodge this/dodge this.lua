@@ -2,16 +2,11 @@
 -- while green Brownians drift toward the ship. The ship cannot shoot. A box
 -- taken quickly scores more; every fifth box brings one more enemy, and so
 -- does every half minute.
-require "/data/entities/Player"
 require "/data/entities/Boxes"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
-require "/data/functions/getRandomCoord"
-require "/data/functions/pilotFunctions"
+require "/data/functions/infinityFunctions"
 
-local W, H = 2400, 1600
+W, H = 2400, 1600
 local GREEN = 1
 -- Steps within which a box still earns its time bonus.
 local BONUS_STEPS = 600
@@ -44,35 +39,35 @@ local function step()
 end
 
 function init()
-    setLevelSize(W, H)
-    createFrameWalls(W, H, 40)
-    newProp("/data/levels/infinity/dodge this/background0b.lua"):setZ(-300)
-    newProp("/data/levels/infinity/dodge this/background0.lua")
-    player = Player.new(W / 2, H / 2, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    player:setCanShoot(false)
-    boxes = Boxes.new()
-    arrow = Arrow.new(255, 60, 60)
-    boxes.onCollect = function(b)
-        zorbix.increaseScore(100 + maxOf(0, BONUS_STEPS - boxAge) / 6)
-        if b.collected % 5 == 0 then
-            addEnemy()
-        end
-        placeBox()
-    end
-    boxAge = 0
-    played = 0
-    for k = 1, 4 do
-        addEnemy()
-    end
-    placeBox()
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), "Lives " .. player.lives .. "  Boxes " .. boxes.collected
-    end)
-    everyStep(step)
-    createMessage("^2Collect the red boxes", 180)
+    startInfinityLevel({
+        scenery = {
+            { "/data/levels/infinity/dodge this/background0b.lua", z = -300 },
+            { "/data/levels/infinity/dodge this/background0.lua" },
+        },
+        setup = function()
+            player:setCanShoot(false)
+            boxes = Boxes.new()
+            arrow = Arrow.new(255, 60, 60)
+            boxes.onCollect = function(b)
+                zorbix.increaseScore(100 + maxOf(0, BONUS_STEPS - boxAge) / 6)
+                if b.collected % 5 == 0 then
+                    addEnemy()
+                end
+                placeBox()
+            end
+            boxAge = 0
+            played = 0
+            for k = 1, 4 do
+                addEnemy()
+            end
+            placeBox()
+        end,
+        hud = function()
+            return "Lives " .. player.lives .. "  Boxes " .. boxes.collected
+        end,
+        step = step,
+        message = "^2Collect the red boxes",
+    })
 end
 
 -- A new player's way through: head for the box while keeping off the

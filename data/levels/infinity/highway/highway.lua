@@ -1,15 +1,10 @@
 -- Highway: collect the sphere the blue arrow points to, across four lanes
 -- of traffic going both ways. A sphere taken quickly scores more. The game
 -- lasts three minutes, or until the lives run out.
-require "/data/entities/Player"
 require "/data/entities/Arrow"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
-require "/data/functions/getRandomCoord"
-require "/data/functions/pilotFunctions"
+require "/data/functions/infinityFunctions"
 
-local W, H = 3200, 1200
+W, H = 3200, 1200
 local GAME_STEPS = 3 * 60 * 60
 local REACH = 50
 -- Within this many steps a sphere earns its time bonus.
@@ -81,27 +76,28 @@ local function step()
 end
 
 function init()
-    setLevelSize(W, H)
-    createFrameWalls(W, H, 40)
-    newProp("/data/levels/infinity/highway/backgroundHighway2.lua"):setZ(-300)
-    newProp("/data/levels/infinity/highway/backgroundHighway.lua")
-    player = Player.new(300, 600, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    arrow = Arrow.new(60, 120, 255)
-    arrow.hideWithin = 150
-    played = 0
-    collected = 0
-    placeSphere()
-    for k = 1, 6 do
-        addCar()
-    end
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(),
-               "Lives " .. player.lives .. "  Time " .. formatSteps(GAME_STEPS - played)
-    end)
-    everyStep(step)
+    startInfinityLevel({
+        scenery = {
+            { "/data/levels/infinity/highway/backgroundHighway2.lua", z = -300 },
+            { "/data/levels/infinity/highway/backgroundHighway.lua" },
+        },
+        x = 300,
+        y = 600,
+        setup = function()
+            arrow = Arrow.new(60, 120, 255)
+            arrow.hideWithin = 150
+            played = 0
+            collected = 0
+            placeSphere()
+            for k = 1, 6 do
+                addCar()
+            end
+        end,
+        hud = function()
+            return "Lives " .. player.lives .. "  Time " .. formatSteps(GAME_STEPS - played)
+        end,
+        step = step,
+    })
 end
 
 -- A new player's way through: head for the sphere, keeping off the cars,

@@ -1,15 +1,10 @@
 -- Symbiosis: two ships joined by an antimatter stream that destroys what it
 -- touches; one stick steers each. Destroy every enemy of a wave to call the
 -- next, bigger one; boxes, taken by either ship, score and give a life.
-require "/data/entities/Player"
 require "/data/entities/Boxes2Players"
-require "/data/entities/UpdateHUD"
-require "/data/functions/createAdvancedQuadGeometry"
-require "/data/functions/createMessage"
-require "/data/functions/getRandomCoord"
-require "/data/functions/pilotFunctions"
+require "/data/functions/infinityFunctions"
 
-local W, H = 2000, 1400
+W, H = 2000, 1400
 local WAVE_STEPS = 1800
 local BOX_STEPS = 1200
 
@@ -54,28 +49,28 @@ local function step()
 end
 
 function init()
-    setLevelSize(W, H)
-    createFrameWalls(W, H, 40)
-    newProp("/data/levels/infinity/symbiosis/backgroundSymbiosis.lua")
-    player = Player.new(W / 2 - 150, H / 2, 3)
-    player.onGameOver = function()
-        zorbix.setGameIsFinished(true)
-    end
-    player:setAlly(W / 2 + 150, H / 2)
-    -- The shoot stick steers the ally: the stream is the only weapon.
-    player:setCanShoot(false)
-    boxes = Boxes2Players.new()
-    boxes.onCollect = function()
-        zorbix.increaseScore(500)
-        player:extraLife()
-    end
-    wave = 0
-    played = 0
-    spawnWave()
-    UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), "Lives " .. player.lives .. "  Wave " .. wave
-    end)
-    everyStep(step)
+    startInfinityLevel({
+        scenery = { { "/data/levels/infinity/symbiosis/backgroundSymbiosis.lua" } },
+        x = W / 2 - 150,
+        setup = function()
+            player:setAlly(W / 2 + 150, H / 2)
+            -- The shoot stick steers the ally: the stream is the only weapon.
+            player:setCanShoot(false)
+            boxes = Boxes2Players.new()
+            boxes.onCollect = function()
+                zorbix.increaseScore(500)
+                player:extraLife()
+            end
+            wave = 0
+            played = 0
+            spawnWave()
+        end,
+        hud = function()
+            return "Lives " .. player.lives .. "  Wave " .. wave
+        end,
+        step = step,
+        threats = { enemies },
+    })
 end
 
 -- A new player's way through: the two ships take the nearest enemy between
