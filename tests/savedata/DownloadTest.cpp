@@ -248,6 +248,7 @@ TEST_F(DownloadTest, RefusedConnectionFailsAtOnce) {
 }
 
 TEST_F(DownloadTest, SilentServerTimesOut) {
+    EXPECT_EQ(Connection::receiveTimeoutMs, 30000);
     Connection::receiveTimeoutMs = 200;
     ScoreServer::Script s;
     s.end = ScoreServer::SILENCE;
