@@ -106,10 +106,6 @@ Game::~Game() {
     ds = nullptr;
     delete current;
     delete previous;
-    if (pending) {
-        deleteUnlessShown(pending->next);
-        delete pending;
-    }
 }
 
 // --- OpenGL set-up ---
@@ -297,18 +293,14 @@ void Game::updateState() {
         return;
     }
 
-    // During a turn both screens run; what the old one asks for is dropped, and
-    // the first request of the new one waits for the end of the turn.
-    if (StateTransition* fromOld = previous->updateState()) {
-        deleteUnlessShown(fromOld->next);
-        delete fromOld;
-    }
-    if (StateTransition* fromNew = current->updateState()) {
-        if (pending || !isUsable(fromNew)) {
-            deleteUnlessShown(fromNew->next);
-            delete fromNew;
-        } else {
-            pending = fromNew;
+    // During a turn both screens run and what either asks for is dropped: a
+    // touch there may land on a button of the new screen that is not in view
+    // yet. A screen whose answer must not be lost (a game that ended) keeps
+    // it until it is active.
+    for (State* screen : {previous, current}) {
+        if (StateTransition* t = screen->updateState()) {
+            deleteUnlessShown(t->next);
+            delete t;
         }
     }
     transitionAngle += transitionSpeed;
@@ -318,10 +310,6 @@ void Game::updateState() {
         previous = nullptr;
         inTransition = false;
         current->active = true;
-        if (StateTransition* t = pending) {
-            pending = nullptr;
-            startTransition(t);
-        }
     }
 }
 

@@ -109,6 +109,4 @@ private:
     float transitionAxis[3];
     int score = 0;
     VectorModel* gridModel = nullptr;
-    // A switch the new screen asked for during a turn, started when the turn ends.
-    StateTransition* pending = nullptr;
 };

@@ -124,22 +124,36 @@ int getFileSize(FILE* f) {
 
 bool DocumentWriteFaults::failWrite = false;
 bool DocumentWriteFaults::failSync = false;
+void (*DocumentWriteFaults::beforeStep)() = nullptr;
+
+static void step() {
+    if (DocumentWriteFaults::beforeStep)
+        DocumentWriteFaults::beforeStep();
+}
 
 bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write) {
     std::string temporary = name + ".tmp";
+    step();
     FILE* f = myFopenForDocument(temporary, "wb");
     if (!f)
         return false;
+    step();
     bool ok = write(f) && !DocumentWriteFaults::failWrite;
+    step();
     ok = fflush(f) == 0 && ok;
     ok = ferror(f) == 0 && ok;
+    step();
     ok = fsync(fileno(f)) == 0 && !DocumentWriteFaults::failSync && ok;
+    step();
     ok = fclose(f) == 0 && ok;
+    if (ok)
+        step();
     if (!ok || myRenameForDocument(temporary, name) != 0) {
         myRemoveForDocument(temporary);
         return false;
     }
     // Makes the rename itself durable.
+    step();
     std::string folder = pathToDocument("");
     int dir = folder.empty() ? -1 : open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {

@@ -38,10 +38,12 @@ int documentOpenError(std::string name);
 bool keepDocumentAsBad(std::string name);
 
 // Failures injected into writeDocumentWhole, for tests: a failing write or
-// fsync of the temporary file.
+// fsync of the temporary file, and a call before each step (open, write,
+// flush, sync, close, rename, folder sync) where a test can stop the process.
 struct DocumentWriteFaults {
     static bool failWrite;
     static bool failSync;
+    static void (*beforeStep)();
 };
 void initMyStandardStreams();
 void mylog(std::string text);

@@ -1,8 +1,8 @@
 // Replays: recording, the file format, ids, validity checks and clean-up.
 #include "levelplay/Replay.h"
 
-#include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/FileReader.h"
@@ -103,46 +103,58 @@ bool Replay::write(FILE* f) {
         }
         ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     }
-    // Buffered data reaches the file at the close: its result counts too.
-    return (fclose(f) == 0) && ok;
+    return ok;
 }
 
 int Replay::save(std::string name) {
-    FILE* f = myFopenForDocument(name, "wb");
-    if (!f)
-        return -1;
-    if (!write(f)) {
-        myRemoveForDocument(name);
-        return -1;
+    return writeDocumentWhole(name, [this](FILE* f) { return write(f); }) ? 1 : -1;
+}
+
+int Replay::nextFreeId(int from, const std::set<int>& used, int top) {
+    int id = from >= 1 && from <= top ? from : 1;
+    // used.size() + 1 steps meet a free id unless every id up to top is used.
+    for (size_t tried = 0; tried <= used.size(); tried++) {
+        if (used.count(id) == 0)
+            return id;
+        id = id >= top ? 1 : id + 1;
     }
-    return 1;
+    return -1;
+}
+
+// The ids of the local replays in the documents folder. A temporary file
+// that a stopped save left behind is removed on the way.
+static std::set<int> localReplayIds() {
+    std::set<int> ids;
+    for (const std::string& name : listDocuments()) {
+        const std::string prefix = "replay_local_";
+        if (name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        long id = strtol(name.c_str() + prefix.size(), nullptr, 10);
+        if (id < 1 || id > INT_MAX)
+            continue;
+        std::string path = Replay::getPath((int)id, false);
+        if (name == path)
+            ids.insert((int)id);
+        else if (name == path + ".tmp")
+            myRemoveForDocument(name);
+    }
+    return ids;
 }
 
 int Replay::save() {
     Preferences* preferences = Preferences::getInstance();
-    int id = preferences->getNextReplayId();
-    if (id < 1)
-        id = 1;
-    // The id counter lives in the preferences, which may have been lost while
-    // older replays stayed: an id whose file exists is skipped, and the file
-    // is created exclusively so that nothing is ever written over.
-    FILE* f = nullptr;
-    for (;;) {
-        errno = 0;
-        f = myFopenForDocument(getPath(id, false), "wbx");
-        if (f || errno != EEXIST || id == INT_MAX)
-            break;
-        id++;
+    // The counter lives in the preferences, which may have been lost while
+    // older replays stayed, and it stops at the top of the int range: the
+    // next id whose file does not exist is taken, wrapping round to 1.
+    int id = nextFreeId(preferences->getNextReplayId(), localReplayIds());
+    if (id < 0) {
+        fprintf(stderr, "Every replay id is in use: the replay of this game is not saved\n");
+        return -1;
     }
-    preferences->setNextReplayId(id < INT_MAX ? id + 1 : INT_MAX);
+    preferences->setNextReplayId(id < INT_MAX ? id + 1 : 1);
     preferences->save();
-    if (!f)
-        return -1;
-    if (!write(f)) {
-        myRemoveForDocument(getPath(id, false));
-        return -1;
-    }
-    return id;
+    // Written whole: a stop at any point leaves no replay or a complete one.
+    return save(getPath(id, false)) == 1 ? id : -1;
 }
 
 void Replay::loadFromFile(std::string name) {

@@ -3,7 +3,9 @@
 // (downloaded).
 #pragma once
 
+#include <climits>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,11 +31,16 @@ public:
     int getSizeOfReplay() const { return (int)entries.size(); }
 
     // Writes a recorded game under the next free local id, never over an
-    // existing file. The id, or -1 when the file could not be written (the
-    // id is used up all the same).
+    // existing file, whole (temporary file, sync, rename). The id, or -1 when
+    // the file could not be written (the id is used up all the same) or no id
+    // is free (with a message).
     int save();
-    // Writes the document of that name; 1, or -1 (and no file left) on failure.
+    // Writes the document of that name whole; 1, or -1 (any old file kept)
+    // on failure.
     int save(std::string name);
+    // The first id from `from` on (from 1 when `from` is out of 1..top) that
+    // is not in used, wrapping from top to 1; -1 when every id is used.
+    static int nextFreeId(int from, const std::set<int>& used, int top = INT_MAX);
     // A missing file or header gives one zero entry; a count that does not
     // match the bytes after it gives no entry (the header read stays).
     void loadFromFile(std::string name);

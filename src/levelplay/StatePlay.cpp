@@ -244,6 +244,10 @@ void StatePlay::init() {
 }
 
 StatePlay::~StatePlay() {
+    if (heldAnswer) {
+        delete heldAnswer->next;
+        delete heldAnswer;
+    }
     delete okButton;
     delete fastForwardButton;
     delete menu;
@@ -271,13 +275,33 @@ void StatePlay::simulationStep() {
     executeFunction(luaState, "update");
 }
 
+// Game drops what a screen asks for while it turns in. The end of a game, a
+// refused playback and a confirmed quit are never asked for again, so their
+// answer waits here for the end of the turn instead of being lost.
+bool StatePlay::isTurningIn() const {
+    Game* game = Game::instance;
+    return game && game->isInTransition() && game->getCurrentState() == this;
+}
+
+StateTransition* StatePlay::answer(StateTransition* t) {
+    if (!isTurningIn())
+        return t;
+    heldAnswer = t;
+    return nullptr;
+}
+
 StateTransition* StatePlay::updateState() {
+    if (heldAnswer && !isTurningIn()) {
+        StateTransition* t = heldAnswer;
+        heldAnswer = nullptr;
+        return t;
+    }
     if (!luaState) {
         // A refused playback.
         if (leaving)
             return nullptr;
         leaving = true;
-        return new StateTransition(new StateChooseLevel(-1), 2);
+        return answer(new StateTransition(new StateChooseLevel(-1), 2));
     }
     bool anyTouch = State::touchX[0] != -1 || State::touchX[1] != -1;
     bool anyStick = State::joystickNorm[0] != -1.0f || State::joystickNorm[1] != -1.0f;
@@ -356,7 +380,7 @@ StateTransition* StatePlay::updateState() {
         }
         if (gameIsFinished && !leaving) {
             leaving = true;
-            return endOfGame();
+            return answer(endOfGame());
         }
         if (!isPlayback || n >= 4 || !fastForward)
             return nullptr;
@@ -376,10 +400,10 @@ StateTransition* StatePlay::menuBranch() {
             return nullptr;
         leaving = true;
         if (isCampaign)
-            return new StateTransition(new StateChooseCampaign(), 2);
+            return answer(new StateTransition(new StateChooseCampaign(), 2));
         if (isTutorial)
-            return new StateTransition(new StateFirstMenu(), 3);
-        return new StateTransition(new StateChooseLevel(-1), 2);
+            return answer(new StateTransition(new StateFirstMenu(), 3));
+        return answer(new StateTransition(new StateChooseLevel(-1), 2));
     case 4: joysticks->swap(); return nullptr;
     case 5: joysticks->changeLocation(); return nullptr;
     default: return nullptr;

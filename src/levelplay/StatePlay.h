@@ -107,8 +107,13 @@ private:
     StateTransition* menuBranch();
     void simulationStep();
     StateTransition* endOfGame();
+    bool isTurningIn() const;
+    StateTransition* answer(StateTransition* t);
 
     bool leaving = false;
+    // The answer given while this screen still turned in, kept for the end of
+    // the turn (Game drops what a screen asks for during a switch).
+    StateTransition* heldAnswer = nullptr;
     bool menuIsOpen = false;
     InGameMenu* menu = nullptr;
     std::string levelPath;

@@ -50,6 +50,15 @@ bool parseInt(const std::string& text, long low, long high, long* out) {
     return true;
 }
 
+// A line in quotes for a message: a long one is cut to its start, and its
+// length is told.
+std::string quoted(const std::string& line) {
+    const size_t shown = 80;
+    if (line.size() <= shown)
+        return "\"" + line + "\"";
+    return "\"" + line.substr(0, shown) + "...\" (" + std::to_string(line.size()) + " bytes)";
+}
+
 bool parseLine(const std::string& line, ScriptEvent* event) {
     std::istringstream in(line);
     std::vector<std::string> words;
@@ -185,7 +194,7 @@ private:
                 continue;
             ScriptEvent event;
             if (!parseLine(line, &event)) {
-                fprintf(stderr, "ZORBIX_INPUT %s:%d: cannot read \"%s\"\n", path, number, line.c_str());
+                fprintf(stderr, "ZORBIX_INPUT %s:%d: cannot read %s\n", path, number, quoted(line).c_str());
                 return false;
             }
             script.push_back(event);

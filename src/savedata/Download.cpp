@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "savedata/HTTPBodyMaker.h"
+#include "savedata/httplink/Response.h"
 
 static const size_t initialCapacity = 1000;
 
@@ -19,10 +20,8 @@ void Download::splitUrl(std::string url, std::string* host, std::string* path) {
 void Download::init(std::string url_, int port) {
     finished = false;
     success = true;
-    url = url_;
-    if (url.compare(0, 7, "http://") == 0)
-        url.erase(0, 7);
-    splitUrl(url, &host, &path);
+    splitUrl(url_, &host, &path);
+    url = host + path;
     buffer = (unsigned char*)malloc(initialCapacity);
     capacity = buffer ? initialCapacity : 0;
     size = 0;
@@ -105,6 +104,11 @@ void Download::OnData(const httplink::Response*, void* userdata, const unsigned 
     static_cast<Download*>(userdata)->appendReceivedData(data, n);
 }
 
-void Download::OnComplete(const httplink::Response*, void* userdata) {
-    static_cast<Download*>(userdata)->finished = true;
+void Download::OnComplete(const httplink::Response* r, void* userdata) {
+    Download* d = static_cast<Download*>(userdata);
+    d->finished = true;
+    // Only a success answer carries what was asked for: an error page or a
+    // redirection must not replace a document or pass for an upload taken.
+    if (r->getstatus() < 200 || r->getstatus() > 299)
+        d->success = false;
 }

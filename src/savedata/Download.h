@@ -20,7 +20,8 @@ public:
     Download& operator=(const Download&) = delete;
 
     // One polling step: true once the transfer is over (see getSuccess). A
-    // failure while receiving answers false once, then true.
+    // failure while receiving answers false once, then true. A complete
+    // answer whose status is not 2xx is a failure too.
     bool getTransferIsFinished();
     bool getSuccess() const { return success; }
     unsigned char* getData() { return buffer; }
@@ -28,7 +29,7 @@ public:
     size_t getCapacity() const { return capacity; }
     const std::string& getHost() const { return host; }
     const std::string& getPath() const { return path; }
-    // The host and path of a url: "http://" (lower case) is dropped, the host
+    // The host and path of a url: one "http://" (lower case) is dropped, the host
     // ends at the first '/', the path is the rest with that '/'.
     static void splitUrl(std::string url, std::string* host, std::string* path);
     // Closes the connection: the transfer then never finishes.

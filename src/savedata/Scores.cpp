@@ -176,12 +176,8 @@ bool ScoresForAllTheLevels::read() {
     // (and could empty a name, which no longer reads back once written).
     if (reader.getBytesLeftCount() > 0 && memchr(reader.getCurrentPtr(), 0, (size_t)reader.getBytesLeftCount()))
         return false;
-    // Lines end in LF or CR LF: a CR anywhere else would read back as another
-    // line, or stay in a name, once the file is written again.
-    const char* text = reader.getCurrentPtr();
-    for (long i = 0; i < (long)reader.getBytesLeftCount(); i++)
-        if (text[i] == '\r' && (i + 1 == (long)reader.getBytesLeftCount() || text[i + 1] != '\n'))
-            return false;
+    // Lines end as the line reader ends them: at a CR or an LF, a CR LF pair
+    // counting as one, so a file with CR-only line ends reads like any other.
     std::string line;
     if (!reader.getNextString(&line) || line != "zorbix2" || !reader.getNextString(&line) || line != "v2")
         return false;

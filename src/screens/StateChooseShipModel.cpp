@@ -188,7 +188,9 @@ StateTransition* StateChooseShipModel::updateState() {
             Preferences::getInstance()->setShipModelSelected(i);
         }
     }
-    if (backPressed && !leaving) {
+    // Game drops an answer given while the screen turns in: a press then
+    // must not leave the screen waiting to leave.
+    if (backPressed && !leaving && active) {
         leaving = true;
         Preferences::getInstance()->save();
         return new StateTransition(new StateChooseGameType(), StateTransition::TRANSITION_2);

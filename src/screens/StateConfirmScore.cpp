@@ -123,7 +123,9 @@ StateTransition* StateConfirmScore::updateState() {
         return nullptr;
     }
     if (okButton->update()) {
-        if (leaving)
+        // Game drops an answer given while the screen turns in: the score is
+        // kept only by a press that leaves.
+        if (leaving || !active)
             return nullptr;
         std::string name = Preferences::getInstance()->getNickName();
         if (!Scores::getInstance()->addLocalScore(level, name, score, replay, time, LOCAL_SCORE_FOURTH))

@@ -27,7 +27,8 @@ void StateReplayDoesNotExist::draw() {
 }
 
 StateTransition* StateReplayDoesNotExist::updateState() {
-    if (ok->update() && !leaving) {
+    // Game drops an answer given while the screen turns in.
+    if (ok->update() && !leaving && active) {
         leaving = true;
         return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_1);
     }

@@ -79,8 +79,11 @@ StateTransition* StateSendScores::updateState() {
                 return new StateTransition(new StateFailedToConnectToServer(StateTransition::TRANSITION_2),
                                            StateTransition::TRANSITION_1);
             }
-            bool wantsReplay = serverWantsReplay(transfer->getData(), transfer->getFileSize());
+            // A level's replay goes once: after it, the walk moves on whatever
+            // the server answers.
+            bool wantsReplay = !sendingReplay && serverWantsReplay(transfer->getData(), transfer->getFileSize());
             delete transfer;
+            sendingReplay = wantsReplay;
             transfer = prepareDownload(wantsReplay);
             if (!transfer) {
                 leaving = true;

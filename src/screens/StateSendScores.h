@@ -35,5 +35,7 @@ private:
     bool leaving = false;
     bool started = false;
     bool done = false;
+    // The transfer under way sends a level's replay.
+    bool sendingReplay = false;
     int nextLevel = 0;
 };

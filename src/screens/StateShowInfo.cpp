@@ -51,6 +51,10 @@ StateTransition* StateShowInfo::updateState() {
         return nullptr;
     bool pressed = ok->update();
     int keys = State::keyJustGotPressedBitArray & (KeyPress::BIT_KEY_PRESS | KeyPress::BIT_KEY_SHOOT_DOWN);
+    // Game drops an answer given while the screen turns in: the game it
+    // holds is handed over only by a press that leaves.
+    if (!active)
+        return nullptr;
     if (pressed || keys) {
         // The game now belongs to the switch.
         State* game = held;

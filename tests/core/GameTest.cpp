@@ -85,13 +85,17 @@ TEST_F(GameTest, RequestsDuringATurn) {
     ScriptedScreen* dropped = new ScriptedScreen();
     first->requestAt(1, second, 1);
     first->requestAt(3, dropped, 0);  // the old screen's request is deleted
-    second->requestAt(2, third, 0);   // the new screen's request waits for the end
+    second->requestAt(2, third, 0);   // and so is the new screen's
     int alive = ScriptedScreen::alive;
     game->updateState();
     EXPECT_EQ(updatesUntilSettled(), 22);
-    EXPECT_EQ(game->getCurrentState(), third);
-    EXPECT_TRUE(third->active);
-    EXPECT_EQ(ScriptedScreen::alive, alive - 3);  // first, dropped and second are gone
+    EXPECT_EQ(game->getCurrentState(), second);
+    EXPECT_TRUE(second->active);
+    EXPECT_EQ(ScriptedScreen::alive, alive - 3);  // first, dropped and third are gone
+    // Once the turn has ended the new screen's requests are followed.
+    second->requestAt(second->updates + 1, new ScriptedScreen(), 0);
+    game->updateState();
+    EXPECT_NE(game->getCurrentState(), second);
 }
 
 TEST_F(GameTest, RequestsForNoScreenOrTheSameScreenAreIgnored) {

@@ -1,9 +1,14 @@
-// Replays: the exact file bytes, round trips, ids that never overwrite,
-// failed writes, validity, hostile files and the clean-up of downloads.
+// Replays: the exact file bytes, round trips, ids that never overwrite and
+// wrap, saves stopped at any step, failed writes, validity, hostile files
+// and the clean-up of downloads.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <set>
+
+#include "core/myfopen.h"
 #include "levelplay/Replay.h"
 #include "savedata/Preferences.h"
 #include "support/FileSizeLimit.h"
@@ -173,11 +178,95 @@ TEST_F(ReplayTest, IdsAdvanceAndNeverOverwrite) {
     Preferences::reloadForTests();
     EXPECT_EQ(Preferences::getInstance()->getNextReplayId(), 5);
 
-    // At the top of the int range the counter does not wrap round.
+    // At the top of the int range the counter wraps round to 1 and skips the
+    // ids in use (1 to 4 here).
     Preferences::getInstance()->setNextReplayId(2147483647);
     EXPECT_EQ(r->save(), 2147483647);
-    EXPECT_EQ(Preferences::getInstance()->getNextReplayId(), 2147483647);
-    EXPECT_EQ(r->save(), -1);
+    EXPECT_EQ(Preferences::getInstance()->getNextReplayId(), 1);
+    EXPECT_EQ(r->save(), 5);
+    EXPECT_EQ(r->save(), 6);
+    EXPECT_EQ(dir.readDocument("replay_local_3.txt"), "keep");
+    delete r;
+}
+
+TEST_F(ReplayTest, NextFreeIdWrapsAndSkipsIdsInUse) {
+    const int top = 2147483647;
+    struct Case {
+        int from;
+        std::set<int> used;
+        int top, expected;
+    } cases[] = {
+        {1, {}, top, 1},       {5, {5, 6, 8}, top, 7},     {top, {}, top, top},
+        {top, {top}, top, 1},  {top, {top, 1, 2}, top, 3}, {0, {}, top, 1},
+        {-7, {1}, top, 2},     {3, {3, 1}, 3, 2},          {4, {2}, 3, 1},
+        {2, {1, 2, 3}, 3, -1}, {1, {1, 2, 3, 9}, 3, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Replay::nextFreeId(c.from, c.used, c.top), c.expected) << c.from << " top " << c.top;
+}
+
+// A save stopped before any of its write steps (preferences and replay), as
+// a kill would stop it, leaves no replay or the whole one; the next save
+// after a restart works and leaves no temporary file.
+TEST_F(ReplayTest, ASaveStoppedAtAnyStepLeavesNoReplayOrAWholeOne) {
+    std::vector<SerializedJoystickData> steps;
+    for (int i = 0; i < 36000; i++)
+        steps.push_back(record((uint16_t)i, (uint16_t)(i * 7)));
+    Replay* r = recorded(steps);
+    ASSERT_EQ(r->save("whole.txt"), 1);
+    const std::string whole = dir.readDocument("whole.txt");
+    static int stopAt, reached;
+    bool stopped = true;
+    for (stopAt = 1; stopped && stopAt < 100; stopAt++) {
+        SCOPED_TRACE(stopAt);
+        TempGameDir run;
+        Preferences::reloadForTests();
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            reached = 0;
+            DocumentWriteFaults::beforeStep = [] {
+                if (++reached == stopAt)
+                    _exit(0);
+            };
+            r->save();
+            _exit(3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        stopped = WEXITSTATUS(status) == 0;
+        if (run.documentExists("replay_local_1.txt"))
+            EXPECT_EQ(run.readDocument("replay_local_1.txt"), whole);
+        else
+            EXPECT_TRUE(stopped);
+
+        Preferences::reloadForTests();
+        int id = r->save();
+        ASSERT_GE(id, 1);
+        EXPECT_EQ(run.readDocument(Replay::getPath(id, false)), whole);
+        for (const std::string& name : listDocuments())
+            EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+    }
+    // Both writes were stopped at every step, and a save left alone ends.
+    EXPECT_FALSE(stopped);
+    EXPECT_GE(stopAt, 14);
+    delete r;
+}
+
+TEST_F(ReplayTest, DamagedReplaysOfAnOlderBuildAreRefusedAndSkipped) {
+    Replay* r = recorded({record(5, 6), record(7, 8)});
+    ASSERT_EQ(r->save("full.txt"), 1);
+    std::string full = dir.readDocument("full.txt");
+    // What an interrupted in-place write left: an empty file and a cut one.
+    dir.writeDocument("replay_local_1.txt", "");
+    dir.writeDocument("replay_local_2.txt", full.substr(0, full.size() - 3));
+    EXPECT_EQ(r->save(), 3);
+    EXPECT_EQ(r->save(), 4);
+    EXPECT_FALSE(Replay::isPlayable("replay_local_1.txt"));
+    EXPECT_FALSE(Replay::isPlayable("replay_local_2.txt"));
+    EXPECT_TRUE(Replay::isPlayable("replay_local_3.txt"));
+    EXPECT_EQ(dir.readDocument("replay_local_2.txt"), full.substr(0, full.size() - 3));
     delete r;
 }
 

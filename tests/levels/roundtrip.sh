@@ -1,6 +1,7 @@
 #!/bin/sh
 # Records a game of a level with zorbix2-sim, saves its replay and plays the
-# replay back: score, steps and world hash must be the same.
+# replay back: score, steps and world hash must be the same. The replay cut
+# short and given as a file is refused with a message that names the file.
 # Usage: roundtrip.sh SIM LEVEL STEPS [--add-script PATH=FILE]
 set -eu
 sim=$1 level=$2 steps=$3
@@ -21,3 +22,16 @@ if [ "$(summary "$recorded")" != "$(summary "$played")" ]; then
     echo "the playback differs from the recorded game" >&2
     exit 1
 fi
+# The same replay cut short, given as a file: refused, by the file's own name.
+head -c 100 "data/replay_local_$id.txt" > cut-replay.txt
+if refused=$("$sim" "$@" --replay-file cut-replay.txt 2>&1); then
+    echo "a cut replay file was played" >&2
+    exit 1
+fi
+case "$refused" in
+    *"cut-replay.txt is not a playable replay"*) ;;
+    *) echo "the refusal does not name the file: $refused" >&2; exit 1 ;;
+esac
+case "$refused" in
+    *replay_web_0*) echo "the refusal names the stand-in document: $refused" >&2; exit 1 ;;
+esac

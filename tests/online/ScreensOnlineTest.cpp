@@ -95,34 +95,31 @@ TEST_F(ScreensOnline, UploadsTheBestScoreOfEachLevelInOrder) {
     EXPECT_NE(requests[1].find(levelPath(5)), std::string::npos);
 }
 
-TEST_F(ScreensOnline, OnlyAnAnswerStartingWithYesBringsTheReplay) {
+TEST_F(ScreensOnline, OnlyAnAnswerStartingWithYesBringsTheReplayOnce) {
     for (const char* answer : {"YES", "YES please", "YE", "yes", "NO"}) {
         SCOPED_TRACE(answer);
+        // The server answers the same to every upload, the replay's too.
         ScoreServer server("127.0.0.1", 80);
         ASSERT_TRUE(server.listening()) << server.bindError();
         server.setScript(ScoreServer::answer(answer));
         Scores::reloadForTests();
         dir.writeDocument("local_scores.txt", "");
         Scores::getInstance()->addLocalScore(levelPath(1), "one", 10, 4, 100, 2);
+        Scores::getInstance()->addLocalScore(levelPath(3), "three", 30, 5, 100, 2);
         dir.writeDocument(Replay::getPath(4, false), "replay bytes");
-        StateSendScores* screen = new StateSendScores();
-        driver.show(screen);
-        // A server that keeps answering YES gets the replay again; the test
-        // looks at the first requests only, then cancels.
-        for (int i = 0; i < 40 && server.requests().size() < 2; i++) {
-            driver.frame();
-            usleep(5000);
-        }
+        dir.writeDocument(Replay::getPath(5, false), "other bytes");
+        driver.show(new StateSendScores());
+        runUntilSwitch();
+        driver.arrived<StateChooseLevel>(2);
         std::vector<std::string> requests = server.requests();
         bool wantsReplay = std::string(answer).compare(0, 3, "YES") == 0;
-        ASSERT_EQ(requests.size(), wantsReplay ? 2u : 1u);
+        ASSERT_EQ(requests.size(), wantsReplay ? 4u : 2u);
         if (wantsReplay) {
             EXPECT_NE(requests[1].find("replay bytes"), std::string::npos);
+            EXPECT_NE(requests[2].find(levelPath(3)), std::string::npos);
+            EXPECT_EQ(requests[2].find("other bytes"), std::string::npos);
+            EXPECT_NE(requests[3].find("other bytes"), std::string::npos);
         }
-        if (driver.currentAs<StateSendScores>())
-            driver.tap(screen->getCancelButton());
-        driver.settle();
-        EXPECT_NE(driver.currentAs<StateChooseLevel>(), nullptr);
     }
 }
 
@@ -203,17 +200,35 @@ TEST_F(ScreensOnline, UploadRefreshAndWatchAWorldReplay) {
     EXPECT_TRUE(Replay::replayExists(id, true));
 }
 
-TEST_F(ScreensOnline, AnErrorPageIsStoredAndEmptiesTheWorldTable) {
-    ScoreServer server("127.0.0.1", 80);
-    ASSERT_TRUE(server.listening()) << server.bindError();
-    dir.writeDocument("web_scores.txt", levelPath(0) + "\n1\nold\n10\n3\n2\n");
-    Scores::reloadForTests();
-    server.setScript(ScoreServer::answer("<html>Not Found</html>", "404 Not Found"));
-    driver.show(new StateDownloadFile(0, 0, ""));
-    runUntilSwitch();
-    driver.arrived<StateChooseLevel>(2);
-    ScoresForALevel* world = Scores::getInstance()->getWebScoresForLevel(levelPath(0));
-    EXPECT_TRUE(!world || world->scores.empty());
+TEST_F(ScreensOnline, AnAnswerOtherThan2xxIsAFailedTransfer) {
+    // A world table with one score, "old" on the first level.
+    std::string old = "zorbix2\nv2\n" + levelPath(0) + "\n1\nold\n10\n3\n2\n";
+    for (int i = 1; i < LevelList::getInstance()->getNumberOfLevels(); i++)
+        old += levelPath(i) + "\n0\n";
+    for (const char* status : {"500 Internal Server Error", "302 Found", "404 Not Found"}) {
+        SCOPED_TRACE(status);
+        ScoreServer server("127.0.0.1", 80);
+        ASSERT_TRUE(server.listening()) << server.bindError();
+        dir.writeDocument("web_scores.txt", old);
+        Scores::reloadForTests();
+        server.setScript(ScoreServer::answer("<html>error</html>", status));
+        driver.show(new StateDownloadFile(0, 0, ""));
+        runUntilSwitch();
+        driver.arrived<StateFailedToConnectToServer>(1);
+        EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
+        ScoresForALevel* world = Scores::getInstance()->getWebScoresForLevel(levelPath(0));
+        ASSERT_NE(world, nullptr);
+        ASSERT_EQ(world->scores.size(), 1u);
+        EXPECT_EQ(world->scores[0]->name, "old");
+
+        // An upload answered so: the failure shows and nothing more is sent.
+        server.setScript(ScoreServer::answer("YES", status));
+        Scores::getInstance()->addLocalScore(levelPath(0), "me", 5, 1, 100, 2);
+        driver.show(new StateSendScores());
+        runUntilSwitch();
+        driver.arrived<StateFailedToConnectToServer>(1);
+        EXPECT_EQ(countRequestsStartingWith(server.requests(), "POST /UploadScore_4"), 1);
+    }
 }
 
 TEST_F(ScreensOnline, FailureAndCancelKeepTheOldDocument) {

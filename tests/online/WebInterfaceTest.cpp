@@ -138,6 +138,17 @@ TEST_F(WebInterfaceTest, NoServerOrNoNameFailsAtOnce) {
     delete unknown;
 }
 
+TEST_F(WebInterfaceTest, OnlyOneLeadingSchemeIsRemoved) {
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    // The second "http://" stays: the host is "http:", which is never found.
+    Download* d = WebInterface::downloadURL("http://http://" + WebInterface::serverHost + "/GetScores_4", 80);
+    EXPECT_EQ(d->getHost(), "http:");
+    EXPECT_EQ(d->getPath(), "//" + WebInterface::serverHost + "/GetScores_4");
+    EXPECT_EQ(finish(d), "(failed)");
+    EXPECT_TRUE(server.requests().empty());
+}
+
 TEST_F(WebInterfaceTest, ConfiguredHostIsAHostNameOrIPv4Address) {
     EXPECT_EQ(WebInterface::hostFromEnvironment(nullptr), "scores.zorbix2.invalid");
     const char* accepted[] = {"scores.example.org", "localhost", "10.1.2.3", "a-b.c1"};

@@ -97,3 +97,31 @@ TEST(HeadlessInput, MalformedScriptsAreRefused) {
     unsetenv("ZORBIX_INPUT");
     remove(path);
 }
+
+// The refused line is quoted, a long one cut to a readable length.
+TEST(HeadlessInput, ARefusedLineIsQuotedShort) {
+    const char* path = "/tmp/zorbix-input-long.txt";
+    struct Case {
+        std::string line, message;
+    } cases[] = {
+        {"3 fly", "ZORBIX_INPUT /tmp/zorbix-input-long.txt:2: cannot read \"3 fly\"\n"},
+        {"3 " + std::string(10 * 1024 * 1024, 'x'), "ZORBIX_INPUT /tmp/zorbix-input-long.txt:2: cannot read \"3 " +
+                                                        std::string(78, 'x') + "...\" (10485762 bytes)\n"},
+    };
+    setenv("ZORBIX_HEADLESS", "1", 1);
+    for (const Case& c : cases) {
+        FILE* f = fopen(path, "wb");
+        ASSERT_NE(f, nullptr);
+        fputs("1 exit\n", f);
+        fwrite(c.line.data(), 1, c.line.size(), f);
+        fclose(f);
+        setenv("ZORBIX_INPUT", path, 1);
+        testing::internal::CaptureStderr();
+        int result = bps_initialize();
+        std::string message = testing::internal::GetCapturedStderr();
+        EXPECT_NE(result, BPS_SUCCESS);
+        EXPECT_EQ(message, c.message);
+    }
+    unsetenv("ZORBIX_INPUT");
+    remove(path);
+}

@@ -18,6 +18,8 @@ struct Outcome {
     int completes = 0;
     int used = 0;        // bytes taken by the response when it completed
     std::string header;  // the value of "x-a" at the start of the body
+    int status = 0;
+    std::string reason;
     bool badCount = false;
 };
 
@@ -26,6 +28,8 @@ void onBegin(const Response* r, void* u) {
     o->begins++;
     const char* value = r->getheader("X-a");
     o->header = value ? value : "(none)";
+    o->status = r->getstatus();
+    o->reason = r->getreason();
 }
 void onData(const Response*, void* u, const unsigned char* data, int n) {
     Outcome* o = static_cast<Outcome*>(u);
@@ -113,6 +117,26 @@ TEST(HttpResponseTest, FramingsParseAtEverySplit) {
     }
 }
 
+TEST(HttpResponseTest, StatusIsTheNumberThatStartsTheWordAfterTheVersion) {
+    struct Case {
+        const char* line;
+        int status;
+        const char* reason;
+    } cases[] = {
+        {"HTTP/1.1 200 OK", 200, "OK"},      {"HTTP/1.1 200OK", 200, ""},
+        {"HTTP/1.1 200x OK", 200, "OK"},     {"HTTP/1.1   404   Not Found", 404, "  Not Found"},
+        {"HTTP/1.1 0200 Fine", 200, "Fine"}, {"HTTP/1.1 +201 Made", 201, "Made"},
+        {"HTTP/1.1 500", 500, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        expectAtEverySplit(std::string(c.line) + "\r\nContent-Length: 1\r\n\r\nx", false, true, "x");
+        Outcome o = feed(std::string(c.line) + "\r\nContent-Length: 1\r\n\r\nx", 0, false);
+        EXPECT_EQ(o.status, c.status);
+        EXPECT_EQ(o.reason, c.reason);
+    }
+}
+
 TEST(HttpResponseTest, HeadAnswerEndsWithItsHeaders) {
     expectAtEverySplit(ok200 + "Content-Length: 100\r\n\r\n", false, true, "", "HEAD");
 }
@@ -145,8 +169,9 @@ TEST(HttpResponseTest, HostileCountsAndStatusLinesFail) {
         expectAtEverySplit(ok200 + "Transfer-Encoding: chunked\r\n\r\n" + size + "\r\nabc\r\n0\r\n\r\n", true, false,
                            "");
     }
-    const char* statusLines[] = {"HTTP/1.1 abc OK", "HTTP/1.1 99 Low",  "HTTP/1.1 1000 High",    "HTTP/1.1", "",
-                                 "HTTP/1.1 20 OK",  "HTTP/1.1 200x OK", "HTTP/1.1 101 Switching"};
+    const char* statusLines[] = {
+        "HTTP/1.1 abc OK", "HTTP/1.1 99 Low",        "HTTP/1.1 1000 High", "HTTP/1.1",       "",
+        "HTTP/1.1 20 OK",  "HTTP/1.1 101 Switching", "HTTP/1.1 -200 OK",   "HTTP/1.1 OK200", "HTTP/1.1 2000OK"};
     for (const char* status : statusLines) {
         SCOPED_TRACE(status);
         expectAtEverySplit(std::string(status) + "\r\nContent-Length: 1\r\n\r\nx", true, false, "");

@@ -184,6 +184,33 @@ TEST_F(ScoresTest, WorldFileReadsFourLinesPerScoreAndDropsExtraBlocks) {
     EXPECT_EQ(scores->getWebScoresForLevel("/extra.lua"), nullptr);
 }
 
+TEST_F(ScoresTest, EveryLineEndTheReaderKnowsReadsTheSameScores) {
+    std::string local = localFile(assault + "\n1\n" + oneScoreAssaultHash + "\nAB\n1234\n7\n1700000000\n2\n");
+    std::string world = worldFile(assault + "\n2\nX\n900\n5\n3\nY\n800\n6\n3\n");
+    for (const std::string end : {"\n", "\r", "\r\n", "\n\r"}) {
+        SCOPED_TRACE(end == "\r" ? "CR" : end == "\n" ? "LF" : end == "\r\n" ? "CR LF" : "LF CR");
+        auto withEnds = [&end](std::string text) {
+            std::string out;
+            for (char c : text)
+                out += c == '\n' ? end : std::string(1, c);
+            return out;
+        };
+        dir.writeDocument("local_scores.txt", withEnds(local));
+        dir.writeDocument("web_scores.txt", withEnds(world));
+        Scores* scores = reload();
+        EXPECT_FALSE(dir.documentExists("local_scores.txt.bad"));
+        EXPECT_FALSE(dir.documentExists("web_scores.txt.bad"));
+        ASSERT_EQ(points(assault), std::vector<int>{1234});
+        EXPECT_EQ(scores->getLocalScoresForLevel(assault)->scores[0]->name, "AB");
+        ASSERT_EQ(scores->getWebScoresForLevel(assault)->scores.size(), 2u);
+        EXPECT_EQ(scores->getWebScoresForLevel(assault)->scores[1]->name, "Y");
+        // A new score rewrites the local file with LF, which reads back whole.
+        EXPECT_TRUE(scores->addLocalScore(assault, "CD", 99, 8, 1700000001, 2));
+        EXPECT_EQ(reload()->getLocalScoresForLevel(assault)->scores.size(), 2u);
+        EXPECT_FALSE(dir.documentExists("local_scores.txt.bad"));
+    }
+}
+
 // Every damaged file gives empty lists, a rewrite and a .bad copy of what was there.
 TEST_F(ScoresTest, HostileLocalFilesAreKeptAsBadAndRebuilt) {
     std::string block = assault + "\n1\n" + oneScoreAssaultHash + "\nAB\n1234\n7\n1700000000\n2\n";

@@ -1,18 +1,28 @@
 // Walks across several screens, with what each carries to the next, and the
-// rules every walk keeps: one switch per visit, nothing acts during a switch,
-// a game that ends while it turns in still leads on.
+// rules every walk keeps: one switch per visit, nothing acts during a switch
+// (a press on a screen still turning in is dropped whole), a game that ends
+// while it turns in still leads on.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <string>
 
 #include "levelplay/Replay.h"
 #include "screens/FlowDriver.h"
 #include "screens/StateChooseCampaign.h"
+#include "screens/StateChooseCampaignNumber.h"
+#include "screens/StateChooseGameType.h"
 #include "screens/StateChooseLevel.h"
+#include "screens/StateChooseShipModel.h"
 #include "screens/StateConfigureJoysticks.h"
+#include "screens/StateConfirmScore.h"
 #include "screens/StateFirstMenu.h"
+#include "screens/StateReplayDoesNotExist.h"
 #include "screens/StateRestartGame.h"
 #include "screens/StateSettings.h"
+#include "screens/StateShowInfo.h"
 #include "screens/StateSuggestTuto.h"
 #include "widgets/InGameMenu.h"
 #include "widgets/MainMenu.h"
@@ -94,6 +104,10 @@ TEST_F(Walk, AGameThatEndsWhileItTurnsInStillLeadsOn) {
     driver.frame();
     StatePlay::gameIsFinished = false;
     ASSERT_TRUE(driver.settle());
+    // The game kept its answer through the turn and gives it on its first
+    // update as the screen shown.
+    EXPECT_NE(driver.currentAs<StatePlay>(), nullptr);
+    driver.frame();
     driver.arrived<StateChooseCampaign>(2);
 }
 
@@ -116,4 +130,77 @@ TEST_F(Walk, NoSecondGameWhileTheFirstTurnsAway) {
     driver.run(5);
     EXPECT_EQ(driver.current(), title);
     EXPECT_EQ(driver.switchCount(), switches);
+}
+
+// Play on the title, Skip on the suggestion, then a touch where the game-type
+// screen's Campaign button lies while that screen is still turning in (the
+// suggestion still fills the view): the touch is dropped, and the same
+// button pressed once the turn has ended leads on. Window pixels and frames
+// as an input script gives them from the start.
+TEST_F(Walk, ATouchOnAScreenTurningInIsDropped) {
+    driver.show(new StateFirstMenu());
+    long start = platformInputFrame();
+    const char* script[] = {"30 touch 1 512 365", "31 release 1",        "100 touch 1 512 498",
+                            "101 release 1",      "106 touch 1 757 360", "107 release 1"};
+    for (const char* line : script) {
+        long frame = atol(line);
+        FlowDriver::queue(std::to_string(start + frame) + strchr(line, ' '));
+    }
+    int switches = driver.switchCount();
+    driver.run(110);
+    ASSERT_TRUE(driver.settle());
+    StateChooseGameType* type = driver.currentAs<StateChooseGameType>();
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(driver.switchCount(), switches + 2);
+    driver.run(10);
+    EXPECT_EQ(driver.current(), type);
+    driver.tap(type->getCampaignButton());
+    driver.arrived<StateChooseCampaignNumber>(1);
+}
+
+// A screen whose press has an effect beside the switch (a score kept, a game
+// handed over, a leaving flag) does nothing on a press while it turns in, and
+// leads on when pressed again after the turn.
+TEST_F(Walk, APressDroppedDuringATurnLeavesTheScreenUsable) {
+    const std::string level = LevelList::getInstance()->getLevelInformation(0)->path;
+    struct Case {
+        const char* name;
+        std::function<State*()> make;
+        std::function<Button*(State*)> button;
+        std::function<bool()> arrived;
+    } cases[] = {
+        {"ship model: back", [] { return new StateChooseShipModel(); },
+         [](State* s) { return static_cast<StateChooseShipModel*>(s)->getBackButton()->getButton(); },
+         [this] { return driver.currentAs<StateChooseGameType>() != nullptr; }},
+        {"score entry: Ok", [&level] { return new StateConfirmScore(level, 321, 1, 1700000000); },
+         [](State* s) { return static_cast<StateConfirmScore*>(s)->getOkButton(); },
+         [this] { return driver.currentAs<StateRestartGame>() != nullptr; }},
+        {"replay gone: Ok", [] { return new StateReplayDoesNotExist(); },
+         [](State* s) { return static_cast<StateReplayDoesNotExist*>(s)->getOkButton(); },
+         [this] { return driver.currentAs<StateChooseLevel>() != nullptr; }},
+        {"information: Ok", [&level] { return new StateShowInfo(new StatePlay(level, false, false), 0); },
+         [](State* s) { return static_cast<StateShowInfo*>(s)->getOkButton(); },
+         [this] { return driver.currentAs<StatePlay>() != nullptr; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reloadProfile();
+        ScriptedScreen* from = new ScriptedScreen();
+        driver.show(from);
+        State* screen = c.make();
+        from->requestAt(from->updates + 1, screen, 1);
+        driver.frame();
+        ASSERT_TRUE(Game::getInstance()->isInTransition());
+        int switches = driver.switchCount();
+        size_t kept = Scores::getInstance()->getLocalScoresForLevel(level)->scores.size();
+        driver.tap(c.button(screen));
+        ASSERT_TRUE(driver.settle());
+        EXPECT_EQ(driver.current(), screen);
+        EXPECT_EQ(driver.switchCount(), switches);
+        EXPECT_EQ(Scores::getInstance()->getLocalScoresForLevel(level)->scores.size(), kept);
+        driver.tap(c.button(screen));
+        ASSERT_TRUE(driver.settle());
+        EXPECT_TRUE(c.arrived());
+        EXPECT_EQ(driver.switchCount(), switches + 1);
+    }
 }

@@ -194,6 +194,14 @@ int main(int argc, char** argv) {
     if (!replayFile.empty())
         myRemoveForDocument(Replay::getPath(0, true));
     if (!play) {
+        // A replay file is named as the user gave it, not by its stand-in document.
+        if (!replayFile.empty()) {
+            std::string document = Replay::getPath(0, true);
+            for (size_t at = error.find(document); at != std::string::npos;
+                 at = error.find(document, at + replayFile.size())) {
+                error.replace(at, document.size(), replayFile);
+            }
+        }
         fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
         return 1;
     }

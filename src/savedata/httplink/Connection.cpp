@@ -23,7 +23,7 @@ namespace httplink {
 
 int Connection::connectTimeoutMs = 10000;
 int Connection::sendTimeoutMs = 15000;
-int Connection::receiveTimeoutMs = 30000;
+int Connection::receiveTimeoutMs = Connection::silentServerLimitMs;
 
 static const int receiveBlock = 2048;
 

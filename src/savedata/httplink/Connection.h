@@ -28,9 +28,16 @@ class Connection {
 public:
     enum STATE { IDLE = 0, REQUEST_OPEN = 1 };
 
+    // A server that sends nothing for this long is given up: the transfer
+    // fails and the connection-failure screen shows. A player can always
+    // cancel sooner, but a run with nobody at the screen (a kiosk, a test,
+    // a scripted run) must not wait for ever on a silent server.
+    static const int silentServerLimitMs = 30000;
+
     // Time limits in milliseconds; tests lower them.
     static int connectTimeoutMs;
     static int sendTimeoutMs;
+    // silentServerLimitMs, unless a test lowers it.
     static int receiveTimeoutMs;
     static const size_t maxRequestLine = 511;
 

@@ -136,13 +136,23 @@ bool Response::ProcessStatusLine(const std::string& line) {
     m_Version = line.substr(start, pos - start);
     while (pos < line.size() && line[pos] == ' ')
         pos++;
+    // The status is the number that starts the next word, read as atoi reads
+    // it ("200OK" is 200); the reason is the text after that word.
+    size_t wordEnd = line.find(' ', pos);
+    if (wordEnd == std::string::npos)
+        wordEnd = line.size();
+    std::string word = line.substr(pos, wordEnd - pos);
+    size_t at = 0;
+    while (at < word.size() && isWhite(word[at]))
+        at++;
+    bool negative = at < word.size() && word[at] == '-';
+    if (at < word.size() && (word[at] == '+' || word[at] == '-'))
+        at++;
     size_t status = 0;
-    size_t digitsStart = pos;
-    if (!readCount(line, &pos, 10, 999, &status) || pos - digitsStart != 3 || (pos < line.size() && line[pos] != ' ') ||
-        status < 100)
+    if (!readCount(word, &at, 10, 999, &status) || negative || status < 100)
         return false;
     m_Status = (int)status;
-    m_Reason = pos < line.size() ? line.substr(pos + 1) : "";
+    m_Reason = wordEnd < line.size() ? line.substr(wordEnd + 1) : "";
     m_State = HEADERS;
     m_HeaderAccum.clear();
     m_Headers.clear();
