@@ -54,6 +54,11 @@ std::string pathToRessource(std::string path) {
 }
 
 std::string pathToDocument(std::string name) {
+    // A folder given in ZORBIX_DOCUMENTS keeps test and tool runs away from
+    // the player's documents.
+    const char* folder = getenv("ZORBIX_DOCUMENTS");
+    if (folder && *folder)
+        return std::string(folder) + "/" + name;
     std::string cwd;
     if (!workingDirectory(cwd))
         return "";

@@ -12,6 +12,8 @@
 // The full path of a file under the resource folder; "" (no file) for a path
 // with a ".." component or a zero byte, which could name a file outside it.
 std::string pathToRessource(std::string path);
+// The full path of a document: under "data" in the working directory, or under
+// the folder named by ZORBIX_DOCUMENTS when that is set.
 std::string pathToDocument(std::string name);
 FILE* myFopenForRessource(const char* path, const char* mode);
 int myStatForRessource(const char* path, struct stat* buffer);
