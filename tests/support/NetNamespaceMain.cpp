@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     setupError = enterNamespace();
     if (!setupError.empty())
         fprintf(stderr, "%s\n", setupError.c_str());
-    ScratchDocuments documents;
+    useScratchDocuments(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,7 +5,7 @@
 #include "support/ScratchDocuments.h"
 
 int main(int argc, char** argv) {
-    ScratchDocuments documents;
+    useScratchDocuments(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
