@@ -14,7 +14,6 @@
 #include <typeinfo>
 #include <vector>
 
-#include "PlayTestSupport.h"
 #include "actors/Player.h"
 #include "core/CollisionShape.h"
 #include "core/Quad.h"
@@ -26,6 +25,7 @@
 #include "levelplay/LuaRuntime.h"
 #include "levelplay/SimulatedInput.h"
 #include "savedata/Achievements.h"
+#include "support/PlayTestSupport.h"
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "levelplay/Replay.h"
-#include "screens/FlowDriver.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseLevel.h"
 #include "screens/StateConfigureJoysticks.h"
@@ -14,6 +13,7 @@
 #include "screens/StateRestartGame.h"
 #include "screens/StateSettings.h"
 #include "screens/StateSuggestTuto.h"
+#include "support/FlowDriver.h"
 #include "widgets/InGameMenu.h"
 #include "widgets/MainMenu.h"
 #include "widgets/MultipleValuesButton.h"
