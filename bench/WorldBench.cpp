@@ -2,7 +2,7 @@
 // explosions, blasts and messages).
 #include <benchmark/benchmark.h>
 
-#include "../tests/core/WorldTestScene.h"
+#include "../tests/support/WorldTestScene.h"
 
 static void BM_WorldStep(benchmark::State& state) {
     scene::World world(2026, (int)state.range(0));

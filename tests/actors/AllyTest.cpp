@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "../graphics/GraphicsTestSupport.h"
 #include "actors/Player.h"
 #include "actors/PlayerAlly.h"
 #include "support/ActorTestKit.h"
+#include "support/GraphicsTestSupport.h"
 
 using actortest::Arena;
 using actortest::DrawCounter;

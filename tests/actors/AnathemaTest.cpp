@@ -3,12 +3,12 @@
 // count a level reads after the world deleted it.
 #include <gtest/gtest.h>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Anathema.h"
 #include "actors/FusionBullet2.h"
 
 using actortest::Arena;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::DifficultyPin;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;

@@ -2,13 +2,13 @@
 // contact, the counters after reset, and the model rebuilt for a new game.
 #include <gtest/gtest.h>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Asteroid.h"
 #include "graphics/VectorModel.h"
 
 using actortest::Arena;
 using actortest::DrawCounter;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::countOf;
 using enemytest::Weapon;
 

@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Asteroid.h"
 #include "actors/Bizarro.h"
 #include "actors/BulletBizarro.h"
 
 using actortest::Arena;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::countOf;
 
 TEST(Bizarro, StandsAtTheMirrorImageWithTheSameHeading) {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/BossMirror.h"
 #include "actors/BossMirrorBullet.h"
 #include "actors/Bullet.h"
@@ -14,7 +14,7 @@
 #include "graphics/PlayerExplosion.h"
 
 using actortest::Arena;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::countOf;
 using enemytest::DifficultyPin;
 using enemytest::Weapon;

@@ -2,12 +2,12 @@
 // the speed divisor and a type outside the table.
 #include <gtest/gtest.h>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Brownian.h"
 
 using actortest::Arena;
 using actortest::DrawCounter;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;
 

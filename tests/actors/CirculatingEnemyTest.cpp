@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/CirculatingEnemy.h"
 
 using actortest::Arena;
 using actortest::DrawCounter;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;
 

@@ -3,13 +3,13 @@
 // rush toward the ship.
 #include <gtest/gtest.h>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Bullet.h"
 #include "actors/Dodger.h"
 #include "actors/FusionBullet2.h"
 
 using actortest::Arena;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::Weapon;
 
 TEST(Dodger, AShotFlyingPastPushesItEachStepAndFliesOn) {

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "../graphics/GraphicsTestSupport.h"
 #include "EnemyTestSupport.h"
 #include "actors/BadBulletHelicopter.h"
 #include "actors/BadBulletMotherShip.h"
@@ -15,6 +14,7 @@
 #include "actors/Spring.h"
 #include "graphics/DrawString.h"
 #include "graphics/VectorModel.h"
+#include "support/GraphicsTestSupport.h"
 
 using actortest::Arena;
 

@@ -2,13 +2,13 @@
 // behind, shot or touched seeds that hatch nothing, and the frame loop.
 #include <gtest/gtest.h>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Dodger.h"
 #include "actors/EnemySeed.h"
 
 using actortest::Arena;
-using enemy2test::at;
-using enemy2test::first;
+using bossrocktest::at;
+using bossrocktest::first;
 using enemytest::countOf;
 using enemytest::Weapon;
 

@@ -2,13 +2,13 @@
 // distance it keeps, its target flag when the ally goes, and a still target.
 #include <gtest/gtest.h>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/BadBulletHelicopter.h"
 #include "actors/Helicopter.h"
 #include "actors/PlayerAlly.h"
 
 using actortest::Arena;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::countOf;
 using enemytest::SoundRecorder;
 using enemytest::Weapon;

@@ -3,11 +3,11 @@
 // step. Run under the address sanitizer, these catch a dangling link.
 #include <gtest/gtest.h>
 
-#include "../graphics/GraphicsTestSupport.h"
 #include "actors/Player.h"
 #include "actors/PlayerAlly.h"
 #include "graphics/VectorModel.h"
 #include "support/ActorTestKit.h"
+#include "support/GraphicsTestSupport.h"
 
 using actortest::Arena;
 

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "../graphics/GraphicsTestSupport.h"
 #include "actors/Bullet.h"
 #include "actors/Player.h"
 #include "actors/PlayerAlly.h"
@@ -14,6 +13,7 @@
 #include "actors/PlayerUltimateShip.h"
 #include "actors/SpiralBullet.h"
 #include "support/ActorTestKit.h"
+#include "support/GraphicsTestSupport.h"
 
 using actortest::Arena;
 using actortest::RecordingTarget;

@@ -2,7 +2,7 @@
 // one flash at its next update.
 #include <gtest/gtest.h>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/TutorialTarget.h"
 
 using actortest::Arena;

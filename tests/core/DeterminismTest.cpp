@@ -1,8 +1,8 @@
 // The seeded test world repeats bit for bit, with or without drawn explosions.
 #include <gtest/gtest.h>
 
-#include "WorldTestScene.h"
 #include "support/StateGuards.h"
+#include "support/WorldTestScene.h"
 
 static uint64_t run(unsigned int seed, int steps, bool explosions) {
     ExplosionActivationGuard activation(explosions);

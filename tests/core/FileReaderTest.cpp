@@ -127,6 +127,17 @@ TEST(Paths, ResourceAndDocumentPaths) {
     EXPECT_EQ(pathToRessource(std::string("/x\0/../../y", 12)), "");
     EXPECT_EQ(myFopenForRessource("/../app/native/x.wav", "rb"), nullptr);
     EXPECT_EQ(pathToDocument("prefs.txt"), work.root + "/data/prefs.txt");
+    // Documents live under data/ in the working directory unless a folder is named.
+    {
+        std::string named = getenv("ZORBIX_DOCUMENTS");
+        unsetenv("ZORBIX_DOCUMENTS");
+        EXPECT_EQ(pathToDocument("prefs.txt"), work.root + "/data/prefs.txt");
+        setenv("ZORBIX_DOCUMENTS", "", 1);
+        EXPECT_EQ(pathToDocument("prefs.txt"), work.root + "/data/prefs.txt");
+        setenv("ZORBIX_DOCUMENTS", "/elsewhere/docs", 1);
+        EXPECT_EQ(pathToDocument("prefs.txt"), "/elsewhere/docs/prefs.txt");
+        setenv("ZORBIX_DOCUMENTS", named.c_str(), 1);
+    }
     FILE* f = myFopenForRessource("./x.wav", "rb");
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(getFileSize(f), 4);

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "HeadlessGame.h"
 #include "core/Device.h"
 #include "core/KeyPress.h"
 #include "savedata/Preferences.h"
+#include "support/HeadlessGame.h"
 #include "support/StateGuards.h"
 #include "widgets/CanBeExternallyPressed.h"
 

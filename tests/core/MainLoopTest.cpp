@@ -1,12 +1,12 @@
 // The main loop on the headless back end: touch slots, navigator events, exit.
 #include <gtest/gtest.h>
 
-#include "HeadlessGame.h"
 #include "core/Device.h"
 #include "graphics/AudioPlayer.h"
 #include "platform/navigator.h"
 #include "platform/screen.h"
 #include "savedata/Preferences.h"
+#include "support/HeadlessGame.h"
 
 namespace {
 

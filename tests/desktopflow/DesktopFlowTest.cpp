@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "screens/FlowDriver.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseCampaignNumber.h"
 #include "screens/StateChooseGameType.h"
 #include "screens/StateFirstMenu.h"
 #include "screens/StateSuggestTuto.h"
+#include "support/FlowDriver.h"
 #include "support/VirtualServer.h"
 #include "widgets/ChooseCampaign.h"
 #include "widgets/MainMenu.h"

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "core/Game.h"
-#include "core/HeadlessGame.h"
-#include "graphics/GraphicsTestSupport.h"
+#include "support/GraphicsTestSupport.h"
+#include "support/HeadlessGame.h"
 
 namespace gallery {
 

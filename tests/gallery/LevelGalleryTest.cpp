@@ -3,8 +3,8 @@
 // each after 300 steps of random input.
 #include "GallerySupport.h"
 #include "levelplay/LevelEntry.h"
-#include "levelplay/PlayTestSupport.h"
 #include "levelplay/SimulatedInput.h"
+#include "support/PlayTestSupport.h"
 
 using namespace playtest;
 

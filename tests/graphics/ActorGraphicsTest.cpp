@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "GraphicsTestSupport.h"
 #include "core/Game.h"
 #include "graphics/VectorModel.h"
+#include "support/GraphicsTestSupport.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "GraphicsTestSupport.h"
 #include "LookSheet.h"
 #include "actors/Bullet.h"
 #include "actors/FusionBullet2.h"
@@ -19,6 +18,7 @@
 #include "graphics/PlayerExplosion.h"
 #include "graphics/VectorModel.h"
 #include "support/ActorTestKit.h"
+#include "support/GraphicsTestSupport.h"
 
 using looksheet::drawAt;
 using looksheet::frameSheet;

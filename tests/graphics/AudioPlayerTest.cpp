@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "core/Game.h"
-#include "core/HeadlessGame.h"
 #include "core/MainLoop.h"
 #include "graphics/AudioPlayer.h"
 #include "platform/bps.h"
 #include "platform/mmrenderer.h"
 #include "savedata/Preferences.h"
+#include "support/HeadlessGame.h"
 
 namespace {
 

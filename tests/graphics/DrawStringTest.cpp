@@ -4,10 +4,10 @@
 #include <map>
 #include <tuple>
 
-#include "GraphicsTestSupport.h"
 #include "graphics/DrawString.h"
 #include "graphics/OptimizedStringModel.h"
 #include "graphics/VectorModel.h"
+#include "support/GraphicsTestSupport.h"
 
 namespace {
 

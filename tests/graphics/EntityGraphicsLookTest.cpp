@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "GraphicsTestSupport.h"
 #include "graphics/VectorModel.h"
+#include "support/GraphicsTestSupport.h"
 
 TEST(GraphicsLook, SharedEntityGraphics) {
     REQUIRE_GL();

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "GraphicsTestSupport.h"
 #include "graphics/ExplodingVectorFrame.h"
 #include "graphics/VectorFrame.h"
+#include "support/GraphicsTestSupport.h"
 #include "support/StateGuards.h"
 
 namespace {

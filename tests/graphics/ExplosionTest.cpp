@@ -1,13 +1,13 @@
 // Effect entities: lifetimes, fades and the switched-off explosions.
 #include <gtest/gtest.h>
 
-#include "GraphicsTestSupport.h"
 #include "core/Entity.h"
 #include "core/Game.h"
 #include "graphics/Explosion.h"
 #include "graphics/FloatingMessage.h"
 #include "graphics/PlayerExplosion.h"
 #include "graphics/TexturedExplosionsHandler.h"
+#include "support/GraphicsTestSupport.h"
 #include "support/StateGuards.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "GraphicsTestSupport.h"
 #include "core/Game.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaScriptList.h"
+#include "support/GraphicsTestSupport.h"
 
 namespace {
 

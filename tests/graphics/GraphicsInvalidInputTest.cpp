@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "GraphicsTestSupport.h"
 #include "graphics/DrawString.h"
 #include "graphics/OptimizedStringModel.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaRuntime.h"
+#include "support/GraphicsTestSupport.h"
 
 TEST(GraphicsInvalidInput, ExtremeNumbersAndWrongTypesInAGraphic) {
     REQUIRE_GL();

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "GraphicsTestSupport.h"
 #include "core/Device.h"
 #include "core/Game.h"
 #include "graphics/DrawString.h"
+#include "support/GraphicsTestSupport.h"
 #include "support/StateGuards.h"
 
 namespace {

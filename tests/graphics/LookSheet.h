@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "GraphicsTestSupport.h"
 #include "core/Entity.h"
 #include "graphics/DrawString.h"
 #include "graphics/VectorModel.h"
+#include "support/GraphicsTestSupport.h"
 
 namespace looksheet {
 

@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "GraphicsTestSupport.h"
 #include "LookSheet.h"
 #include "core/Game.h"
 #include "graphics/VectorModel.h"
+#include "support/GraphicsTestSupport.h"
 #include "support/StateGuards.h"
 
 namespace {

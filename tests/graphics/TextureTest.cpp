@@ -1,8 +1,8 @@
 // The glow texture and the texture cache.
 #include <gtest/gtest.h>
 
-#include "GraphicsTestSupport.h"
 #include "graphics/Texture.h"
+#include "support/GraphicsTestSupport.h"
 
 TEST(Texture, SameNameIsCachedOtherNamesGetTheirOwnTexture) {
     REQUIRE_GL();

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/Device.h"
-#include "core/HeadlessGame.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "savedata/Preferences.h"
+#include "support/HeadlessGame.h"
 #include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 

@@ -1,9 +1,9 @@
 // Vertex-buffer frames and the grouping of a frame's lines by colour.
 #include <gtest/gtest.h>
 
-#include "GraphicsTestSupport.h"
 #include "graphics/MultiColorVectorFrame.h"
 #include "graphics/VectorFrame.h"
+#include "support/GraphicsTestSupport.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "GraphicsTestSupport.h"
 #include "core/Game.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaRuntime.h"
+#include "support/GraphicsTestSupport.h"
 
 namespace {
 

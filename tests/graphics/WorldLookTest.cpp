@@ -6,12 +6,12 @@
 #include <cmath>
 #include <string>
 
-#include "../core/WorldTestScene.h"
-#include "GraphicsTestSupport.h"
 #include "core/Device.h"
 #include "savedata/Preferences.h"
+#include "support/GraphicsTestSupport.h"
 #include "support/StateGuards.h"
 #include "support/TempGameDir.h"
+#include "support/WorldTestScene.h"
 
 namespace {
 

@@ -14,7 +14,6 @@
 #include <typeinfo>
 #include <vector>
 
-#include "PlayTestSupport.h"
 #include "actors/Player.h"
 #include "core/CollisionShape.h"
 #include "core/Quad.h"
@@ -26,6 +25,7 @@
 #include "levelplay/LuaRuntime.h"
 #include "levelplay/SimulatedInput.h"
 #include "savedata/Achievements.h"
+#include "support/PlayTestSupport.h"
 
 namespace {
 
@@ -36,18 +36,31 @@ const unsigned kGameSeed = 2;
 // How often the win hook is called again while the game goes on (new waves).
 const int kWinEvery = 30;
 
+// The levels of one campaign that the store holds, in catalogue order.
+std::vector<std::string> campaignLevels(int campaign) {
+    std::vector<std::string> paths;
+    LevelList* list = LevelList::getInstance();
+    for (int i = 0; i < list->getNumberOfCampaignLevels(campaign); i++) {
+        std::string path = list->getCampaign(campaign)->get(i)->path;
+        if (LuaScriptList::getInstance()->fileExist(path))
+            paths.push_back(path);
+    }
+    return paths;
+}
+
 // The campaign levels that the store holds, in catalogue order.
 std::vector<std::string> campaignLevels() {
     std::vector<std::string> paths;
-    LevelList* list = LevelList::getInstance();
-    for (int c = 0; c < list->getNumberOfCampaigns(); c++)
-        for (int i = 0; i < list->getNumberOfCampaignLevels(c); i++) {
-            std::string path = list->getCampaign(c)->get(i)->path;
-            if (LuaScriptList::getInstance()->fileExist(path))
-                paths.push_back(path);
-        }
+    for (int c = 0; c < LevelList::getInstance()->getNumberOfCampaigns(); c++) {
+        std::vector<std::string> levels = campaignLevels(c);
+        paths.insert(paths.end(), levels.begin(), levels.end());
+    }
     return paths;
 }
+
+// The campaigns whose scripted games run as cases of their own, so that they
+// can run side by side; the case past them plays the unused levels.
+const int kCampaigns = 3;
 
 // The levels the catalogue does not name, reached by their paths.
 const char* const kUnusedLevels[] = {
@@ -243,9 +256,18 @@ TEST_F(CampaignLevels, ShapeAfterInit) {
     }
 }
 
-TEST_F(CampaignLevels, ScriptedWinsAndLossesAtEachEndOfTheDifficulty) {
-    std::vector<std::string> levels = campaignLevels();
-    levels.insert(levels.end(), std::begin(kUnusedLevels), std::end(kUnusedLevels));
+class CampaignScriptedGames : public CampaignLevels, public ::testing::WithParamInterface<int> {};
+
+// Parameter: a campaign, or kCampaigns for the unused levels.
+TEST_P(CampaignScriptedGames, ScriptedWinsAndLossesAtEachEndOfTheDifficulty) {
+    std::vector<std::string> levels;
+    if (GetParam() < kCampaigns) {
+        levels = campaignLevels(GetParam());
+    } else {
+        ASSERT_LE(LevelList::getInstance()->getNumberOfCampaigns(), kCampaigns) << "a campaign has no case";
+        levels.assign(std::begin(kUnusedLevels), std::end(kUnusedLevels));
+    }
+    EXPECT_FALSE(levels.empty());
     for (const std::string& path : levels) {
         ASSERT_TRUE(LuaScriptList::getInstance()->fileExist(path)) << path;
         for (int difficulty : {0, 2}) {
@@ -260,6 +282,8 @@ TEST_F(CampaignLevels, ScriptedWinsAndLossesAtEachEndOfTheDifficulty) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachCampaignAndTheUnusedLevels, CampaignScriptedGames, ::testing::Range(0, kCampaigns + 1));
 
 // What 600 steps of random sticks leave behind: the map size, the number of
 // wall shapes and the live actors by kind.

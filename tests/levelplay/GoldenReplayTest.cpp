@@ -4,11 +4,11 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "PlayTestSupport.h"
 #include "core/myfopen.h"
 #include "levelplay/LevelEntry.h"
 #include "levelplay/Replay.h"
 #include "levelplay/WorldHash.h"
+#include "support/PlayTestSupport.h"
 
 using namespace playtest;
 

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "PlayTestSupport.h"
 #include "levelplay/LevelEntry.h"
 #include "levelplay/Replay.h"
 #include "screens/StateConfirmScore.h"
 #include "screens/StateFirstMenu.h"
 #include "screens/StateRestartGame.h"
+#include "support/PlayTestSupport.h"
 
 using namespace playtest;
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "ModuleWorld.h"
-#include "graphics/GraphicsTestSupport.h"
 #include "levelplay/LuaEntity.h"
+#include "support/GraphicsTestSupport.h"
 
 namespace {
 

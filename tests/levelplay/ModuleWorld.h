@@ -13,12 +13,12 @@
 #include "core/CollisionShape.h"
 #include "core/Entity.h"
 #include "core/Game.h"
-#include "core/HeadlessGame.h"
 #include "core/Joysticks.h"
 #include "core/SpacePartition.h"
 #include "graphics/SoundManager.h"
 #include "levelplay/ScriptHandles.h"
 #include "levelplay/StatePlay.h"
+#include "support/HeadlessGame.h"
 
 class ModuleWorld : public ::testing::Test {
 protected:

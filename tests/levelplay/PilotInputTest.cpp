@@ -2,9 +2,9 @@
 // are the world's, so a pilot flying along +x or +y moves the ship that way;
 // a pilot that is missing, fails or draws from the game's generator is
 // reported and lifts its fingers.
-#include "PlayTestSupport.h"
 #include "actors/Player.h"
 #include "levelplay/SimulatedInput.h"
+#include "support/PlayTestSupport.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <GLES/gl.h>
 #include <sys/stat.h>
 
-#include "PlayTestSupport.h"
 #include "actors/Player.h"
-#include "graphics/GraphicsTestSupport.h"
 #include "graphics/PlayerExplosion.h"
 #include "levelplay/Replay.h"
 #include "screens/StateFirstMenu.h"
+#include "support/GraphicsTestSupport.h"
+#include "support/PlayTestSupport.h"
 #include "widgets/Button.h"
 
 using namespace playtest;

@@ -4,11 +4,11 @@
 // or not.
 #include <map>
 
-#include "PlayTestSupport.h"
 #include "levelplay/Replay.h"
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/WorldHash.h"
 #include "screens/StateConfirmScore.h"
+#include "support/PlayTestSupport.h"
 #include "widgets/Button.h"
 
 using namespace playtest;

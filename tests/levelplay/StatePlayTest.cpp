@@ -1,6 +1,5 @@
 // The play screen: set-up by mode, steps per frame, quick pause, the menu,
 // the ends of a game and its exits, refused playbacks and the "Ok" button.
-#include "PlayTestSupport.h"
 #include "core/StateTransition.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaRuntime.h"
@@ -12,6 +11,7 @@
 #include "screens/StateFirstMenu.h"
 #include "screens/StateRestartGame.h"
 #include "support/FileSizeLimit.h"
+#include "support/PlayTestSupport.h"
 #include "support/StateGuards.h"
 #include "widgets/Button.h"
 #include "widgets/InGameMenu.h"

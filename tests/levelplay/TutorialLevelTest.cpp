@@ -1,10 +1,10 @@
 // The tutorial level as a player meets it: a scripted run (the level's test
 // hook does each lesson, the "Ok" presses come through the keys) reaches the
 // end and returns to the first menu; without input it waits and never ends.
-#include "PlayTestSupport.h"
 #include "core/StateTransition.h"
 #include "levelplay/LuaRuntime.h"
 #include "screens/StateFirstMenu.h"
+#include "support/PlayTestSupport.h"
 
 namespace {
 

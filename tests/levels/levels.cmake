@@ -1,10 +1,15 @@
-# Level tests through zorbix2-sim, each in a scratch game directory of its own:
-# - smoke: every level script of the store (the file named after its folder
-#   under data/levels/) runs init and some steps, neutral and random; the
-#   infinity levels also under the replay rules, whose own test is replay_rules;
-# - pilot: every infinity level played by its levelTest.pilot under the replay
-#   rules (a pilot that fails or draws random numbers ends it with status 1);
-# - ends: under neutral input every infinity level ends within 36,000 steps;
+# Level tests through zorbix2-sim, each in a scratch game folder of its own
+# (scratch.sh), each a few calls of zorbix2-sim that run many games after one
+# start-up, with output that names every run:
+# - smoke.<folder>: every level script of the store (the file named after its
+#   folder under data/levels/) runs init and some steps, neutral and random;
+#   smoke_rules.infinity: the infinity levels also under the replay rules,
+#   whose own test is replay_rules;
+# - pilot.infinity: every infinity level played by its levelTest.pilot under
+#   the replay rules (a pilot that fails or draws random numbers ends it with
+#   status 1);
+# - ends.infinity: under neutral input every infinity level ends within
+#   36,000 steps;
 # - roundtrip: an infinity game is recorded, saved and played back to the same
 #   score and hash, for a test level and for every infinity level in the store;
 # - golden: every pinned replay under tests/data/replays/ re-simulates to its
@@ -25,39 +30,52 @@ set(ZORBIX_SIM $<TARGET_FILE:zorbix2-sim>)
 set(ZORBIX_LEVEL_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/levels)
 
 function(zorbix_level_test name)
-  set(dir ${CMAKE_CURRENT_BINARY_DIR}/level-tests/${name})
-  file(MAKE_DIRECTORY ${dir}/data ${dir}/app/native)
-  add_test(NAME ${name} COMMAND ${ARGN} WORKING_DIRECTORY ${dir})
+  add_test(NAME ${name} COMMAND sh ${ZORBIX_LEVEL_SCRIPTS}/scratch.sh ${ARGN})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ZORBIX_LEVEL_TEST_ENVIRONMENT}")
 endfunction()
 
+# The level scripts by folder: data/levels/<folder>/<level>/<level>.lua.
 file(GLOB_RECURSE level_files CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/data/levels/*.lua)
 list(SORT level_files)
+set(level_folders "")
 foreach(file ${level_files})
   get_filename_component(folder ${file} DIRECTORY)
   get_filename_component(folder_name ${folder} NAME)
   get_filename_component(file_name ${file} NAME_WE)
   if(file_name STREQUAL folder_name)
-    string(REGEX REPLACE "[^A-Za-z0-9]+" "_" id ${folder})
-    zorbix_level_test(smoke.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/smoke.sh ${ZORBIX_SIM} /${file} ${ZORBIX_SMOKE_STEPS})
-    if(folder MATCHES "^data/levels/infinity/")
-      zorbix_level_test(ends.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/ends.sh ${ZORBIX_SIM} /${file} 36000)
-      zorbix_level_test(smoke_rules.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/smoke.sh ${ZORBIX_SIM} /${file} ${ZORBIX_SMOKE_STEPS}
-        --replay-rules)
-      zorbix_level_test(pilot.${id} ${ZORBIX_SIM} --replay-rules --input pilot /${file} ${ZORBIX_SMOKE_STEPS})
-      zorbix_level_test(roundtrip.${id} sh ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh ${ZORBIX_SIM} /${file} 1200)
-    endif()
+    get_filename_component(parent ${folder} DIRECTORY)
+    string(REGEX REPLACE "^data/levels/" "" group ${parent})
+    string(REGEX REPLACE "[^A-Za-z0-9]+" "_" group ${group})
+    list(APPEND level_folders ${group})
+    list(APPEND levels_${group} /${file})
   endif()
 endforeach()
+list(REMOVE_DUPLICATES level_folders)
+
+foreach(group ${level_folders})
+  zorbix_level_test(smoke.${group} bash ${ZORBIX_LEVEL_SCRIPTS}/smoke.sh ${ZORBIX_SIM} ${ZORBIX_SMOKE_STEPS}
+    ${levels_${group}})
+endforeach()
+
+set(infinity ${levels_infinity})
+zorbix_level_test(smoke_rules.infinity bash ${ZORBIX_LEVEL_SCRIPTS}/smoke.sh ${ZORBIX_SIM} ${ZORBIX_SMOKE_STEPS}
+  --replay-rules ${infinity})
+set(pilot_runs "")
+foreach(level ${infinity})
+  if(pilot_runs)
+    list(APPEND pilot_runs --then)
+  endif()
+  list(APPEND pilot_runs --replay-rules --input pilot ${level} ${ZORBIX_SMOKE_STEPS})
+endforeach()
+zorbix_level_test(pilot.infinity ${ZORBIX_SIM} ${pilot_runs})
+zorbix_level_test(ends.infinity bash ${ZORBIX_LEVEL_SCRIPTS}/ends.sh ${ZORBIX_SIM} 36000 ${infinity})
+zorbix_level_test(roundtrip.infinity bash ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh ${ZORBIX_SIM} 1200 ${infinity})
 
 zorbix_level_test(replay_rules sh ${ZORBIX_LEVEL_SCRIPTS}/replayrules.sh ${ZORBIX_SIM})
 
-zorbix_level_test(roundtrip.test_level sh ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh ${ZORBIX_SIM} 1002 1200
-  --add-script /data/levels/infinity/assault/assault.lua=${CMAKE_CURRENT_SOURCE_DIR}/data/levels/roundtrip.lua)
+zorbix_level_test(roundtrip.test_level bash ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh ${ZORBIX_SIM} 1200
+  --add-script /data/levels/infinity/assault/assault.lua=${CMAKE_CURRENT_SOURCE_DIR}/data/levels/roundtrip.lua 1002)
 
 file(GLOB golden_replays CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/replays/*.txt)
 list(SORT golden_replays)
-foreach(replay ${golden_replays})
-  get_filename_component(name ${replay} NAME_WE)
-  zorbix_level_test(golden.${name} sh ${ZORBIX_LEVEL_SCRIPTS}/golden.sh ${ZORBIX_SIM} ${replay})
-endforeach()
+zorbix_level_test(golden bash ${ZORBIX_LEVEL_SCRIPTS}/golden.sh ${ZORBIX_SIM} ${golden_replays})

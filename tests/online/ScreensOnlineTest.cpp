@@ -9,7 +9,6 @@
 
 #include "core/myfopen.h"
 #include "levelplay/Replay.h"
-#include "screens/FlowDriver.h"
 #include "screens/StateChooseGameType.h"
 #include "screens/StateChooseInfinity.h"
 #include "screens/StateChooseLevel.h"
@@ -22,6 +21,7 @@
 #include "screens/StateSendScores.h"
 #include "screens/StateShowInfo.h"
 #include "screens/StateSuggestTuto.h"
+#include "support/FlowDriver.h"
 #include "support/NetNamespace.h"
 #include "support/ScoreServer.h"
 #include "support/StateGuards.h"

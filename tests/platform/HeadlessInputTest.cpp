@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/HeadlessGame.h"
 #include "platform/bps.h"
+#include "support/HeadlessGame.h"
 
 TEST(HeadlessInput, ScriptedTouchesAndFrameLimit) {
     const char* path = "/tmp/zorbix-input-test.txt";

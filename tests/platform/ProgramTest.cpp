@@ -21,14 +21,15 @@ struct GameRun {
     std::string errors;
 };
 
-// Runs the game in its working directory with extra environment settings;
-// the desktop back end gets no display to open its window on.
+// Runs the game in its working directory with extra environment settings and
+// the tests' documents folder; the desktop back end gets no display to open
+// its window on.
 GameRun runGame(const std::vector<std::string>& settings, bool headless = true) {
     std::vector<std::string> env;
     for (char** e = environ; *e; e++) {
         std::string entry = *e;
-        if (entry.rfind("ZORBIX_", 0) != 0 && entry.rfind("DISPLAY=", 0) != 0 &&
-            entry.rfind("WAYLAND_DISPLAY=", 0) != 0)
+        bool setting = entry.rfind("ZORBIX_", 0) == 0 && entry.rfind("ZORBIX_DOCUMENTS=", 0) != 0;
+        if (!setting && entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("WAYLAND_DISPLAY=", 0) != 0)
             env.push_back(entry);
     }
     if (headless)

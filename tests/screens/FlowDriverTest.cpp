@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/KeyPress.h"
-#include "screens/FlowDriver.h"
+#include "support/FlowDriver.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 
 #include "core/StateTransition.h"
 #include "levelplay/Replay.h"
-#include "screens/FlowDriver.h"
 #include "screens/StateAbout.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseCampaignNumber.h"
@@ -26,6 +25,7 @@
 #include "screens/StateSettings.h"
 #include "screens/StateShowInfo.h"
 #include "screens/StateSuggestTuto.h"
+#include "support/FlowDriver.h"
 #include "widgets/ChooseCampaign.h"
 #include "widgets/ChooseInfinity.h"
 #include "widgets/InfinityButton.h"

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "levelplay/Replay.h"
-#include "screens/FlowDriver.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseLevel.h"
 #include "screens/StateConfirmScore.h"
 #include "screens/StateFirstMenu.h"
 #include "screens/StateRestartGame.h"
+#include "support/FlowDriver.h"
 #include "widgets/InGameMenu.h"
 #include "widgets/LevelMenu.h"
 #include "widgets/ScrollingScores.h"

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "levelplay/Replay.h"
-#include "screens/FlowDriver.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseCampaignNumber.h"
 #include "screens/StateChooseGameType.h"
@@ -24,6 +23,7 @@
 #include "screens/StateSettings.h"
 #include "screens/StateShowInfo.h"
 #include "screens/StateSuggestTuto.h"
+#include "support/FlowDriver.h"
 #include "widgets/InGameMenu.h"
 #include "widgets/MainMenu.h"
 #include "widgets/MultipleValuesButton.h"

@@ -2,6 +2,7 @@
 // its own user, network and mount namespaces, brings the loopback up and maps
 // the score server's name to 127.0.0.1, so that the client reaches a test
 // server at the shipped host name and port 80 and nothing leaves the process.
+// As in every test program, documents go to a folder of the program's own.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <net/if.h>
@@ -19,6 +20,7 @@
 
 #include "savedata/WebInterface.h"
 #include "support/NetNamespace.h"
+#include "support/ScratchDocuments.h"
 
 static std::string setupError;
 
@@ -84,6 +86,7 @@ int main(int argc, char** argv) {
     setupError = enterNamespace();
     if (!setupError.empty())
         fprintf(stderr, "%s\n", setupError.c_str());
+    useScratchDocuments(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
-// A fresh game directory (data/ and app/native/) to run a test in; the working
-// directory is restored and the directory removed afterwards.
+// A fresh game directory (data/ and app/native/) to run a test in, its data/
+// the documents folder; the working directory and documents folder are
+// restored and the directory removed afterwards.
 #pragma once
 
 #include <unistd.h>
@@ -15,16 +16,24 @@ public:
     TempGameDir() {
         char buffer[4096];
         previous = getcwd(buffer, sizeof buffer) ? buffer : ".";
+        const char* documents = getenv("ZORBIX_DOCUMENTS");
+        hadDocuments = documents != nullptr;
+        previousDocuments = documents ? documents : "";
         char pattern[] = "/tmp/zorbix_test_XXXXXX";
         const char* made = mkdtemp(pattern);
         root = made ? made : "/tmp";
         std::string command = "mkdir -p '" + root + "/data' '" + root + "/app/native'";
         if (std::system(command.c_str()) != 0 || chdir(root.c_str()) != 0)
             std::abort();
+        setenv("ZORBIX_DOCUMENTS", (root + "/data").c_str(), 1);
     }
     ~TempGameDir() {
         if (chdir(previous.c_str()) != 0)
             std::abort();
+        if (hadDocuments)
+            setenv("ZORBIX_DOCUMENTS", previousDocuments.c_str(), 1);
+        else
+            unsetenv("ZORBIX_DOCUMENTS");
         std::string command = "chmod -R u+w '" + root + "' && rm -rf '" + root + "'";
         if (std::system(command.c_str()) != 0)
             std::fprintf(stderr, "could not remove %s\n", root.c_str());
@@ -51,5 +60,6 @@ public:
     std::string root;
 
 private:
-    std::string previous;
+    std::string previous, previousDocuments;
+    bool hadDocuments;
 };

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/Device.h"
-#include "core/HeadlessGame.h"
 #include "core/State.h"
+#include "support/HeadlessGame.h"
 #include "widgets/Button.h"
 #include "widgets/WidgetFeedback.h"
 

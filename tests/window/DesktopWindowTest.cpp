@@ -11,11 +11,11 @@
 #include <string>
 
 #include "core/Game.h"
-#include "core/HeadlessGame.h"
 #include "core/KeyPress.h"
 #include "core/MainLoop.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
+#include "support/HeadlessGame.h"
 #include "support/VirtualServer.h"
 
 extern char** environ;

@@ -3,6 +3,13 @@
 //
 //   zorbix2-sim [options] LEVEL STEPS      LEVEL: index or store path
 //   zorbix2-sim [options] --replay ID      (--replay-web ID, --replay-file FILE)
+//   zorbix2-sim RUN --then RUN [--then RUN]...
+//
+// Several runs, each with its own options, share one start-up when joined by
+// --then. They run one after the other as separate calls would; the output of
+// each comes after a line "== run N: ARGUMENTS" and ends with a line
+// "== run N: status S". The status is the first failing run's, else 0; a
+// script error still ends the program at once.
 //
 // Options:
 //   --seed N              seed of the C generator, which draws the game's seed
@@ -91,30 +98,40 @@ struct HashChain {
     }
 };
 
-int main(int argc, char** argv) {
-    std::string inputSpec = "neutral", level, hashesOut, hashesIn;
+// One run: a level or a replay, with its options.
+struct Run {
+    std::string inputSpec = "neutral", level, hashesOut, hashesIn, replayFile;
     std::vector<std::pair<std::string, std::string>> scripts;
     int steps = -1, replayId = -1, cSeed = 1, difficulty = -1;
-    bool replayWeb = false, saveReplay = false, draw = false;
-    std::string replayFile;
+    bool replayWeb = false, saveReplay = false, draw = false, replayRules = false;
+    std::string arguments;
+};
+
+// Reads the options of one run from argv[*at] up to "--then" or the end;
+// *at then points past them. The status to exit with, or -1 when they are good.
+static int parseRun(int argc, char** argv, int* at, Run* run) {
     std::vector<const char*> positional;
-    for (int i = 1; i < argc; i++) {
+    int i = *at;
+    for (; i < argc && strcmp(argv[i], "--then") != 0; i++) {
         std::string a = argv[i];
-        bool hasValue = i + 1 < argc;
+        run->arguments += (run->arguments.empty() ? "" : " ") + a;
+        bool hasValue = i + 1 < argc && strcmp(argv[i + 1], "--then") != 0;
+        if (hasValue && a.compare(0, 2, "--") == 0 && a != "--save-replay" && a != "--replay-rules" && a != "--draw")
+            run->arguments += std::string(" ") + argv[i + 1];
         if (a == "--input" && hasValue) {
-            inputSpec = argv[++i];
+            run->inputSpec = argv[++i];
         } else if (a == "--seed" && hasValue) {
-            if (!parseCount(argv[++i], &cSeed))
+            if (!parseCount(argv[++i], &run->cSeed))
                 return usage(argv[0]);
         } else if (a == "--difficulty" && hasValue) {
-            if (!parseCount(argv[++i], &difficulty) || difficulty > 2)
+            if (!parseCount(argv[++i], &run->difficulty) || run->difficulty > 2)
                 return usage(argv[0]);
         } else if (a == "--save-replay") {
-            saveReplay = true;
+            run->saveReplay = true;
         } else if (a == "--replay-rules") {
-            StatePlay::scriptStateHook = installReplayRules;
+            run->replayRules = true;
         } else if (a == "--draw") {
-            draw = true;
+            run->draw = true;
         } else if (a == "--add-script" && hasValue) {
             std::string spec = argv[++i];
             size_t eq = spec.find('=');
@@ -123,99 +140,106 @@ int main(int argc, char** argv) {
                 fprintf(stderr, "%s: cannot add the script \"%s\"\n", argv[0], spec.c_str());
                 return 1;
             }
-            scripts.push_back({spec.substr(0, eq), text});
+            run->scripts.push_back({spec.substr(0, eq), text});
         } else if (a == "--hashes" && hasValue) {
-            hashesOut = argv[++i];
+            run->hashesOut = argv[++i];
         } else if (a == "--check-hashes" && hasValue) {
-            hashesIn = argv[++i];
+            run->hashesIn = argv[++i];
         } else if ((a == "--replay" || a == "--replay-web") && hasValue) {
-            if (!parseCount(argv[++i], &replayId))
+            if (!parseCount(argv[++i], &run->replayId))
                 return usage(argv[0]);
-            replayWeb = a == "--replay-web";
+            run->replayWeb = a == "--replay-web";
         } else if (a == "--replay-file" && hasValue) {
-            replayFile = argv[++i];
+            run->replayFile = argv[++i];
         } else if (a.compare(0, 2, "--") == 0) {
             return usage(argv[0]);
         } else {
             positional.push_back(argv[i]);
         }
     }
-    bool playback = replayId >= 0 || !replayFile.empty();
+    *at = i;
+    bool playback = run->replayId >= 0 || !run->replayFile.empty();
     if (playback ? !positional.empty() : positional.size() != 2)
         return usage(argv[0]);
-    if (playback && inputSpec != "neutral") {
+    if (playback && run->inputSpec != "neutral") {
         fprintf(stderr, "%s: a replay plays its own input\n", argv[0]);
         return 2;
     }
     if (!playback) {
-        level = positional[0];
-        if (!parseCount(positional[1], &steps))
+        run->level = positional[0];
+        if (!parseCount(positional[1], &run->steps))
             return usage(argv[0]);
     }
+    return -1;
+}
+
+// Plays one run and prints its end; the exit status it asks for.
+static int play(const char* program, const Run& r) {
+    int replayId = r.replayId;
+    bool replayWeb = r.replayWeb, playback = replayId >= 0 || !r.replayFile.empty();
     SimulatedInput input;
     std::string error;
-    if (!input.parse(inputSpec, &error)) {
-        fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+    if (!input.parse(r.inputSpec, &error)) {
+        fprintf(stderr, "%s: %s\n", program, error.c_str());
         return 1;
     }
     std::vector<std::string> expected;
-    if (!hashesIn.empty()) {
-        std::ifstream in(hashesIn);
+    if (!r.hashesIn.empty()) {
+        std::ifstream in(r.hashesIn);
         if (!in) {
-            fprintf(stderr, "%s: cannot read %s\n", argv[0], hashesIn.c_str());
+            fprintf(stderr, "%s: cannot read %s\n", program, r.hashesIn.c_str());
             return 1;
         }
         for (std::string line; std::getline(in, line);)
             expected.push_back(line);
     }
 
-    setenv("ZORBIX_HEADLESS", "1", 1);
-    if (mainStartUp() != 0)
-        return 1;
-    srand((unsigned int)cSeed);
-    if (difficulty >= 0)
-        Preferences::getInstance()->setDifficultySettings(difficulty);
-    for (auto& s : scripts)
+    srand((unsigned int)r.cSeed);
+    if (r.difficulty >= 0)
+        Preferences::getInstance()->setDifficultySettings(r.difficulty);
+    StatePlay::scriptStateHook = r.replayRules ? installReplayRules : nullptr;
+    for (auto& s : r.scripts)
         LuaScriptList::getInstance()->addScriptForTests(s.first, s.second);
 
     // A replay file from anywhere is played as the downloaded replay 0, an id
     // the score server never gives.
-    if (!replayFile.empty()) {
+    if (!r.replayFile.empty()) {
         std::string bytes;
-        FILE* f = readFile(replayFile, &bytes) ? myFopenForDocument(Replay::getPath(0, true), "wb") : nullptr;
+        FILE* f = readFile(r.replayFile, &bytes) ? myFopenForDocument(Replay::getPath(0, true), "wb") : nullptr;
         if (!f || fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || fclose(f) != 0) {
-            fprintf(stderr, "%s: cannot read %s\n", argv[0], replayFile.c_str());
+            fprintf(stderr, "%s: cannot read %s\n", program, r.replayFile.c_str());
             return 1;
         }
         replayId = 0;
         replayWeb = true;
     }
-    StatePlay* play = playback ? newPlaybackScreen(replayId, replayWeb, &error) : newPlayScreenForLevel(level, &error);
-    if (!replayFile.empty())
+    StatePlay* play =
+        playback ? newPlaybackScreen(replayId, replayWeb, &error) : newPlayScreenForLevel(r.level, &error);
+    if (!r.replayFile.empty())
         myRemoveForDocument(Replay::getPath(0, true));
     if (!play) {
         // A replay file is named as the user gave it, not by its stand-in document.
-        if (!replayFile.empty()) {
+        if (!r.replayFile.empty()) {
             std::string document = Replay::getPath(0, true);
             for (size_t at = error.find(document); at != std::string::npos;
-                 at = error.find(document, at + replayFile.size())) {
-                error.replace(at, document.size(), replayFile);
+                 at = error.find(document, at + r.replayFile.size())) {
+                error.replace(at, document.size(), r.replayFile);
             }
         }
-        fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+        fprintf(stderr, "%s: %s\n", program, error.c_str());
         return 1;
     }
 
     input.setPilotState(play->getLuaState());
     HashChain hashes;
     LevelRun run(play);
-    int size = playback ? play->getReplay()->getSizeOfReplay() : steps;
+    int size = playback ? play->getReplay()->getSizeOfReplay() : r.steps;
     // Frames that do not step (a quick pause that no touch lifts) are bounded.
     int lastHashed = 0;
     for (long frame = 0; Entity::time < size && frame < 4L * size + 600; frame++) {
         int x[2], y[2];
         input.touchesForStep(Entity::time, StatePlay::joysticks, x, y);
-        bool going = run.frame(x, y, draw);
+        bool going = run.frame(x, y, r.draw);
         if (Entity::time % 60 == 0 && Entity::time != lastHashed) {
             lastHashed = Entity::time;
             hashes.add(Entity::time);
@@ -224,11 +248,11 @@ int main(int argc, char** argv) {
             break;
     }
     if (!input.pilotError().empty()) {
-        fprintf(stderr, "%s: %s\n", argv[0], input.pilotError().c_str());
+        fprintf(stderr, "%s: %s\n", program, input.pilotError().c_str());
         return 1;
     }
     hashes.add(Entity::time);
-    if (saveReplay && !run.next && play->getReplay() && !playback)
+    if (r.saveReplay && !run.next && play->getReplay() && !playback)
         printf("replay %i\n", play->getReplay()->save());
     // A finished infinity game saved its replay for the score entry.
     if (StateConfirmScore* entry = dynamic_cast<StateConfirmScore*>(run.next))
@@ -236,16 +260,16 @@ int main(int argc, char** argv) {
     printf("score %i\nsteps %i\nhash %016" PRIx64 "\n", Game::getScore(), Entity::time, worldHash());
 
     int status = 0;
-    if (!hashesOut.empty()) {
-        std::ofstream out(hashesOut);
+    if (!r.hashesOut.empty()) {
+        std::ofstream out(r.hashesOut);
         for (const std::string& line : hashes.lines)
             out << line << "\n";
         if (!out) {
-            fprintf(stderr, "%s: cannot write %s\n", argv[0], hashesOut.c_str());
+            fprintf(stderr, "%s: cannot write %s\n", program, r.hashesOut.c_str());
             status = 1;
         }
     }
-    if (!hashesIn.empty()) {
+    if (!r.hashesIn.empty()) {
         for (size_t i = 0; i < hashes.lines.size() || i < expected.size(); i++) {
             std::string got = i < hashes.lines.size() ? hashes.lines[i] : "(none)";
             std::string want = i < expected.size() ? expected[i] : "(none)";
@@ -259,6 +283,38 @@ int main(int argc, char** argv) {
             }
         }
     }
-    fflush(stdout);
+    return status;
+}
+
+int main(int argc, char** argv) {
+    std::vector<Run> runs;
+    for (int at = 1; at <= argc; at++) {
+        runs.emplace_back();
+        int status = parseRun(argc, argv, &at, &runs.back());
+        if (status >= 0)
+            return status;
+    }
+
+    setenv("ZORBIX_HEADLESS", "1", 1);
+    if (mainStartUp() != 0)
+        return 1;
+    // Each run starts from the preferences' difficulty, not from the last run's.
+    int difficulty = Preferences::getInstance()->getDifficultySettings();
+    int status = 0;
+    for (size_t i = 0; i < runs.size(); i++) {
+        const Run& r = runs[i];
+        if (runs.size() > 1)
+            printf("== run %zu: %s\n", i + 1, r.arguments.c_str());
+        fflush(stdout);
+        Preferences::getInstance()->setDifficultySettings(difficulty);
+        int result = play(argv[0], r);
+        for (auto& s : r.scripts)
+            LuaScriptList::getInstance()->removeScriptForTests(s.first);
+        if (runs.size() > 1)
+            printf("== run %zu: status %i\n", i + 1, result);
+        fflush(stdout);
+        if (status == 0)
+            status = result;
+    }
     return status;
 }

@@ -14,7 +14,6 @@
 #include "core/Device.h"
 #include "core/Entity.h"
 #include "core/Game.h"
-#include "core/HeadlessGame.h"
 #include "core/Joysticks.h"
 #include "core/State.h"
 #include "graphics/Explosion.h"
@@ -26,6 +25,7 @@
 #include "levelplay/StatePlay.h"
 #include "savedata/Preferences.h"
 #include "support/ActorTestKit.h"
+#include "support/HeadlessGame.h"
 #include "support/PlayScreenState.h"
 #include "support/TempGameDir.h"
 

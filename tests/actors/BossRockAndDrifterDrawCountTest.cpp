@@ -1,11 +1,11 @@
-// Draws of the shared generator by the second group of enemies: a table by
+// Draws of the shared generator by the bosses, rocks and drifting enemies: a table by
 // actor and state (replays repeat only if each makes exactly its own), and
 // the dodger's skill from the secondary generator.
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Anathema.h"
 #include "actors/Asteroid.h"
 #include "actors/Bizarro.h"
@@ -25,7 +25,7 @@
 
 using actortest::Arena;
 using actortest::DrawCounter;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::Weapon;
 
 namespace {
@@ -52,7 +52,7 @@ std::function<void(Arena&)> steps(int n) {
 
 }  // namespace
 
-TEST(Enemies2DrawCount, EachActorMakesItsOwnDrawsOnly) {
+TEST(BossRockAndDrifterDrawCount, EachActorMakesItsOwnDrawsOnly) {
     const DrawCase cases[] = {
         {"seed made and flying",
          [](Arena&) {
@@ -201,7 +201,7 @@ TEST(Enemies2DrawCount, EachActorMakesItsOwnDrawsOnly) {
     }
 }
 
-TEST(Enemies2DrawCount, MirrorBossBlastDrawsOnce) {
+TEST(BossRockAndDrifterDrawCount, MirrorBossBlastDrawsOnce) {
     Arena arena(2000, 2000);
     BossMirror* b = new BossMirror(at(1000, 1000));
     b->angle = 90.0f;  // facing -y: a shot from +x meets the core
@@ -214,7 +214,7 @@ TEST(Enemies2DrawCount, MirrorBossBlastDrawsOnce) {
     EXPECT_EQ(draws.count(), 1u);
 }
 
-TEST(Enemies2DrawCount, FinalBossSeedAttemptsDrawTwoOrThree) {
+TEST(BossRockAndDrifterDrawCount, FinalBossSeedAttemptsDrawTwoOrThree) {
     Arena arena(8000, 8000, 9);
     Player* p = new Player(at(1000, 1000));
     Anathema* a = new Anathema(at(2500, 1000));
@@ -244,8 +244,8 @@ TEST(Enemies2DrawCount, FinalBossSeedAttemptsDrawTwoOrThree) {
     EXPECT_GT(attempts, 30);
 }
 
-TEST(Enemies2DrawCount, DodgerSkillComesFromTheSecondaryGenerator) {
-    enemy2test::SecondaryGeneratorGuard secondary;
+TEST(BossRockAndDrifterDrawCount, DodgerSkillComesFromTheSecondaryGenerator) {
+    bossrocktest::SecondaryGeneratorGuard secondary;
     Arena arena;
     Game::seedSecondary(77);
     std::vector<float> first;

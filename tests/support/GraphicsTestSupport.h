@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/HeadlessGame.h"
 #include "platform/platform.h"
+#include "support/HeadlessGame.h"
 
 namespace graphicstest {
 

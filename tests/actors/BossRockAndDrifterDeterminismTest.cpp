@@ -1,4 +1,4 @@
-// Determinism scenes of the second enemy group: each group plays a scripted
+// Determinism scenes of the bosses, rocks and drifting enemies: each group plays a scripted
 // game; the world's hash is pinned, equal on a second run and with the
 // explosions switched off, and each scene checks that its actors did their
 // main things.
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <functional>
 
-#include "Enemies2TestSupport.h"
+#include "BossRockAndDrifterTestSupport.h"
 #include "actors/Anathema.h"
 #include "actors/Asteroid.h"
 #include "actors/BadBulletHelicopter.h"
@@ -25,7 +25,7 @@
 
 using actortest::Arena;
 using actortest::sticks;
-using enemy2test::at;
+using bossrocktest::at;
 using enemytest::countOf;
 
 namespace {
@@ -279,7 +279,7 @@ uint64_t mirrorShip(bool check) {
 
 }  // namespace
 
-TEST(Enemies2Determinism, EachSceneRepeatsBitForBit) {
+TEST(BossRockAndDrifterDeterminism, EachSceneRepeatsBitForBit) {
     const Scene scenes[] = {
         {"seeds", 0xa65959c0b8bef333ull, seeds},
         {"helicopters", 0x784f77cfbd352a1aull, helicopters},
@@ -296,7 +296,7 @@ TEST(Enemies2Determinism, EachSceneRepeatsBitForBit) {
     for (const Scene& s : scenes) {
         SCOPED_TRACE(s.name);
         actortest::ClassStateGuard guard;
-        enemy2test::SecondaryGeneratorGuard secondary;
+        bossrocktest::SecondaryGeneratorGuard secondary;
         uint64_t first = s.play(true);
         EXPECT_EQ(s.play(false), first);
         Explosion::isActivated = false;

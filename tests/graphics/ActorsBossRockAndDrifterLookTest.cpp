@@ -1,12 +1,11 @@
-// The second enemy gallery, rendered headless into build/graphics-look/
-// (actors-enemies2-*.png) for a person to look at: labelled sheets of every
+// The gallery of the bosses, rocks and drifting enemies, rendered headless into build/graphics-look/
+// (actors-bosses-rocks-drifters-*.png) for a person to look at: labelled sheets of every
 // frame of these enemies' graphic scripts, then each actor in its states
 // drawn through its own draw.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "GraphicsTestSupport.h"
 #include "LookSheet.h"
 #include "actors/Anathema.h"
 #include "actors/Asteroid.h"
@@ -23,13 +22,14 @@
 #include "actors/Player.h"
 #include "actors/TutorialTarget.h"
 #include "support/ActorTestKit.h"
+#include "support/GraphicsTestSupport.h"
 
 using looksheet::drawAt;
 using looksheet::frameSheet;
 using looksheet::label;
 using looksheet::save;
 
-TEST(ActorsEnemies2Look, FramesOfTheSmallEnemies) {
+TEST(ActorsBossRockAndDrifterLook, FramesOfTheSmallEnemies) {
     REQUIRE_GL();
     label(8, 592, "circulatingEnemyGraphic.lua 0-15 seven spokes, 16-31 three spokes (x0.8)");
     frameSheet("/data/graphics/circulatingEnemyGraphic.lua", 0, 32, 16, 62, 0.8f, 580);
@@ -48,10 +48,10 @@ TEST(ActorsEnemies2Look, FramesOfTheSmallEnemies) {
     label(8, 280, "playerBombGraphic (x0.35), tilted");
     frameSheet("/data/graphics/playerBombGraphic.lua", 0, 1, 1, 230, 0.35f, 268);
     frameSheet("/data/graphics/playerBombGraphic.lua", 0, 1, 1, 230, 0.35f, 268, 240, 60.0f);
-    save("actors-enemies2-frames-small.png");
+    save("actors-bosses-rocks-drifters-frames-small.png");
 }
 
-TEST(ActorsEnemies2Look, FramesOfTheBossesAndRocks) {
+TEST(ActorsBossRockAndDrifterLook, FramesOfTheBossesAndRocks) {
     REQUIRE_GL();
     label(8, 592, "bossMirrorGraphic 0-6 (x0.6)");
     frameSheet("/data/graphics/bossMirrorGraphic.lua", 0, 7, 7, 140, 0.6f, 580);
@@ -85,7 +85,7 @@ TEST(ActorsEnemies2Look, FramesOfTheBossesAndRocks) {
         glPopMatrix();
         label(x + 5, y - 65, std::to_string(f), 0.3f);
     }
-    save("actors-enemies2-frames-bosses.png");
+    save("actors-bosses-rocks-drifters-frames-bosses.png");
 }
 
 namespace {
@@ -94,7 +94,7 @@ Coord at(float x, float y) { return Coord(x, y, 0.0f); }
 
 }  // namespace
 
-TEST(ActorsEnemies2Look, SmallActorsInTheirStates) {
+TEST(ActorsBossRockAndDrifterLook, SmallActorsInTheirStates) {
     REQUIRE_GL();
     actortest::Arena arena(4096, 4096);
     Player* p = new Player(at(2000, 2000));
@@ -184,10 +184,10 @@ TEST(ActorsEnemies2Look, SmallActorsInTheirStates) {
             if (dynamic_cast<Bizarro*>(e) || dynamic_cast<BulletBizarro*>(e))
                 drawAt(e, 500, 150, 0.6f, c);
     }
-    save("actors-enemies2-draw-small.png");
+    save("actors-bosses-rocks-drifters-draw-small.png");
 }
 
-TEST(ActorsEnemies2Look, MirrorBossByStageAndTheFinalBoss) {
+TEST(ActorsBossRockAndDrifterLook, MirrorBossByStageAndTheFinalBoss) {
     REQUIRE_GL();
     actortest::Arena arena(4096, 4096);
     new Player(at(2000, 1000));
@@ -240,5 +240,5 @@ TEST(ActorsEnemies2Look, MirrorBossByStageAndTheFinalBoss) {
         glEnable(GL_BLEND);
         drawAt(a, x, y, 0.25f, a->position);
     }
-    save("actors-enemies2-draw-bosses.png");
+    save("actors-bosses-rocks-drifters-draw-bosses.png");
 }

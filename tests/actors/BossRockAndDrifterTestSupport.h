@@ -1,4 +1,4 @@
-// Test helpers of the second enemy group: points in the plane, the first
+// Test helpers of the bosses, rocks and drifting enemies: points in the plane, the first
 // live entity of a kind, and a guard for the secondary generator.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include "EnemyTestSupport.h"
 #include "support/StateGuards.h"
 
-namespace enemy2test {
+namespace bossrocktest {
 
 inline Coord at(float x, float y) { return Coord(x, y, 0.0f); }
 
@@ -26,4 +26,4 @@ public:
     SecondaryGeneratorGuard() : SavedValue<std::mt19937>(Game::secondary) {}
 };
 
-}  // namespace enemy2test
+}  // namespace bossrocktest
