@@ -34,6 +34,7 @@ while IFS='|' read -r run id score rest; do
         exit 1
     fi
     test -f "data/replay_local_$id.txt"
+    last_id=$id
     [ ${#runs[@]} -eq 0 ] || runs+=(--then)
     runs+=("${options[@]}" --replay "$id")
 done <<< "$recorded"
@@ -48,7 +49,7 @@ if [ "$(echo "$recorded" | cut -d'|' -f1,3-)" != "$(summarize_runs "$played" | c
     exit 1
 fi
 # The last replay cut short, given as a file: refused, by the file's own name.
-head -c 100 "data/replay_local_$id.txt" > cut-replay.txt
+head -c 100 "data/replay_local_$last_id.txt" > cut-replay.txt
 if refused=$("$sim" "${options[@]}" --replay-file cut-replay.txt 2>&1); then
     echo "a cut replay file was played" >&2
     exit 1
