@@ -2,6 +2,7 @@
 -- at once, middle ones that burst into rings of small ones, and dodgers.
 -- Destroy them all.
 require "/data/entities/Player"
+require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
 
@@ -26,12 +27,24 @@ function init()
         local x, y = pointAt(CX, CY, 90 + 60 * k, 300)
         enemies[#enemies + 1] = zorbix.newDodger(x, y)
     end
+    -- The arrow points to the nearest enemy while none is in sight.
+    arrow = Arrow.new(255, 120, 60)
+    pointed = { unpack(enemies) }
     playClearLevel({
         message = "^1Round two",
         messageSteps = 180,
         par = PAR,
         label = "Enemies",
         counts = { zorbix.getSuciderCount, zorbix.getDodgerCount },
+        step = function()
+            dropGoneHandles(pointed)
+            local h = nearestHandle(pointed)
+            if h ~= nil then
+                arrow:setTargetEntity(h)
+            else
+                arrow:clearTarget()
+            end
+        end,
     })
 end
 
