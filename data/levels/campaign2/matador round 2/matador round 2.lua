@@ -53,9 +53,14 @@ function init()
     for k = 1, 3 + d do
         -- The fifth would start on the first: it goes between the first two.
         local x, y = pointAt(CX, CY, 40 + 90 * k + 45 * ((k - 1) / 4), 500)
-        add(function(x, y)
-            return zorbix.newSucider(x, y, 0, k % 3)
-        end, x, y)
+        if k % 3 == 1 then
+            -- A middle one bursts as it rams the ship: it never comes back.
+            enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, 1)
+        else
+            add(function(x, y)
+                return zorbix.newSucider(x, y, 0, k % 3)
+            end, x, y)
+        end
     end
     for k = 1, 2 + d do
         local x, y = pointAt(CX, CY, 90 + 60 * k, 300)
