@@ -2,6 +2,7 @@
 -- enemies and mother ships come between the rocks; ram them all.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/ram/generated"
 require "/data/functions/pilotFunctions"
@@ -34,8 +35,10 @@ function init()
         enemies[#enemies + 1] = m
         motherShips[m] = true
     end
+    -- The order stands well above the start, clear of the ram's sparks
+    -- round the ship.
+    createMessage("^1No gun: ram them", 240, 1200 + 260, 300)
     playClearLevel({
-        message = "^1No gun: ram them",
         par = PAR,
         label = "Enemies",
         counts = { zorbix.getBAFCount, zorbix.getMotherShipCount },
