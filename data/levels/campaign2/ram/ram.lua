@@ -9,6 +9,9 @@ require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 PAR = 60 * 150
+-- The opening order rides this far below the ship (the world's +x is up on
+-- the screen).
+ORDER_BELOW = 140
 levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
 
 function init()
@@ -35,11 +38,15 @@ function init()
         enemies[#enemies + 1] = m
         motherShips[m] = true
     end
-    -- The order stands well above the start, clear of the ram's sparks
-    -- round the ship.
-    createMessage("^1No gun: ram them", 240, 1200 + 260, 300)
+    -- The order rides under the ship, clear of the ram and its sparks
+    -- ahead of it and of the heads-up lines.
+    local order = createMessage("^1No gun: ram them", 240, 1200 - ORDER_BELOW, 300)
     playClearLevel({
         par = PAR,
+        step = function()
+            order.centreX = zorbix.getEntityX(playerShip) - ORDER_BELOW
+            order.centreY = zorbix.getEntityY(playerShip)
+        end,
         label = "Enemies",
         counts = { zorbix.getBAFCount, zorbix.getMotherShipCount },
     })
