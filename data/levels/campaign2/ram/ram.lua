@@ -9,6 +9,9 @@ require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 PAR = 60 * 150
+-- The time to clear the field: a ship that waits for the enemies to run
+-- onto its ram does not win.
+CLOCK_STEPS = 60 * 240
 -- The opening order rides this far below the ship (the world's +x is up on
 -- the screen).
 ORDER_BELOW = 140
@@ -41,14 +44,24 @@ function init()
     -- The order rides under the ship, clear of the ram and its sparks
     -- ahead of it and of the heads-up lines.
     local order = createMessage("^1No gun: ram them", 240, 1200 - ORDER_BELOW, 300)
-    playClearLevel({
+    local function left()
+        return zorbix.getBAFCount() + zorbix.getMotherShipCount()
+    end
+    playLevel({
         par = PAR,
+        hud = function()
+            return "^7Enemies: " .. left() .. "  " .. formatSteps(CLOCK_STEPS - elapsed)
+        end,
         step = function()
             order.centreX = zorbix.getEntityX(playerShip) - ORDER_BELOW
             order.centreY = zorbix.getEntityY(playerShip)
+            if elapsed >= CLOCK_STEPS and left() > 0 then
+                player:endGame()
+            end
         end,
-        label = "Enemies",
-        counts = { zorbix.getBAFCount, zorbix.getMotherShipCount },
+        isWon = function()
+            return left() == 0
+        end,
     })
 end
 
