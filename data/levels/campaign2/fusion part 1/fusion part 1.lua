@@ -63,7 +63,8 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 900)
         helicopters[k] = zorbix.newHelicopter(x, y)
     end
-    arrow = Arrow.new(0, 200, 255)
+    -- Yellow: a cyan arrow would pass for a second ship.
+    arrow = Arrow.new(255, 220, 60)
     show("^5Rescue the stranded friends", 240)
     playLevel({
         par = PAR,
