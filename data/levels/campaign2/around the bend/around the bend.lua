@@ -1,5 +1,5 @@
 -- Around The Bend: a round arena whose wall keeps everything inside the
--- circle, a disk in the middle. Three goals travel around the bend; catch
+-- circle, a disk in the middle. Goals travel around the bend; catch
 -- each while dodgers rush in and circling enemies guard the rim.
 require "/data/entities/Player"
 require "/data/entities/CirculatingGoal"
@@ -19,9 +19,10 @@ function init()
     newProp("/data/levels/campaign2/around the bend/graphics around the bend.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(CX - 450, CY, 3)
+    -- Five goals, six at the highest difficulty, where they turn faster.
     goals = {}
-    for k = 1, 3 do
-        goals[k] = CirculatingGoal.new(CX, CY, 500 + 150 * k, 1 + (k + d) % 2, 120 * k)
+    for k = 1, 5 + d / 2 do
+        goals[k] = CirculatingGoal.new(CX, CY, 350 + 110 * k, 1 + (k + d) % 2 + d / 2, 70 * k)
     end
     for k = 1, 2 + d do
         zorbix.newDodger(CX + 700, CY - 400 + 400 * k)
@@ -34,7 +35,7 @@ function init()
         message = "^2Catch the goals around the bend",
         par = PAR,
         hud = function()
-            return "^7Goals: " .. countReached(goals) .. "/3"
+            return "^7Goals: " .. countReached(goals) .. "/" .. #goals
         end,
         step = function()
             pointArrowAt(arrow, nextUnreached(goals))

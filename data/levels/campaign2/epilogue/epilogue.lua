@@ -1,5 +1,7 @@
 -- Epilogue: the ultimate ship, in calm space. Rings float among a few slow
 -- rocks; fly through them all and shoot the last target to close the story.
+-- A deliberate interlude after the final boss: short and calm, a lap of
+-- honour. The difficulty adds rings and hardens the target.
 require "/data/entities/Player"
 require "/data/entities/Ring"
 require "/data/entities/Arrow"
@@ -18,13 +20,15 @@ function init()
     newProp("/data/levels/campaign2/epilogue/epilogueGraphics.lua")
     player = Player.new(1200, 300, 5)
     zorbix.setPlayerShip(ULTIMATE_SHIP)
+    local d = clamp(zorbix.getDifficultyLevel(), 0, 2)
     rings = {}
-    for k = 1, 6 do
-        local x = 1200 + scaleBy256(600, math.sin(60 * k))
-        rings[k] = Ring.new(x, 300 + 400 * k, 120)
+    local n = 6 + 2 * d
+    for k = 1, n do
+        local x = 1200 + scaleBy256(600, math.sin(360 * k / n))
+        rings[k] = Ring.new(x, 300 + 2400 * k / n, 120)
     end
     target = zorbix.newTutorialTarget(1200, 2900)
-    targetHits = 20
+    targetHits = 20 + 20 * d
     arrow = Arrow.new(255, 255, 255)
     playLevel({
         message = "^7Thank you for flying",

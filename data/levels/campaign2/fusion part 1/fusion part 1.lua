@@ -1,6 +1,9 @@
 -- The Rescue: friend ships are stranded among the wrecks. Fly to each; it
 -- joins the ship's escort and fires with it. Helicopters hunt the escort.
 -- Gather every friend.
+--
+-- One message shows at a time above the ship: a rescue replaces the one
+-- before it, so that two never lie over each other.
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/entities/Arrow"
@@ -13,6 +16,28 @@ require "/data/functions/pilotFunctions"
 W, H = 2800, 2800
 PAR = 60 * 150
 levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
+
+-- The message above the ship; a new one takes its place.
+local shown = nil
+local function show(text, steps)
+    if shown ~= nil and not shown.mustBeDestroyed then
+        shown:destroy()
+    end
+    shown = createMessage(text, steps)
+end
+
+-- The helicopters heard so far: the rotor sounds once as each first comes
+-- into view.
+local heard = {}
+local function listenForHelicopters()
+    for k, h in ipairs(helicopters) do
+        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        if not heard[k] and (x ~= 0 or y ~= 0) and zorbix.getEntitySqrDistanceFromPlayer(h) < 500 * 500 then
+            heard[k] = true
+            zorbix.playSound("/data/sounds/copter.caf", x, y)
+        end
+    end
+end
 
 function init()
     setLevelSize(W, H)
@@ -29,7 +54,7 @@ function init()
         stranded[k] = Spot.new(x, y, 60, 0)
         stranded[k].onReached = function(s)
             zorbix.newUncommonEntity("player friend", s.x, s.y)
-            createMessage("^5Friend rescued", 90)
+            show("^5Friend rescued", 90)
             s:destroy()
         end
     end
@@ -38,15 +63,17 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 900)
         helicopters[k] = zorbix.newHelicopter(x, y)
     end
-    arrow = Arrow.new(0, 200, 255)
+    -- Yellow: a cyan arrow would pass for a second ship.
+    arrow = Arrow.new(255, 220, 60)
+    show("^5Rescue the stranded friends", 240)
     playLevel({
-        message = "^5Rescue the stranded friends",
         par = PAR,
         hud = function()
             return "^7Rescued: " .. countReached(stranded) .. "/" .. #stranded
         end,
         step = function()
             pointArrowAt(arrow, nextUnreached(stranded, true))
+            listenForHelicopters()
         end,
         isWon = function()
             return nextUnreached(stranded, true) == nil

@@ -1,6 +1,7 @@
 -- The Fusion: the ship carries the fusion gun. Splitters fade in and circle
 -- closer; five hits split one into five parts. Destroy every splitter and
--- every part.
+-- every part. A splitter that dies against the ship (costing a life, or on
+-- its shield) comes back elsewhere: only the gun clears the field.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
@@ -24,9 +25,12 @@ function init()
     player = Player.new(1200, 1200, 3)
     zorbix.setPlayerShootMode(FUSION_GUN)
     splitters = {}
-    for k = 1, 4 + 2 * d do
+    local function newSplitter()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 700)
-        splitters[k] = zorbix.newSplitter(x, y)
+        keepHandle(splitters, zorbix.newSplitter(x, y))
+    end
+    for k = 1, 4 + 2 * d do
+        newSplitter()
     end
     playClearLevel({
         message = "^3The fusion gun: split them all",
@@ -34,6 +38,26 @@ function init()
         label = "Splitters",
         counts = { zorbix.getSplitterCount, zorbix.getSplitterPartCount },
     })
+    -- A splitter last seen by the ship that is gone without releasing its
+    -- parts ran into it: another comes.
+    local seen, parts = {}, 0
+    everyStep(function()
+        local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+        local nowParts = zorbix.getSplitterPartCount()
+        for _, h in ipairs(splitters) do
+            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            local last = seen[h]
+            if x ~= 0 or y ~= 0 then
+                seen[h] = { x, y }
+            elseif last ~= nil then
+                seen[h] = nil
+                if isWithin(last[1], last[2], sx, sy, 90) and nowParts <= parts and not won then
+                    newSplitter()
+                end
+            end
+        end
+        parts = nowParts
+    end)
 end
 
 -- The splitters the pilot has seen (nearestSteadyHandle).

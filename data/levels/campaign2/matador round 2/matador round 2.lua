@@ -1,7 +1,9 @@
 -- Matador: Round 2: the bullring again, smaller, with every size of sucider
 -- at once, middle ones that burst into rings of small ones, and dodgers.
--- Destroy them all.
+-- Destroy them all. One that dies against the ship's shield, or while the
+-- ship is lost, comes back across the ring: no enemy falls for free.
 require "/data/entities/Player"
+require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
 
@@ -10,6 +12,29 @@ CX, CY = 1000, 1000
 PAR = 60 * 180
 levelQuads = outlineToQuads(regularOutline(CX, CY, 900, 12, 15), 60, true)
 
+-- Where each enemy was last seen, and whether the ship was shielded or lost
+-- the step before. One gone beside the ship then ran into it for free: it
+-- comes back across the ring from the ship.
+local seen = {}
+local protected = false
+function comeBack(makers, add)
+    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    for _, h in ipairs(enemies) do
+        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        local last = seen[h]
+        if x ~= 0 or y ~= 0 then
+            seen[h] = { x, y }
+        elseif last ~= nil then
+            seen[h] = nil
+            if protected and isWithin(last[1], last[2], sx, sy, 90) and makers[h] ~= nil then
+                local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 500)
+                pointed[#pointed + 1] = add(makers[h], bx, by)
+            end
+        end
+    end
+    protected = not player:isAlive() or player.shieldLeft > 0
+end
+
 function init()
     setLevelSize(W, H)
     createWalls(levelQuads)
@@ -17,21 +42,49 @@ function init()
     local d = zorbix.getDifficultyLevel()
     player = Player.new(CX, CY - 600, 5)
     enemies = {}
+    -- The maker of each enemy, to make it again.
+    local makers = {}
+    local function add(make, x, y)
+        local h = make(x, y)
+        enemies[#enemies + 1] = h
+        makers[h] = make
+        return h
+    end
     for k = 1, 3 + d do
         -- The fifth would start on the first: it goes between the first two.
         local x, y = pointAt(CX, CY, 40 + 90 * k + 45 * ((k - 1) / 4), 500)
-        enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, k % 3)
+        if k % 3 == 1 then
+            -- A middle one bursts as it rams the ship: it never comes back.
+            enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, 1)
+        else
+            add(function(x, y)
+                return zorbix.newSucider(x, y, 0, k % 3)
+            end, x, y)
+        end
     end
     for k = 1, 2 + d do
         local x, y = pointAt(CX, CY, 90 + 60 * k, 300)
-        enemies[#enemies + 1] = zorbix.newDodger(x, y)
+        add(zorbix.newDodger, x, y)
     end
+    -- The arrow points to the nearest enemy while none is in sight.
+    arrow = Arrow.new(255, 120, 60)
+    pointed = { unpack(enemies) }
     playClearLevel({
         message = "^1Round two",
         messageSteps = 180,
         par = PAR,
         label = "Enemies",
         counts = { zorbix.getSuciderCount, zorbix.getDodgerCount },
+        step = function()
+            comeBack(makers, add)
+            dropGoneHandles(pointed)
+            local h = nearestHandle(pointed)
+            if h ~= nil then
+                arrow:setTargetEntity(h)
+            else
+                arrow:clearTarget()
+            end
+        end,
     })
 end
 

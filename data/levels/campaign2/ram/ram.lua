@@ -2,12 +2,19 @@
 -- enemies and mother ships come between the rocks; ram them all.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
 require "/data/levels/campaign2/ram/generated"
 require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
 PAR = 60 * 150
+-- The time to clear the field: a ship that waits for the enemies to run
+-- onto its ram does not win.
+CLOCK_STEPS = 60 * 240
+-- The opening order rides this far below the ship (the world's +x is up on
+-- the screen).
+ORDER_BELOW = 140
 levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
 
 function init()
@@ -34,11 +41,27 @@ function init()
         enemies[#enemies + 1] = m
         motherShips[m] = true
     end
-    playClearLevel({
-        message = "^1No gun: ram them",
+    -- The order rides under the ship, clear of the ram and its sparks
+    -- ahead of it and of the heads-up lines.
+    local order = createMessage("^1No gun: ram them", 240, 1200 - ORDER_BELOW, 300)
+    local function left()
+        return zorbix.getBAFCount() + zorbix.getMotherShipCount()
+    end
+    playLevel({
         par = PAR,
-        label = "Enemies",
-        counts = { zorbix.getBAFCount, zorbix.getMotherShipCount },
+        hud = function()
+            return "^7Enemies: " .. left() .. "  " .. formatSteps(CLOCK_STEPS - elapsed)
+        end,
+        step = function()
+            order.centreX = zorbix.getEntityX(playerShip) - ORDER_BELOW
+            order.centreY = zorbix.getEntityY(playerShip)
+            if elapsed >= CLOCK_STEPS and left() > 0 then
+                player:endGame()
+            end
+        end,
+        isWon = function()
+            return left() == 0
+        end,
     })
 end
 

@@ -1,6 +1,8 @@
 -- Silly Enemies: a spring ties the ship to the middle of a ring of posts,
--- while small suciders and a middle one dash at it. Stretch the spring to
--- slip aside; destroy every sucider, the middle one's splinters too.
+-- while small suciders dash at it, from the corners and, at the higher
+-- difficulties, from the sides too. Stretch the spring to slip aside;
+-- destroy every sucider. One that dies against the ship comes back from
+-- the rim: only shots clear the ring.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/spring matador/generated"
@@ -10,6 +12,31 @@ W, H = 2400, 2400
 CX, CY = 1200, 1200
 PAR = 60 * 150
 levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
+
+-- Where each sucider was last seen, whether the ship was shielded or lost
+-- the step before, and the lives it had lost. A sucider gone beside the
+-- ship as it lost a life, or on its shield, ran into it: another comes
+-- from the rim, across from the ship.
+local seen, protected, livesLost = {}, false, 0
+local function comeBack()
+    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local rammed = protected or player.livesLost ~= livesLost or not player:isAlive()
+    for _, h in ipairs(suciders) do
+        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        local last = seen[h]
+        if x ~= 0 or y ~= 0 then
+            seen[h] = { x, y }
+        elseif last ~= nil then
+            seen[h] = nil
+            if rammed and isWithin(last[1], last[2], sx, sy, 90) then
+                local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 900)
+                keepHandle(suciders, zorbix.newSucider(bx, by, 0, 0))
+            end
+        end
+    end
+    protected = not player:isAlive() or player.shieldLeft > 0
+    livesLost = player.livesLost
+end
 
 function init()
     setLevelSize(W, H)
@@ -21,28 +48,42 @@ function init()
     -- nearer and pulling it back when farther.
     zorbix.newSpring(CX, CY, 0, 3 * 255)
     suciders = {}
-    -- One middle sucider: its splinter rings already grow with the
-    -- difficulty. The fifth sucider stands between two corners' ones.
-    for k = 1, 3 + d do
+    -- Four in the corners, then between two corners' ones.
+    for k = 1, 4 + 2 * d do
         local a = 90 * k + 45
         if k > 4 then
             a = 90 * k
         end
         local x, y = pointAt(CX, CY, a, 900)
-        local kind = 0
-        if k == 1 then
-            kind = 1
-        end
-        suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, kind)
+        suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, 0)
     end
     playClearLevel({
         message = "^3Slip aside, then strike",
         par = PAR,
         label = "Suciders",
         counts = { zorbix.getSuciderCount },
+        step = comeBack,
     })
 end
 
+-- The pilot's settings and state for pilotAmong.
+local among = nil
+
+-- Rounds the middle on the spring's rest, shooting the nearest sucider
+-- ahead of its move and stepping aside from one that dashes in.
 levelTest = newLevelTest(function()
     destroyHandles(suciders)
+end, function()
+    among = among
+        or {
+            lists = { pilotLive(suciders) },
+            width = W,
+            height = H,
+            danger = 220,
+            keep = 500,
+            range = 1000,
+            margin = 300,
+        }
+    pilotLive(suciders)
+    return pilotAmong(among)
 end)

@@ -26,7 +26,9 @@ function init()
         end
         circlers[#circlers + 1] = zorbix.newCirculatingEnemy(p[1] + side * 350, p[2], 300 * 255, 37 * k, k % 2)
     end
-    route = newRoute(PATH, 2, 90, 0, Arrow.new())
+    -- From difficulty 1 each waypoint must be held a while, among the
+    -- circling enemies.
+    route = newRoute(PATH, 2, 90, 30 * d, Arrow.new())
     playLevel({
         message = "^2Follow the waypoints",
         par = PAR,

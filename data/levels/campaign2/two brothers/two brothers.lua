@@ -1,7 +1,9 @@
 -- The Two Brothers: a mirror ship stands opposite the ship through the
 -- middle of the hall and fires whenever the ship fires, the other way. Its
 -- shots hurt the ship but also the spinies; destroy every spiny, sometimes
--- by letting the brother shoot them.
+-- by letting the brother shoot them. They come in three waves; a spiny that
+-- dies against the ship (costing a life, or on its shield) comes back
+-- elsewhere: only shots clear the hall.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
@@ -24,16 +26,38 @@ function init()
     player = Player.new(CX, 400, 3)
     zorbix.newUncommonEntity("bizarro", CX, CY)
     enemies = {}
-    for k = 1, 6 + 3 * d do
+    seen = {}
+    local function newSpiny()
         local x, y = getRandomCoord(150, 150, W - 150, H - 150, 500)
-        enemies[k] = zorbix.newSpiny(x, y, 50 + 20 * d)
+        keepHandle(enemies, zorbix.newSpiny(x, y, 50 + 20 * d))
     end
-    playClearLevel({
+    playWaveLevel({
         message = "^6Your brother mirrors you",
         par = PAR,
-        label = "Spinies",
-        counts = { zorbix.getSpinyCount },
+        waves = 3,
+        nextWave = function()
+            for k = 1, 6 + 3 * d do
+                newSpiny()
+            end
+        end,
+        count = zorbix.getSpinyCount,
     })
+    -- A spiny last seen by the ship that is gone ran into it: another comes.
+    everyStep(function()
+        local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+        for k, h in ipairs(enemies) do
+            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            local last = seen[h]
+            if x ~= 0 or y ~= 0 then
+                seen[h] = { x, y }
+            elseif last ~= nil then
+                seen[h] = nil
+                if isWithin(last[1], last[2], sx, sy, 90) and not won then
+                    newSpiny()
+                end
+            end
+        end
+    end)
 end
 
 levelTest = newLevelTest(

@@ -6,8 +6,8 @@ require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
 
-local W, H = 1600, 1200
-local PAR_STEPS = 3600
+W, H = 1600, 1200
+PAR = 3600
 
 function init()
     setLevelSize(W, H)
@@ -22,10 +22,14 @@ function init()
     end
     enemies[#enemies + 1] = zorbix.newSucider(150, H / 2, 0, 0)
     enemies[#enemies + 1] = zorbix.newSucider(W - 150, H / 2, 0, 0)
+    -- The difficulty adds suciders above and below the mirror.
+    for k = 1, zorbix.getDifficultyLevel() do
+        enemies[#enemies + 1] = zorbix.newSucider(W / 2, 150 + (H - 300) * (k - 1), 0, 0)
+    end
     playClearLevel({
         message = "^4Your mirror fires when you fire",
         messageSteps = 200,
-        par = PAR_STEPS,
+        par = PAR,
         label = "Enemies",
         counts = { zorbix.getSuciderCount, zorbix.getSpinyCount },
     })

@@ -7,10 +7,11 @@ require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/UNUSED/bomb/generated"
 require "/data/functions/pilotFunctions"
 
-local W, H = 1600, 1200
-local FUSE_STEPS = 40 * 60
+W, H = 1600, 1200
+-- The first bomb's fuse, shorter at each difficulty.
+local FUSE_STEPS = { 40 * 60, 35 * 60, 30 * 60 }
 local HOLD_STEPS = 60
-local PAR_STEPS = 4 * 60 * 60
+PAR = 4 * 60 * 60
 
 Bomb = setmetatable({}, { __index = LuaEntity })
 Bomb.__index = Bomb
@@ -20,7 +21,8 @@ function Bomb.new(x, y, fuse)
     setmetatable(o, Bomb)
     o:setGraphic("/data/graphics/bombGraphic2.lua")
     o:setZoom(2 * 255)
-    o.spot = Spot.new(x, y, 70, HOLD_STEPS)
+    -- Defusing takes longer at each difficulty.
+    o.spot = Spot.new(x, y, 70, HOLD_STEPS + 30 * clamp(zorbix.getDifficultyLevel(), 0, 2))
     o.fuse = fuse
     o.left = fuse
     o.turn = 0
@@ -60,14 +62,14 @@ function init()
     bombsLeft = 0
     for k, p in ipairs(bombPlaces) do
         -- Later bombs burn longer, so one can be reached after the other.
-        bombs[#bombs + 1] = Bomb.new(p[1], p[2], FUSE_STEPS + 900 * (k - 1))
+        bombs[#bombs + 1] = Bomb.new(p[1], p[2], FUSE_STEPS[clamp(zorbix.getDifficultyLevel(), 0, 2) + 1] + 900 * (k - 1))
         bombsLeft = bombsLeft + 1
         zorbix.newSpiny(p[1] + 120, p[2] + 60)
     end
     playLevel({
         message = "^1Defuse the bombs: hold still on them",
         messageSteps = 200,
-        par = PAR_STEPS,
+        par = PAR,
         hud = function()
             return "^7Bombs: " .. bombsLeft
         end,

@@ -5,21 +5,22 @@ require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
 
-local W, H = 1600, 1200
-local PAR_STEPS = 4800
+W, H = 1600, 1200
+PAR = 4800
 
 function init()
     setLevelSize(W, H)
     createFrameWalls(W, H, 40)
     newProp("/data/levels/campaign2/UNUSED/boss1 re/graphics boss1 re.lua")
-    player = Player.new(300, H / 2, 3)
+    -- A life fewer at each difficulty.
+    player = Player.new(300, H / 2, 4 - clamp(zorbix.getDifficultyLevel(), 0, 2))
     boss = zorbix.newBossMirror(1200, H / 2)
     zorbix.newFan(900, 250)
     zorbix.newFan(900, H - 250)
     playLevel({
         message = "^1The mirror boss is back",
         messageSteps = 200,
-        par = PAR_STEPS,
+        par = PAR,
         isWon = function()
             return zorbix.getBossMirrorCount() == 0
         end,

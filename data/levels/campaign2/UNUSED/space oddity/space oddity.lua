@@ -1,13 +1,13 @@
 -- Space oddity (not in the catalogue): four friend ships circle the ship and
--- shoot with it; together they clear a drift of spinies and planners.
+-- shoot with it; together they clear three drifts of spinies and planners.
 -- Losing every life loses the level.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
 
-local W, H = 1600, 1200
+W, H = 1600, 1200
 local FRIENDS = 4
-local PAR_STEPS = 3600
+PAR = 3600
 
 function init()
     setLevelSize(W, H)
@@ -21,18 +21,24 @@ function init()
     end
     zorbix.setFriendsRadius(80 * 256)
     zorbix.setPlayerFriendsCanShoot(true)
+    -- Three waves come in at the far end; the difficulty adds planners.
+    local d = clamp(zorbix.getDifficultyLevel(), 0, 2)
     enemies = {}
-    for k = 0, 5 do
-        enemies[#enemies + 1] = zorbix.newSpiny(1000 + 80 * (k % 3), 300 + 120 * k)
-    end
-    enemies[#enemies + 1] = zorbix.newPlanner(1300, 400)
-    enemies[#enemies + 1] = zorbix.newPlanner(1300, 800)
-    playClearLevel({
+    playWaveLevel({
         message = "^2Your friends fly with you",
-        messageSteps = 180,
-        par = PAR_STEPS,
-        label = "Enemies",
-        counts = { zorbix.getSpinyCount, zorbix.getPlannerCount },
+        par = PAR,
+        waves = 3,
+        nextWave = function()
+            for k = 0, 5 do
+                keepHandle(enemies, zorbix.newSpiny(1200 + 80 * (k % 3), 300 + 120 * k))
+            end
+            for k = 1, 2 + d do
+                keepHandle(enemies, zorbix.newPlanner(1400, 200 + 800 * (k - 1) / (1 + d)))
+            end
+        end,
+        count = function()
+            return zorbix.getSpinyCount() + zorbix.getPlannerCount()
+        end,
     })
 end
 

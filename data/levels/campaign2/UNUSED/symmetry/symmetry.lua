@@ -6,8 +6,8 @@ require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/UNUSED/symmetry/generated"
 require "/data/functions/pilotFunctions"
 
-local W, H = 1600, 1200
-local PAR_STEPS = 3000
+W, H = 1600, 1200
+PAR = 3000
 
 function init()
     setLevelSize(W, H)
@@ -16,7 +16,8 @@ function init()
     for _, corners in ipairs(symmetryPillars) do
         newWallQuad(corners, W / 2, H / 2)
     end
-    player = Player.new(W / 2, H / 2, 3)
+    -- A life fewer at each difficulty.
+    player = Player.new(W / 2, H / 2, 4 - clamp(zorbix.getDifficultyLevel(), 0, 2))
     enemies = {}
     for k, e in ipairs(symmetryEnemies) do
         local direction = 90 * (k % 2)
@@ -25,7 +26,7 @@ function init()
     playLevel({
         message = "^5Mirror, mirror",
         messageSteps = 180,
-        par = PAR_STEPS,
+        par = PAR,
         hud = function()
             return "^7Enemies: " .. zorbix.getBAFCount()
         end,

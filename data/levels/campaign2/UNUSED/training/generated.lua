@@ -3,6 +3,6 @@
 trainingTargets = {}
 for row = 1, 5 do
     for k = 0, row % 2 do
-        trainingTargets[#trainingTargets + 1] = { 440 + 100 * row, 200 * row + 60 * k, 2 + row / 2 }
+        trainingTargets[#trainingTargets + 1] = { 380 + 70 * row, 200 * row + 60 * k, 2 + row / 2 }
     end
 end

@@ -6,14 +6,18 @@ require "/data/functions/createAdvancedQuadGeometry"
 require "/data/levels/campaign2/UNUSED/training/generated"
 require "/data/functions/pilotFunctions"
 
-local W, H = 1600, 1200
-local TIME_STEPS = 90 * 60
+W, H = 1600, 1200
+PAR = 90 * 60
+-- The time on the clock, shorter at each difficulty.
+local CLOCK_STEPS = { 90 * 60, 75 * 60, 60 * 60 }
 local FIRING_LINE = 300
 local TARGET_RADIUS = 30
 -- The view is drawn out and led toward the targets, so the whole range
--- shows with the ship at its foot.
+-- shows with the ship at its foot; it goes no lower than CAMERA_LOWEST, so
+-- that the far targets stay under the heads-up lines.
 local CAMERA_ZOOM = 115
 local CAMERA_LEAD = 300
+local CAMERA_LOWEST = 450
 
 Target = setmetatable({}, { __index = LuaEntity })
 Target.__index = Target
@@ -49,14 +53,16 @@ function init()
     zorbix.setCameraZoom(CAMERA_ZOOM)
     targets = {}
     targetsLeft = 0
+    TIME_STEPS = CLOCK_STEPS[clamp(zorbix.getDifficultyLevel(), 0, 2) + 1]
     for _, t in ipairs(trainingTargets) do
-        targets[#targets + 1] = Target.new(t[1], t[2], t[3])
+        -- A hit more per target at each difficulty.
+        targets[#targets + 1] = Target.new(t[1], t[2], t[3] + clamp(zorbix.getDifficultyLevel(), 0, 2))
         targetsLeft = targetsLeft + 1
     end
     playLevel({
         message = "^3Break every target",
         messageSteps = 180,
-        par = TIME_STEPS,
+        par = PAR,
         hud = function()
             return "^7Targets: " .. targetsLeft .. "  " .. formatSteps(TIME_STEPS - elapsed)
         end,
@@ -66,7 +72,7 @@ function init()
             if zorbix.getEntityX(playerShip) > FIRING_LINE then
                 zorbix.setEntityX(playerShip, FIRING_LINE)
             end
-            zorbix.setCameraXY(zorbix.getEntityX(playerShip) + CAMERA_LEAD, zorbix.getEntityY(playerShip))
+            zorbix.setCameraXY(maxOf(zorbix.getEntityX(playerShip) + CAMERA_LEAD, CAMERA_LOWEST), zorbix.getEntityY(playerShip))
             if elapsed >= TIME_STEPS and targetsLeft > 0 then
                 player:endGame()
             end
