@@ -1,5 +1,7 @@
 -- Tunnel: a long tunnel that bends twice, suciders waiting along it. They
--- aim down their lasers and dash; the ship gets to the far end.
+-- aim down their lasers and dash; the ship gets to the far end. The ship
+-- flies in yellow here: the suciders are cyan arrowheads like its own model.
+-- At the highest difficulty a small one waits beside each big one.
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/functions/createAdvancedQuadGeometry"
@@ -32,6 +34,9 @@ function init()
     newProp("/data/levels/campaign0/tunnel/tunnelBack.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
+    player:setShipColor(255, 220, 0)
+    -- A warning: the tunnel is guarded.
+    zorbix.playSound("/data/sounds/danger.caf")
     -- Handles of them all, and of the small ones and the big ones.
     suciders, smallOnes, bigOnes = {}, {}, {}
     for k, s in ipairs(SUCIDERS) do
@@ -42,7 +47,7 @@ function init()
         else
             bigOnes[#bigOnes + 1] = h
         end
-        if d == 2 then
+        if d == 2 and k % 2 == 1 then
             h = zorbix.newSucider(s[1] + 80, s[2] + 80, 0, 0)
             suciders[#suciders + 1] = h
             smallOnes[#smallOnes + 1] = h
