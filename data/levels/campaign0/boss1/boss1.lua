@@ -1,6 +1,8 @@
 -- The Boss: the mirror boss in its round hall. Its mirror sends shots back;
 -- hit the core past the mirror's edge until the boss falls. Guards join at
--- the higher difficulties.
+-- the higher difficulties; at the lowest one comes after two minutes, so a
+-- ship that stands still is hurt at every difficulty. A drum roll opens the fight, a gong marks the
+-- boss's arrival once the opening text is read, another its fall.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
@@ -8,6 +10,7 @@ require "/data/functions/pilotFunctions"
 W, H = 2400, 2400
 CX, CY = 1200, 1200
 PAR = 60 * 180
+LATE_GUARD = 60 * 120
 -- The hall: a twelve-sided room.
 OUTLINE = {}
 for k = 0, 11 do
@@ -28,6 +31,7 @@ function init()
     for k = 1, d do
         guards[k] = zorbix.newHelicopter(CX + 600, CY - 500 + 1000 * (k - 1))
     end
+    zorbix.playSound("/data/sounds/roulement_tambour.caf")
     playLevel({
         message = "^1Shoot past the mirror",
         messageSteps = 300,
@@ -35,8 +39,22 @@ function init()
         hud = function()
             return "^7Boss"
         end,
+        step = function()
+            if elapsed == 150 then
+                zorbix.playSound("/data/sounds/gong.caf")
+            end
+            -- Without guards, one comes to hurry a ship that waits.
+            if elapsed == LATE_GUARD and #guards == 0 then
+                guards[1] = zorbix.newHelicopter(CX + 600, CY - 500)
+                zorbix.playSound("/data/sounds/copter.caf")
+            end
+        end,
         isWon = function()
-            return zorbix.getBossMirrorCount() == 0
+            if zorbix.getBossMirrorCount() == 0 then
+                zorbix.playSound("/data/sounds/gong_final.caf")
+                return true
+            end
+            return false
         end,
     })
 end

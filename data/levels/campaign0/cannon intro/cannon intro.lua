@@ -18,8 +18,15 @@ for _, b in ipairs({ { 700, 300, 120, 260 }, { 700, 840, 120, 260 }, { 1500, 560
     appendQuads(levelQuads, boxObstacleQuads(b[1], b[2], b[3], b[4]))
 end
 
--- Cannon places, the first three at every difficulty.
+-- Cannon places, the first three at every difficulty. The first level is
+-- a short lesson on purpose (about ten seconds at the lowest difficulty):
+-- aim while moving, follow the arrow, keep out of the aimed shots.
 CANNONS = { { 1150, 700 }, { 2000, 300 }, { 2000, 1100 }, { 1150, 200 }, { 1150, 1200 } }
+-- A cannon fires only at a ship this near: on a small screen it may still
+-- be out of the picture, so the arrow shows it whenever it is farther than
+-- ARROW_HIDE, which is in sight on every screen.
+CANNON_RANGE = 400
+ARROW_HIDE = 100
 
 function init()
     setLevelSize(W, H)
@@ -31,8 +38,11 @@ function init()
     for k = 1, 3 + d do
         local c = CANNONS[k]
         cannons[k] = Cannon.new(c[1], c[2], 8 + 2 * d, 100 - 15 * d, (3 + d) * 255)
+        cannons[k].range = CANNON_RANGE
     end
-    arrow = Arrow.new()
+    -- In the cannons' orange, apart from the cyan ship.
+    arrow = Arrow.new(255, 160, 40)
+    arrow.hideWithin = ARROW_HIDE
     playLevel({
         message = "^3Destroy the cannons",
         par = PAR,
@@ -69,13 +79,13 @@ levelTest = newLevelTest(
             end
         end
     end,
-    -- Circles the nearest cannon 400 units off, shooting it: the turn
-    -- keeps the ship out of the aimed shots.
+    -- Circles the nearest cannon 300 units off, in its range, shooting it:
+    -- the turn keeps the ship out of the aimed shots.
     function()
         local c = nearestCannon()
         if c == nil then
             return pilotSticks()
         end
-        return pilotOrbit(c.x, c.y, 400, 30)
+        return pilotOrbit(c.x, c.y, 300, 30)
     end
 )

@@ -1,7 +1,9 @@
 -- Digest: snakes wind through a garden of pillars. Only a head can be hurt;
 -- each head that dies hands over to the next element, so the ship cuts a
--- snake down from the front. Touching a snake costs a life. More and longer
--- snakes at the higher difficulties.
+-- snake down from the front. Touching a snake costs a life, and the snake
+-- comes back whole elsewhere (a shielded ship just back from a loss ends it
+-- for good): only shooting clears the garden. A longer snake and a shorter
+-- par at the highest difficulty.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
@@ -16,23 +18,66 @@ for _, p in ipairs(PILLARS) do
     appendQuads(levelQuads, obstacleQuads({ p[1] - 60, p[2], p[1], p[2] - 60, p[1] + 60, p[2], p[1], p[2] + 60 }, 40))
 end
 
+PLACES = { { 1500, 400, 180 }, { 1500, 2200, 200 }, { 900, 1300, 90 } }
+-- Steps after a touch within which the ship's loss is seen.
+RAM_WINDOW = 10
+
+-- A snake, its handle and its number of parts kept for the scripted player.
+function makeSnake(x, y, angle, length)
+    local before = zorbix.getSnakeCount()
+    snakes[#snakes + 1] = zorbix.newSnake(x, y, angle, length)
+    snakeParts[#snakes] = zorbix.getSnakeCount() - before
+end
+
+-- A touch that cost the ship a life brings the snake back, as long as it
+-- was, at the place farthest from the ship.
+function snakesReturn()
+    local hits, count = zorbix.getSnakePlayerHit(), zorbix.getSnakeCount()
+    if hits > ram.hits then
+        ram.at, ram.lost = elapsed, ram.count - count
+    end
+    ram.hits = hits
+    if ram.at ~= nil then
+        if player.livesLost > ram.lives then
+            local far, best = PLACES[1], -1
+            for _, p in ipairs(PLACES) do
+                local dd = distance(p[1], p[2], player:getX(), player:getY())
+                if dd > best then
+                    far, best = p, dd
+                end
+            end
+            makeSnake(far[1], far[2], far[3], maxOf(ram.lost - 1, 1))
+            ram.at = nil
+            count = zorbix.getSnakeCount()
+        elseif elapsed - ram.at > RAM_WINDOW then
+            ram.at = nil
+        end
+    end
+    if ram.at == nil then
+        ram.lives = player.livesLost
+    end
+    ram.count = count
+end
+
 function init()
     setLevelSize(W, H)
     createWalls(levelQuads)
     newProp("/data/levels/campaign0/digest/digestBack.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
-    snakes = {}
-    local places = { { 1500, 400, 180 }, { 1500, 2200, 200 }, { 900, 1300, 90 } }
-    for k = 1, 1 + d do
-        local p = places[k]
-        snakes[k] = zorbix.newSnake(p[1], p[2], p[3], 10 + 4 * d)
-    end
-    playClearLevel({
+    snakes, snakeParts = {}, {}
+    makeSnake(PLACES[1][1], PLACES[1][2], PLACES[1][3], 10 + d / 2)
+    ram = { hits = 0, count = zorbix.getSnakeCount(), lives = 0, at = nil, lost = 0 }
+    playLevel({
         message = "^2Shoot the snakes' heads",
-        par = PAR,
-        label = "Snake parts",
-        counts = { zorbix.getSnakeCount },
+        par = PAR - 1800 * d,
+        hud = function()
+            return "^7Snake parts: " .. zorbix.getSnakeCount()
+        end,
+        step = snakesReturn,
+        isWon = function()
+            return zorbix.getSnakeCount() == 0 and ram.at == nil
+        end,
     })
 end
 
@@ -175,16 +220,21 @@ local function digestPilot()
     local t = st.step
     if st.snakes == nil then
         st.snakes = {}
-        for k, h in ipairs(snakes) do
-            st.snakes[k] = { handle = h, left = 11 + 4 * zorbix.getDifficultyLevel(), fallen = 0, track = {},
-                seen = true }
+        st.count = 0
+    end
+    -- Snakes made since the last step (at the start, or come back).
+    for k = #st.snakes + 1, #snakes do
+        local track, x, y = {}, zorbix.getEntityX(snakes[k]), zorbix.getEntityY(snakes[k])
+        -- Parts that have not set off wait where the snake was made.
+        for i = 0, TRACK - 1 do
+            track[i] = { x, y, 0, nil, true }
         end
-        st.count = zorbix.getSnakeCount()
+        st.snakes[k] = { handle = snakes[k], left = snakeParts[k], fallen = 0, track = track, seen = true }
+        st.count = st.count + snakeParts[k]
     end
     local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
     local count = zorbix.getSnakeCount()
     local drop = st.count - count
-    local drop0 = drop
     st.count = count
     -- Heads seen, heads guessed.
     for _, s in ipairs(st.snakes) do
@@ -377,21 +427,16 @@ local function digestPilot()
         return pilotSticks()
     end
     -- Back from a loss, the shielded ship ends a snake by touching it: it
-    -- flies into the nearest part it knows of while the shield lasts. With
-    -- no head down for long, a life is worth a whole snake.
-    if drop0 > 0 then
-        st.lastDrop = t
-    end
+    -- flies into the nearest part it knows of while the shield lasts.
     local shielded = player:isAlive() and player.shieldLeft > 20
-    local stuck = player:isAlive() and player.lives >= 2 and t - (st.lastDrop or 0) > 1500
-    if shielded or stuck then
+    if shielded then
         local near = nil
         for _, p in ipairs(places) do
             if near == nil or (p.seen and not near.seen) or (p.seen == near.seen and p.d < near.d) then
                 near = p
             end
         end
-        if near ~= nil and (stuck or near.d < player.shieldLeft * 8) then
+        if near ~= nil and near.d < player.shieldLeft * 8 then
             return fire(pilotSticks(near.x, near.y, near.x, near.y))
         end
     end

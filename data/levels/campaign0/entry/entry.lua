@@ -1,6 +1,7 @@
 -- Entry: a fort stands in the middle of the field, its one gate facing the
 -- ship. Guards fly back and forth across the approach and inside the walls;
--- the ship gets in and holds the spot at the fort's heart.
+-- the ship gets in and holds the spot at the fort's heart, longer and
+-- against more guards at the higher difficulties.
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/functions/createAdvancedQuadGeometry"
@@ -25,7 +26,7 @@ function init()
     newProp("/data/levels/campaign0/entry/entryBack.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
-    heart = Spot.new(1700, 1000, 70, 60)
+    heart = Spot.new(1700, 1000, 70, 360 + 120 * d)
     -- Guards across the approach (moving along y) and inside (along x).
     for k = 0, 2 + d do
         zorbix.newBackAndForth(600 + 220 * k, 200 + 500 * (k % 3), 90, k % 2)
@@ -36,7 +37,7 @@ function init()
     playToSpot(heart, {
         message = "^3Get into the fort and hold its heart",
         messageSteps = 300,
-        par = PAR,
+        par = PAR - 600 * d,
         hud = function()
             return "^7Guards: " .. zorbix.getBAFCount()
         end,

@@ -35,11 +35,12 @@ function init()
             zorbix.newCirculatingEnemy(m[1], m[2], (160 + 60 * j) * 255, 90 * k + 120 * j, 0)
         end
     end
-    exit = Spot.new(700, 3400, 80, 30)
+    -- The exit is held longer, and par is shorter, at the higher difficulties.
+    exit = Spot.new(700, 3400, 80, 30 + 60 * d)
     playToSpot(exit, {
         message = "^3Ride the fans to the exit",
         messageSteps = 300,
-        par = PAR,
+        par = PAR - 600 * d,
         hud = function()
             return "^7Exit: " .. maxOf(0, exit.y - zorbix.getEntityY(playerShip)) / 10 .. " m"
         end,

@@ -1,5 +1,9 @@
 -- Tunnel: a long tunnel that bends twice, suciders waiting along it. They
--- aim down their lasers and dash; the ship gets to the far end.
+-- aim down their lasers and dash; the ship gets to the far end. The ship
+-- flies in yellow here: the suciders are cyan arrowheads like its own model.
+-- One big one waits in the wide middle: its bursts fill the tunnel with
+-- small ones and their lasers, so one is enough. At the highest difficulty
+-- more small ones wait along the way.
 require "/data/entities/Player"
 require "/data/entities/Spot"
 require "/data/functions/createAdvancedQuadGeometry"
@@ -25,6 +29,8 @@ appendQuads(levelQuads, boxObstacleQuads(500, 2600, 1060, 1360))
 ROUTE = { { 300, 200 }, { 440, 600 }, { 440, 1200 }, { 300, 1600 }, { 650, 1700 }, { 1040, 1800 }, { 1040, 2200 }, { 900, 2500 }, { 440, 2500 }, { 440, 3200 }, { 300, 3750 } }
 local pilot = { seen = {} }
 SUCIDERS = { { 300, 900 }, { 800, 1600 }, { 900, 2000 }, { 800, 2400 }, { 300, 3000 }, { 300, 3400 } }
+-- The big one's place in SUCIDERS.
+BIG_ONE = 3
 
 function init()
     setLevelSize(W, H)
@@ -32,17 +38,21 @@ function init()
     newProp("/data/levels/campaign0/tunnel/tunnelBack.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
+    player:setShipColor(255, 220, 0)
+    -- A warning: the tunnel is guarded.
+    zorbix.playSound("/data/sounds/danger.caf")
     -- Handles of them all, and of the small ones and the big ones.
     suciders, smallOnes, bigOnes = {}, {}, {}
     for k, s in ipairs(SUCIDERS) do
-        local h = zorbix.newSucider(s[1], s[2], 0, k % 2)
+        local big = k == BIG_ONE
+        local h = zorbix.newSucider(s[1], s[2], 0, big and 1 or 0)
         suciders[#suciders + 1] = h
-        if k % 2 == 0 then
-            smallOnes[#smallOnes + 1] = h
-        else
+        if big then
             bigOnes[#bigOnes + 1] = h
+        else
+            smallOnes[#smallOnes + 1] = h
         end
-        if d == 2 then
+        if d == 2 and k % 2 == 1 then
             h = zorbix.newSucider(s[1] + 80, s[2] + 80, 0, 0)
             suciders[#suciders + 1] = h
             smallOnes[#smallOnes + 1] = h

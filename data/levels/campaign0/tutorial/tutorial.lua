@@ -1,14 +1,16 @@
 -- The tutorial: move to two spots, shoot the practice target, meet one
--- harmless enemy; each lesson waits for the "Ok" button. The ship cannot be
+-- harmless enemy; each lesson waits for the "Ok" button, and its text stays
+-- up until it is done; an arrow points the way. The ship cannot be
 -- hurt, so the tutorial cannot be lost. This level has its own global
 -- update: the lesson first, then the pass over the script entities.
 require "/data/entities/LuaEntity"
+require "/data/entities/Arrow"
 require "/data/entities/Spot"
 require "/data/functions/commonScriptFunctions"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 
-local W, H = 1600, 1000
+W, H = 1600, 1000
 local TARGET_HITS = 10
 -- Brownian type 3: yellow, and it dies on contact without hurting the ship.
 local HARMLESS = 3
@@ -18,7 +20,10 @@ local HARMLESS = 3
 local lessons = {
     {
         text = "^3Left stick:^w fly to the spot",
-        start = function() spot = Spot.new(1200, 300, 60, 30) end,
+        start = function()
+            spot = Spot.new(1200, 300, 60, 30)
+            arrow:setTarget(spot.x, spot.y)
+        end,
         done = function() return spot.reached end,
     },
     {
@@ -26,6 +31,7 @@ local lessons = {
         start = function()
             spot:destroy()
             spot = Spot.new(400, 750, 60, 30)
+            arrow:setTarget(spot.x, spot.y)
         end,
         done = function() return spot.reached end,
     },
@@ -34,6 +40,7 @@ local lessons = {
         start = function()
             spot:destroy()
             target = zorbix.newTutorialTarget(1100, 600)
+            arrow:setTarget(1100, 600)
         end,
         done = function() return zorbix.getEntityNumberOfHits(target) >= TARGET_HITS end,
     },
@@ -44,6 +51,7 @@ local lessons = {
             zorbix.setEntityDestroy(target)
             target = nil
             enemy = zorbix.newBrownian(1200, 500, HARMLESS)
+            arrow:setTargetEntity(enemy)
         end,
         done = function() return zorbix.getBrownianCount() == 0 end,
     },
@@ -67,11 +75,12 @@ local function lessonStep()
         if zorbix.getButtonWasPressed() then
             zorbix.setButtonWasPressed(false)
             zorbix.setButtonIsVisible(false)
-            message:destroy()
             reading = false
             lessons[lesson].start()
         end
     elseif lessons[lesson].done() then
+        message:destroy()
+        arrow:clearTarget()
         lesson = lesson + 1
         zorbix.playSound("/data/sounds/bonus.caf")
         showText(lesson)
@@ -85,6 +94,9 @@ function init()
     newProp("/data/levels/campaign0/tutorial/backgroundTutorial.lua")
     playerShip = zorbix.newPlayer(400, 300)
     zorbix.setPlayerIsInvincible(true)
+    -- Within this distance a spot is in the picture or at its edge.
+    arrow = Arrow.new()
+    arrow.hideWithin = 150
     lesson = 1
     started = false
 end

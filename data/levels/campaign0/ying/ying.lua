@@ -1,6 +1,7 @@
 -- Ying: red and blue Brownians drift about. Only shots of an enemy's own
 -- colour destroy it; two pulsars change the ship's colour and shots. Clear
--- the hall of both colours.
+-- the hall of both colours. A short level (some twelve seconds for a quick
+-- player): the colour rule is the lesson, the next levels build on it.
 require "/data/entities/Player"
 require "/data/entities/Pulsar"
 require "/data/functions/createAdvancedQuadGeometry"
@@ -27,7 +28,7 @@ function init()
     bluePulsar = Pulsar.new(1200, 1200, 20, 80, 255, 2)
     -- The handles by colour, and all of them.
     reds, blues, enemies = {}, {}, {}
-    for k = 1, 5 + 3 * d do
+    for k = 1, 10 + 3 * d do
         for _, colour in ipairs({ 0, 2 }) do
             local x, y = getRandomCoord(100, 100, W - 100, H - 100, 500)
             local e = zorbix.newBrownian(x, y, colour)

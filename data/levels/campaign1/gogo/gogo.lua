@@ -21,12 +21,13 @@ function init()
     newProp("/data/levels/campaign1/gogo/graphics gogo.lua")
     difficulty = zorbix.getDifficultyLevel()
     player = Player.new(400, 400, 3)
-    route = newRoute(BEACONS, 1, 80, 20, Arrow.new())
+    -- Each beacon is held longer, and par is shorter, at the higher difficulties.
+    route = newRoute(BEACONS, 1, 80, 20 + 40 * difficulty, Arrow.new())
     feedLanes()
     playLevel({
         message = "^3Cross the streams to the beacons",
         messageSteps = 300,
-        par = PAR,
+        par = PAR - 600 * difficulty,
         hud = function()
             return "^7Beacon " .. minOf(route.index, #BEACONS) .. "/" .. #BEACONS
         end,

@@ -2,6 +2,7 @@
 -- one side length at a time, resting less and less between rolls. Three
 -- shots break one. Waves come in from the corners.
 require "/data/entities/Player"
+require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
 
@@ -17,6 +18,9 @@ function init()
     difficulty = zorbix.getDifficultyLevel()
     player = Player.new(1000, 1000, 3)
     cubes = {}
+    pointToNearest(function()
+        return cubes
+    end)
     playWaveLevel({
         message = "^3Break the marching cubes",
         par = PAR,
@@ -34,6 +38,22 @@ function nextWave(wave)
         -- Steps per roll and rest steps: quicker in later waves.
         cubes[#cubes + 1] = zorbix.newRollingCube(c[1] + offset, c[2] + offset, 26 - 2 * wave, 8 - wave)
     end
+end
+
+-- The arrow points to the nearest cube while none is in sight:
+-- a wave starts in the far corners.
+function pointToNearest(handles)
+    arrow = Arrow.new(255, 120, 60)
+    -- Within this distance an enemy is in the picture or at its edge.
+    arrow.hideWithin = 150
+    everyStep(function()
+        local h = nearestHandle(handles())
+        if h ~= nil then
+            arrow:setTargetEntity(h)
+        else
+            arrow:clearTarget()
+        end
+    end)
 end
 
 levelTest = newLevelTest(

@@ -27,16 +27,32 @@ function init()
         local x, y = pointAt(CX, CY, 60 + 120 * k, 600)
         enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, 2)
     end
+    helicopters = {}
     for k = 1, 1 + d do
         local x, y = pointAt(CX, CY, 90 * k, 800)
         enemies[#enemies + 1] = zorbix.newHelicopter(x, y)
+        helicopters[k] = { handle = enemies[#enemies], heard = false }
     end
     playClearLevel({
         message = "^1Ole! Dodge the dashes",
         par = PAR,
         label = "Enemies",
         counts = { zorbix.getSuciderCount, zorbix.getHelicopterCount },
+        step = hearHelicopters,
     })
+end
+
+-- Each helicopter's rotor is heard once, as it first comes near the ship.
+function hearHelicopters()
+    for _, c in ipairs(helicopters) do
+        if not c.heard then
+            local x, y = zorbix.getEntityX(c.handle), zorbix.getEntityY(c.handle)
+            if (x ~= 0 or y ~= 0) and shipIsWithin(x, y, 300) then
+                c.heard = true
+                zorbix.playSound("/data/sounds/copter.caf", x, y)
+            end
+        end
+    end
 end
 
 levelTest = newLevelTest(

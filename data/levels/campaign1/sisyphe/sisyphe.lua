@@ -2,6 +2,7 @@
 -- hall; from the third wave on, multicolour ones that need a shot of each of
 -- their colours (the pulsars give them). Clear every wave.
 require "/data/entities/Player"
+require "/data/entities/Arrow"
 require "/data/entities/Pulsar"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
@@ -38,6 +39,9 @@ function init()
         Pulsar.new(900, 2700, 20, 80, 255, 2),
     }
     enemies = {}
+    pointToNearest(function()
+        return enemies
+    end)
     playWaveLevel({
         message = "^3Clear the hall, wave after wave",
         par = PAR,
@@ -78,6 +82,22 @@ local pilotShots = {}
 
 -- Steps of close shooting that surely clear one colour of an enemy.
 local CLEAR_STEPS = 80
+
+-- The arrow points to the nearest enemy while none is in sight:
+-- the hall is tall and they bounce far.
+function pointToNearest(handles)
+    arrow = Arrow.new(255, 120, 60)
+    -- Within this distance an enemy is in the picture or at its edge.
+    arrow.hideWithin = 150
+    everyStep(function()
+        local h = nearestHandle(handles())
+        if h ~= nil then
+            arrow:setTargetEntity(h)
+        else
+            arrow:clearTarget()
+        end
+    end)
+end
 
 levelTest = newLevelTest(
     function()

@@ -2,6 +2,7 @@
 -- rush the ship, sidestepping its shots. Destroy every dodger; the lanes
 -- never stop.
 require "/data/entities/Player"
+require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
 require "/data/functions/pilotFunctions"
@@ -23,6 +24,9 @@ function init()
     dodgersLeft = 8 + 4 * difficulty
     dodgers = {}
     feedLanes()
+    pointToNearest(function()
+        return dodgers
+    end)
     playLevel({
         message = "^5Shoot down the dodgers",
         par = PAR,
@@ -57,6 +61,22 @@ function step()
         dodgers[#dodgers + 1] = zorbix.newDodger(x, y)
         dodgersLeft = dodgersLeft - 1
     end
+end
+
+-- The arrow points to the nearest dodger while none is in sight:
+-- they are met all over a wide field.
+function pointToNearest(handles)
+    arrow = Arrow.new(255, 120, 60)
+    -- Within this distance an enemy is in the picture or at its edge.
+    arrow.hideWithin = 150
+    everyStep(function()
+        local h = nearestHandle(handles())
+        if h ~= nil then
+            arrow:setTargetEntity(h)
+        else
+            arrow:clearTarget()
+        end
+    end)
 end
 
 levelTest = newLevelTest(

@@ -28,7 +28,7 @@ function init()
     local d = zorbix.getDifficultyLevel()
     local sx, sy = roomCentre(0, 0)
     player = Player.new(sx, sy, 3)
-    strength = 12 + 6 * d
+    strength = 10 + 2 * d
     teleporters = {}
     for k = 1, 3 + d do
         local x, y = roomCentre(ROOMS[k][1], ROOMS[k][2])

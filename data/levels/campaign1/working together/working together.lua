@@ -5,6 +5,7 @@ require "/data/entities/Player"
 require "/data/entities/Boxes2Players"
 require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
+require "/data/functions/createMessage"
 require "/data/functions/pilotFunctions"
 
 W, H = 2200, 2600
@@ -13,6 +14,20 @@ PAR = 60 * 120
 BOXES = { { 300, 300 }, { 1900, 300 }, { 300, 2300 }, { 1900, 2300 }, { 1100, 2300 }, { 1100, 300 },
     { 300, 1300 }, { 1900, 1300 }, { 700, 1800 }, { 1500, 800 } }
 levelQuads = frameWallQuads(W, H, 40)
+
+-- The view sits between the two ships: the opening text is held over that
+-- point, not over the ship, so that it stays on the screen.
+local function overTheLink(message)
+    local place = message.place
+    message.place = function(self)
+        if player.ally ~= nil then
+            self.centreX = (player:getX() + zorbix.getEntityX(player.ally)) / 2 + 110
+            self.centreY = (player:getY() + zorbix.getEntityY(player.ally)) / 2
+        end
+        place(self)
+    end
+    message.followsShip = false
+end
 appendQuads(levelQuads, boxObstacleQuads(1000, 1500, 200, 200))
 
 function init()
@@ -31,9 +46,10 @@ function init()
     for k = 1, 2 + d do
         zorbix.newHelicopter(300 + 700 * k, 600 + 600 * (k % 2))
     end
+    overTheLink(createMessage("^5Two sticks: get the boxes", 300, START_X + 110, START_Y + 125))
+    -- The helicopters are heard before they are seen.
+    zorbix.playSound("/data/sounds/copter.caf")
     playLevel({
-        message = "^5Two ships, two sticks: collect the boxes",
-        messageSteps = 300,
         par = PAR,
         hud = function()
             return "^7Boxes: " .. boxes.collected .. "/" .. wanted
