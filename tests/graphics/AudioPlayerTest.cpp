@@ -299,7 +299,15 @@ TEST(MusicOutput, TrackIsStreamedToTheAudioDevice) {
             setenv("ALSOFT_DRIVERS", "wave", 1);
             unsetenv("ZORBIX_HEADLESS");
             AudioPlayer::getInstance()->resumeSong();
-            std::this_thread::sleep_for(std::chrono::milliseconds(800));
+            // Until 1.2 s of sound is written (a busy machine may starve the
+            // stream for a while; the excerpt is then found further on).
+            const long enough = 44 + 44100L * 4 * 12 / 10;
+            for (int waited = 0; waited < 15000; waited += 50) {
+                struct stat st;
+                if (stat(output.c_str(), &st) == 0 && st.st_size >= enough)
+                    break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
             AudioPlayer::getInstance()->pauseSong();
             exit(0);  // the renderer closes its device at exit: the recording is complete
         },
