@@ -79,3 +79,14 @@ zorbix_level_test(roundtrip.test_level bash ${ZORBIX_LEVEL_SCRIPTS}/roundtrip.sh
 file(GLOB golden_replays CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/replays/*.txt)
 list(SORT golden_replays)
 zorbix_level_test(golden bash ${ZORBIX_LEVEL_SCRIPTS}/golden.sh ${ZORBIX_SIM} ${golden_replays})
+
+# The long sweep (ZORBIX_SWEEP=ON; about 1,200 games): every level over ten
+# seeds (six for the infinity levels) at difficulties 0 and 2, with its pilot
+# and with no input, held to the thresholds of scripts/sweep.sh --check.
+if(ZORBIX_SWEEP)
+  foreach(input pilot none)
+    add_test(NAME sweep.${input} COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/sweep.sh --check --input ${input}
+                                         --sim ${ZORBIX_SIM})
+    set_tests_properties(sweep.${input} PROPERTIES ENVIRONMENT "${ZORBIX_LEVEL_TEST_ENVIRONMENT}" TIMEOUT 7200)
+  endforeach()
+endif()
