@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/myfopen.h"
 
@@ -40,6 +41,24 @@ FileReader::FileReader(std::string name) {
     }
     position = lineEnd = 0;
     fclose(f);
+}
+
+FileReader::FileReader(const char* data, size_t length) {
+    if (length > 0x7FFFFFFE) {
+        failedToOpen = true;
+        return;
+    }
+    if (length > 0) {
+        buffer = (char*)malloc(length + 1);
+        if (!buffer) {
+            failedToOpen = true;
+            return;
+        }
+        memcpy(buffer, data, length);
+        buffer[length] = 0;
+        size = (int)length;
+        finished = false;
+    }
 }
 
 FileReader::~FileReader() { free(buffer); }
