@@ -20,7 +20,9 @@ bool loadScript(lua_State* L, std::string name, bool fromDocuments, std::string*
 }
 
 std::string quoteForDocument(const std::string& text) {
-    std::string out = "\"";
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
             out += '\\';
