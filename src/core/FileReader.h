@@ -38,6 +38,9 @@ public:
     static int findNewLine(const char* text, int start, int size);
 
 private:
+    // Fills the buffer with a copy of the data; failedToOpen when it cannot.
+    void take(const char* data, size_t length);
+
     bool failedToOpen = false;
     char* buffer = nullptr;
     int size = 0;
