@@ -6,40 +6,44 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/myfopen.h"
 
 static bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 FileReader::FileReader(std::string name) {
-    FILE* f = myFopenForDocument(name, "rb");
-    if (!f) {
+    // One open and one read, without a stream buffer: documents are read
+    // often, replays several times a screen.
+    std::string bytes;
+    int openError = 0;
+    if (!readDocumentBytes(name, 0x7FFFFFFE, &bytes, &openError)) {
         failedToOpen = true;
         return;
     }
-    int fileSize = getFileSize(f);
-    if (fileSize < 0) {
-        fclose(f);
+    take(bytes.data(), bytes.size());
+}
+
+FileReader::FileReader(const char* data, size_t length) { take(data, length); }
+
+void FileReader::take(const char* data, size_t length) {
+    if (length > 0x7FFFFFFE) {
         failedToOpen = true;
         return;
     }
-    if (fileSize > 0) {
+    if (length > 0) {
         // One byte more than the data, so that a last line without a line end
         // can be terminated like the others.
-        buffer = (char*)malloc((size_t)fileSize + 1);
-        if (!buffer || fread(buffer, 1, (size_t)fileSize, f) != (size_t)fileSize) {
-            free(buffer);
-            buffer = nullptr;
-            fclose(f);
+        buffer = (char*)malloc(length + 1);
+        if (!buffer) {
             failedToOpen = true;
             return;
         }
-        buffer[fileSize] = 0;
-        size = fileSize;
+        memcpy(buffer, data, length);
+        buffer[length] = 0;
+        size = (int)length;
         finished = false;
     }
-    position = lineEnd = 0;
-    fclose(f);
 }
 
 FileReader::~FileReader() { free(buffer); }

@@ -1,11 +1,14 @@
 // Reads a whole document file and hands it out line by line.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class FileReader {
 public:
     explicit FileReader(std::string name);
+    // Reads a copy of bytes already in memory, as though a file held them.
+    FileReader(const char* data, size_t length);
     ~FileReader();
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
@@ -35,6 +38,9 @@ public:
     static int findNewLine(const char* text, int start, int size);
 
 private:
+    // Fills the buffer with a copy of the data; failedToOpen when it cannot.
+    void take(const char* data, size_t length);
+
     bool failedToOpen = false;
     char* buffer = nullptr;
     int size = 0;

@@ -20,7 +20,9 @@ bool loadScript(lua_State* L, std::string name, bool fromDocuments, std::string*
 }
 
 std::string quoteForDocument(const std::string& text) {
-    std::string out = "\"";
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -271,6 +273,37 @@ bool DocumentScriptState::loadText(const std::string& text, const std::string& c
         message = "precompiled chunks are not accepted";
         return false;
     }
+    deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
+    limit = maxMemory;
+    return run(luaL_loadbuffer(L, text.data(), text.size(), chunkName.c_str()));
+}
+
+bool DocumentScriptState::loadDocumentText(const std::string& bytes, const std::string& name, size_t maxBytes) {
+    message.clear();
+    if (!L) {
+        message = "no script state";
+        return false;
+    }
+    if (maxBytes > 0 && bytes.size() > maxBytes) {
+        std::string refusal = "cannot read " + name + ": larger than " + std::to_string(maxBytes) + " bytes";
+        lua_pushlstring(L, refusal.data(), refusal.size());
+        return run(LUA_ERRFILE);
+    }
+    // A "#" first line is skipped; a line end stands for it, so that line
+    // numbers stay right.
+    size_t start = 0;
+    if (!bytes.empty() && bytes[0] == '#') {
+        size_t end = bytes.find('\n');
+        start = end == std::string::npos ? bytes.size() : end + 1;
+    }
+    if (start < bytes.size() && bytes[start] == LUA_SIGNATURE[0]) {
+        std::string refusal = "cannot load " + name + ": precompiled chunks are not accepted";
+        lua_pushlstring(L, refusal.data(), refusal.size());
+        return run(LUA_ERRFILE);
+    }
+    std::string chunk = start > 0 ? "\n" + bytes.substr(start) : std::string();
+    const std::string& text = start > 0 ? chunk : bytes;
+    std::string chunkName = "@" + name;
     deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
     limit = maxMemory;
     return run(luaL_loadbuffer(L, text.data(), text.size(), chunkName.c_str()));

@@ -61,6 +61,9 @@ public:
     bool load(std::string name, size_t maxBytes);
     // The same for a chunk held in memory (named in messages only).
     bool loadText(const std::string& text, const std::string& chunkName);
+    // Runs the bytes of the named document as load() runs the file: the same
+    // size limit, "#" first line and refusals.
+    bool loadDocumentText(const std::string& bytes, const std::string& name, size_t maxBytes);
     lua_State* state() { return L; }
     const std::string& error() const { return message; }
 

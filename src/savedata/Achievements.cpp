@@ -32,20 +32,47 @@ void Achievements::reloadForTests() {
 }
 
 Achievements::Achievements() {
+    resetToCatalogue();
+    std::string bytes;
+    int openError = 0;
+    bool read = readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readAchievementsText(bytes);
+    if (openError == 0) {
+        if (!read)
+            keepDocumentAsBad(fileName);
+    } else if (openError != ENOENT) {
+        writable = false;
+    }
+    // The file is left as it is when it already holds what would be written.
+    if (!read || achievementsText() != bytes)
+        writeAchievements();
+}
+
+void Achievements::resetToCatalogue() {
+    // Records are only ever added: maps of the fresh sizes hold the
+    // catalogue's records alone, which are then reset where they are.
+    bool fresh = freshCounts[numberOfDifficulties] == infinityResults.size();
+    for (int d = 0; d < numberOfDifficulties; d++)
+        fresh = fresh && freshCounts[d] == campaignResults[d].size();
+    if (fresh && !infinityResults.empty()) {
+        for (auto& results : campaignResults)
+            for (auto& entry : results)
+                entry.second.reset(new CampaignLevelResults());
+        for (auto& entry : infinityResults)
+            entry.second.reset(new InfinityMapResults());
+        return;
+    }
+    infinityResults.clear();
+    for (auto& results : campaignResults)
+        results.clear();
     for (int c = 0; c < catalogue()->getNumberOfCampaigns(); c++)
         for (int i = 0; i < catalogue()->getNumberOfCampaignLevels(c); i++)
             for (int d = 0; d < numberOfDifficulties; d++)
                 campaignResults[d][catalogue()->getCampaign(c)->get(i)->path].reset(new CampaignLevelResults());
     for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
         infinityResults[catalogue()->getLevelInformation(i)->path].reset(new InfinityMapResults());
-    int openError = documentOpenError(fileName);
-    if (openError == 0) {
-        if (!readAchievements())
-            keepDocumentAsBad(fileName);
-    } else if (openError != ENOENT) {
-        writable = false;
-    }
-    writeAchievements();
+    for (int d = 0; d < numberOfDifficulties; d++)
+        freshCounts[d] = campaignResults[d].size();
+    freshCounts[numberOfDifficulties] = infinityResults.size();
 }
 
 Achievements::~Achievements() {
@@ -162,29 +189,45 @@ static const char* truth(bool b) { return b ? "true" : "false"; }
 bool Achievements::writeAchievements() {
     if (!writable)
         return false;
-    return writeDocumentWhole(fileName, [this](FILE* f) {
-        bool ok = fprintf(f, "version = %i\n\nFinishedCampaignLevels = {\n", fileVersion) > 0;
-        for (int c = 0; c < catalogue()->getNumberOfCampaigns(); c++) {
-            for (int i = 0; i < catalogue()->getNumberOfCampaignLevels(c); i++) {
-                std::string path = catalogue()->getCampaign(c)->get(i)->path;
-                ok = ok && fprintf(f, "\t%s, ", quoteForDocument(path).c_str()) > 0;
-                for (int d = 0; d < numberOfDifficulties; d++) {
-                    CampaignLevelResults* record = findCampaignRecord(path, d);
-                    bool finished = record && record->finished;
-                    int time = record ? record->time : -1;
-                    ok = ok && fprintf(f, "%s, %i, ", truth(finished), time) > 0;
-                }
-                ok = ok && fputs("\n", f) >= 0;
+    std::string text = achievementsText();
+    return writeDocumentWhole(fileName,
+                              [&text](FILE* f) { return fwrite(text.data(), 1, text.size(), f) == text.size(); });
+}
+
+std::string Achievements::achievementsText() {
+    std::string out;
+    // Room for the usual file at once: each reallocation costs under the
+    // memory checkers of the test builds.
+    out.reserve(4096);
+    out += "version = " + std::to_string(fileVersion) + "\n\nFinishedCampaignLevels = {\n";
+    for (int c = 0; c < catalogue()->getNumberOfCampaigns(); c++) {
+        for (int i = 0; i < catalogue()->getNumberOfCampaignLevels(c); i++) {
+            const std::string& path = catalogue()->getCampaign(c)->get(i)->path;
+            out += '\t';
+            out += quoteForDocument(path);
+            out += ", ";
+            for (int d = 0; d < numberOfDifficulties; d++) {
+                CampaignLevelResults* record = findCampaignRecord(path, d);
+                out += truth(record && record->finished);
+                out += ", ";
+                out += std::to_string(record ? record->time : -1);
+                out += ", ";
             }
+            out += '\n';
         }
-        ok = ok && fputs("}\n\nInfinityLevels = {\n", f) >= 0;
-        for (auto& entry : infinityResults) {
-            InfinityMapResults* r = entry.second.get();
-            ok = ok && fprintf(f, "\t%s, %s, %s, %s, %s,\n", quoteForDocument(entry.first).c_str(), truth(r->first),
-                               truth(r->gold), truth(r->silver), truth(r->bronze)) > 0;
+    }
+    out += "}\n\nInfinityLevels = {\n";
+    for (auto& entry : infinityResults) {
+        InfinityMapResults* r = entry.second.get();
+        out += '\t';
+        out += quoteForDocument(entry.first);
+        for (bool flag : {r->first, r->gold, r->silver, r->bronze}) {
+            out += ", ";
+            out += truth(flag);
         }
-        return ok && fputs("}\n\n", f) >= 0;
-    });
+        out += ",\n";
+    }
+    return out + "}\n\n";
 }
 
 // Item i of the table at the top of the stack, pushed with raw access.
@@ -277,21 +320,11 @@ void Achievements::readInfinityRows(lua_State* L) {
 
 // The whole lines of a file that was cut short, with its last table closed:
 // every row the writer put on a line of its own is then kept.
-static bool salvageText(std::string* out) {
-    FILE* f = myFopenForDocument(fileName, "rb");
-    if (!f)
-        return false;
-    int size = getFileSize(f);
-    bool ok = size > 0 && (size_t)size <= maxFileSize;
-    if (ok) {
-        out->resize((size_t)size);
-        ok = fread(&(*out)[0], 1, (size_t)size, f) == (size_t)size;
-    }
-    fclose(f);
-    size_t lastLine = ok ? out->rfind('\n') : std::string::npos;
+static bool salvageText(const std::string& bytes, std::string* out) {
+    size_t lastLine = bytes.size() <= maxFileSize ? bytes.rfind('\n') : std::string::npos;
     if (lastLine == std::string::npos)
         return false;
-    out->resize(lastLine + 1);
+    out->assign(bytes, 0, lastLine + 1);
     *out += "}\n";
     return true;
 }
@@ -304,9 +337,15 @@ void Achievements::readDocument(lua_State* L) {
 }
 
 bool Achievements::readAchievements() {
+    std::string bytes;
+    int openError = 0;
+    return readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readAchievementsText(bytes);
+}
+
+bool Achievements::readAchievementsText(const std::string& bytes) {
     // The file is data: no library, bounded in instructions and memory.
     DocumentScriptState document;
-    bool ran = document.load(fileName, maxFileSize);
+    bool ran = document.loadDocumentText(bytes, fileName, maxFileSize);
     if (!document.state())
         return false;
     if (ran) {
@@ -317,7 +356,7 @@ bool Achievements::readAchievements() {
     // are read, in a fresh state, when the lines up to the cut run.
     std::string text;
     DocumentScriptState salvage;
-    if (salvageText(&text) && salvage.loadText(text, fileName))
+    if (salvageText(bytes, &text) && salvage.loadText(text, fileName))
         readDocument(salvage.state());
     else
         readDocument(document.state());

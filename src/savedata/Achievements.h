@@ -48,6 +48,13 @@ public:
     bool writeAchievements();
     // False when the file did not run to its end.
     bool readAchievements();
+    // Reads a file's bytes as readAchievements reads the file, over the
+    // records already held.
+    bool readAchievementsText(const std::string& bytes);
+    // The bytes writeAchievements() puts in the file.
+    std::string achievementsText();
+    // Forgets every record but the catalogue's fresh ones.
+    void resetToCatalogue();
     // Hooks for an online achievement service, which this platform lacks.
     void sendScores(std::string, int) {}
     void sendGameCenterAchievements(GameCenterAchievements) {}
@@ -65,6 +72,9 @@ private:
     Achievements();
     Achievements(const Achievements&) = delete;
     Achievements& operator=(const Achievements&) = delete;
+    // The sizes of the maps right after the catalogue's records were made:
+    // campaign ones per difficulty, then the infinity one.
+    size_t freshCounts[numberOfDifficulties + 1] = {};
     CampaignLevelResults* findCampaignRecord(const std::string& level, int difficulty);
     void readCampaignRows(lua_State* L, int version);
     void readInfinityRows(lua_State* L);

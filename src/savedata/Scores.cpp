@@ -24,7 +24,9 @@ Score::Score(std::string name_, int score_, int replay_, int time_, int fourth_)
     : fourth(fourth_), score(score_), time(time_), replay(replay_), name(name_) {}
 
 bool Score::read(FileReader* reader, bool world) {
-    if (!reader->getNextString(&name) || !reader->getNextInt(&score) || !reader->getNextInt(&replay))
+    // An empty name would be written as an empty line, which merges with the
+    // line end before it: the file would no longer read back.
+    if (!reader->getNextString(&name) || name.empty() || !reader->getNextInt(&score) || !reader->getNextInt(&replay))
         return false;
     if (world)
         time = 0;
@@ -130,8 +132,9 @@ std::string ScoresForALevel::getHashFromLoadedData() {
 }
 
 ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_) : world(world_), fileName(fileName_) {
-    int openError = documentOpenError(fileName);
-    if (openError == 0 && read())
+    std::string bytes;
+    int openError = 0;
+    if (readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readText(bytes))
         return;
     if (openError == 0)
         keepDocumentAsBad(fileName);
@@ -141,6 +144,8 @@ ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_)
         levels.push_back(new ScoresForALevel(catalogue()->getLevelInformation(i)->path));
     write();
 }
+
+ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_) : world(world_), writable(false) {}
 
 ScoresForAllTheLevels::~ScoresForAllTheLevels() { clear(); }
 
@@ -163,13 +168,16 @@ bool ScoresForAllTheLevels::addScore(std::string level, std::string name, int sc
 }
 
 bool ScoresForAllTheLevels::read() {
-    FILE* f = myFopenForDocument(fileName, "rb");
-    int size = f ? getFileSize(f) : -1;
-    if (f)
-        fclose(f);
-    if (size < 0 || size > maxFileSize)
+    std::string bytes;
+    int openError = 0;
+    return !fileName.empty() && readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readText(bytes);
+}
+
+bool ScoresForAllTheLevels::readText(const std::string& bytes) {
+    clear();
+    if (bytes.size() > (size_t)maxFileSize)
         return false;
-    FileReader reader(fileName);
+    FileReader reader(bytes.data(), bytes.size());
     if (reader.hasFailedToOpen())
         return false;
     // Score files are text: a NUL byte would silently cut the line it is in
@@ -183,8 +191,9 @@ bool ScoresForAllTheLevels::read() {
         return false;
     int n = catalogue()->getNumberOfLevels();
     for (int i = 0; i < n; i++) {
+        // Level names, like score names, are never empty lines.
         std::string name;
-        bool ok = reader.getNextString(&name);
+        bool ok = reader.getNextString(&name) && !name.empty();
         if (ok) {
             levels.push_back(new ScoresForALevel(name));
             ok = levels.back()->read(&reader, world);
@@ -197,15 +206,30 @@ bool ScoresForAllTheLevels::read() {
     return true;
 }
 
+bool ScoresForAllTheLevels::writeTo(FILE* f) {
+    bool ok = fputs("zorbix2\nv2\n", f) >= 0;
+    for (ScoresForALevel* level : levels)
+        ok = ok && level->write(f, world);
+    return ok;
+}
+
 bool ScoresForAllTheLevels::write() {
     if (!writable)
         return false;
-    return writeDocumentWhole(fileName, [this](FILE* f) {
-        bool ok = fputs("zorbix2\nv2\n", f) >= 0;
-        for (ScoresForALevel* level : levels)
-            ok = ok && level->write(f, world);
-        return ok;
-    });
+    return writeDocumentWhole(fileName, [this](FILE* f) { return writeTo(f); });
+}
+
+std::string ScoresForAllTheLevels::text() {
+    char* data = nullptr;
+    size_t length = 0;
+    FILE* f = open_memstream(&data, &length);
+    if (!f)
+        return "";
+    writeTo(f);
+    fclose(f);
+    std::string out(data, length);
+    free(data);
+    return out;
 }
 
 Scores* Scores::instance = nullptr;

@@ -57,15 +57,24 @@ public:
     // the table is rebuilt empty and written at once. A file that exists but
     // cannot be opened is left alone and never written.
     ScoresForAllTheLevels(bool world, std::string fileName);
+    // An empty table bound to no file, for reading and writing text in
+    // memory: read() finds nothing and write() writes nothing.
+    explicit ScoresForAllTheLevels(bool world);
     ~ScoresForAllTheLevels();
     ScoresForAllTheLevels(const ScoresForAllTheLevels&) = delete;
     ScoresForAllTheLevels& operator=(const ScoresForAllTheLevels&) = delete;
 
     ScoresForALevel* getScoresForLevel(std::string level);
     bool addScore(std::string level, std::string name, int score, int replay, int time, int fourth);
+    // Reads the file once and parses it as readText does.
     bool read();
+    // Replaces the table with the lists a file of these bytes holds; false,
+    // with the table left empty, when they do not read whole.
+    bool readText(const std::string& bytes);
     // Replaces the file whole; false when it was not written.
     bool write();
+    // The bytes write() puts in the file.
+    std::string text();
     void clear();
 
     std::vector<ScoresForALevel*> levels;
@@ -73,6 +82,9 @@ public:
     std::string fileName;
     // False when an existing file could not be opened: it is never overwritten.
     bool writable = true;
+
+private:
+    bool writeTo(FILE* f);
 };
 
 class Scores {

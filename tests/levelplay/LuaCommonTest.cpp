@@ -204,6 +204,7 @@ TEST(DocumentScriptState, HostileDocumentsAreRefusedWithinBoundedWork) {
         {"huge first line", "#" + std::string(cap, '!') + "\nmarker = 1\n", "larger than 65536 bytes", 0},
         {"one byte over", atCap + "x", "larger than 65536 bytes", 0},
         {"at the cap", atCap, "", 1},
+        {"# first line skipped", "#!x\nmarker = 1\n", "", 1},
         {"forged precompiled chunk", forged, "cannot load doc.txt: precompiled chunks are not accepted", 0},
         {"forged behind a # line", "#!\n" + forged, "precompiled chunks are not accepted", 0},
         {"megabyte comparisons within the cap",
@@ -212,20 +213,24 @@ TEST(DocumentScriptState, HostileDocumentsAreRefusedWithinBoundedWork) {
         {"endless loop", "marker = 1 while true do end", "document runs too long", 1},
         {"memory", "marker = 1 t = {} for i = 1, 10000000 do t[i] = i end", "not enough memory", 1},
     };
-    for (const Case& c : cases) {
-        dir.writeDocument("doc.txt", c.text);
-        DocumentScriptState document;
-        EXPECT_EQ(document.load("doc.txt", cap), *c.error == 0) << c.name << ": " << document.error();
-        EXPECT_NE(document.error().find(c.error), std::string::npos) << c.name << ": " << document.error();
-        int marker = 0;
-        readNumber(document.state(), "marker", &marker, 0);
-        EXPECT_EQ(marker, c.marker) << c.name;
-        // The comparisons are stopped by the time budget, long before the
-        // instruction count would stop them (after some 30 s of work).
-        if (std::string(c.name).find("megabyte") == 0) {
-            EXPECT_LT(document.executed, DocumentScriptState::maxInstructions / 10);
+    // The document's bytes held in memory load as the file does.
+    for (bool inMemory : {false, true})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(inMemory ? "in memory" : "from the file");
+            dir.writeDocument("doc.txt", c.text);
+            DocumentScriptState document;
+            bool ran = inMemory ? document.loadDocumentText(c.text, "doc.txt", cap) : document.load("doc.txt", cap);
+            EXPECT_EQ(ran, *c.error == 0) << c.name << ": " << document.error();
+            EXPECT_NE(document.error().find(c.error), std::string::npos) << c.name << ": " << document.error();
+            int marker = 0;
+            readNumber(document.state(), "marker", &marker, 0);
+            EXPECT_EQ(marker, c.marker) << c.name;
+            // The comparisons are stopped by the time budget, long before the
+            // instruction count would stop them (after some 30 s of work).
+            if (std::string(c.name).find("megabyte") == 0) {
+                EXPECT_LT(document.executed, DocumentScriptState::maxInstructions / 10);
+            }
         }
-    }
     // A limit of 0 reads a document of any size.
     dir.writeDocument("doc.txt", "value = '" + std::string(cap, 'x') + "'");
     DocumentScriptState document;

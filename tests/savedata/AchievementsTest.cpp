@@ -45,8 +45,14 @@ TEST_F(AchievementsTest, FreshStartWritesTheExactFile) {
     for (int d = 0; d < 3; d++)
         EXPECT_EQ(a->getPercentageOfAllCampaignsDone(d), 0);
     EXPECT_EQ(a->getNumberOfGoldMedals() + a->getNumberOfSilverMedals() + a->getNumberOfBronzeMedals(), 0);
-    // Reading the written file changes nothing.
+    EXPECT_EQ(a->achievementsText(), freshFile());
+    // Reading the written file changes nothing, and the file is left as it is.
+    std::string path = dir.root + "/data/achievements.txt";
+    struct stat before, after;
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
     reload();
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(dir.readDocument("achievements.txt"), freshFile());
     EXPECT_FALSE(dir.documentExists("achievements.txt.bad"));
 }

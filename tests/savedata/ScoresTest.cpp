@@ -77,6 +77,12 @@ TEST_F(ScoresTest, AddedScoreIsWrittenByteExactAndReadBack) {
     EXPECT_TRUE(reload()->addLocalScore(assault, "AB", 1234, 7, 1700000000, 2));
     std::string block = assault + "\n1\n" + oneScoreAssaultHash + "\nAB\n1234\n7\n1700000000\n2\n";
     EXPECT_EQ(dir.readDocument("local_scores.txt"), localFile(block));
+    EXPECT_EQ(Scores::getInstance()->local->text(), localFile(block));
+    // The file's bytes read in memory give the same table, bound to no file.
+    ScoresForAllTheLevels inMemory(false);
+    ASSERT_TRUE(inMemory.readText(localFile(block)));
+    EXPECT_EQ(inMemory.getScoresForLevel(assault)->scores.size(), 1u);
+    EXPECT_FALSE(inMemory.write());
     ScoresForALevel* list = reload()->getLocalScoresForLevel(assault);
     ASSERT_EQ(list->scores.size(), 1u);
     EXPECT_EQ(list->scores[0]->name, "AB");
@@ -268,6 +274,10 @@ TEST_F(ScoresTest, HostileWorldFilesAreRebuiltEmpty) {
         // A NUL would cut a name or level line short; found by fuzzing.
         worldFile(assault + std::string("\n1\nX\0Y\n1\n2\n3\n", 13)),
         std::string("zorbix2\nv2\n\0\0", 13) + worldFile().substr(11),
+        // A third line end in a row reads as an empty line; an empty name
+        // would be written back as a line end that merges with the one before.
+        worldFile(assault + "\n1\n\n\n1\n2\n3\n"),
+        worldFile("\r\n0\n"),
     };
     for (const std::string& c : cases) {
         dir.writeDocument("web_scores.txt", c);
