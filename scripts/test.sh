@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, then builds and runs every test twice: in the normal build
-# and in the AddressSanitizer + UndefinedBehaviorSanitizer build. In the normal
+# and in the AddressSanitizer + UndefinedBehaviorSanitizer build, both with
+# warnings as errors. In the normal
 # build every test program also runs whole, in shuffled order, twice: with a
 # fixed seed and with a random one (both printed, so a failure can be replayed
 # with --gtest_shuffle --gtest_random_seed=N).
@@ -13,7 +14,7 @@ echo "== formatting (scripts/check-format.sh)"
 jobs=$(nproc)
 status=0
 for kind in normal sanitize; do
-  "$root/scripts/build.sh" "$kind"
+  ZORBIX_WERROR=ON "$root/scripts/build.sh" "$kind"
   dir="$root/build"; [ "$kind" = sanitize ] && dir="$root/build-sanitize"
   echo "== tests ($kind build)"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=1
