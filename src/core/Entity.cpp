@@ -7,11 +7,11 @@
 #include <unordered_set>
 
 #include "core/EntitiesSpacePartitioner.h"
+#include "core/PlayContext.h"
 #include "core/SpacePartition.h"
 #include "core/WallsSpacePartitioner.h"
 #include "graphics/SoundManager.h"
 #include "graphics/TexturedExplosionsHandler.h"
-#include "levelplay/StatePlay.h"
 
 int Entity::time = 0;
 std::vector<Entity*> Entity::entityVector;
@@ -84,7 +84,7 @@ Entity::~Entity() {
         entityVector[index] = last;
 }
 
-bool Entity::calculateIfIsVisible(float margin) { return StatePlay::getMaxDistanceOffCamera(this) < margin; }
+bool Entity::calculateIfIsVisible(float margin) { return PlayContext::getMaxDistanceOffCamera(this) < margin; }
 
 float Entity::getSquareDistanceFromPlayer() { return playerSquareDistance ? playerSquareDistance(position) : 99999.0f; }
 
@@ -154,7 +154,7 @@ void Entity::updateAll() {
 void Entity::drawAll(float tiltX, float tiltY, float turn) {
     int n = (int)entityVector.size();
     if (tiltX == 0.0f && tiltY == 0.0f && turn == 0.0f) {
-        StatePlay::calculateCameraLimits();
+        PlayContext::calculateCameraLimits();
         for (int i = 0; i < n; i++) {
             Entity* e = entityVector[i];
             if (e->isVisible())

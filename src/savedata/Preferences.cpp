@@ -7,6 +7,7 @@
 
 #include "core/Device.h"
 #include "core/Game.h"
+#include "core/PlayContext.h"
 #include "core/myfopen.h"
 #include "graphics/AudioPlayer.h"
 #include "graphics/Explosion.h"
@@ -90,6 +91,10 @@ void PrefValue::load(lua_State* L) {
     }
     }
 }
+
+// The play context reads the preferred difficulty through this hook.
+static int preferredDifficulty() { return Preferences::getInstance()->getDifficultySettings(); }
+[[maybe_unused]] static const bool difficultyHooked = (PlayContext::preferredDifficulty = preferredDifficulty, true);
 
 Preferences* Preferences::getInstance() {
     if (!instance)
