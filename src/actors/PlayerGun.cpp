@@ -8,10 +8,9 @@
 #include "core/Joysticks.h"
 #include "core/PlayContext.h"
 #include "graphics/SoundManager.h"
-#include "savedata/Preferences.h"
 
 PlayerGun::PlayerGun(Player* p) : player(p) {
-    soundsOn = !Preferences::getInstance()->get_muteShootingSounds() && Device::canPlaySoundEffects;
+    soundsOn = !(PlayContext::shootingSoundsMuted && PlayContext::shootingSoundsMuted()) && Device::canPlaySoundEffects;
 }
 
 void PlayerGun::playSound(const char* name) {

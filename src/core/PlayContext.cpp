@@ -18,6 +18,7 @@ float PlayContext::cameraAngleOffsetZ = 0.0f;
 Joysticks* PlayContext::joysticks = nullptr;
 int PlayContext::shipModelSelected = 0;
 int (*PlayContext::preferredDifficulty)() = nullptr;
+bool (*PlayContext::shootingSoundsMuted)() = nullptr;
 
 static bool difficultyPinned = false;
 static int pinnedDifficulty = 0;

@@ -32,8 +32,10 @@ public:
     static int getDifficulty();
     static void pinDifficulty(int difficulty);
     static void unpinDifficulty();
-    // Answers the player's preferred difficulty; set by the preferences.
+    // The player's preferred difficulty and whether the guns are to be heard;
+    // both set by the preferences.
     static int (*preferredDifficulty)();
+    static bool (*shootingSoundsMuted)();
 
     static Coord camera;
     static float cameraVisibleLimitX;

@@ -8,6 +8,7 @@
 #include "core/Device.h"
 #include "core/Game.h"
 #include "core/PlayContext.h"
+#include "core/Vibrator.h"
 #include "core/myfopen.h"
 #include "graphics/AudioPlayer.h"
 #include "graphics/Explosion.h"
@@ -92,9 +93,14 @@ void PrefValue::load(lua_State* L) {
     }
 }
 
-// The play context reads the preferred difficulty through this hook.
+// Core and the actors read these settings through hooks, connected as soon as
+// the preferences are part of the program.
 static int preferredDifficulty() { return Preferences::getInstance()->getDifficultySettings(); }
-[[maybe_unused]] static const bool difficultyHooked = (PlayContext::preferredDifficulty = preferredDifficulty, true);
+static bool shootingSoundsMuted() { return Preferences::getInstance()->get_muteShootingSounds(); }
+static bool vibrationEnabled() { return Preferences::getInstance()->getVibrationEnabled(); }
+[[maybe_unused]] static const bool hooksConnected =
+    (PlayContext::preferredDifficulty = preferredDifficulty, PlayContext::shootingSoundsMuted = shootingSoundsMuted,
+     Vibrator::vibrationEnabled = vibrationEnabled, true);
 
 Preferences* Preferences::getInstance() {
     if (!instance)
