@@ -11,6 +11,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 echo "== formatting (scripts/check-format.sh)"
 "$root/scripts/check-format.sh" || { echo "unformatted files above: run clang-format -i on them" >&2; exit 1; }
+echo "== include order (scripts/check-includes.sh)"
+"$root/scripts/check-includes.sh" || { echo "includes above run against the order of src/ folders" >&2; exit 1; }
 jobs=$(nproc)
 status=0
 for kind in normal sanitize; do
