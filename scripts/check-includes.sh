@@ -11,8 +11,8 @@
 # entities of a level; levelplay runs a level (scripts, replays, the play
 # screen); savedata keeps what the player has (preferences, scores,
 # achievements, the score server); widgets are the buttons and menu panels;
-# screens are the menus around play. A file directly under src/ stands above
-# every folder.
+# screens are the menus around play. A file directly under src/ (main.cpp)
+# stands above every folder.
 # Where a lower folder must reach a higher one, it declares a hook that the
 # higher one sets (a function pointer or an interface in the lower folder).
 #
@@ -39,7 +39,6 @@ waived="
   src/core/Joysticks.cpp graphics/VectorModel.h
   src/core/Joysticks.cpp savedata/Preferences.h
   src/core/MainLoop.cpp graphics/AudioPlayer.h
-  src/core/MainLoop.cpp levelplay/LevelEntry.h
   src/core/MainLoop.cpp savedata/Preferences.h
   src/graphics/VectorModel.cpp levelplay/LuaCommon.h
   src/graphics/VectorModel.cpp levelplay/LuaRuntime.h

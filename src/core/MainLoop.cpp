@@ -9,7 +9,6 @@
 #include "core/State.h"
 #include "core/glwin.h"
 #include "graphics/AudioPlayer.h"
-#include "levelplay/LevelEntry.h"
 #include "platform/audiodevice.h"
 #include "platform/bps.h"
 #include "platform/mmrenderer.h"
@@ -178,11 +177,11 @@ void mainShutDown() {
     mainLoop.screen_cxt = nullptr;
 }
 
-int runMainLoop() {
+int runMainLoop(State* (*startScreen)(std::string* error)) {
     if (mainStartUp() != 0)
         return 1;
     std::string error;
-    State* first = playScreenFromEnvironment(&error);
+    State* first = startScreen ? startScreen(&error) : nullptr;
     if (!error.empty()) {
         fprintf(stderr, "%s\n", error.c_str());
         mainShutDown();

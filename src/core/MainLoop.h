@@ -4,9 +4,12 @@
 // with injected platform events.
 #pragma once
 
+#include <string>
+
 #include "platform/screen.h"
 
 struct bps_event_t;
+class State;
 
 // The entry point's process-wide state.
 struct MainLoopState {
@@ -36,6 +39,7 @@ void mainLoopFrame();
 void mainHandleEvent(bps_event_t* event);
 // Stops the events and releases the platform and the surface.
 void mainShutDown();
-// The whole program: start-up, frames until the exit event, shutdown. Returns
-// the process exit status.
-int runMainLoop();
+// The whole program: start-up, the screen startScreen asks for (null keeps the
+// first screen; an error message ends the program), frames until the exit
+// event, shutdown. Returns the process exit status.
+int runMainLoop(State* (*startScreen)(std::string* error));
