@@ -56,10 +56,6 @@ waived="
   src/levelplay/StatePlayDraw.cpp widgets/Button.h
   src/levelplay/StatePlayDraw.cpp widgets/InGameMenu.h
   src/levelplay/StatePlayDraw.cpp widgets/InGamePauseAlert.h
-  src/platform/BackendDesktop.cpp core/Device.h
-  src/platform/BackendDesktop.cpp core/KeyPress.h
-  src/platform/BackendHeadless.cpp core/KeyPress.h
-  src/platform/KeyNames.cpp core/KeyPress.h
 "
 
 find src -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.c' \) -print0 | sort -z |

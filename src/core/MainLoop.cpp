@@ -6,6 +6,7 @@
 
 #include "core/Device.h"
 #include "core/Game.h"
+#include "core/KeyPress.h"
 #include "core/State.h"
 #include "core/glwin.h"
 #include "graphics/AudioPlayer.h"
@@ -38,8 +39,14 @@ static int startUpFailed(const char* message) {
     return 1;
 }
 
+// The back ends deliver keys into the key bit arrays and report a keyboard.
+static void keyBitChangedInGame(int bit, bool down) { KeyPress::setKeyStatus((KeyPress::BIT_KEY)bit, down ? 1 : 0); }
+static void keyboardFoundByGame() { Device::hasKeyboard = true; }
+
 int mainStartUp() {
     mainLoop = MainLoopState();
+    keyBitChanged = keyBitChangedInGame;
+    keyboardFound = keyboardFoundByGame;
     if (screen_create_context(&mainLoop.screen_cxt, SCREEN_APPLICATION_CONTEXT) != 0)
         return startUpFailed("screen_create_context failed\n");
     // Without the event service (SDL on the desktop) there is no input and no window.
