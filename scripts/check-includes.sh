@@ -26,8 +26,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 order=(platform core graphics actors levelplay savedata widgets screens)
 waived="
-  src/core/Entity.cpp graphics/SoundManager.h
-  src/core/Entity.cpp graphics/TexturedExplosionsHandler.h
   src/core/Game.cpp graphics/AudioPlayer.h
   src/core/Game.cpp graphics/DrawString.h
   src/core/Game.cpp graphics/Explosion.h

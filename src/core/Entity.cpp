@@ -10,14 +10,13 @@
 #include "core/PlayContext.h"
 #include "core/SpacePartition.h"
 #include "core/WallsSpacePartitioner.h"
-#include "graphics/SoundManager.h"
-#include "graphics/TexturedExplosionsHandler.h"
 
 int Entity::time = 0;
 std::vector<Entity*> Entity::entityVector;
 SpacePartition* Entity::spacePartition = nullptr;
 TexturedExplosionsHandler* Entity::explosions = nullptr;
 SoundManager* Entity::soundManager = nullptr;
+Entity::ResetHook Entity::resetExplosionsAndSound = nullptr;
 
 static std::vector<Entity::ResetHook>& resetHooks() {
     static std::vector<Entity::ResetHook> hooks;
@@ -175,9 +174,8 @@ void Entity::reset() {
         else
             entityVector.erase(entityVector.begin());
     }
-    explosions = TexturedExplosionsHandler::getInstance();
-    explosions->reset();
-    soundManager = SoundManager::getInstance();
+    if (resetExplosionsAndSound)
+        resetExplosionsAndSound();
     std::vector<Entity*>().swap(entityVector);
     spacePartition = nullptr;
     for (ResetHook hook : resetHooks())
