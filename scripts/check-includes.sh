@@ -26,18 +26,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 order=(platform core graphics actors levelplay savedata widgets screens)
 waived="
-  src/core/Game.cpp graphics/AudioPlayer.h
-  src/core/Game.cpp graphics/DrawString.h
-  src/core/Game.cpp graphics/Explosion.h
-  src/core/Game.cpp graphics/TexturedExplosionsHandler.h
-  src/core/Game.cpp graphics/VectorModel.h
-  src/core/Game.cpp savedata/Preferences.h
-  src/core/Game.cpp savedata/Scores.h
-  src/core/Game.cpp screens/StateFirstMenu.h
   src/core/Joysticks.cpp graphics/VectorModel.h
   src/core/Joysticks.cpp savedata/Preferences.h
-  src/core/MainLoop.cpp graphics/AudioPlayer.h
-  src/core/MainLoop.cpp savedata/Preferences.h
   src/graphics/VectorModel.cpp levelplay/LuaCommon.h
   src/graphics/VectorModel.cpp levelplay/LuaRuntime.h
   src/levelplay/Replay.cpp savedata/Preferences.h

@@ -3,7 +3,7 @@
 // replay to open in place of the first menu.
 #include <csignal>
 
-#include "core/MainLoop.h"
+#include "Startup.h"
 #include "levelplay/LevelEntry.h"
 
 int main() {

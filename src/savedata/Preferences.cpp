@@ -98,9 +98,10 @@ void PrefValue::load(lua_State* L) {
 static int preferredDifficulty() { return Preferences::getInstance()->getDifficultySettings(); }
 static bool shootingSoundsMuted() { return Preferences::getInstance()->get_muteShootingSounds(); }
 static bool vibrationEnabled() { return Preferences::getInstance()->getVibrationEnabled(); }
+static bool screenReversed() { return Preferences::getInstance()->getIsScreenReversed(); }
 [[maybe_unused]] static const bool hooksConnected =
     (PlayContext::preferredDifficulty = preferredDifficulty, PlayContext::shootingSoundsMuted = shootingSoundsMuted,
-     Vibrator::vibrationEnabled = vibrationEnabled, true);
+     Vibrator::vibrationEnabled = vibrationEnabled, Game::screenReversed = screenReversed, true);
 
 Preferences* Preferences::getInstance() {
     if (!instance)
