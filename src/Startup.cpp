@@ -17,9 +17,15 @@
 #include "graphics/Explosion.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
+#include "levelplay/StatePlay.h"
+#include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
+#include "screens/StateChooseCampaign.h"
+#include "screens/StateChooseLevel.h"
+#include "screens/StateConfirmScore.h"
 #include "screens/StateFirstMenu.h"
+#include "screens/StateRestartGame.h"
 
 // The line-width setting takes effect at once, in lines and points alike.
 static void applyLineWidth(float width) {
@@ -81,6 +87,26 @@ static void musicOnEnd() {
     player->resumeSong();
 }
 
+// Where a game leaves to: the menus, and the achievements of the campaign.
+static void connectPlayExits() {
+    StatePlay::Exits& exits = StatePlay::exits;
+    exits.firstMenu = []() -> State* { return new StateFirstMenu(); };
+    exits.chooseCampaign = []() -> State* { return new StateChooseCampaign(); };
+    exits.chooseLevel = []() -> State* { return new StateChooseLevel(-1); };
+    exits.restartCampaignLevel = [](const std::string& levelPath) -> State* {
+        return new StateRestartGame(levelPath, true);
+    };
+    exits.confirmScore = [](const std::string& levelPath, int score, int replayId, int time) -> State* {
+        return new StateConfirmScore(levelPath, score, replayId, time);
+    };
+    exits.campaignLevelFinished = [](const std::string& levelPath, int difficulty, int frames) {
+        std::string level = levelPath;
+        Achievements* achievements = Achievements::getInstance();
+        achievements->setCampaignLevelIsFinished(level, difficulty, frames);
+        achievements->writeAchievements();
+    };
+}
+
 // What the game loads before its first frame, in this order, and the first menu.
 static void loadGame(Game* game) {
     AudioPlayer::getInstance();
@@ -102,6 +128,7 @@ int mainStartUp() {
     Game::drawGrid = drawGrid;
     musicOnWindowFocus = musicOnFocus;
     musicOnTrackEnd = musicOnEnd;
+    connectPlayExits();
     if (startPlatformAndGame() != 0)
         return 1;
     loadGame(Game::getInstance());

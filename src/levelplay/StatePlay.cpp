@@ -25,13 +25,7 @@
 #include "levelplay/LuaCommon.h"
 #include "levelplay/Replay.h"
 #include "levelplay/ScriptHandles.h"
-#include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
-#include "screens/StateChooseCampaign.h"
-#include "screens/StateChooseLevel.h"
-#include "screens/StateConfirmScore.h"
-#include "screens/StateFirstMenu.h"
-#include "screens/StateRestartGame.h"
 #include "widgets/Button.h"
 #include "widgets/InGameMenu.h"
 
@@ -39,6 +33,7 @@ bool StatePlay::gameIsFinished = false;
 std::string StatePlay::HUDString1;
 std::string StatePlay::HUDString2;
 bool StatePlay::drawOkButton = false;
+StatePlay::Exits StatePlay::exits;
 bool StatePlay::buttonWasPressed = false;
 bool StatePlay::quickPauseEnabled = false;
 void (*StatePlay::scriptStateHook)(lua_State*) = nullptr;
@@ -281,7 +276,7 @@ StateTransition* StatePlay::updateState() {
         if (leaving)
             return nullptr;
         leaving = true;
-        return new StateTransition(new StateChooseLevel(-1), 2);
+        return new StateTransition(exits.chooseLevel(), 2);
     }
     bool anyTouch = State::touchX[0] != -1 || State::touchX[1] != -1;
     bool anyStick = State::joystickNorm[0] != -1.0f || State::joystickNorm[1] != -1.0f;
@@ -333,10 +328,10 @@ StateTransition* StatePlay::menuBranch() {
             return nullptr;
         leaving = true;
         if (isCampaign)
-            return new StateTransition(new StateChooseCampaign(), 2);
+            return new StateTransition(exits.chooseCampaign(), 2);
         if (isTutorial)
-            return new StateTransition(new StateFirstMenu(), 3);
-        return new StateTransition(new StateChooseLevel(-1), 2);
+            return new StateTransition(exits.firstMenu(), 3);
+        return new StateTransition(exits.chooseLevel(), 2);
     case 4: joysticks->swap(); return nullptr;
     case 5: joysticks->changeLocation(); return nullptr;
     default: return nullptr;
@@ -345,21 +340,19 @@ StateTransition* StatePlay::menuBranch() {
 
 StateTransition* StatePlay::endOfGame() {
     if (isTutorial)
-        return new StateTransition(new StateFirstMenu(), 2);
+        return new StateTransition(exits.firstMenu(), 2);
     if (isPlayback)
-        return new StateTransition(new StateChooseLevel(-1), 2);
+        return new StateTransition(exits.chooseLevel(), 2);
     Preferences* prefs = Preferences::getInstance();
     if (isCampaign) {
         if (Game::getScore() == 0) {
             if (prefs->get_skipPlayAgainMenu())
-                return new StateTransition(new StateChooseCampaign(), 2);
-            return new StateTransition(new StateRestartGame(levelPath, true), 2);
+                return new StateTransition(exits.chooseCampaign(), 2);
+            return new StateTransition(exits.restartCampaignLevel(levelPath), 2);
         }
-        Achievements* achievements = Achievements::getInstance();
-        achievements->setCampaignLevelIsFinished(levelPath, prefs->getDifficultySettings(), frameCount);
-        achievements->writeAchievements();
-        return new StateTransition(new StateChooseCampaign(), 2);
+        exits.campaignLevelFinished(levelPath, prefs->getDifficultySettings(), frameCount);
+        return new StateTransition(exits.chooseCampaign(), 2);
     }
     int id = replay->save();
-    return new StateTransition(new StateConfirmScore(levelPath, Game::getScore(), id, (int)time(0)), 2);
+    return new StateTransition(exits.confirmScore(levelPath, Game::getScore(), id, (int)time(0)), 2);
 }

@@ -55,6 +55,18 @@ public:
     static std::string HUDString1;
     static std::string HUDString2;
     static bool drawOkButton;
+
+    // The screens a game leaves to, the menus above the play screen, and the
+    // record of a finished campaign level; the start-up connects them.
+    struct Exits {
+        State* (*firstMenu)() = nullptr;
+        State* (*chooseCampaign)() = nullptr;
+        State* (*chooseLevel)() = nullptr;
+        State* (*restartCampaignLevel)(const std::string& levelPath) = nullptr;
+        State* (*confirmScore)(const std::string& levelPath, int score, int replayId, int time) = nullptr;
+        void (*campaignLevelFinished)(const std::string& levelPath, int difficulty, int frames) = nullptr;
+    };
+    static Exits exits;
     static bool buttonWasPressed;
     static bool quickPauseEnabled;
     // Called with every level's script state once its libraries are open and
