@@ -8,7 +8,7 @@
 #include "core/FileReader.h"
 #include "core/myfopen.h"
 #include "levelplay/LevelList.h"
-#include "savedata/Preferences.h"
+#include "levelplay/PlaySettings.h"
 
 namespace {
 // The header of a replay file, read from the raw bytes so that the entry
@@ -119,8 +119,7 @@ int Replay::save(std::string name) {
 }
 
 int Replay::save() {
-    Preferences* preferences = Preferences::getInstance();
-    int id = preferences->getNextReplayId();
+    int id = PlaySettings::nextReplayId();
     if (id < 1)
         id = 1;
     // The id counter lives in the preferences, which may have been lost while
@@ -134,8 +133,7 @@ int Replay::save() {
             break;
         id++;
     }
-    preferences->setNextReplayId(id < INT_MAX ? id + 1 : INT_MAX);
-    preferences->save();
+    PlaySettings::setNextReplayId(id < INT_MAX ? id + 1 : INT_MAX);
     if (!f)
         return -1;
     if (!write(f)) {

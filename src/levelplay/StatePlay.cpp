@@ -23,9 +23,9 @@
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaCommon.h"
+#include "levelplay/PlaySettings.h"
 #include "levelplay/Replay.h"
 #include "levelplay/ScriptHandles.h"
-#include "savedata/Preferences.h"
 #include "widgets/Button.h"
 #include "widgets/InGameMenu.h"
 
@@ -61,7 +61,7 @@ StatePlay::StatePlay(std::string path, bool campaign, bool tutorial) : replayNam
     isPlayback = false;
     // The C generator (seeded from the clock at start-up) draws the seed only.
     seed = (unsigned int)rand();
-    shipModelSelected = Preferences::getInstance()->getShipModelSelected();
+    shipModelSelected = PlaySettings::shipModel();
     if (!tutorial && !campaign) {
         isRecording = true;
         ReplayHeader header;
@@ -172,9 +172,7 @@ void StatePlay::init() {
     normalSpeed = true;
     playbackPaused = false;
     leaving = false;
-    Preferences* prefs = Preferences::getInstance();
-    quickPauseEnabled =
-        prefs->get_autoPauseEnabled() && (!isCampaign || prefs->get_campaignAutoPauseEnabled()) && !isTutorial;
+    quickPauseEnabled = PlaySettings::autoPause() && (!isCampaign || PlaySettings::campaignAutoPause()) && !isTutorial;
     hardwareInputInUse = false;
     quickPaused = false;
     touchedSinceLastPause = false;
@@ -226,7 +224,7 @@ bool StatePlay::holdsQuickPause(bool anyTouch, bool anyStick, int keys) {
 // layout asks when the screen mixes up two fingers), or hardware sticks, then keys.
 SerializedJoystickData StatePlay::liveCommand(bool anyStick, int keys) {
     if (!anyStick) {
-        int position = Preferences::getInstance()->getJoysticksPosition();
+        int position = PlaySettings::joysticksPosition();
         if (Device::supportDistinctMultitouch == 2)
             joysticks->update(State::touchX, State::touchY);
         else if (position == 1)
@@ -343,14 +341,13 @@ StateTransition* StatePlay::endOfGame() {
         return new StateTransition(exits.firstMenu(), 2);
     if (isPlayback)
         return new StateTransition(exits.chooseLevel(), 2);
-    Preferences* prefs = Preferences::getInstance();
     if (isCampaign) {
         if (Game::getScore() == 0) {
-            if (prefs->get_skipPlayAgainMenu())
+            if (PlaySettings::skipPlayAgainMenu())
                 return new StateTransition(exits.chooseCampaign(), 2);
             return new StateTransition(exits.restartCampaignLevel(levelPath), 2);
         }
-        exits.campaignLevelFinished(levelPath, prefs->getDifficultySettings(), frameCount);
+        exits.campaignLevelFinished(levelPath, PlayContext::preferredDifficulty(), frameCount);
         return new StateTransition(exits.chooseCampaign(), 2);
     }
     int id = replay->save();

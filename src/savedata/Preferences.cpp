@@ -14,6 +14,7 @@
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
 #include "levelplay/LuaCommon.h"
+#include "levelplay/PlaySettings.h"
 
 static const char* const fileName = "prefs.txt";
 static const int fileVersion = 4;
@@ -99,6 +100,25 @@ static int preferredDifficulty() { return Preferences::getInstance()->getDifficu
 static bool shootingSoundsMuted() { return Preferences::getInstance()->get_muteShootingSounds(); }
 static bool vibrationEnabled() { return Preferences::getInstance()->getVibrationEnabled(); }
 static bool screenReversed() { return Preferences::getInstance()->getIsScreenReversed(); }
+static int shipModel() { return Preferences::getInstance()->getShipModelSelected(); }
+static bool autoPause() { return Preferences::getInstance()->get_autoPauseEnabled(); }
+static bool campaignAutoPause() { return Preferences::getInstance()->get_campaignAutoPauseEnabled(); }
+static int joysticksPosition() { return Preferences::getInstance()->getJoysticksPosition(); }
+static bool skipPlayAgainMenu() { return Preferences::getInstance()->get_skipPlayAgainMenu(); }
+static bool replayIs2D() { return Preferences::getInstance()->get_replayIs2D(); }
+static bool rotateDuringReplays() { return Preferences::getInstance()->get_rotateDuringReplays(); }
+static int nextReplayId() { return Preferences::getInstance()->getNextReplayId(); }
+static void setNextReplayId(int id) {
+    Preferences* preferences = Preferences::getInstance();
+    preferences->setNextReplayId(id);
+    preferences->save();
+}
+[[maybe_unused]] static const bool playSettingsConnected =
+    (PlaySettings::shipModel = shipModel, PlaySettings::autoPause = autoPause,
+     PlaySettings::campaignAutoPause = campaignAutoPause, PlaySettings::joysticksPosition = joysticksPosition,
+     PlaySettings::skipPlayAgainMenu = skipPlayAgainMenu, PlaySettings::replayIs2D = replayIs2D,
+     PlaySettings::rotateDuringReplays = rotateDuringReplays, PlaySettings::nextReplayId = nextReplayId,
+     PlaySettings::setNextReplayId = setNextReplayId, true);
 [[maybe_unused]] static const bool hooksConnected =
     (PlayContext::preferredDifficulty = preferredDifficulty, PlayContext::shootingSoundsMuted = shootingSoundsMuted,
      Vibrator::vibrationEnabled = vibrationEnabled, Game::screenReversed = screenReversed, true);
