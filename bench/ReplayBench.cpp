@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "Startup.h"
 #include "core/Entity.h"
 #include "core/MainLoop.h"
 #include "core/myfopen.h"

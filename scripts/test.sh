@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Sets up the machine, then builds and runs every test twice: in the normal build
-# and in the AddressSanitizer + UndefinedBehaviorSanitizer build. Each test
-# program runs whole (the longest split into a few entries), its cases in
-# shuffled order; the seed is printed first, and GTEST_RANDOM_SEED=N repeats
-# an order.
+# and in the AddressSanitizer + UndefinedBehaviorSanitizer build, both with
+# warnings as errors. Each test program runs whole (the longest split into a
+# few entries), its cases in shuffled order; the seed is printed first, and
+# GTEST_RANDOM_SEED=N repeats an order.
 # Then every fuzzing harness runs for 30 seconds.
 # Each phase ends with a line "-- <phase>: wall W s, cpu C s" (the CPU time of
 # its child processes, user + system).
@@ -31,10 +31,13 @@ phase_done setup
 echo "== formatting (scripts/check-format.sh)"
 "$root/scripts/check-format.sh" || { echo "unformatted files above: run clang-format -i on them" >&2; exit 1; }
 phase_done format
+echo "== include order (scripts/check-includes.sh)"
+"$root/scripts/check-includes.sh" || { echo "includes above run against the order of src/ folders" >&2; exit 1; }
+phase_done "include order"
 jobs=$(nproc)
 status=0
 for kind in normal sanitize; do
-  "$root/scripts/build.sh" "$kind"
+  ZORBIX_WERROR=ON "$root/scripts/build.sh" "$kind"
   phase_done "build ($kind)"
   dir="$root/build"; [ "$kind" = sanitize ] && dir="$root/build-sanitize"
   echo "== tests ($kind build)"

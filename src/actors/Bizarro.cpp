@@ -8,8 +8,8 @@
 #include "actors/BulletBizarro.h"
 #include "actors/Player.h"
 #include "core/Joysticks.h"
+#include "core/PlayContext.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 int Bizarro::hitCount = 0;
 
@@ -27,10 +27,10 @@ void Bizarro::update() {
     position = Coord(centre.x - (at.x - centre.x), centre.y - (at.y - centre.y), 0.0f);
     frame = p->shipModel;
     heading = p->heading;
-    if (!(nextShotTime < time) || !StatePlay::joysticks)
+    if (!(nextShotTime < time) || !PlayContext::joysticks)
         return;
-    if ((double)StatePlay::joysticks->getShootJoystickNorm() > 0.1) {
-        float a = StatePlay::joysticks->getShootJoystickAngle();
+    if ((double)PlayContext::joysticks->getShootJoystickNorm() > 0.1) {
+        float a = PlayContext::joysticks->getShootJoystickAngle();
         if (fireToggle)
             new BulletBizarro(position, 18.0f, (float)((double)(a - 270.0f + 3.0f) * M_PI / 180.0));
         fireToggle = !fireToggle;

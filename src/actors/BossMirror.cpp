@@ -9,9 +9,9 @@
 #include "actors/EnemyKit.h"
 #include "actors/Player.h"
 #include "actors/PlayerWeapon.h"
+#include "core/PlayContext.h"
 #include "graphics/PlayerExplosion.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 int BossMirror::count = 0;
 
@@ -35,7 +35,7 @@ BossMirror::BossMirror(Coord p)
     mirrorModel = VectorModel::loadFromLuaScript("/data/graphics/bossMirrorGraphic.lua");
     mirrorModel2 = VectorModel::loadFromLuaScript("/data/graphics/bossMirrorGraphic2.lua");
     coreModel = VectorModel::loadFromLuaScript("/data/graphics/sphereGraphic.lua");
-    difficulty = StatePlay::getDifficulty();
+    difficulty = PlayContext::getDifficulty();
     static const int periods[] = {20, 13, 8};
     burstPeriod = difficulty >= 0 && difficulty <= 2 ? periods[difficulty] : 10;
     turnAcceleration = difficulty == 0 ? 0.04f : 0.08f;

@@ -11,11 +11,11 @@
 #include "actors/TargetWalk.h"
 #include "core/CollisionShape.h"
 #include "core/Joysticks.h"
+#include "core/PlayContext.h"
 #include "core/SpacePartition.h"
 #include "graphics/Explosion.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 VectorModel* FusionBullet::model = nullptr;
 
@@ -43,7 +43,7 @@ void FusionBullet::update() {
     nextTrailPoint = (k + 1) % TRAIL;
     for (int i = 0; i < TRAIL * 2; i++)
         trail[i] += drift[i];
-    Joysticks* sticks = StatePlay::getJoysticks();
+    Joysticks* sticks = PlayContext::getJoysticks();
     if ((double)sticks->getShootJoystickNorm() > 0.1) {
         heading = (float)((sticks->getShootJoystickAngle() - 90.0f) * M_PI / 180.0);
         velocity.initFromAngle(heading, FUSION_SPEED);

@@ -22,10 +22,10 @@
 #include "actors/PlayerUltimateShip.h"
 #include "actors/TargetWalk.h"
 #include "core/Joysticks.h"
+#include "core/PlayContext.h"
 #include "core/Vibrator.h"
 #include "graphics/SoundManager.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 Player* Player::player = nullptr;
 int Player::numberOfKilledEnnemies = 0;
@@ -74,7 +74,7 @@ Player::Player(Coord p)
     installHooks();
     numberOfKilledEnnemies = 0;
     shipGraphic = VectorModel::loadFromLuaScript("/data/graphics/shipGraphic.lua");
-    StatePlay::setCamera(p);
+    PlayContext::setCamera(p);
     player = this;
     ramGraphic = VectorModel::loadFromLuaScript("/data/graphics/ramGraphic.lua");
     guns.push_back(new PlayerGun1Shot(this));
@@ -88,7 +88,7 @@ Player::Player(Coord p)
     guns.push_back(new PlayerGunFusion(this));
     defenseGun = new PlayerGunDefenseShot(this);
     defenseSpiralGun = new PlayerGunDefenseSpiralShot(this);
-    selectShip(StatePlay::shipModelSelected);
+    selectShip(PlayContext::shipModelSelected);
 }
 
 Player::~Player() {
@@ -136,7 +136,7 @@ void Player::update() {
     if (canShoot && shootMode >= 0 && shootMode < (int)guns.size())
         guns[shootMode]->shoot();
 
-    Joysticks* sticks = StatePlay::getJoysticks();
+    Joysticks* sticks = PlayContext::getJoysticks();
     float n = sticks->getMoveJoystickNorm();
     float a = sticks->getMoveJoystickAngle();
     if (canMove) {
@@ -199,7 +199,7 @@ void Player::update() {
     Coord point = position;
     if (hasAlly && ally)
         point = Coord((position.x + ally->position.x) / 2.0f, (position.y + ally->position.y) / 2.0f, 0.0f);
-    StatePlay::setCamera(point);
+    PlayContext::setCamera(point);
     SoundManager::getInstance()->setListenerPosition(point);
     lastCameraPosition = point;
 }

@@ -10,8 +10,8 @@
 #include "actors/TargetWalk.h"
 #include "core/Game.h"
 #include "core/Joysticks.h"
+#include "core/PlayContext.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 static const char* const LINK_GRAPHIC = "/data/entities/wallGraphic.lua";
 
@@ -40,7 +40,7 @@ void PlayerAlly::update() {
     if (!canMove || !player || !Entity::isLive(player))
         return;
 
-    Joysticks* sticks = StatePlay::getJoysticks();
+    Joysticks* sticks = PlayContext::getJoysticks();
     float n = sticks->getShootJoystickNorm() / 10.0f;
     heading = sticks->getShootJoystickAngle() - 90.0f;
     float r = (float)(heading * M_PI) / 180.0f;

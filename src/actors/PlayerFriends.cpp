@@ -10,8 +10,8 @@
 #include "actors/Player.h"
 #include "actors/TargetWalk.h"
 #include "core/Joysticks.h"
+#include "core/PlayContext.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 std::vector<PlayerFriends*> PlayerFriends::indexes;
 bool PlayerFriends::canShoot = true;
@@ -113,7 +113,7 @@ void PlayerFriends::update() {
     position.x += vx;
     position.y += vy;
 
-    Joysticks* sticks = StatePlay::getJoysticks();
+    Joysticks* sticks = PlayContext::getJoysticks();
     if (nextShotTime < Entity::time && (double)sticks->getShootJoystickNorm() > 0.1 && canShoot) {
         float a = sticks->getShootJoystickAngle();
         if (toggle) {

@@ -6,12 +6,11 @@
 #include "actors/Player.h"
 #include "core/Device.h"
 #include "core/Joysticks.h"
+#include "core/PlayContext.h"
 #include "graphics/SoundManager.h"
-#include "levelplay/StatePlay.h"
-#include "savedata/Preferences.h"
 
 PlayerGun::PlayerGun(Player* p) : player(p) {
-    soundsOn = !Preferences::getInstance()->get_muteShootingSounds() && Device::canPlaySoundEffects;
+    soundsOn = !(PlayContext::shootingSoundsMuted && PlayContext::shootingSoundsMuted()) && Device::canPlaySoundEffects;
 }
 
 void PlayerGun::playSound(const char* name) {
@@ -25,6 +24,6 @@ Bullet* PlayerGun::fire(Coord origin, float speed, float degrees, Bullet::BULLET
     return new Bullet(origin, speed, toRadians(degrees), player->bulletType, shape);
 }
 
-Joysticks* PlayerGun::sticks() { return StatePlay::getJoysticks(); }
+Joysticks* PlayerGun::sticks() { return PlayContext::getJoysticks(); }
 
 bool PlayerGun::shootStickHeld() { return (double)sticks()->getShootJoystickNorm() > 0.1; }

@@ -4,15 +4,15 @@
 #include <GLES/gl.h>
 
 #include "core/Joysticks.h"
+#include "core/PlayContext.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 PlayerUltimateShip::PlayerUltimateShip() : PlayerShip(20), spin(0.0f) {
     graphic = VectorModel::loadFromLuaScript("/data/graphics/ultimateShip.lua");
 }
 
 void PlayerUltimateShip::update() {
-    float v = (float)(StatePlay::getJoysticks()->getMoveJoystickNorm() * 0.2);
+    float v = (float)(PlayContext::getJoysticks()->getMoveJoystickNorm() * 0.2);
     if (v > 40.0f)
         v = 40.0f;
     if (v < 2.0f)

@@ -10,9 +10,9 @@
 #include "actors/PlayerWeapon.h"
 #include "actors/SuciderLaserRenderer.h"
 #include "core/Game.h"
+#include "core/PlayContext.h"
 #include "graphics/PlayerExplosion.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 VectorModel* Sucider::vm = nullptr;
 SuciderLaserRenderer* Sucider::laserRenderer = nullptr;
@@ -122,7 +122,7 @@ void Sucider::update() {
         EnemyKit::burst(position, color2, color3, 80, 1.0f);
         int n = 30 - splitThreshold / 16;
         float factor = 1.0f;
-        int difficulty = StatePlay::getDifficulty();
+        int difficulty = PlayContext::getDifficulty();
         if (difficulty == 2) {
             n = n * 14 / 10;
             factor = 1.2f;

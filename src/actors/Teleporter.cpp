@@ -10,9 +10,9 @@
 #include "actors/Player.h"
 #include "actors/PlayerWeapon.h"
 #include "core/Game.h"
+#include "core/PlayContext.h"
 #include "graphics/ExplodingVectorFrame.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/StatePlay.h"
 
 int Teleporter::count = 0;
 ExplodingVectorFrame* Teleporter::evf = nullptr;
@@ -27,7 +27,7 @@ Teleporter::Teleporter(Coord p)
         if (frame && frame->getNumberOfColors() > 0)
             evf = new ExplodingVectorFrame(frame->getVectorFrame(0));
     }
-    difficulty = StatePlay::getDifficulty();
+    difficulty = PlayContext::getDifficulty();
     animation = evf ? new ExplodingVFAnimation(evf, 22.0f) : nullptr;
     count++;
 }

@@ -7,17 +7,16 @@
 #include <unordered_set>
 
 #include "core/EntitiesSpacePartitioner.h"
+#include "core/PlayContext.h"
 #include "core/SpacePartition.h"
 #include "core/WallsSpacePartitioner.h"
-#include "graphics/SoundManager.h"
-#include "graphics/TexturedExplosionsHandler.h"
-#include "levelplay/StatePlay.h"
 
 int Entity::time = 0;
 std::vector<Entity*> Entity::entityVector;
 SpacePartition* Entity::spacePartition = nullptr;
 TexturedExplosionsHandler* Entity::explosions = nullptr;
 SoundManager* Entity::soundManager = nullptr;
+Entity::ResetHook Entity::resetExplosionsAndSound = nullptr;
 
 static std::vector<Entity::ResetHook>& resetHooks() {
     static std::vector<Entity::ResetHook> hooks;
@@ -84,7 +83,7 @@ Entity::~Entity() {
         entityVector[index] = last;
 }
 
-bool Entity::calculateIfIsVisible(float margin) { return StatePlay::getMaxDistanceOffCamera(this) < margin; }
+bool Entity::calculateIfIsVisible(float margin) { return PlayContext::getMaxDistanceOffCamera(this) < margin; }
 
 float Entity::getSquareDistanceFromPlayer() { return playerSquareDistance ? playerSquareDistance(position) : 99999.0f; }
 
@@ -154,7 +153,7 @@ void Entity::updateAll() {
 void Entity::drawAll(float tiltX, float tiltY, float turn) {
     int n = (int)entityVector.size();
     if (tiltX == 0.0f && tiltY == 0.0f && turn == 0.0f) {
-        StatePlay::calculateCameraLimits();
+        PlayContext::calculateCameraLimits();
         for (int i = 0; i < n; i++) {
             Entity* e = entityVector[i];
             if (e->isVisible())
@@ -175,9 +174,8 @@ void Entity::reset() {
         else
             entityVector.erase(entityVector.begin());
     }
-    explosions = TexturedExplosionsHandler::getInstance();
-    explosions->reset();
-    soundManager = SoundManager::getInstance();
+    if (resetExplosionsAndSound)
+        resetExplosionsAndSound();
     std::vector<Entity*>().swap(entityVector);
     spacePartition = nullptr;
     for (ResetHook hook : resetHooks())

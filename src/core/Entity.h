@@ -52,6 +52,10 @@ public:
     // once; they run in the order they were added.
     typedef void (*ResetHook)();
     static void addResetHook(ResetHook hook);
+    // Takes up the world's explosions and sound again (sets explosions and
+    // soundManager, empties the explosions), early in every reset; the
+    // graphics, where both live, set it.
+    static ResetHook resetExplosionsAndSound;
 
     // The player's distance functions; without them (no player class, or no
     // player) every distance is 99999.0.

@@ -4,7 +4,6 @@
 #include <GLES/gl.h>
 
 #include <climits>
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -13,14 +12,6 @@
 #include "core/State.h"
 #include "core/StateTransition.h"
 #include "core/myfopen.h"
-#include "graphics/AudioPlayer.h"
-#include "graphics/DrawString.h"
-#include "graphics/Explosion.h"
-#include "graphics/TexturedExplosionsHandler.h"
-#include "graphics/VectorModel.h"
-#include "savedata/Preferences.h"
-#include "savedata/Scores.h"
-#include "screens/StateFirstMenu.h"
 
 Game* Game::instance = nullptr;
 int Game::frame = 0;
@@ -30,29 +21,13 @@ std::mt19937 Game::secondary;
 Sha256 Game::sha256;
 bool Game::enableBackgroundGrid = true;
 bool Game::randWasUsedByScript = false;
+bool (*Game::screenReversed)() = nullptr;
+void (*Game::drawGrid)(VectorModel* model) = nullptr;
 
 // Degrees a switch must turn before it ends.
 static const float transitionEndAngle = 60.0f;
 
-// The line-width setting takes effect at once, in lines and points alike.
-static void applyLineWidth(float width) {
-    glLineWidth(width);
-    glPointSize(width);
-}
-
-static void applyLightSetting(bool on) { TexturedExplosionsHandler::getInstance()->enabled = on; }
-
-// The settings that take effect at once reach the drawing code through the
-// preferences' hooks, all connected here. Preferences loaded before the Game
-// apply their values again now that someone listens.
-static void connectImmediateSettings() {
-    Preferences::applyLineWidth = applyLineWidth;
-    Preferences::applyTexturedExplosionsEnabled = applyLightSetting;
-    if (Preferences* p = Preferences::instance) {
-        p->setLineWidth(p->getLineWidth());
-        p->setLightEnabled(p->getLightEnabled());
-    }
-}
+static bool isScreenReversed() { return Game::screenReversed && Game::screenReversed(); }
 
 Game* Game::getInstance() {
     if (!instance)
@@ -69,13 +44,10 @@ Game::Game() {
     transitionAxis[0] = transitionAxis[1] = transitionAxis[2] = 0.0f;
     score = 0;
     initMyStandardStreams();
-    AudioPlayer::getInstance();
     Device::init();
-    connectImmediateSettings();
     srand((unsigned)time(nullptr));
     setUpOpenGL();
     instance = this;
-    ds = DrawString::getInstance();
     for (int i = 0; i < 2; i++) {
         touchX[i] = touchY[i] = pendingTouchX[i] = pendingTouchY[i] = -1;
         joystickAngle[i] = pendingJoystickAngle[i] = 0.0f;
@@ -86,23 +58,13 @@ Game::Game() {
     State::touchY = touchY;
     State::joystickAngle = joystickAngle;
     State::joystickNorm = joystickNorm;
-    current = new StateFirstMenu();
-    // No switch brings the first screen in: it is active from the start.
-    current->active = true;
     transitionAngle = 0.0f;
     transitionSpeed = 0.0f;
     inTransition = false;
     updateCount = 0;
-    Scores::getInstance();
-    Explosion::calcTheVertexes(false);
-    refreshOrientation();
-    gridModel = VectorModel::loadFromLuaScript("/data/graphics/grid.lua");
-    if (Preferences::getInstance()->getMusicEnabled())
-        AudioPlayer::getInstance()->resumeSong();
 }
 
 Game::~Game() {
-    DrawString::destroyInstance();
     ds = nullptr;
     delete current;
     delete previous;
@@ -125,7 +87,7 @@ void Game::initProjection(bool notReversed, float z, bool setViewport) {
     if (setViewport)
         initViewPort();
     if (!notReversed)
-        initProjectionMatrix(Preferences::getInstance()->getIsScreenReversed());
+        initProjectionMatrix(isScreenReversed());
     else
         initProjectionMatrix(false);
     initModelViewMatrix(z);
@@ -152,7 +114,7 @@ void Game::initModelViewMatrix(float z) {
 
 void Game::setOrientation(bool reversed) { initProjectionMatrix(reversed); }
 
-void Game::refreshOrientation() { initProjectionMatrix(Preferences::getInstance()->getIsScreenReversed()); }
+void Game::refreshOrientation() { initProjectionMatrix(isScreenReversed()); }
 
 // --- Input ---
 
@@ -164,7 +126,7 @@ void Game::setTouch(int x0, int y0, int x1, int y1) {
         xs[i] = (int)(xs[i] * Device::touchMultiplier);
         ys[i] = (int)(ys[i] * Device::touchMultiplier);
     }
-    bool reversed = Preferences::getInstance()->getIsScreenReversed();
+    bool reversed = isScreenReversed();
     for (int i = 0; i < 2; i++) {
         if (xs[i] == -1)
             continue;
@@ -336,22 +298,9 @@ void Game::draw() {
 }
 
 void Game::drawGridModel() {
-    if (!gridModel || !enableBackgroundGrid)
+    if (!gridModel || !enableBackgroundGrid || !drawGrid)
         return;
-    int w = Preferences::getInstance()->getLineWidth();
-    if (w > 1)
-        glLineWidth(1.0f);
-    glPushMatrix();
-    glTranslatef(Device::screenWidth * 0.75f, Device::screenHeight * 0.5f, -100.0f);
-    double c = cos(frame * 0.01);
-    glRotatef((float)(45 + 20 * c), 0.0f, 1.0f, 0.0f);
-    glRotatef(frame * 0.5f, 0.0f, 0.0f, 1.0f);
-    float s = (float)(1.3 + 0.3 * c);
-    glScalef(s, s, s);
-    gridModel->draw(0);
-    glPopMatrix();
-    if (w != 1)
-        glLineWidth((float)w);
+    drawGrid(gridModel);
 }
 
 void Game::drawState() {

@@ -40,6 +40,8 @@ public:
 
     void setOrientation(bool reversed);
     void refreshOrientation();
+    // The background grid, drawn behind every screen; the start-up loads it.
+    void setGridModel(VectorModel* model) { gridModel = model; }
 
     void setReturnWasPressed(bool pressed) { returnWasPressed = pressed; }
     bool getReturnWasPressed() { return returnWasPressed; }
@@ -74,6 +76,11 @@ public:
     static Sha256 sha256;
     static bool enableBackgroundGrid;
     static bool randWasUsedByScript;
+    // Reads the player's screen-reversed setting (false while unset); set by the preferences.
+    static bool (*screenReversed)();
+    // Draws the grid model behind the screens at the current frame; set by the
+    // start-up, which knows the line-width setting.
+    static void (*drawGrid)(VectorModel* model);
 
 private:
     Game();

@@ -6,17 +6,17 @@
 
 #include "core/Device.h"
 #include "core/Game.h"
+#include "core/KeyPress.h"
 #include "core/State.h"
 #include "core/glwin.h"
-#include "graphics/AudioPlayer.h"
-#include "levelplay/LevelEntry.h"
 #include "platform/audiodevice.h"
 #include "platform/bps.h"
 #include "platform/mmrenderer.h"
 #include "platform/navigator.h"
-#include "savedata/Preferences.h"
 
 MainLoopState mainLoop;
+void (*musicOnWindowFocus)(bool active) = nullptr;
+void (*musicOnTrackEnd)() = nullptr;
 
 static Game* game = nullptr;
 static bool bpsStarted = false;
@@ -39,8 +39,14 @@ static int startUpFailed(const char* message) {
     return 1;
 }
 
-int mainStartUp() {
+// The back ends deliver keys into the key bit arrays and report a keyboard.
+static void keyBitChangedInGame(int bit, bool down) { KeyPress::setKeyStatus((KeyPress::BIT_KEY)bit, down ? 1 : 0); }
+static void keyboardFoundByGame() { Device::hasKeyboard = true; }
+
+int startPlatformAndGame() {
     mainLoop = MainLoopState();
+    keyBitChanged = keyBitChangedInGame;
+    keyboardFound = keyboardFoundByGame;
     if (screen_create_context(&mainLoop.screen_cxt, SCREEN_APPLICATION_CONTEXT) != 0)
         return startUpFailed("screen_create_context failed\n");
     // Without the event service (SDL on the desktop) there is no input and no window.
@@ -110,32 +116,27 @@ static void handleNavigatorEvent(bps_event_t* event) {
     case NAVIGATOR_WINDOW_STATE: mainLoop.used1 = mainLoop.used2 = false; break;
     case NAVIGATOR_SWIPE_DOWN: Game::getInstance()->setPause(); break;
     case NAVIGATOR_WINDOW_ACTIVE:
-        if (Preferences::getInstance()->getMusicEnabled())
-            AudioPlayer::getInstance()->resumeSong();
+        if (musicOnWindowFocus)
+            musicOnWindowFocus(true);
         break;
     case NAVIGATOR_WINDOW_INACTIVE:
         // Fingers on the screen are lost with the focus, whatever the music does.
-        if (Preferences::getInstance()->getMusicEnabled())
-            AudioPlayer::getInstance()->pauseSong();
+        if (musicOnWindowFocus)
+            musicOnWindowFocus(false);
         mainLoop.used1 = mainLoop.used2 = false;
         break;
     }
 }
 
-// The renderer stops without an error at the end of the track: play it again,
-// but only while the music is on and was playing, so that an end that crosses a
-// pause or the music being switched off does not start it behind the player's back.
+// The renderer stops without an error at the end of the track.
 static void handleRendererEvent(bps_event_t* event) {
     if (mmrenderer_event_get_state(event) != MMR_STATE_STOPPED)
         return;
     const mmr_error_info_t* error = mmrenderer_event_get_error(event);
     if (!error || error->error_code != 0)
         return;
-    AudioPlayer* player = AudioPlayer::getInstance();
-    if (!Preferences::getInstance()->getMusicEnabled() || player->paused)
-        return;
-    player->paused = true;
-    player->resumeSong();
+    if (musicOnTrackEnd)
+        musicOnTrackEnd();
 }
 
 void mainHandleEvent(bps_event_t* event) {
@@ -176,22 +177,4 @@ void mainShutDown() {
     glwin_terminate();
     screen_destroy_context(mainLoop.screen_cxt);
     mainLoop.screen_cxt = nullptr;
-}
-
-int runMainLoop() {
-    if (mainStartUp() != 0)
-        return 1;
-    std::string error;
-    State* first = playScreenFromEnvironment(&error);
-    if (!error.empty()) {
-        fprintf(stderr, "%s\n", error.c_str());
-        mainShutDown();
-        return 1;
-    }
-    if (first)
-        game->setCurrentState(first);
-    while (!mainLoop.exit_application)
-        mainLoopFrame();
-    mainShutDown();
-    return glwin_screenshot_ok() ? 0 : 1;
 }

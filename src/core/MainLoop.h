@@ -1,8 +1,12 @@
-// The entry point's work: start-up, the per-frame loop and shutdown.
+// The entry point's work in core: the platform's start-up, the per-frame loop
+// and shutdown.
 //
-// main() runs runMainLoop(); tests drive the same steps one frame at a time
-// with injected platform events.
+// The program's start-up (Startup.h) runs startPlatformAndGame() and then loads
+// the game; tests drive the same steps one frame at a time with injected
+// platform events.
 #pragma once
+
+#include <string>
 
 #include "platform/screen.h"
 
@@ -23,10 +27,10 @@ struct MainLoopState {
 
 extern MainLoopState mainLoop;
 
-// Brings up the platform, the surface and the Game; 0 on success. A failing
-// step prints its message to the standard error stream, releases what was made
-// and returns 1.
-int mainStartUp();
+// Brings up the platform, the surface and the Game (projection, touches, no
+// screen yet); 0 on success. A failing step prints its message to the standard
+// error stream, releases what was made and returns 1.
+int startPlatformAndGame();
 // Reads the surface size into the loop state and the device parameters.
 int initialize();
 // Drains the pending events, hands the touches to the Game, updates, draws and
@@ -36,6 +40,8 @@ void mainLoopFrame();
 void mainHandleEvent(bps_event_t* event);
 // Stops the events and releases the platform and the surface.
 void mainShutDown();
-// The whole program: start-up, frames until the exit event, shutdown. Returns
-// the process exit status.
-int runMainLoop();
+
+// The music's part in the loop, set by the start-up: the window gaining (true)
+// or losing the focus, and the track coming to its end without an error.
+extern void (*musicOnWindowFocus)(bool active);
+extern void (*musicOnTrackEnd)();

@@ -1,8 +1,8 @@
 // The screen base: shared input pointers and the default back-key behaviour.
 #include "core/State.h"
 
+#include "core/ExternallyPressable.h"
 #include "core/StateTransition.h"
-#include "widgets/CanBeExternallyPressed.h"
 
 int* State::touchX = nullptr;
 int* State::touchY = nullptr;

@@ -2,7 +2,7 @@
 #pragma once
 
 class StateTransition;
-class CanBeExternallyPressed;
+class ExternallyPressable;
 
 class State {
 public:
@@ -20,7 +20,7 @@ public:
 
     bool active;
     // The screen's own back button, pressed by the back key; the screen deletes it.
-    CanBeExternallyPressed* backButton;
+    ExternallyPressable* backButton;
 
     // Set by Game, read by every screen: this frame's touches (x = -1: none),
     // hardware sticks (norm -1: none) and key bits.

@@ -1,6 +1,9 @@
 // Vibrator: reads the vibration setting and has nothing to drive.
 #include "core/Vibrator.h"
 
-#include "savedata/Preferences.h"
+bool (*Vibrator::vibrationEnabled)() = nullptr;
 
-void Vibrator::vibrate(TYPE) { Preferences::getInstance()->getVibrationEnabled(); }
+void Vibrator::vibrate(TYPE) {
+    if (vibrationEnabled)
+        vibrationEnabled();
+}

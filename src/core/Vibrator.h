@@ -5,4 +5,6 @@ class Vibrator {
 public:
     enum TYPE { TYPE_SHORT = 0, TYPE_LONG = 1 };
     static void vibrate(TYPE type);
+    // Reads the player's vibration setting; set by the preferences.
+    static bool (*vibrationEnabled)();
 };

@@ -5,7 +5,20 @@
 
 #include <cstring>
 
+#include "core/Entity.h"
+#include "graphics/SoundManager.h"
 #include "graphics/Texture.h"
+
+// Every reset of the entity world empties the explosions and hands the world
+// this handler and the sound manager, connected as soon as the handler is part
+// of the program.
+static void resetWorldExplosionsAndSound() {
+    Entity::explosions = TexturedExplosionsHandler::getInstance();
+    Entity::explosions->reset();
+    Entity::soundManager = SoundManager::getInstance();
+}
+[[maybe_unused]] static const bool worldResetConnected =
+    (Entity::resetExplosionsAndSound = resetWorldExplosionsAndSound, true);
 
 TexturedExplosionsHandler* TexturedExplosionsHandler::getInstance() {
     static TexturedExplosionsHandler* instance = new TexturedExplosionsHandler();

@@ -8,7 +8,7 @@
 #include "core/FileReader.h"
 #include "core/myfopen.h"
 #include "levelplay/LevelList.h"
-#include "savedata/Preferences.h"
+#include "levelplay/PlaySettings.h"
 
 namespace {
 // The header of a replay file, read from the raw bytes so that the entry
@@ -142,17 +142,15 @@ static std::set<int> localReplayIds() {
 }
 
 int Replay::save() {
-    Preferences* preferences = Preferences::getInstance();
     // The counter lives in the preferences, which may have been lost while
     // older replays stayed, and it stops at the top of the int range: the
     // next id whose file does not exist is taken, wrapping round to 1.
-    int id = nextFreeId(preferences->getNextReplayId(), localReplayIds());
+    int id = nextFreeId(PlaySettings::nextReplayId(), localReplayIds());
     if (id < 0) {
         fprintf(stderr, "Every replay id is in use: the replay of this game is not saved\n");
         return -1;
     }
-    preferences->setNextReplayId(id < INT_MAX ? id + 1 : 1);
-    preferences->save();
+    PlaySettings::setNextReplayId(id < INT_MAX ? id + 1 : 1);
     // Written whole: a stop at any point leaves no replay or a complete one.
     return save(getPath(id, false)) == 1 ? id : -1;
 }

@@ -23,32 +23,17 @@
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LuaCommon.h"
+#include "levelplay/PlaySettings.h"
 #include "levelplay/Replay.h"
 #include "levelplay/ScriptHandles.h"
-#include "savedata/Achievements.h"
-#include "savedata/Preferences.h"
-#include "screens/StateChooseCampaign.h"
-#include "screens/StateChooseLevel.h"
-#include "screens/StateConfirmScore.h"
-#include "screens/StateFirstMenu.h"
-#include "screens/StateRestartGame.h"
 #include "widgets/Button.h"
 #include "widgets/InGameMenu.h"
 
-Coord StatePlay::camera;
-float StatePlay::cameraVisibleLimitX = 0.0f;
-float StatePlay::cameraVisibleLimitY = 0.0f;
-float StatePlay::zoom = 1.0f;
-float StatePlay::realZoom = 1.0f;
-float StatePlay::cameraAngleOffsetX = 0.0f;
-float StatePlay::cameraAngleOffsetY = 0.0f;
-float StatePlay::cameraAngleOffsetZ = 0.0f;
-Joysticks* StatePlay::joysticks = nullptr;
-int StatePlay::shipModelSelected = 0;
 bool StatePlay::gameIsFinished = false;
 std::string StatePlay::HUDString1;
 std::string StatePlay::HUDString2;
 bool StatePlay::drawOkButton = false;
+StatePlay::Exits StatePlay::exits;
 bool StatePlay::buttonWasPressed = false;
 bool StatePlay::quickPauseEnabled = false;
 void (*StatePlay::scriptStateHook)(lua_State*) = nullptr;
@@ -60,54 +45,6 @@ static const int STICK_KEYS = KeyPress::BIT_KEY_UP | KeyPress::BIT_KEY_DOWN | Ke
                               KeyPress::BIT_KEY_SHOOT_DOWN | KeyPress::BIT_KEY_SHOOT_RIGHT;
 static const int OK_KEYS = KeyPress::BIT_KEY_PRESS | KeyPress::BIT_KEY_SHOOT_DOWN;
 static const int BACK_KEY = KeyPress::BIT_KEY_GAME_BACK;
-
-static bool difficultyPinned = false;
-static int pinnedDifficulty = 0;
-
-int StatePlay::getDifficulty() {
-    if (difficultyPinned)
-        return pinnedDifficulty;
-    return Preferences::getInstance()->getDifficultySettings();
-}
-
-void StatePlay::pinDifficulty(int difficulty) {
-    difficultyPinned = true;
-    pinnedDifficulty = difficulty;
-}
-
-void StatePlay::unpinDifficulty() { difficultyPinned = false; }
-
-void StatePlay::setZoom(float z) {
-    zoom = z;
-    realZoom = z * Device::zoom;
-}
-
-void StatePlay::calculateCameraLimits() {
-    cameraVisibleLimitX = (float)Device::screenWidth / realZoom * 0.5f;
-    cameraVisibleLimitY = (float)Device::screenHeight / realZoom * 0.5f;
-}
-
-float StatePlay::getMaxDistanceOffCamera(Entity* e) {
-    float dx = std::fabs(e->position.x - camera.x) - cameraVisibleLimitX;
-    float dy = std::fabs(e->position.y - camera.y) - cameraVisibleLimitY;
-    return dx > dy ? dx : dy;
-}
-
-Joysticks* StatePlay::getJoysticks() {
-    if (!joysticks)
-        joysticks = new Joysticks();
-    return joysticks;
-}
-
-void StatePlay::setMoveJoystickVisibility(bool visible) {
-    if (joysticks)
-        joysticks->setMoveJoystickVisibility(visible);
-}
-
-void StatePlay::setShootJoystickVisibility(bool visible) {
-    if (joysticks)
-        joysticks->setShootJoystickVisibility(visible);
-}
 
 // Steps 1 and 2 of both constructors.
 void StatePlay::construct() {
@@ -124,7 +61,7 @@ StatePlay::StatePlay(std::string path, bool campaign, bool tutorial) : replayNam
     isPlayback = false;
     // The C generator (seeded from the clock at start-up) draws the seed only.
     seed = (unsigned int)rand();
-    shipModelSelected = Preferences::getInstance()->getShipModelSelected();
+    shipModelSelected = PlaySettings::shipModel();
     if (!tutorial && !campaign) {
         isRecording = true;
         ReplayHeader header;
@@ -235,9 +172,7 @@ void StatePlay::init() {
     normalSpeed = true;
     playbackPaused = false;
     leaving = false;
-    Preferences* prefs = Preferences::getInstance();
-    quickPauseEnabled =
-        prefs->get_autoPauseEnabled() && (!isCampaign || prefs->get_campaignAutoPauseEnabled()) && !isTutorial;
+    quickPauseEnabled = PlaySettings::autoPause() && (!isCampaign || PlaySettings::campaignAutoPause()) && !isTutorial;
     hardwareInputInUse = false;
     quickPaused = false;
     touchedSinceLastPause = false;
@@ -269,7 +204,69 @@ void StatePlay::backButtonIsPressed() {
 
 void StatePlay::setPause() { backButtonIsPressed(); }
 
-void StatePlay::simulationStep() {
+// True while the quick pause holds the game. Lifting the last finger pauses
+// from the next frame on; the resuming touch itself does not step.
+bool StatePlay::holdsQuickPause(bool anyTouch, bool anyStick, int keys) {
+    if (!quickPauseEnabled)
+        return false;
+    if (quickPaused) {
+        if (anyTouch || anyStick || keys != 0)
+            quickPaused = false;
+        return true;
+    }
+    if (!anyTouch && !anyStick) {
+        if (touchedSinceLastPause && !isPlayback && keys == 0)
+            quickPaused = true;
+        touchedSinceLastPause = false;
+    } else if (keys == 0) {
+        touchedSinceLastPause = true;
+    }
+    return false;
+}
+
+// The sticks of this step from the player: touches (corrected as the stick
+// layout asks when the screen mixes up two fingers), or hardware sticks, then keys.
+SerializedJoystickData StatePlay::liveCommand(bool anyStick, int keys) {
+    if (!anyStick) {
+        int position = PlaySettings::joysticksPosition();
+        if (Device::supportDistinctMultitouch == 2)
+            joysticks->update(State::touchX, State::touchY);
+        else if (position == 1)
+            joysticks->updateWithBadMultitouchCorrectionDiagonal2(State::touchX, State::touchY);
+        else if (position == 2)
+            joysticks->updateWithBadMultitouchCorrectionDiagonal1(State::touchX, State::touchY);
+        else
+            joysticks->update(State::touchX, State::touchY);
+    } else {
+        joysticks->updateWithJoystickHardware(State::joystickAngle[0], State::joystickNorm[0], State::joystickAngle[1],
+                                              State::joystickNorm[1]);
+    }
+    joysticks->updateWithKeys(keys);
+    return joysticks->current;
+}
+
+// The playback's button cycles normal speed, fast forward and pause.
+void StatePlay::updatePlaybackSpeed() {
+    if (!fastForwardButton->update())
+        return;
+    if (normalSpeed) {
+        normalSpeed = false;
+        fastForward = true;
+        fastForwardButton->setFrame(1);
+    } else if (fastForward) {
+        fastForward = false;
+        playbackPaused = true;
+        fastForwardButton->setFrame(2);
+    } else {
+        playbackPaused = false;
+        normalSpeed = true;
+        fastForwardButton->setFrame(0);
+    }
+}
+
+// One simulation step: the command is all it reads of the player.
+void StatePlay::step(SerializedJoystickData command) {
+    joysticks->update(&command);
     texturedExplosions->update();
     Entity::updateAll();
     executeFunction(luaState, "update");
@@ -301,7 +298,7 @@ StateTransition* StatePlay::updateState() {
         if (leaving)
             return nullptr;
         leaving = true;
-        return answer(new StateTransition(new StateChooseLevel(-1), 2));
+        return answer(new StateTransition(exits.chooseLevel(), 2));
     }
     bool anyTouch = State::touchX[0] != -1 || State::touchX[1] != -1;
     bool anyStick = State::joystickNorm[0] != -1.0f || State::joystickNorm[1] != -1.0f;
@@ -311,22 +308,8 @@ StateTransition* StatePlay::updateState() {
         hardwareInputInUse = false;
         return menuBranch();
     }
-    if (quickPauseEnabled) {
-        if (quickPaused) {
-            // The resuming touch itself does not step.
-            if (anyTouch || anyStick || keys != 0)
-                quickPaused = false;
-            return nullptr;
-        }
-        if (!anyTouch && !anyStick) {
-            // Lifting the last finger pauses from the next frame on.
-            if (touchedSinceLastPause && !isPlayback && keys == 0)
-                quickPaused = true;
-            touchedSinceLastPause = false;
-        } else if (keys == 0) {
-            touchedSinceLastPause = true;
-        }
-    }
+    if (holdsQuickPause(anyTouch, anyStick, keys))
+        return nullptr;
     hardwareInputInUse = anyStick || (keys & STICK_KEYS) != 0 || joysticks->residualHWMovementIsPresent();
 
     for (int n = 0;; n++) {
@@ -335,48 +318,15 @@ StateTransition* StatePlay::updateState() {
         // A playback ignores the button: its press is not part of the replay.
         if (!isPlayback && drawOkButton && (okButton->update() || (keysJustPressed & OK_KEYS) != 0))
             buttonWasPressed = true;
-        if (!isPlayback) {
-            if (!anyStick) {
-                int position = Preferences::getInstance()->getJoysticksPosition();
-                if (Device::supportDistinctMultitouch == 2)
-                    joysticks->update(State::touchX, State::touchY);
-                else if (position == 1)
-                    joysticks->updateWithBadMultitouchCorrectionDiagonal2(State::touchX, State::touchY);
-                else if (position == 2)
-                    joysticks->updateWithBadMultitouchCorrectionDiagonal1(State::touchX, State::touchY);
-                else
-                    joysticks->update(State::touchX, State::touchY);
-            } else {
-                joysticks->updateWithJoystickHardware(State::joystickAngle[0], State::joystickNorm[0],
-                                                      State::joystickAngle[1], State::joystickNorm[1]);
-            }
-            joysticks->updateWithKeys(keys);
+        if (isPlayback)
+            updatePlaybackSpeed();
+        if (!isPlayback || !playbackPaused) {
+            SerializedJoystickData command = isPlayback ? *replay->get(stepIndex++) : liveCommand(anyStick, keys);
             if (isRecording)
-                replay->add(&joysticks->current);
-            if ((keysJustPressed & BACK_KEY) != 0)
+                replay->add(&command);
+            if (!isPlayback && (keysJustPressed & BACK_KEY) != 0)
                 backButtonIsPressed();
-            simulationStep();
-        } else {
-            if (fastForwardButton->update()) {
-                if (normalSpeed) {
-                    normalSpeed = false;
-                    fastForward = true;
-                    fastForwardButton->setFrame(1);
-                } else if (fastForward) {
-                    fastForward = false;
-                    playbackPaused = true;
-                    fastForwardButton->setFrame(2);
-                } else {
-                    playbackPaused = false;
-                    normalSpeed = true;
-                    fastForwardButton->setFrame(0);
-                }
-            }
-            if (!playbackPaused) {
-                joysticks->update(replay->get(stepIndex));
-                stepIndex++;
-                simulationStep();
-            }
+            step(command);
         }
         if (gameIsFinished && !leaving) {
             leaving = true;
@@ -400,10 +350,10 @@ StateTransition* StatePlay::menuBranch() {
             return nullptr;
         leaving = true;
         if (isCampaign)
-            return answer(new StateTransition(new StateChooseCampaign(), 2));
+            return answer(new StateTransition(exits.chooseCampaign(), 2));
         if (isTutorial)
-            return answer(new StateTransition(new StateFirstMenu(), 3));
-        return answer(new StateTransition(new StateChooseLevel(-1), 2));
+            return answer(new StateTransition(exits.firstMenu(), 3));
+        return answer(new StateTransition(exits.chooseLevel(), 2));
     case 4: joysticks->swap(); return nullptr;
     case 5: joysticks->changeLocation(); return nullptr;
     default: return nullptr;
@@ -412,21 +362,18 @@ StateTransition* StatePlay::menuBranch() {
 
 StateTransition* StatePlay::endOfGame() {
     if (isTutorial)
-        return new StateTransition(new StateFirstMenu(), 2);
+        return new StateTransition(exits.firstMenu(), 2);
     if (isPlayback)
-        return new StateTransition(new StateChooseLevel(-1), 2);
-    Preferences* prefs = Preferences::getInstance();
+        return new StateTransition(exits.chooseLevel(), 2);
     if (isCampaign) {
         if (Game::getScore() == 0) {
-            if (prefs->get_skipPlayAgainMenu())
-                return new StateTransition(new StateChooseCampaign(), 2);
-            return new StateTransition(new StateRestartGame(levelPath, true), 2);
+            if (PlaySettings::skipPlayAgainMenu())
+                return new StateTransition(exits.chooseCampaign(), 2);
+            return new StateTransition(exits.restartCampaignLevel(levelPath), 2);
         }
-        Achievements* achievements = Achievements::getInstance();
-        achievements->setCampaignLevelIsFinished(levelPath, prefs->getDifficultySettings(), frameCount);
-        achievements->writeAchievements();
-        return new StateTransition(new StateChooseCampaign(), 2);
+        exits.campaignLevelFinished(levelPath, PlayContext::preferredDifficulty(), frameCount);
+        return new StateTransition(exits.chooseCampaign(), 2);
     }
     int id = replay->save();
-    return new StateTransition(new StateConfirmScore(levelPath, Game::getScore(), id, (int)time(0)), 2);
+    return new StateTransition(exits.confirmScore(levelPath, Game::getScore(), id, (int)time(0)), 2);
 }

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "core/Coord.h"
+#include "core/PlayContext.h"
+#include "core/SerializedJoystickData.h"
 #include "core/SpacePartition.h"
 #include "core/State.h"
 #include "graphics/OptimizedStringModel.h"
@@ -18,7 +20,9 @@ class Replay;
 class TexturedExplosionsHandler;
 struct lua_State;
 
-class StatePlay : public State {
+// The camera, the sticks and the difficulty are the play context's, reached
+// through this class as well.
+class StatePlay : public State, public PlayContext {
 public:
     // A new game of the level: campaign, tutorial, or (neither) an infinity
     // game that is recorded.
@@ -47,46 +51,22 @@ public:
     // Whether the constructor found something to play (a playback's replay can be refused).
     bool isRunnable() const { return luaState != nullptr; }
 
-    static void setCamera(Coord& c) { camera = c; }
-    static Coord getCamera() { return camera; }
-    static void setZoom(float z);
-    static float getCameraZoom() { return zoom; }
-    static void setCameraXAngle(float a) { cameraAngleOffsetX = a; }
-    static void setCameraYAngle(float a) { cameraAngleOffsetY = a; }
-    static void setCameraZAngle(float a) { cameraAngleOffsetZ = a; }
-    // Half extents of the visible rectangle at the current zoom.
-    static void calculateCameraLimits();
-    // How far the entity lies outside the visible rectangle (negative inside),
-    // with the limits of the last calculateCameraLimits.
-    static float getMaxDistanceOffCamera(Entity* e);
-    static void setMoveJoystickVisibility(bool visible);
-    static void setShootJoystickVisibility(bool visible);
-    // The one Joysticks object of the play screen, made on first use.
-    static Joysticks* getJoysticks();
-
-    // The difficulty (0 to 2) every actor and script reads: the preference,
-    // unless the play screen pinned a value for this game (infinity games and
-    // their playback run at 0 whatever the preference).
-    static int getDifficulty();
-    static void pinDifficulty(int difficulty);
-    static void unpinDifficulty();
-
-    static Coord camera;
-    static float cameraVisibleLimitX;
-    static float cameraVisibleLimitY;
-    // The script's zoom, 1.0 at the start of a game; the real zoom, which the
-    // camera and the visible limits use, is this times the device zoom.
-    static float zoom;
-    static float realZoom;
-    static float cameraAngleOffsetX;
-    static float cameraAngleOffsetY;
-    static float cameraAngleOffsetZ;
-    static Joysticks* joysticks;
-    static int shipModelSelected;
     static bool gameIsFinished;
     static std::string HUDString1;
     static std::string HUDString2;
     static bool drawOkButton;
+
+    // The screens a game leaves to, the menus above the play screen, and the
+    // record of a finished campaign level; the start-up connects them.
+    struct Exits {
+        State* (*firstMenu)() = nullptr;
+        State* (*chooseCampaign)() = nullptr;
+        State* (*chooseLevel)() = nullptr;
+        State* (*restartCampaignLevel)(const std::string& levelPath) = nullptr;
+        State* (*confirmScore)(const std::string& levelPath, int score, int replayId, int time) = nullptr;
+        void (*campaignLevelFinished)(const std::string& levelPath, int difficulty, int frames) = nullptr;
+    };
+    static Exits exits;
     static bool buttonWasPressed;
     static bool quickPauseEnabled;
     // Called with every level's script state once its libraries are open and
@@ -105,7 +85,10 @@ private:
     void construct();
     void init();
     StateTransition* menuBranch();
-    void simulationStep();
+    bool holdsQuickPause(bool anyTouch, bool anyStick, int keys);
+    SerializedJoystickData liveCommand(bool anyStick, int keys);
+    void updatePlaybackSpeed();
+    void step(SerializedJoystickData command);
     StateTransition* endOfGame();
     bool isTurningIn() const;
     StateTransition* answer(StateTransition* t);

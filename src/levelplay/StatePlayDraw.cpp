@@ -11,9 +11,9 @@
 #include "core/Joysticks.h"
 #include "graphics/DrawString.h"
 #include "graphics/TexturedExplosionsHandler.h"
+#include "levelplay/PlaySettings.h"
 #include "levelplay/Replay.h"
 #include "levelplay/StatePlay.h"
-#include "savedata/Preferences.h"
 #include "widgets/Button.h"
 #include "widgets/InGameMenu.h"
 #include "widgets/InGamePauseAlert.h"
@@ -49,7 +49,7 @@ static void translateToCamera(float halfWidth, float halfHeight) {
 
 void StatePlay::moveCamera(float* a, float* b) {
     float W = (float)Device::screenWidth, H = (float)Device::screenHeight;
-    if (!isPlayback || Preferences::getInstance()->get_replayIs2D()) {
+    if (!isPlayback || PlaySettings::replayIs2D()) {
         float z = realZoom, d = z + z;
         glScalef(z, z, 1.0f);
         glTranslatef(W / d, H / d, 0);
@@ -69,7 +69,7 @@ void StatePlay::moveCamera(float* a, float* b) {
     glRotatef(replayTilt, 0, 1, 0);
     glRotatef(replaySpin, 0, 0, 1);
     // The view moves for the next frame: by itself, or dragged with one finger.
-    if (Preferences::getInstance()->get_rotateDuringReplays()) {
+    if (PlaySettings::rotateDuringReplays()) {
         replaySpin += 0.4f;
     } else if (Game::getInstance()->touchIsActive(0)) {
         Coord t = Game::getInstance()->getTouchCoord(0);

@@ -9,16 +9,12 @@
 // Escape is back.
 #include <SDL.h>
 #include <SDL_syswm.h>
-// X11 names an event type KeyPress; the key bit arrays keep the name here.
-#undef KeyPress
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
-#include "core/Device.h"
-#include "core/KeyPress.h"
 #include "platform/Backend.h"
 #include "platform/KeyNames.h"
 #include "platform/navigator.h"
@@ -40,7 +36,8 @@ public:
             return false;
         }
         // Keys reach the game here: arrows move the focus and Enter presses.
-        Device::hasKeyboard = true;
+        if (keyboardFound)
+            keyboardFound();
         return true;
     }
 
@@ -155,8 +152,8 @@ private:
             bool down = e.type == SDL_KEYDOWN;
             if (action.pauses && down && !e.key.repeat)
                 navigator_inject_event(NAVIGATOR_SWIPE_DOWN);
-            if (action.bit)
-                KeyPress::setKeyStatus((KeyPress::BIT_KEY)action.bit, down ? 1 : 0);
+            if (action.bit && keyBitChanged)
+                keyBitChanged(action.bit, down);
             break;
         }
         }

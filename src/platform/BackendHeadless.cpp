@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "core/KeyPress.h"
 #include "platform/Backend.h"
 #include "platform/KeyNames.h"
 #include "platform/navigator.h"
@@ -143,8 +142,8 @@ public:
             if (e.isKey) {
                 if (e.key.pauses && e.keyDown)
                     navigator_inject_event(NAVIGATOR_SWIPE_DOWN);
-                if (e.key.bit)
-                    KeyPress::setKeyStatus((KeyPress::BIT_KEY)e.key.bit, e.keyDown ? 1 : 0);
+                if (e.key.bit && keyBitChanged)
+                    keyBitChanged(e.key.bit, e.keyDown);
             } else if (e.isTouch)
                 screen_inject_touch(e.touchType, e.x, e.y, e.id);
             else

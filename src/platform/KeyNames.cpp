@@ -1,7 +1,8 @@
 // The one table from key names to key bits and the pause.
 #include "platform/KeyNames.h"
 
-#include "core/KeyPress.h"
+void (*keyBitChanged)(int bit, bool down) = nullptr;
+void (*keyboardFound)() = nullptr;
 
 namespace {
 
@@ -13,22 +14,22 @@ struct KeyName {
 
 // Names as SDL_GetKeyName gives them for the keys the game reads.
 const KeyName keyNames[] = {
-    {"Escape", KeyPress::BIT_KEY_BACK, false},
-    {"Up", KeyPress::BIT_KEY_UP, false},
-    {"W", KeyPress::BIT_KEY_UP, false},
-    {"Down", KeyPress::BIT_KEY_DOWN, false},
-    {"S", KeyPress::BIT_KEY_DOWN, false},
-    {"Right", KeyPress::BIT_KEY_RIGHT, false},
-    {"D", KeyPress::BIT_KEY_RIGHT, false},
-    {"Left", KeyPress::BIT_KEY_LEFT, false},
-    {"A", KeyPress::BIT_KEY_LEFT, false},
-    {"Return", KeyPress::BIT_KEY_PRESS, false},
-    {"Keypad Enter", KeyPress::BIT_KEY_PRESS, false},
-    {"Space", KeyPress::BIT_KEY_PRESS, false},
-    {"J", KeyPress::BIT_KEY_SHOOT_LEFT, false},
-    {"I", KeyPress::BIT_KEY_SHOOT_UP, false},
-    {"K", KeyPress::BIT_KEY_SHOOT_DOWN, false},
-    {"L", KeyPress::BIT_KEY_SHOOT_RIGHT, false},
+    {"Escape", KEY_BIT_BACK, false},
+    {"Up", KEY_BIT_UP, false},
+    {"W", KEY_BIT_UP, false},
+    {"Down", KEY_BIT_DOWN, false},
+    {"S", KEY_BIT_DOWN, false},
+    {"Right", KEY_BIT_RIGHT, false},
+    {"D", KEY_BIT_RIGHT, false},
+    {"Left", KEY_BIT_LEFT, false},
+    {"A", KEY_BIT_LEFT, false},
+    {"Return", KEY_BIT_PRESS, false},
+    {"Keypad Enter", KEY_BIT_PRESS, false},
+    {"Space", KEY_BIT_PRESS, false},
+    {"J", KEY_BIT_SHOOT_LEFT, false},
+    {"I", KEY_BIT_SHOOT_UP, false},
+    {"K", KEY_BIT_SHOOT_DOWN, false},
+    {"L", KEY_BIT_SHOOT_RIGHT, false},
     {"P", 0, true},
     {"Pause", 0, true},
 };

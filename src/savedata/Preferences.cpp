@@ -7,11 +7,14 @@
 
 #include "core/Device.h"
 #include "core/Game.h"
+#include "core/PlayContext.h"
+#include "core/Vibrator.h"
 #include "core/myfopen.h"
 #include "graphics/AudioPlayer.h"
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
 #include "levelplay/LuaCommon.h"
+#include "levelplay/PlaySettings.h"
 
 static const char* const fileName = "prefs.txt";
 static const int fileVersion = 4;
@@ -90,6 +93,35 @@ void PrefValue::load(lua_State* L) {
     }
     }
 }
+
+// Core and the actors read these settings through hooks, connected as soon as
+// the preferences are part of the program.
+static int preferredDifficulty() { return Preferences::getInstance()->getDifficultySettings(); }
+static bool shootingSoundsMuted() { return Preferences::getInstance()->get_muteShootingSounds(); }
+static bool vibrationEnabled() { return Preferences::getInstance()->getVibrationEnabled(); }
+static bool screenReversed() { return Preferences::getInstance()->getIsScreenReversed(); }
+static int shipModel() { return Preferences::getInstance()->getShipModelSelected(); }
+static bool autoPause() { return Preferences::getInstance()->get_autoPauseEnabled(); }
+static bool campaignAutoPause() { return Preferences::getInstance()->get_campaignAutoPauseEnabled(); }
+static int joysticksPosition() { return Preferences::getInstance()->getJoysticksPosition(); }
+static bool skipPlayAgainMenu() { return Preferences::getInstance()->get_skipPlayAgainMenu(); }
+static bool replayIs2D() { return Preferences::getInstance()->get_replayIs2D(); }
+static bool rotateDuringReplays() { return Preferences::getInstance()->get_rotateDuringReplays(); }
+static int nextReplayId() { return Preferences::getInstance()->getNextReplayId(); }
+static void setNextReplayId(int id) {
+    Preferences* preferences = Preferences::getInstance();
+    preferences->setNextReplayId(id);
+    preferences->save();
+}
+[[maybe_unused]] static const bool playSettingsConnected =
+    (PlaySettings::shipModel = shipModel, PlaySettings::autoPause = autoPause,
+     PlaySettings::campaignAutoPause = campaignAutoPause, PlaySettings::joysticksPosition = joysticksPosition,
+     PlaySettings::skipPlayAgainMenu = skipPlayAgainMenu, PlaySettings::replayIs2D = replayIs2D,
+     PlaySettings::rotateDuringReplays = rotateDuringReplays, PlaySettings::nextReplayId = nextReplayId,
+     PlaySettings::setNextReplayId = setNextReplayId, true);
+[[maybe_unused]] static const bool hooksConnected =
+    (PlayContext::preferredDifficulty = preferredDifficulty, PlayContext::shootingSoundsMuted = shootingSoundsMuted,
+     Vibrator::vibrationEnabled = vibrationEnabled, Game::screenReversed = screenReversed, true);
 
 Preferences* Preferences::getInstance() {
     if (!instance)

@@ -1,13 +1,15 @@
 // A widget that other code can press without a touch and mark as focused.
 #pragma once
 
-class CanBeExternallyPressed {
+#include "core/ExternallyPressable.h"
+
+class CanBeExternallyPressed : public ExternallyPressable {
 public:
     CanBeExternallyPressed() {}
-    virtual ~CanBeExternallyPressed() {}
+    ~CanBeExternallyPressed() override {}
 
     // Presses the widget: its owner's next update reports the press.
-    virtual void externalyPressed();
+    void externalyPressed() override;
     // Marks the keyboard focus; ignored on a device without a keyboard.
     virtual void setIsHighlighted(bool highlighted);
 

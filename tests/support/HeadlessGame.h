@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "Startup.h"
 #include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/State.h"

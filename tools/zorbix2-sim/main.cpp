@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "ReplayRules.h"
+#include "Startup.h"
 #include "core/Entity.h"
 #include "core/Game.h"
 #include "core/MainLoop.h"
