@@ -9,6 +9,7 @@
 #include "core/State.h"
 #include "core/glwin.h"
 #include "graphics/AudioPlayer.h"
+#include "graphics/SoundManager.h"
 #include "levelplay/LevelEntry.h"
 #include "platform/audiodevice.h"
 #include "platform/bps.h"
@@ -166,6 +167,8 @@ void mainLoopFrame() {
     game->updateState();
     game->draw();
     glwin_swap();
+    // Deferred by runMainLoop until the first frame is shown (else a no-op).
+    SoundManager::getInstance()->openDevice();
 }
 
 void mainShutDown() {
@@ -179,6 +182,8 @@ void mainShutDown() {
 }
 
 int runMainLoop() {
+    // Opening the audio device can wait for the first frame.
+    SoundManager::deferDevice();
     if (mainStartUp() != 0)
         return 1;
     std::string error;
