@@ -167,8 +167,9 @@ void mainLoopFrame() {
     game->updateState();
     game->draw();
     glwin_swap();
-    // Deferred by runMainLoop until the first frame is shown (else a no-op).
+    // Deferred by runMainLoop until the first frame is shown (else no-ops).
     SoundManager::getInstance()->openDevice();
+    AudioPlayer::getInstance()->open();
 }
 
 void mainShutDown() {
@@ -182,8 +183,9 @@ void mainShutDown() {
 }
 
 int runMainLoop() {
-    // Opening the audio device can wait for the first frame.
+    // Opening the audio device and the music can wait for the first frame.
     SoundManager::deferDevice();
+    AudioPlayer::deferOpening();
     if (mainStartUp() != 0)
         return 1;
     std::string error;
