@@ -15,6 +15,7 @@
 #include "graphics/AudioPlayer.h"
 #include "graphics/DrawString.h"
 #include "graphics/Explosion.h"
+#include "graphics/SoundManager.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/StatePlay.h"
@@ -135,7 +136,17 @@ int mainStartUp() {
     return 0;
 }
 
+// What waited for the first frame to be shown (no-ops once open).
+static void openAudioAfterFrame() {
+    SoundManager::getInstance()->openDevice();
+    AudioPlayer::getInstance()->open();
+}
+
 int runMainLoop(State* (*startScreen)(std::string* error)) {
+    // Opening the audio device and the music can wait for the first frame.
+    SoundManager::deferDevice();
+    AudioPlayer::deferOpening();
+    afterFrameShown = openAudioAfterFrame;
     if (mainStartUp() != 0)
         return 1;
     std::string error;

@@ -11,8 +11,7 @@ local OFFSET = 90
 -- Within this distance the target is in sight and the arrow hides.
 local HIDE_WITHIN = 300
 
-Arrow = setmetatable({}, { __index = LuaEntity })
-Arrow.__index = Arrow
+Arrow = LuaEntity.subclass()
 
 function Arrow.new(r, g, b)
     local o = LuaEntity.new(LuaEntity, false, 0, 0)

@@ -10,8 +10,7 @@ require "/data/entities/Player"
 -- Distance from a box's centre at which the ship takes it.
 local REACH = 45
 
-Box = setmetatable({}, { __index = LuaEntity })
-Box.__index = Box
+Box = LuaEntity.subclass()
 
 function Box.new(x, y, spin)
     local o = LuaEntity.new(LuaEntity, false, x, y)
@@ -27,8 +26,7 @@ function Box:update()
     self:setRotation(self.angle, 120, 200, 80)
 end
 
-Boxes = setmetatable({}, { __index = LuaEntity })
-Boxes.__index = Boxes
+Boxes = LuaEntity.subclass()
 
 function Boxes.new()
     local o = LuaEntity.new(LuaEntity, false, 0, 0)

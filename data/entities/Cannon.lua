@@ -12,8 +12,7 @@ local MUZZLE = 40
 -- Bullets are fired only at a ship nearer than this.
 local RANGE = 800
 
-Cannon = setmetatable({}, { __index = LuaEntity })
-Cannon.__index = Cannon
+Cannon = LuaEntity.subclass()
 Cannon.alive = 0
 
 -- strength: hits it takes; delay: steps between shots; speed: bullet speed

@@ -6,8 +6,7 @@ require "/data/entities/Player"
 
 local REACH = 55
 
-CirculatingGoal = setmetatable({}, { __index = LuaEntity })
-CirculatingGoal.__index = CirculatingGoal
+CirculatingGoal = LuaEntity.subclass()
 
 -- Centre, radius of the circle, turn per step in degrees (negative:
 -- clockwise), starting angle.

@@ -4,6 +4,11 @@
 
 luaEntities = luaEntities or {}
 
+-- The module and its hot functions, looked up once rather than every call.
+local zorbix = zorbix
+local setEntityDestroy = zorbix.setEntityDestroy
+local setLuaEntityFrame = zorbix.setLuaEntityFrame
+
 LuaEntity = {}
 
 function LuaEntity:new(detectCollisionWithWall, x, y)
@@ -28,7 +33,21 @@ function LuaEntity:new(detectCollisionWithWall, x, y)
 end
 
 -- Subclasses put their behaviour here.
-function LuaEntity:update()
+local function doNothing()
+end
+LuaEntity.update = doNothing
+
+-- A class of its own deriving from LuaEntity: the base's methods are copied
+-- in, so that a call finds its function in the class itself rather than one
+-- lookup further down the chain; the base stays behind __index for anything
+-- added to it later.
+function LuaEntity.subclass()
+    local class = {}
+    for name, value in pairs(LuaEntity) do
+        class[name] = value
+    end
+    class.__index = class
+    return setmetatable(class, { __index = LuaEntity })
 end
 
 function LuaEntity:setGraphic(fileName)
@@ -36,7 +55,7 @@ function LuaEntity:setGraphic(fileName)
 end
 
 function LuaEntity:setFrame(frame)
-    zorbix.setLuaEntityFrame(self.ptr, frame)
+    setLuaEntityFrame(self.ptr, frame)
 end
 
 function LuaEntity:setAngle(angle)
@@ -120,27 +139,41 @@ end
 -- One pass: every entity present at the start is updated exactly once, in
 -- table order; entities made during the pass wait for the next one. The
 -- destroyed ones leave afterwards, the survivors closing up in their order.
+-- An entity without behaviour of its own is not called at all, and the
+-- table is only rewritten from the first destroyed entity on.
 function update()
-    local size = #luaEntities
+    local entities = luaEntities
+    local size = #entities
     for i = 1, size do
-        local entity = luaEntities[i]
+        local entity = entities[i]
         if entity then
-            entity:update()
+            local step = entity.update
+            if step ~= doNothing then
+                step(entity)
+            end
         end
     end
-    local kept = 0
-    local count = #luaEntities
+    entities = luaEntities
+    local count = #entities
+    local first = count + 1
     for i = 1, count do
-        local entity = luaEntities[i]
+        if entities[i].mustBeDestroyed then
+            first = i
+            break
+        end
+    end
+    local kept = first - 1
+    for i = first, count do
+        local entity = entities[i]
         if entity.mustBeDestroyed then
-            zorbix.setEntityDestroy(entity.ptr, 1)
+            setEntityDestroy(entity.ptr, 1)
         else
             kept = kept + 1
-            luaEntities[kept] = entity
+            entities[kept] = entity
             entity.indexInTable = kept
         end
     end
     for i = count, kept + 1, -1 do
-        luaEntities[i] = nil
+        entities[i] = nil
     end
 end

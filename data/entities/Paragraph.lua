@@ -10,8 +10,7 @@ require "/data/functions/commonScriptFunctions"
 -- Line height of the font (20 units) with its gap.
 local LINE_HEIGHT = 30
 
-Paragraph = setmetatable({}, { __index = LuaEntity })
-Paragraph.__index = Paragraph
+Paragraph = LuaEntity.subclass()
 
 -- zoom scaled by 255 (default 1 x); centred unless leftAligned.
 function Paragraph.new(lines, x, y, zoom, leftAligned)

@@ -18,8 +18,11 @@ local RESPAWN_SHIELD = 150
 -- Steps of each on or off phase of the blinking.
 local BLINK_STEPS = 6
 
-Player = setmetatable({}, { __index = LuaEntity })
-Player.__index = Player
+local zorbix = zorbix
+local getEntityX = zorbix.getEntityX
+local getEntityY = zorbix.getEntityY
+
+Player = LuaEntity.subclass()
 
 -- Creates the ship at (x, y) with the given lives (default 3), counting the
 -- life being played.
@@ -53,11 +56,20 @@ end
 
 -- Whether the ship is alive and within radius of (x, y): what pick-ups,
 -- goals and rings ask.
+-- Asked by every pick-up every step: the checks of isAlive and isWithin are
+-- written out here rather than called.
 function shipIsWithin(x, y, radius)
-    if playerShip == nil or (Player.current ~= nil and not Player.current:isAlive()) then
+    local ship = playerShip
+    if ship == nil then
         return false
     end
-    return isWithin(zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip), x, y, radius)
+    local current = Player.current
+    if current ~= nil and (current.dead or current.gameOver) then
+        return false
+    end
+    local dx = x - getEntityX(ship)
+    local dy = y - getEntityY(ship)
+    return dx * dx + dy * dy <= radius * radius
 end
 
 function Player:getX()

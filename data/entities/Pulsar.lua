@@ -10,8 +10,9 @@ local REACH = 60
 -- Frames of the pulsing in pulsarGraphic, shown two steps each.
 local FRAMES = 16
 
-Pulsar = setmetatable({}, { __index = LuaEntity })
-Pulsar.__index = Pulsar
+local setLuaEntityFrame = zorbix.setLuaEntityFrame
+
+Pulsar = LuaEntity.subclass()
 Pulsar.current = nil
 
 -- Colour in 0..255 channels and the bullet type the ship takes.
@@ -44,8 +45,9 @@ function Pulsar:give()
 end
 
 function Pulsar:update()
-    self.phase = (self.phase + 1) % (2 * FRAMES)
-    self:setFrame(self.phase / 2)
+    local phase = (self.phase + 1) % (2 * FRAMES)
+    self.phase = phase
+    setLuaEntityFrame(self.ptr, phase / 2)
     if Pulsar.current ~= self and shipIsWithin(self.x, self.y, REACH) then
         self:give()
     end

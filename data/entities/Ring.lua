@@ -8,8 +8,7 @@ require "/data/entities/Player"
 -- ringGraphic's radius.
 local GRAPHIC_RADIUS = 100
 
-Ring = setmetatable({}, { __index = LuaEntity })
-Ring.__index = Ring
+Ring = LuaEntity.subclass()
 Ring.passed = 0
 
 function Ring.new(x, y, radius)

@@ -6,8 +6,7 @@ require "/data/entities/LuaEntity"
 
 local GRAPHIC_RADIUS = 100
 
-SolidDisk = setmetatable({}, { __index = LuaEntity })
-SolidDisk.__index = SolidDisk
+SolidDisk = LuaEntity.subclass()
 
 function SolidDisk.new(x, y, radius)
     local o = LuaEntity.new(LuaEntity, false, x, y)

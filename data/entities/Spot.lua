@@ -9,8 +9,7 @@ require "/data/entities/Player"
 local GRAPHIC_RADIUS = 50
 local FILL_FRAMES = 9
 
-Spot = setmetatable({}, { __index = LuaEntity })
-Spot.__index = Spot
+Spot = LuaEntity.subclass()
 
 function Spot.new(x, y, radius, hold)
     local o = LuaEntity.new(LuaEntity, false, x, y)

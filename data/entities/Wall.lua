@@ -12,8 +12,7 @@ require "/data/functions/createAdvancedQuadGeometry"
 local WALL_GRAPHIC = "/data/entities/wallGraphic.lua"
 local GRAPHIC_LENGTH = 764
 
-Wall = setmetatable({}, { __index = LuaEntity })
-Wall.__index = Wall
+Wall = LuaEntity.subclass()
 
 function Wall.new(corners, px, py, flag)
     local shape, q = newWallQuad(corners, px, py, flag)

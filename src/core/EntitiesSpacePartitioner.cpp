@@ -34,35 +34,39 @@ void EntitiesSpacePartitioner::unInit() {
     rows = columns = cellCount = 0;
 }
 
-Link* EntitiesSpacePartitioner::newLink() {
-    if (nextFreeLink >= (int)linkPool.size())
-        linkPool.emplace_back();
-    Link* l = &linkPool[nextFreeLink++];
-    return l;
-}
-
 void EntitiesSpacePartitioner::fill() {
-    nextFreeLink = 0;
     if (grid.empty())
         return;
     std::fill(grid.begin(), grid.end(), nullptr);
     int n = (int)targets.size();
+    spans.resize(n);
+    size_t links = 0;
     for (int i = 0; i < n; i++) {
         ReactsToWeaponOrPlayer* t = targets[i];
         float x = t->position.x, y = t->position.y, r = t->radiusF;
         // Arithmetic shift: cells of the truncated bounding square, rounding
         // toward minus infinity, then clipped to the grid.
-        int rowMin = std::max(SpacePartition::truncate(y - r) >> CELL_SHIFT, 0);
-        int rowMax = std::min(SpacePartition::truncate(y + r) >> CELL_SHIFT, rows - 1);
-        int colMin = std::max(SpacePartition::truncate(x - r) >> CELL_SHIFT, 0);
-        int colMax = std::min(SpacePartition::truncate(x + r) >> CELL_SHIFT, columns - 1);
-        for (int row = rowMin; row <= rowMax; row++) {
+        Span& s = spans[i];
+        s.rowMin = std::max(SpacePartition::truncate(y - r) >> CELL_SHIFT, 0);
+        s.rowMax = std::min(SpacePartition::truncate(y + r) >> CELL_SHIFT, rows - 1);
+        s.colMin = std::max(SpacePartition::truncate(x - r) >> CELL_SHIFT, 0);
+        s.colMax = std::min(SpacePartition::truncate(x + r) >> CELL_SHIFT, columns - 1);
+        if (s.rowMax >= s.rowMin && s.colMax >= s.colMin)
+            links += (size_t)(s.rowMax - s.rowMin + 1) * (size_t)(s.colMax - s.colMin + 1);
+    }
+    if (linkPool.size() < links)
+        linkPool.resize(links);
+    Link* next = linkPool.data();
+    for (int i = 0; i < n; i++) {
+        const Span& s = spans[i];
+        void* object = targets[i];
+        for (int row = s.rowMin; row <= s.rowMax; row++) {
             Link** cells = &grid[row * columns];
-            for (int col = colMin; col <= colMax; col++) {
-                Link* l = newLink();
-                l->object = t;
-                l->next = cells[col];
-                cells[col] = l;
+            for (int col = s.colMin; col <= s.colMax; col++) {
+                next->object = object;
+                next->next = cells[col];
+                cells[col] = next;
+                next++;
             }
         }
     }

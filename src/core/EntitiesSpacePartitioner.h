@@ -1,7 +1,6 @@
 // The entity grid: square cells (CELL_SIZE units) holding chains of targets, rebuilt every step.
 #pragma once
 
-#include <deque>
 #include <vector>
 
 #include "core/Coord.h"
@@ -31,7 +30,6 @@ public:
     // Files every target into every cell its bounding square touches; within a
     // cell the target filed last comes first.
     void fill();
-    Link* newLink();
 
     unsigned int addObject(ReactsToWeaponOrPlayer* target);
     void removeObject(unsigned int index);
@@ -55,6 +53,11 @@ private:
     int columns = 0;
     int rows = 0;
     int cellCount = 0;
-    int nextFreeLink = 0;
-    std::deque<Link> linkPool;  // addresses stay valid as the pool grows
+    // Every link of the last fill, sized before filing so that it never moves
+    // while the grid points into it; the cell span of each target.
+    std::vector<Link> linkPool;
+    struct Span {
+        int rowMin, rowMax, colMin, colMax;
+    };
+    std::vector<Span> spans;
 };

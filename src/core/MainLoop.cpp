@@ -17,6 +17,7 @@
 MainLoopState mainLoop;
 void (*musicOnWindowFocus)(bool active) = nullptr;
 void (*musicOnTrackEnd)() = nullptr;
+void (*afterFrameShown)() = nullptr;
 
 static Game* game = nullptr;
 static bool bpsStarted = false;
@@ -167,6 +168,8 @@ void mainLoopFrame() {
     game->updateState();
     game->draw();
     glwin_swap();
+    if (afterFrameShown)
+        afterFrameShown();
 }
 
 void mainShutDown() {

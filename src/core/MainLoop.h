@@ -45,3 +45,6 @@ void mainShutDown();
 // or losing the focus, and the track coming to its end without an error.
 extern void (*musicOnWindowFocus)(bool active);
 extern void (*musicOnTrackEnd)();
+// Called after each frame is shown, set by the start-up (which opens there
+// what could wait for the first frame: the sound device and the music).
+extern void (*afterFrameShown)();

@@ -23,6 +23,7 @@ static EGLConfig egl_conf = nullptr;
 static EGLContext egl_ctx = EGL_NO_CONTEXT;
 static EGLSurface egl_surf = EGL_NO_SURFACE;
 static int initialized = 0;
+static bool offscreenSurface = false;
 static bool screenshotOk = true;
 
 static const char* const eglErrorTexts[16] = {
@@ -161,6 +162,7 @@ int glwin_init_egl(screen_context_t ctx) {
     if (screen_create_window_buffers(screen_win, 2) != 0)
         return fail("screen_create_window_buffers", false);
 
+    offscreenSurface = offscreen;
     if (offscreen) {
         EGLint pbuffer[] = {EGL_WIDTH, buffer[0], EGL_HEIGHT, buffer[1], EGL_NONE};
         egl_surf = eglCreatePbufferSurface(egl_disp, egl_conf, pbuffer);
@@ -212,6 +214,10 @@ void glwin_swap() {
         if (!path.empty())
             writeScreenshot(path);
     }
+    // Nothing ever waits on a pbuffer's swap: unfinished, the driver queues
+    // frame after frame of work and its memory keeps growing over a long run.
+    if (offscreenSurface)
+        glFinish();
     if (eglSwapBuffers(egl_disp, egl_surf) != EGL_TRUE)
         glwin_egl_perror("eglSwapBuffers");
     platformPaceFrame();

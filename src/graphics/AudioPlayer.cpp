@@ -16,32 +16,48 @@ AudioPlayer* AudioPlayer::getInstance() {
     return instance;
 }
 
+static bool openingDeferred = false;
+
+void AudioPlayer::deferOpening() { openingDeferred = true; }
+
 AudioPlayer::AudioPlayer() {
     if (!getcwd(workingDirectory, sizeof workingDirectory))
         workingDirectory[0] = '\0';
     // A directory too long for the URL truncates it: the track is then not found.
     if (snprintf(trackUrl, sizeof trackUrl, "file://%s%s", workingDirectory, "/app/native/zorbix2ost.mp3") < 0)
         trackUrl[0] = '\0';
+    if (!openingDeferred)
+        open();
+}
+
+void AudioPlayer::open() {
+    if (opened)
+        return;
+    opened = true;
     // A missing track or renderer is not checked: the game then runs without music.
     connection = mmr_connect(nullptr);
     context = mmr_context_create(connection, "zorbixplayer", 0, 0500);
     outputId = mmr_output_attach(context, "audio:default", "audio");
     mmr_input_attach(context, trackUrl, "track");
     mmrenderer_request_events("zorbixplayer", 0, 0);
+    if (!paused)
+        mmr_play(context);
 }
 
 void AudioPlayer::resumeSong() {
     if (!paused)
         return;
-    mmr_play(context);
     paused = false;
+    if (opened)
+        mmr_play(context);
 }
 
 void AudioPlayer::pauseSong() {
     if (paused)
         return;
-    mmr_stop(context);
     paused = true;
+    if (opened)
+        mmr_stop(context);
 }
 
 void AudioPlayer::setPosition(const char* text) {

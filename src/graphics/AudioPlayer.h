@@ -9,6 +9,13 @@ struct mmr_context_t;
 class AudioPlayer {
 public:
     static AudioPlayer* getInstance();
+    // Called before the first getInstance: the renderer and the track are not
+    // opened by the constructor but by open, so that the game's first frame
+    // does not wait for them.
+    static void deferOpening();
+    // Connects to the renderer and attaches the track, once; a song resumed
+    // before then starts here. Later calls do nothing.
+    void open();
     // Plays the track when paused; otherwise nothing.
     void resumeSong();
     // Stops the track when playing; otherwise nothing.
@@ -20,6 +27,7 @@ public:
     int getAmplitudeOfMusic();
 
     bool paused = true;
+    bool opened = false;
     int position = 0;
     mmr_connection_t* connection = nullptr;
     mmr_context_t* context = nullptr;

@@ -45,7 +45,19 @@ SoundManager* SoundManager::getInstance() {
     return instance;
 }
 
+static bool deviceDeferred = false;
+
+void SoundManager::deferDevice() { deviceDeferred = true; }
+
 SoundManager::SoundManager() {
+    if (!deviceDeferred)
+        openDevice();
+}
+
+void SoundManager::openDevice() {
+    if (deviceTried)
+        return;
+    deviceTried = true;
     // Without a device (a server, a container) the game runs silent.
     audio_quiet_library_logs();
     if (!alutInit(nullptr, nullptr)) {
@@ -64,12 +76,12 @@ SoundManager::SoundManager() {
     for (ALuint s : sources) {
         alSource3f(s, AL_POSITION, 0.0f, 1.0f, 0.0f);
         alSourcef(s, AL_REFERENCE_DISTANCE, 1.0f);
-        alSourcef(s, AL_ROLLOFF_FACTOR, 10.0f);
+        alSourcef(s, AL_ROLLOFF_FACTOR, rollOffFactor);
         alSourcef(s, AL_MAX_DISTANCE, 700.0f);
         alSourcei(s, AL_LOOPING, AL_FALSE);
     }
+    alListener3f(AL_POSITION, listenerPosition[0], listenerPosition[1], listenerPosition[2]);
     alGetError();
-    listenerPosition[2] = 0.0f;
 }
 
 SoundBuffer* SoundManager::getSoundBuffer(const std::string& name) {
@@ -80,7 +92,10 @@ SoundBuffer* SoundManager::getSoundBuffer(const std::string& name) {
 }
 
 void SoundManager::play(const std::string& name, float x, float y) {
-    if (!enabled || !hasDevice)
+    if (!enabled)
+        return;
+    openDevice();
+    if (!hasDevice)
         return;
     SoundBuffer* buffer = getSoundBuffer(name);
     // A sound that failed to load plays nothing and leaves its source alone,
@@ -116,6 +131,7 @@ void SoundManager::setListenerPosition(Coord& position) {
 }
 
 void SoundManager::setRollOffFactor(float factor) {
+    rollOffFactor = factor;
     if (!hasDevice)
         return;
     for (ALuint s : sources)

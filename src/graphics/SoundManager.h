@@ -29,6 +29,12 @@ public:
     static constexpr int kSourceCount = 100;
 
     static SoundManager* getInstance();
+    // Called before the first getInstance: the device is not opened by the
+    // constructor but by openDevice or the first play, so that the game's
+    // first frame does not wait for it.
+    static void deferDevice();
+    // Opens the audio device and the sources, once; later calls do nothing.
+    void openDevice();
     // Plays `name` at the listener.
     void playSound(std::string name);
     // Plays `name` at a world position, quieter with the distance from the ship.
@@ -45,6 +51,8 @@ public:
     float listenerPosition[3] = {0.0f, 0.0f, 0.0f};
     // False when no audio device could be opened: everything is silent.
     bool hasDevice = false;
+    bool deviceTried = false;
+    float rollOffFactor = 10.0f;
 
     static std::map<std::string, std::unique_ptr<SoundBuffer>> buffers;
 

@@ -88,21 +88,40 @@ void MainMenu::draw() {
         ax += (rand() % 11 - 5) * f;
         bx += (rand() % 11 - 5) * f;
     }
-    Color spark(232 / 255.0f, 1.0f, 25 / 255.0f, 1.0f);
-    glColor4f(spark.r, spark.g, spark.b, spark.a);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    float alpha = 0.97f;
+    // One draw for both lines: segment s of each, in the order they overlap,
+    // each segment in its own fading colour.
+    const float r = 232 / 255.0f, g = 1.0f, bl = 25 / 255.0f;
+    const int segments = 50;
+    float vertices[segments * 4 * 2];
+    float colours[segments * 4 * 4];
+    int count = 0;
+    float alpha = 0.97f, drawn = alpha;
     for (int s = 0;; s++) {
-        spark.setAlpha(alpha);
-        glColor4f(spark.r, spark.g, spark.b, spark.a);
-        glVertexPointer(2, GL_FLOAT, 0, a + 2 * s);
-        glDrawArrays(GL_LINES, 0, 2);
-        glVertexPointer(2, GL_FLOAT, 0, b + 2 * s);
-        glDrawArrays(GL_LINES, 0, 2);
-        if (s + 1 >= 50)
+        drawn = alpha;
+        const float* ends[2] = {a + 2 * s, b + 2 * s};
+        for (const float* e : ends) {
+            for (int v = 0; v < 2; v++) {
+                vertices[2 * count] = e[2 * v];
+                vertices[2 * count + 1] = e[2 * v + 1];
+                float* c = colours + 4 * count;
+                c[0] = r;
+                c[1] = g;
+                c[2] = bl;
+                c[3] = alpha;
+                count++;
+            }
+        }
+        if (s + 1 >= segments)
             break;
         alpha = (float)(alpha - 0.03);
         if (alpha < 0.0f)
             break;
     }
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(4, GL_FLOAT, 0, colours);
+    glVertexPointer(2, GL_FLOAT, 0, vertices);
+    glDrawArrays(GL_LINES, 0, count);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glColor4f(r, g, bl, drawn);
 }

@@ -323,3 +323,42 @@ TEST(MusicOutput, TrackIsStreamedToTheAudioDevice) {
     remove(config.c_str());
     rmdir(folder.c_str());
 }
+
+// A process of its own per case: the player is made once. Deferred, nothing
+// reaches the renderer before open, which plays the song only if it was
+// left resumed.
+TEST(MusicStart, ADeferredPlayerOpensWithTheSongAsLastAsked) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Case {
+        const char* what;
+        int resumes, pauses, plays;
+    } cases[] = {
+        {"never resumed", 0, 0, 0},
+        {"resumed", 1, 0, 1},
+        {"resumed twice", 2, 0, 1},
+        {"resumed then paused", 1, 1, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EXIT(
+            {
+                AudioPlayer::deferOpening();
+                AudioPlayer* player = AudioPlayer::getInstance();
+                for (int i = 0; i < c.resumes; i++)
+                    player->resumeSong();
+                for (int i = 0; i < c.pauses; i++)
+                    player->pauseSong();
+                if (player->opened || player->context)
+                    exit(3);
+                player->open();
+                player->open();
+                if (!player->context)
+                    exit(4);
+                exit(mmrenderer_play_requests(player->context) == c.plays &&
+                             mmrenderer_stop_requests(player->context) == 0
+                         ? 0
+                         : 5);
+            },
+            testing::ExitedWithCode(0), "")
+            << c.what;
+    }
+}

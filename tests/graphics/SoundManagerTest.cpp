@@ -306,3 +306,21 @@ TEST(SoundOutput, WithoutASoundCardOnlyTheGamesOwnLineIsPrinted) {
         },
         testing::ExitedWithCode(0), testing::Eq("No audio device: the game runs without sound.\n"));
 }
+
+// A deferred device opens at the first play, with the roll-off set before it.
+TEST(SoundOutput, ADeferredDeviceOpensAtTheFirstPlay) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            SoundManager::deferDevice();
+            SoundManager* sounds = SoundManager::getInstance();
+            if (sounds->hasDevice)
+                exit(3);
+            sounds->setRollOffFactor(0.3f);
+            sounds->playSound(kSounds + "pop.caf");
+            ALfloat rollOff = 0.0f;
+            alGetSourcef(sounds->sources[0], AL_ROLLOFF_FACTOR, &rollOff);
+            exit(sounds->hasDevice && rollOff == 0.3f ? 0 : 4);
+        },
+        testing::ExitedWithCode(0), "");
+}
