@@ -444,6 +444,23 @@ function nextUnreached(goals, nearest)
     return best
 end
 
+-- An orange arrow beside the ship that points to the nearest of the handles
+-- that handles() returns while none is in sight (within 150 units an enemy
+-- is in the picture or at its edge); the global `arrow`.
+function pointToNearest(handles)
+    require "/data/entities/Arrow"
+    arrow = Arrow.new(255, 120, 60)
+    arrow.hideWithin = 150
+    everyStep(function()
+        local h = nearestHandle(handles())
+        if h ~= nil then
+            arrow:setTargetEntity(h)
+        else
+            arrow:clearTarget()
+        end
+    end)
+end
+
 -- Points the arrow at the goal, or nowhere when it is nil.
 function pointArrowAt(arrow, g)
     if g ~= nil then

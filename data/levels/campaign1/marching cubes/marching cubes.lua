@@ -40,21 +40,6 @@ function nextWave(wave)
     end
 end
 
--- The arrow points to the nearest cube while none is in sight:
--- a wave starts in the far corners.
-function pointToNearest(handles)
-    arrow = Arrow.new(255, 120, 60)
-    -- Within this distance an enemy is in the picture or at its edge.
-    arrow.hideWithin = 150
-    everyStep(function()
-        local h = nearestHandle(handles())
-        if h ~= nil then
-            arrow:setTargetEntity(h)
-        else
-            arrow:clearTarget()
-        end
-    end)
-end
 
 levelTest = newLevelTest(
     function()

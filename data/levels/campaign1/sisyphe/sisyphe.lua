@@ -83,21 +83,6 @@ local pilotShots = {}
 -- Steps of close shooting that surely clear one colour of an enemy.
 local CLEAR_STEPS = 80
 
--- The arrow points to the nearest enemy while none is in sight:
--- the hall is tall and they bounce far.
-function pointToNearest(handles)
-    arrow = Arrow.new(255, 120, 60)
-    -- Within this distance an enemy is in the picture or at its edge.
-    arrow.hideWithin = 150
-    everyStep(function()
-        local h = nearestHandle(handles())
-        if h ~= nil then
-            arrow:setTargetEntity(h)
-        else
-            arrow:clearTarget()
-        end
-    end)
-end
 
 levelTest = newLevelTest(
     function()

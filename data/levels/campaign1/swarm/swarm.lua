@@ -63,21 +63,6 @@ function step()
     end
 end
 
--- The arrow points to the nearest dodger while none is in sight:
--- they are met all over a wide field.
-function pointToNearest(handles)
-    arrow = Arrow.new(255, 120, 60)
-    -- Within this distance an enemy is in the picture or at its edge.
-    arrow.hideWithin = 150
-    everyStep(function()
-        local h = nearestHandle(handles())
-        if h ~= nil then
-            arrow:setTargetEntity(h)
-        else
-            arrow:clearTarget()
-        end
-    end)
-end
 
 levelTest = newLevelTest(
     function()
