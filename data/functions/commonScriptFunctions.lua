@@ -325,6 +325,26 @@ function keepHandle(list, h)
     return h
 end
 
+-- Calls rammed(h, sx, sy) for each handle of the list whose object went
+-- since the last call while its last place was within reach units of the
+-- ship at (sx, sy): it ran into the ship. seen is the caller's own table of
+-- last places, kept from call to call.
+function handlesGoneAtShip(list, seen, reach, rammed)
+    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    for _, h in ipairs(list) do
+        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        local last = seen[h]
+        if x ~= 0 or y ~= 0 then
+            seen[h] = { x, y }
+        elseif last ~= nil then
+            seen[h] = nil
+            if isWithin(last[1], last[2], sx, sy, reach) then
+                rammed(h, sx, sy)
+            end
+        end
+    end
+end
+
 -- Drops the handles of objects that are gone (they read at (0, 0)), keeping
 -- the others in their order.
 function dropGoneHandles(list)

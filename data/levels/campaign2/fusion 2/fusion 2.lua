@@ -42,20 +42,12 @@ function init()
     -- parts ran into it: another comes.
     local seen, parts = {}, 0
     everyStep(function()
-        local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
         local nowParts = zorbix.getSplitterPartCount()
-        for _, h in ipairs(splitters) do
-            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            local last = seen[h]
-            if x ~= 0 or y ~= 0 then
-                seen[h] = { x, y }
-            elseif last ~= nil then
-                seen[h] = nil
-                if isWithin(last[1], last[2], sx, sy, 90) and nowParts <= parts and not won then
-                    newSplitter()
-                end
+        handlesGoneAtShip(splitters, seen, 90, function()
+            if nowParts <= parts and not won then
+                newSplitter()
             end
-        end
+        end)
         parts = nowParts
     end)
 end

@@ -18,20 +18,12 @@ levelQuads = outlineToQuads(regularOutline(CX, CY, 900, 12, 15), 60, true)
 local seen = {}
 local protected = false
 function comeBack(makers, add)
-    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-    for _, h in ipairs(enemies) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-        local last = seen[h]
-        if x ~= 0 or y ~= 0 then
-            seen[h] = { x, y }
-        elseif last ~= nil then
-            seen[h] = nil
-            if protected and isWithin(last[1], last[2], sx, sy, 90) and makers[h] ~= nil then
-                local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 500)
-                pointed[#pointed + 1] = add(makers[h], bx, by)
-            end
+    handlesGoneAtShip(enemies, seen, 90, function(h, sx, sy)
+        if protected and makers[h] ~= nil then
+            local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 500)
+            pointed[#pointed + 1] = add(makers[h], bx, by)
         end
-    end
+    end)
     protected = not player:isAlive() or player.shieldLeft > 0
 end
 

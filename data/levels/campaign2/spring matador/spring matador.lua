@@ -19,21 +19,13 @@ levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
 -- from the rim, across from the ship.
 local seen, protected, livesLost = {}, false, 0
 local function comeBack()
-    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
     local rammed = protected or player.livesLost ~= livesLost or not player:isAlive()
-    for _, h in ipairs(suciders) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-        local last = seen[h]
-        if x ~= 0 or y ~= 0 then
-            seen[h] = { x, y }
-        elseif last ~= nil then
-            seen[h] = nil
-            if rammed and isWithin(last[1], last[2], sx, sy, 90) then
-                local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 900)
-                keepHandle(suciders, zorbix.newSucider(bx, by, 0, 0))
-            end
+    handlesGoneAtShip(suciders, seen, 90, function(_, sx, sy)
+        if rammed then
+            local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 900)
+            keepHandle(suciders, zorbix.newSucider(bx, by, 0, 0))
         end
-    end
+    end)
     protected = not player:isAlive() or player.shieldLeft > 0
     livesLost = player.livesLost
 end

@@ -44,19 +44,11 @@ function init()
     })
     -- A spiny last seen by the ship that is gone ran into it: another comes.
     everyStep(function()
-        local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-        for k, h in ipairs(enemies) do
-            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            local last = seen[h]
-            if x ~= 0 or y ~= 0 then
-                seen[h] = { x, y }
-            elseif last ~= nil then
-                seen[h] = nil
-                if isWithin(last[1], last[2], sx, sy, 90) and not won then
-                    newSpiny()
-                end
+        handlesGoneAtShip(enemies, seen, 90, function()
+            if not won then
+                newSpiny()
             end
-        end
+        end)
     end)
 end
 
