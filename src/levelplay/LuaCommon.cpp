@@ -204,8 +204,9 @@ void readArrayThenIndexThenColors(lua_State* L, std::string name, int i, std::ve
     lua_pop(L, 3);
 }
 
-// Allocation for document states: growth beyond the limit fails (the script
-// then stops with a memory error); shrinking never fails, as Lua requires.
+// Allocation for document states: growth beyond the limit, or beyond the
+// bytes one run may allocate in all, fails (the script then stops with a
+// memory error); shrinking never fails, as Lua requires.
 static void* boundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
     DocumentScriptState* owner = static_cast<DocumentScriptState*>(ud);
     if (nsize == 0) {
@@ -215,8 +216,13 @@ static void* boundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
     }
     // Compared without a sum that could wrap for a huge request.
     size_t others = owner->used - osize;
-    if (nsize > osize && owner->limit != 0 && (nsize > owner->limit || others > owner->limit - nsize))
-        return nullptr;
+    if (nsize > osize && owner->limit != 0) {
+        if (nsize > owner->limit || others > owner->limit - nsize)
+            return nullptr;
+        if (nsize > DocumentScriptState::maxAllocated - owner->allocated)
+            return nullptr;
+        owner->allocated += nsize;
+    }
     void* block = std::realloc(ptr, nsize);
     if (block)
         owner->used = others + nsize;
@@ -311,6 +317,7 @@ bool DocumentScriptState::loadDocumentText(const std::string& bytes, const std::
 
 bool DocumentScriptState::run(int status) {
     executed = 0;
+    allocated = 0;
     lua_sethook(L, instructionHook, LUA_MASKCOUNT, hookInterval);
     if (status == 0)
         status = lua_pcall(L, 0, 0, 0);

@@ -39,13 +39,16 @@ std::string quoteForDocument(const std::string& text);
 // A script state for reading a saved document (preferences, achievements):
 // no libraries, so the chunk can only assign globals; precompiled chunks are
 // refused; its size is capped by the caller, and running it is bounded in
-// instructions, wall-clock time and memory (one instruction may compare or
+// instructions, wall-clock time, memory and bytes allocated (one instruction may compare or
 // join long strings, so the count alone does not bound the work). Read the
 // globals with the readers above once load() has returned.
 class DocumentScriptState {
 public:
     static constexpr long maxInstructions = 2000000;
     static constexpr size_t maxMemory = 4 * 1024 * 1024;
+    // All the bytes one run may allocate, freed or not: a loop that builds
+    // ever longer strings stays under maxMemory but copies without end.
+    static constexpr size_t maxAllocated = 16 * maxMemory;
     // The wall-clock budget of one document. The fuzz harnesses raise it: they
     // check what a document reads as, and a loaded machine must not change that.
     static int maxMilliseconds;
@@ -70,6 +73,7 @@ public:
     // Bookkeeping, public for the allocator and hook callbacks.
     size_t used = 0;
     size_t limit = 0;
+    size_t allocated = 0;
     long executed = 0;
     std::chrono::steady_clock::time_point deadline;
 

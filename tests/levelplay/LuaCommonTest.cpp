@@ -183,7 +183,8 @@ TEST(LuaCommon, ArrayReadersOnGraphicLikeGlobals) {
 
 // Every hostile document stops within bounded work: a size cap before any
 // parsing, an instruction count and a time budget while it runs (one
-// instruction may compare or join megabyte strings), and a memory limit.
+// instruction may compare or join megabyte strings), a memory limit and a cap
+// on the bytes allocated in all.
 TEST(DocumentScriptState, HostileDocumentsAreRefusedWithinBoundedWork) {
     TempGameDir dir;
     const size_t cap = 64 * 1024;
@@ -212,6 +213,8 @@ TEST(DocumentScriptState, HostileDocumentsAreRefusedWithinBoundedWork) {
          "document runs too long", 1},
         {"endless loop", "marker = 1 while true do end", "document runs too long", 1},
         {"memory", "marker = 1 t = {} for i = 1, 10000000 do t[i] = i end", "not enough memory", 1},
+        // Each string is small, but copying them all would take minutes.
+        {"ever longer strings", "marker = 1 local s = 'x' while true do s = 2 .. s end", "not enough memory", 1},
     };
     // The document's bytes held in memory load as the file does.
     for (bool inMemory : {false, true})
