@@ -3,11 +3,12 @@
 # exit status 1 when there are any.
 #
 # The folders depend one way, each on those before it:
-#   platform → core → graphics → actors → levelplay → savedata → widgets → screens
+#   platform → core → script → graphics → actors → levelplay → savedata → widgets → screens
 # platform wraps the system (SDL, sockets, GL context) and knows nothing of the
 # game; core holds the value types, the entity world, the sticks, the screen
 # switching and the state a running level shares with its actors (camera,
-# sticks, pinned difficulty); graphics draws and plays sound; actors are the
+# sticks, pinned difficulty); script is the Lua runtime (libraries, loaders,
+# the store of embedded scripts, reading globals); graphics draws and plays sound; actors are the
 # entities of a level; levelplay runs a level (scripts, replays, the play
 # screen); savedata keeps what the player has (preferences, scores,
 # achievements, the score server); widgets are the buttons and menu panels;
@@ -25,12 +26,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-order=(platform core graphics actors levelplay savedata widgets screens)
+order=(platform core script graphics actors levelplay savedata widgets screens)
 waived="
   src/core/Joysticks.cpp graphics/VectorModel.h
   src/core/Joysticks.cpp savedata/Preferences.h
-  src/graphics/VectorModel.cpp levelplay/LuaCommon.h
-  src/graphics/VectorModel.cpp levelplay/LuaRuntime.h
   src/levelplay/StatePlay.cpp widgets/Button.h
   src/levelplay/StatePlay.cpp widgets/InGameMenu.h
   src/levelplay/StatePlayDraw.cpp widgets/Button.h

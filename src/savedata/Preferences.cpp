@@ -13,8 +13,8 @@
 #include "graphics/AudioPlayer.h"
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
-#include "levelplay/LuaCommon.h"
 #include "levelplay/PlaySettings.h"
+#include "script/LuaCommon.h"
 
 static const char* const fileName = "prefs.txt";
 static const int fileVersion = 4;
