@@ -29,6 +29,8 @@
 #include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
+#include "screens/LevelMenu.h"
+#include "screens/ScrollingScores.h"
 #include "screens/StateChooseLevel.h"
 #include "script/LuaScriptList.h"
 #include "support/HeadlessGame.h"
@@ -36,8 +38,6 @@
 #include "support/TempGameDir.h"
 #include "widgets/BackButton.h"
 #include "widgets/Button.h"
-#include "widgets/LevelMenu.h"
-#include "widgets/ScrollingScores.h"
 
 class FlowDriver {
 public:
