@@ -15,9 +15,9 @@
 #include "core/MainLoop.h"
 #include "core/myfopen.h"
 #include "levelplay/LevelRun.h"
-#include "levelplay/LuaScriptList.h"
 #include "levelplay/Replay.h"
 #include "levelplay/StatePlay.h"
+#include "script/LuaScriptList.h"
 
 namespace {
 const char* defaultReplay = ZORBIX_SOURCE_DIR "/tests/data/replays/infinity-chromatic-conflict-10min.txt";

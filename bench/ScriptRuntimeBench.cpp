@@ -3,7 +3,7 @@
 // graphic script).
 #include <benchmark/benchmark.h>
 
-#include "levelplay/LuaCommon.h"
+#include "script/LuaCommon.h"
 
 static void BM_ScriptIntegerLoop(benchmark::State& state) {
     lua_State* L = luaL_newstate();

@@ -4,7 +4,7 @@
 # edited: the few stock functions that the game replaces are renamed at
 # compile time.
 set(ZORBIX_LUA_FETCH_DIR ${CMAKE_BINARY_DIR}/_deps/lua5.1)
-set(ZORBIX_LUA_CONFIG ${CMAKE_SOURCE_DIR}/src/levelplay/LuaConfig.h)
+set(ZORBIX_LUA_CONFIG ${CMAKE_SOURCE_DIR}/src/script/LuaConfig.h)
 
 function(zorbix_find_lua_source out)
   file(GLOB found LIST_DIRECTORIES true ${ZORBIX_LUA_FETCH_DIR}/lua5.1-5.1.5*)

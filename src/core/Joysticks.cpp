@@ -1,15 +1,15 @@
-// Twin sticks: placement, touch, hardware and key paths, quantisation, drawing.
+// Twin sticks: placement, touch, hardware and key paths, quantisation.
 #include "core/Joysticks.h"
-
-#include <GLES/gl.h>
 
 #include <cmath>
 #include <utility>
 
 #include "core/Device.h"
 #include "core/KeyPress.h"
-#include "graphics/VectorModel.h"
-#include "savedata/Preferences.h"
+
+Joysticks::Settings (*Joysticks::readSettings)() = nullptr;
+void (*Joysticks::storePosition)(int position) = nullptr;
+void (*Joysticks::storeSwap)(bool swapped) = nullptr;
 
 // A stick size that would divide by zero (or by a negative or broken number)
 // is replaced by the device's stick size.
@@ -37,14 +37,6 @@ Joysticks::Joysticks()
       shootVisible(false), moveVisible(false), shootStick(&lowStick), moveStick(&highStick), lowStickRef(&lowStick),
       highStickRef(&highStick), keyMoveX(0.0f), keyShootX(0.0f), keyMoveY(0.0f), keyShootY(0.0f) {}
 
-void Joysticks::init() {
-    setPositionsOfJoysticksAccordingToPreferences();
-    keyMoveX = keyShootX = keyMoveY = keyShootY = 0.0f;
-    moveVisible = shootVisible = true;
-    zorbixStyleModel = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic.lua");
-    regularStyleModel = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic2.lua");
-}
-
 // A stored custom position (an edited or damaged file) may lie outside the
 // screen or be no number at all: it is brought into 0..high.
 static int clampIntoScreen(float value, int high) {
@@ -54,12 +46,12 @@ static int clampIntoScreen(float value, int high) {
 }
 
 void Joysticks::setPositionsOfJoysticksAccordingToPreferences() {
-    Preferences* prefs = Preferences::getInstance();
+    Settings stored = settings();
     int W = Device::screenWidth, H = Device::screenHeight;
-    int position = prefs->getJoysticksPosition();
+    int position = stored.position;
     if (position < 0 || position > 6)
         position = 0;
-    float s = position == 6 ? prefs->getCustomJoysticksSize() / 1000.0f : Device::joystickSize;
+    float s = position == 6 ? stored.customSize / 1000.0f : Device::joystickSize;
     s = usableStickSize(s);
     size = s;
     int m = (int)(s * 50 + s * 30);
@@ -78,15 +70,15 @@ void Joysticks::setPositionsOfJoysticksAccordingToPreferences() {
     case 4: place(W - m, H - m, W - m, m); break;
     case 5: place(w4, H - m5, w4, m5); break;
     case 6: {
-        Coord high, low;
-        prefs->getJoysticksCustomPosition(high, low);
+        const Coord& high = stored.customHigh;
+        const Coord& low = stored.customLow;
         place(clampIntoScreen(high.x, W), clampIntoScreen(high.y, H), clampIntoScreen(low.x, W),
               clampIntoScreen(low.y, H));
         break;
     }
     default: place(m, H - m, m, m); break;
     }
-    if (prefs->getSwapJoysticks()) {
+    if (stored.swapped) {
         moveStick = &lowStick;
         shootStick = &highStick;
     } else {
@@ -114,16 +106,14 @@ int Joysticks::nextLocation(int position) {
 }
 
 void Joysticks::changeLocation() {
-    Preferences* prefs = Preferences::getInstance();
-    prefs->setJoysticksPosition(nextLocation(prefs->getJoysticksPosition()));
-    prefs->save();
+    if (storePosition)
+        storePosition(nextLocation(settings().position));
     setPositionsOfJoysticksAccordingToPreferences();
 }
 
 void Joysticks::swap() {
-    Preferences* prefs = Preferences::getInstance();
-    prefs->setSwapJoysticks(!prefs->getSwapJoysticks());
-    prefs->save();
+    if (storeSwap)
+        storeSwap(!settings().swapped);
     setPositionsOfJoysticksAccordingToPreferences();
 }
 
@@ -241,81 +231,4 @@ void Joysticks::updateWithKeys(int keys) {
     bool shot = keyPart((keys & shootKeys) != 0, sx, sy, keyShootX, keyShootY, shootStick);
     if (moved || shot)
         packAndApply();
-}
-
-void Joysticks::drawStick(Centre c, Joystick* stick, bool transparent, int style) {
-    bool visible = stick == shootStick ? shootVisible : moveVisible;
-    if (!visible)
-        return;
-    if (style == 1)
-        drawRegularStyle((float)c.x, (float)c.y, stick, size, transparent);
-    else
-        drawZorbixStyle((float)c.x, (float)c.y, stick, size, transparent);
-}
-
-void Joysticks::draw() {
-    float saved = size;
-    size = size / 10;
-    Preferences* prefs = Preferences::getInstance();
-    bool transparent = prefs->getHideJoysticks();
-    int style = prefs->getJoystickStyle();
-    drawStick(highStickCentre, &highStick, transparent, style);
-    drawStick(lowStickCentre, &lowStick, transparent, style);
-    size = saved;
-}
-
-static void drawFrame(VectorModel* model, int frame, bool transparent) {
-    if (!model || frame >= model->getNumberOfFrames())
-        return;
-    if (transparent)
-        model->drawWithAlpha(0.3f, frame);
-    else
-        model->draw(frame);
-}
-
-void Joysticks::drawRegularStyle(float x, float y, Joystick* stick, float scale, bool transparent) {
-    glPushMatrix();
-    glTranslatef(x, y, 0.0f);
-    glScalef(scale, scale, scale);
-    drawFrame(regularStyleModel, stick->style + 3, transparent);
-    glRotatef(stick->angle, 0.0f, 0.0f, 1.0f);
-    glTranslatef(0.0f, stick->norm * -10.0f, 0.0f);
-    drawFrame(regularStyleModel, stick->style, transparent);
-    glPopMatrix();
-}
-
-void Joysticks::drawZorbixStyle(float x, float y, Joystick* stick, float scale, bool transparent) {
-    static VectorModel* model = nullptr;
-    if (!model)
-        model = VectorModel::loadFromLuaScript("/data/graphics/joystickGraphic.lua");
-    glPushMatrix();
-    glTranslatef(x, y, 0.0f);
-    glRotatef(stick->angle, 0.0f, 0.0f, 1.0f);
-    glScalef(scale * 10, scale * 10, scale * 10);
-    drawFrame(model, stick->style, transparent);
-    glPopMatrix();
-}
-
-void Joysticks::drawWithMarkers(bool markHigh, bool markLow, float angle) {
-    draw();
-    VectorModel* marker = VectorModel::loadFromLuaScript("/data/graphics/shipSelectionBaseGraphic.lua");
-    if (!marker)
-        return;
-    float k = Device::screenWidth * 0.01f;
-    if (markHigh) {
-        glPushMatrix();
-        glTranslatef((float)highStickCentre.x, (float)highStickCentre.y, 0.0f);
-        glRotatef(angle, 0.0f, 0.0f, 1.0f);
-        glScalef(k, k, 0.0f);
-        drawFrame(marker, 0, false);
-        glPopMatrix();
-    }
-    if (markLow) {
-        glPushMatrix();
-        glTranslatef((float)lowStickCentre.x, (float)lowStickCentre.y, 0.0f);
-        glRotatef(-angle, 0.0f, 0.0f, 1.0f);
-        glScalef(k, k, 0.0f);
-        drawFrame(marker, 0, false);
-        glPopMatrix();
-    }
 }

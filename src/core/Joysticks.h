@@ -1,7 +1,9 @@
-// The two on-screen sticks: placement from the preferences, touches and keys
-// to angle and strength, the quantised per-step record, and drawing.
+// The two on-screen sticks: placement from the player's settings, touches and
+// keys to angle and strength, the quantised per-step record, and drawing. The
+// models and the drawing are graphics' part (graphics/JoysticksGraphics.cpp).
 #pragma once
 
+#include "core/Coord.h"
 #include "core/SerializedJoystickData.h"
 
 class VectorModel;
@@ -29,7 +31,24 @@ public:
         int y = 0;
     };
 
+    // The player's stick settings. The preferences, above core, connect the
+    // hooks below as soon as they are part of the program; unset, the sticks
+    // read the preferences' defaults and changes are not kept.
+    struct Settings {
+        int position = 3;    // placement 0..6, 6 the custom one
+        int customSize = 0;  // the custom placement's stick size, in thousandths
+        Coord customHigh, customLow;
+        bool swapped = false;
+        bool hidden = false;  // drawn transparent
+        int style = 1;        // 1 the regular graphic, else Zorbix's
+    };
+    static Settings (*readSettings)();
+    // Store the placement, or the swap, and save them.
+    static void (*storePosition)(int position);
+    static void (*storeSwap)(bool swapped);
+
     Joysticks();
+    // Placement from the settings, keys at rest, both sticks shown and their models loaded.
     void init();
     void setPositionsOfJoysticksAccordingToPreferences();
     void changeLocation();
@@ -81,6 +100,7 @@ public:
     float keyMoveX, keyShootX, keyMoveY, keyShootY;
 
 private:
+    static Settings settings() { return readSettings ? readSettings() : Settings(); }
     void packAndApply();
     void drawStick(Centre c, Joystick* stick, bool transparent, int style);
 };

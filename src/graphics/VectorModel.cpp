@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "core/Game.h"
-#include "levelplay/LuaCommon.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaCommon.h"
+#include "script/LuaRuntime.h"
 
 std::map<std::string, VectorModel*>& VectorModel::models() {
     static auto* cache = new std::map<std::string, VectorModel*>();

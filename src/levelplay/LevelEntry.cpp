@@ -7,9 +7,9 @@
 
 #include "core/FileReader.h"
 #include "levelplay/LevelList.h"
-#include "levelplay/LuaScriptList.h"
 #include "levelplay/Replay.h"
 #include "levelplay/StatePlay.h"
+#include "script/LuaScriptList.h"
 
 static const char* tutorialPath = "/data/levels/campaign0/tutorial/tutorial.lua";
 

@@ -8,7 +8,7 @@
 #include "core/CollisionShape.h"
 #include "core/Entity.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 class ScriptHandles {
 public:

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string>
 
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 // Truncation toward zero that holds for every value: NaN gives 0, values
 // beyond the int range give INT_MIN or INT_MAX.

@@ -10,7 +10,7 @@
 #include "core/Device.h"
 #include "core/Joysticks.h"
 #include "core/MersenneTwister.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 // A finger rests up to this many pixels from its stick's centre, for 10 to 60 steps.
 static const int MAX_FINGER_DISTANCE = 160;

@@ -22,10 +22,10 @@
 #include "graphics/SoundManager.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/LuaCommon.h"
 #include "levelplay/PlaySettings.h"
 #include "levelplay/Replay.h"
 #include "levelplay/ScriptHandles.h"
+#include "script/LuaCommon.h"
 #include "widgets/Button.h"
 #include "widgets/InGameMenu.h"
 

@@ -6,7 +6,7 @@
 // a function do nothing, getters give 0 and handle getters the null handle.
 #pragma once
 
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 // The table in registration order, ended by a pair of nulls.
 const luaL_Reg* zorbixRegistrationTable();

@@ -6,7 +6,7 @@
 
 #include "core/myfopen.h"
 #include "levelplay/LevelList.h"
-#include "levelplay/LuaCommon.h"
+#include "script/LuaCommon.h"
 
 static const char* const fileName = "achievements.txt";
 static const int fileVersion = 3;

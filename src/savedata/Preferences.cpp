@@ -7,14 +7,15 @@
 
 #include "core/Device.h"
 #include "core/Game.h"
+#include "core/Joysticks.h"
 #include "core/PlayContext.h"
 #include "core/Vibrator.h"
 #include "core/myfopen.h"
 #include "graphics/AudioPlayer.h"
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
-#include "levelplay/LuaCommon.h"
 #include "levelplay/PlaySettings.h"
+#include "script/LuaCommon.h"
 
 static const char* const fileName = "prefs.txt";
 static const int fileVersion = 4;
@@ -119,6 +120,30 @@ static void setNextReplayId(int id) {
      PlaySettings::skipPlayAgainMenu = skipPlayAgainMenu, PlaySettings::replayIs2D = replayIs2D,
      PlaySettings::rotateDuringReplays = rotateDuringReplays, PlaySettings::nextReplayId = nextReplayId,
      PlaySettings::setNextReplayId = setNextReplayId, true);
+static Joysticks::Settings stickSettings() {
+    Preferences* preferences = Preferences::getInstance();
+    Joysticks::Settings settings;
+    settings.position = preferences->getJoysticksPosition();
+    settings.customSize = preferences->getCustomJoysticksSize();
+    preferences->getJoysticksCustomPosition(settings.customHigh, settings.customLow);
+    settings.swapped = preferences->getSwapJoysticks();
+    settings.hidden = preferences->getHideJoysticks();
+    settings.style = preferences->getJoystickStyle();
+    return settings;
+}
+static void storeStickPosition(int position) {
+    Preferences* preferences = Preferences::getInstance();
+    preferences->setJoysticksPosition(position);
+    preferences->save();
+}
+static void storeStickSwap(bool swapped) {
+    Preferences* preferences = Preferences::getInstance();
+    preferences->setSwapJoysticks(swapped);
+    preferences->save();
+}
+[[maybe_unused]] static const bool sticksConnected =
+    (Joysticks::readSettings = stickSettings, Joysticks::storePosition = storeStickPosition,
+     Joysticks::storeSwap = storeStickSwap, true);
 [[maybe_unused]] static const bool hooksConnected =
     (PlayContext::preferredDifficulty = preferredDifficulty, PlayContext::shootingSoundsMuted = shootingSoundsMuted,
      Vibrator::vibrationEnabled = vibrationEnabled, Game::screenReversed = screenReversed, true);

@@ -6,8 +6,8 @@
 #include "levelplay/LevelList.h"
 #include "levelplay/StatePlay.h"
 #include "savedata/Preferences.h"
+#include "screens/ChooseCampaign.h"
 #include "screens/StateChooseCampaignNumber.h"
-#include "widgets/ChooseCampaign.h"
 
 // The panel's answer for its back arrow.
 static const int BACK_CODE = -2;

@@ -2,10 +2,10 @@
 #include "screens/StateChooseInfinity.h"
 
 #include "core/StateTransition.h"
+#include "screens/ChooseInfinity.h"
 #include "screens/StateChooseGameType.h"
 #include "screens/StateChooseLevel.h"
 #include "widgets/BackButton.h"
-#include "widgets/ChooseInfinity.h"
 
 static const int BACK_CODE = -2;
 static const int NUMBER_OF_LEVELS = 8;

@@ -9,12 +9,12 @@
 #include "levelplay/StatePlay.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
+#include "screens/LevelMenu.h"
 #include "screens/StateChooseInfinity.h"
 #include "screens/StateDownloadFile.h"
 #include "screens/StateSendScores.h"
 #include "screens/StateShowInfo.h"
 #include "widgets/BackButton.h"
-#include "widgets/LevelMenu.h"
 
 // The level menu's answers; a replay of row i answers FIRST_ROW + i.
 enum LevelMenuCode { START = 1, BACK = 2, UPLOAD = 4, REFRESH = 5, FIRST_ROW = 6 };

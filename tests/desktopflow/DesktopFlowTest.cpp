@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "screens/ChooseCampaign.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseCampaignNumber.h"
 #include "screens/StateChooseGameType.h"
@@ -13,7 +14,6 @@
 #include "screens/StateSuggestTuto.h"
 #include "support/FlowDriver.h"
 #include "support/VirtualServer.h"
-#include "widgets/ChooseCampaign.h"
 #include "widgets/MainMenu.h"
 
 namespace {

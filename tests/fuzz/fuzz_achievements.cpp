@@ -8,8 +8,8 @@
 #include <string>
 
 #include "fuzz/FuzzDocuments.h"
-#include "levelplay/LuaCommon.h"
 #include "savedata/Achievements.h"
+#include "script/LuaCommon.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     makeFuzzDocumentsFolder();

@@ -11,13 +11,13 @@
 #include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
+#include "screens/ChooseCampaign.h"
+#include "screens/ChooseInfinity.h"
+#include "screens/LevelMenu.h"
+#include "screens/ScrollingScores.h"
 #include "support/TempGameDir.h"
-#include "widgets/ChooseCampaign.h"
-#include "widgets/ChooseInfinity.h"
-#include "widgets/LevelMenu.h"
 #include "widgets/MainMenu.h"
 #include "widgets/MultipleValuesButton.h"
-#include "widgets/ScrollingScores.h"
 #include "widgets/SettingsMenu.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "core/Game.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/LuaScriptList.h"
+#include "script/LuaScriptList.h"
 #include "support/GraphicsTestSupport.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "graphics/DrawString.h"
 #include "graphics/OptimizedStringModel.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 #include "support/GraphicsTestSupport.h"
 
 TEST(GraphicsInvalidInput, ExtremeNumbersAndWrongTypesInAGraphic) {

@@ -7,7 +7,7 @@
 
 #include "core/Game.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 #include "support/GraphicsTestSupport.h"
 
 namespace {

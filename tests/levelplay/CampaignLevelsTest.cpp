@@ -22,9 +22,9 @@
 #include "core/WallsSpacePartitioner.h"
 #include "levelplay/LevelEntry.h"
 #include "levelplay/LevelList.h"
-#include "levelplay/LuaRuntime.h"
 #include "levelplay/SimulatedInput.h"
 #include "savedata/Achievements.h"
+#include "script/LuaRuntime.h"
 #include "support/PlayTestSupport.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "ScriptTestState.h"
 #include "core/Game.h"
-#include "levelplay/LuaScriptList.h"
+#include "script/LuaScriptList.h"
 
 namespace {
 

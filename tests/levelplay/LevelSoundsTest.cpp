@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "levelplay/LuaScriptList.h"
+#include "script/LuaScriptList.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include "levelplay/LevelEntry.h"
 #include "levelplay/LevelList.h"
 #include "levelplay/LuaEntity.h"
-#include "levelplay/LuaRuntime.h"
 #include "levelplay/SimulatedInput.h"
+#include "script/LuaRuntime.h"
 #include "support/PlayTestSupport.h"
 
 namespace {

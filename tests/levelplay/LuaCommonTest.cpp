@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptTestState.h"
-#include "levelplay/LuaCommon.h"
+#include "script/LuaCommon.h"
 #include "support/TempGameDir.h"
 
 TEST(LuaCommon, LoadScriptFromStoreAndDocuments) {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "levelplay/LuaScriptList.h"
+#include "script/LuaScriptList.h"
 
 static std::string readSourceFile(const std::string& relative) {
     std::ifstream in(std::string(ZORBIX_SOURCE_DIR) + "/" + relative, std::ios::binary);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "levelplay/LevelList.h"
-#include "levelplay/LuaScriptList.h"
+#include "script/LuaScriptList.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 class ScriptTestState {
 public:

@@ -2,7 +2,6 @@
 // the ends of a game and its exits, refused playbacks and the "Ok" button.
 #include "core/StateTransition.h"
 #include "graphics/VectorModel.h"
-#include "levelplay/LuaRuntime.h"
 #include "levelplay/Replay.h"
 #include "savedata/Achievements.h"
 #include "screens/StateChooseCampaign.h"
@@ -10,6 +9,7 @@
 #include "screens/StateConfirmScore.h"
 #include "screens/StateFirstMenu.h"
 #include "screens/StateRestartGame.h"
+#include "script/LuaRuntime.h"
 #include "support/FileSizeLimit.h"
 #include "support/PlayTestSupport.h"
 #include "support/StateGuards.h"

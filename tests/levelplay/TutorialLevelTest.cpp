@@ -2,8 +2,8 @@
 // hook does each lesson, the "Ok" presses come through the keys) reaches the
 // end and returns to the first menu; without input it waits and never ends.
 #include "core/StateTransition.h"
-#include "levelplay/LuaRuntime.h"
 #include "screens/StateFirstMenu.h"
+#include "script/LuaRuntime.h"
 #include "support/PlayTestSupport.h"
 
 namespace {

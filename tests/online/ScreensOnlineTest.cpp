@@ -9,6 +9,9 @@
 
 #include "core/myfopen.h"
 #include "levelplay/Replay.h"
+#include "screens/ChooseInfinity.h"
+#include "screens/InfinityButton.h"
+#include "screens/LevelMenu.h"
 #include "screens/StateChooseGameType.h"
 #include "screens/StateChooseInfinity.h"
 #include "screens/StateChooseLevel.h"
@@ -25,9 +28,6 @@
 #include "support/NetNamespace.h"
 #include "support/ScoreServer.h"
 #include "support/StateGuards.h"
-#include "widgets/ChooseInfinity.h"
-#include "widgets/InfinityButton.h"
-#include "widgets/LevelMenu.h"
 #include "widgets/MainMenu.h"
 #include "widgets/MultipleValuesButton.h"
 

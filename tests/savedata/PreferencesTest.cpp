@@ -8,8 +8,8 @@
 #include "graphics/AudioPlayer.h"
 #include "graphics/Explosion.h"
 #include "graphics/SoundManager.h"
-#include "levelplay/LuaRuntime.h"
 #include "savedata/Preferences.h"
+#include "script/LuaRuntime.h"
 #include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 

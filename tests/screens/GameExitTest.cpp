@@ -4,6 +4,8 @@
 #include <string>
 
 #include "levelplay/Replay.h"
+#include "screens/LevelMenu.h"
+#include "screens/ScrollingScores.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseLevel.h"
 #include "screens/StateConfirmScore.h"
@@ -11,8 +13,6 @@
 #include "screens/StateRestartGame.h"
 #include "support/FlowDriver.h"
 #include "widgets/InGameMenu.h"
-#include "widgets/LevelMenu.h"
-#include "widgets/ScrollingScores.h"
 
 namespace {
 

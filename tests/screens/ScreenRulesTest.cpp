@@ -10,6 +10,8 @@
 #include "levelplay/Replay.h"
 #include "savedata/WebInterface.h"
 #include "screens/ButtonToTheWeb.h"
+#include "screens/LevelMenu.h"
+#include "screens/ScrollingScores.h"
 #include "screens/StateAbout.h"
 #include "screens/StateChooseCampaign.h"
 #include "screens/StateChooseCampaignNumber.h"
@@ -27,12 +29,10 @@
 #include "screens/StateSuggestTuto.h"
 #include "support/FlowDriver.h"
 #include "support/StateGuards.h"
-#include "widgets/LevelMenu.h"
 #include "widgets/MainMenu.h"
 #include "widgets/MultipleValuesButton.h"
 #include "widgets/OpenGLKey.h"
 #include "widgets/OpenGLKeyboard.h"
-#include "widgets/ScrollingScores.h"
 #include "widgets/SettingsMenu.h"
 
 namespace {

@@ -24,20 +24,20 @@
 #include "levelplay/Campaign.h"
 #include "levelplay/LevelInformation.h"
 #include "levelplay/LevelList.h"
-#include "levelplay/LuaScriptList.h"
 #include "levelplay/StatePlay.h"
 #include "platform/platform.h"
 #include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
+#include "screens/LevelMenu.h"
+#include "screens/ScrollingScores.h"
 #include "screens/StateChooseLevel.h"
+#include "script/LuaScriptList.h"
 #include "support/HeadlessGame.h"
 #include "support/PlayScreenState.h"
 #include "support/TempGameDir.h"
 #include "widgets/BackButton.h"
 #include "widgets/Button.h"
-#include "widgets/LevelMenu.h"
-#include "widgets/ScrollingScores.h"
 
 class FlowDriver {
 public:

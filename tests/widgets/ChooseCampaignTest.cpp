@@ -4,7 +4,7 @@
 
 #include "SavedDataWidgetTest.h"
 #include "levelplay/Campaign.h"
-#include "widgets/ChooseCampaign.h"
+#include "screens/ChooseCampaign.h"
 
 namespace {
 

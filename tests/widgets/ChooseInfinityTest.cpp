@@ -4,10 +4,10 @@
 #include "SavedDataWidgetTest.h"
 #include "levelplay/LevelInformation.h"
 #include "levelplay/LevelList.h"
+#include "screens/ChooseInfinity.h"
+#include "screens/InfinityButton.h"
 #include "widgets/BackButton.h"
-#include "widgets/ChooseInfinity.h"
 #include "widgets/DrawableString.h"
-#include "widgets/InfinityButton.h"
 
 namespace {
 

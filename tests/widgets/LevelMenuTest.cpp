@@ -7,10 +7,10 @@
 #include "SavedDataWidgetTest.h"
 #include "levelplay/LevelInformation.h"
 #include "levelplay/LevelList.h"
+#include "screens/LevelMenu.h"
+#include "screens/ScrollingScores.h"
 #include "widgets/BackButton.h"
-#include "widgets/LevelMenu.h"
 #include "widgets/MultipleValuesButton.h"
-#include "widgets/ScrollingScores.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "SavedDataWidgetTest.h"
 #include "levelplay/Replay.h"
+#include "screens/ScrollingScores.h"
 #include "widgets/ScoreEntry.h"
-#include "widgets/ScrollingScores.h"
 
 namespace {
 

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     }
 
     out << "// Generated from the files under data/ by zorbix_embed_scripts: do not edit.\n"
-        << "#include \"levelplay/LuaScriptData.h\"\n\n"
+        << "#include \"script/LuaScriptData.h\"\n\n"
         << "const char* const luaScriptPaths[] = {\n"
         << paths.str() << "    nullptr\n};\n\n"
         << "const char* const luaScriptTexts[] = {\n"

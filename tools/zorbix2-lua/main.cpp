@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/myfopen.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 static const char RULES[] = R"(
 local function refuse(name)

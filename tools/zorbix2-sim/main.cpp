@@ -46,13 +46,13 @@
 #include "core/myfopen.h"
 #include "levelplay/LevelEntry.h"
 #include "levelplay/LevelRun.h"
-#include "levelplay/LuaScriptList.h"
 #include "levelplay/Replay.h"
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/StatePlay.h"
 #include "levelplay/WorldHash.h"
 #include "savedata/Preferences.h"
 #include "screens/StateConfirmScore.h"
+#include "script/LuaScriptList.h"
 
 static int usage(const char* program) {
     fprintf(stderr,

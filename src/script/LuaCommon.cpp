@@ -1,5 +1,5 @@
 // The script call layer: loading and calling scripts, reading their globals.
-#include "levelplay/LuaCommon.h"
+#include "script/LuaCommon.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 // Our configuration must come before Lua's headers, which would otherwise
 // read the stock one.
 // clang-format off
-#include "levelplay/LuaConfig.h"
+#include "script/LuaConfig.h"
 
 #include "lua.h"
 #include "lauxlib.h"
@@ -28,5 +28,6 @@ int loadDocument(lua_State* L, const char* filename, size_t maxBytes);
 // loaders that find modules in the embedded store (the preload loader stays).
 void installStoreLoaders(lua_State* L);
 
-// The module through which scripts reach the game.
+// The module through which scripts reach the game. The play code above
+// defines it; the library list opens it in every script state.
 LUALIB_API int luaopen_zorbix(lua_State* L);

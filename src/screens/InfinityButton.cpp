@@ -1,5 +1,5 @@
 // Infinity level buttons: name squeezing, lock labels and turning medals.
-#include "widgets/InfinityButton.h"
+#include "screens/InfinityButton.h"
 
 #include <GLES/gl.h>
 

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "core/Game.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 // Degrees to radians the way every stored replay computed them: the angle as
 // a float, scaled in double precision, rounded back to a float.

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/myfopen.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 // Slots of the io library's environment that hold the default files.
 static const int defaultInput = 1;

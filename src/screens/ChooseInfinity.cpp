@@ -1,5 +1,5 @@
 // Infinity chooser: the grid of levels, the help lines and the focus links.
-#include "widgets/ChooseInfinity.h"
+#include "screens/ChooseInfinity.h"
 
 #include <GLES/gl.h>
 
@@ -8,10 +8,10 @@
 #include "levelplay/LevelInformation.h"
 #include "levelplay/LevelList.h"
 #include "savedata/Achievements.h"
+#include "screens/InfinityButton.h"
 #include "widgets/BackButton.h"
 #include "widgets/Button.h"
 #include "widgets/DrawableString.h"
-#include "widgets/InfinityButton.h"
 #include "widgets/NavigationGrid.h"
 #include "widgets/NavigationNode.h"
 

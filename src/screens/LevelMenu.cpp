@@ -1,6 +1,6 @@
 // Level menu: the two score lists, the toggle saved at once, the press order
 // and the medals or the globe behind.
-#include "widgets/LevelMenu.h"
+#include "screens/LevelMenu.h"
 
 #include <GLES/gl.h>
 
@@ -14,11 +14,11 @@
 #include "levelplay/LevelList.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
+#include "screens/ScrollingScores.h"
 #include "widgets/BackButton.h"
 #include "widgets/Button.h"
 #include "widgets/MultipleValuesButton.h"
 #include "widgets/NavigationNode.h"
-#include "widgets/ScrollingScores.h"
 
 LevelMenu::LevelMenu(int levelNumber)
     : localCaption("^uLocal scores", Coord()), webCaption("^uWorld wide scores", Coord()) {

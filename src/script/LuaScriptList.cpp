@@ -1,9 +1,9 @@
 // The embedded script store: a map from path to position over the generated tables.
-#include "levelplay/LuaScriptList.h"
+#include "script/LuaScriptList.h"
 
 #include <cstring>
 
-#include "levelplay/LuaScriptData.h"
+#include "script/LuaScriptData.h"
 
 LuaScriptList* LuaScriptList::getInstance() {
     static LuaScriptList* instance = new LuaScriptList();

@@ -1,5 +1,5 @@
 // Campaign chooser: statuses, layout, joining lines, dragging and drawing.
-#include "widgets/ChooseCampaign.h"
+#include "screens/ChooseCampaign.h"
 
 #include <GLES/gl.h>
 

@@ -1,6 +1,6 @@
 // Score list: revealing rows, replay buttons where the rows are drawn,
 // dragging, and the folding draw.
-#include "widgets/ScrollingScores.h"
+#include "screens/ScrollingScores.h"
 
 #include <GLES/gl.h>
 

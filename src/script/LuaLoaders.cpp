@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/myfopen.h"
-#include "levelplay/LuaRuntime.h"
-#include "levelplay/LuaScriptList.h"
+#include "script/LuaRuntime.h"
+#include "script/LuaScriptList.h"
 
 extern "C" {
 #include "ldo.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/Color.h"
-#include "levelplay/LuaRuntime.h"
+#include "script/LuaRuntime.h"
 
 // Loads a chunk (from the documents folder when fromDocuments, else from the
 // embedded store) and runs it. On a load or run error the message is popped
