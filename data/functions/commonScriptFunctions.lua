@@ -11,6 +11,12 @@
 -- repeat its numbers.
 require "/data/functions/commonGraphicFunctions"
 
+-- The module's readers the handle lists below call for every handle, every
+-- step: held here rather than looked up by name each time.
+local getEntityX = zorbix.getEntityX
+local getEntityY = zorbix.getEntityY
+local getEntitySqrDistanceFromPlayer = zorbix.getEntitySqrDistanceFromPlayer
+
 -- v limited to low..high.
 function clamp(v, low, high)
     if v < low then
@@ -247,21 +253,25 @@ function playLevel(o)
     end)
 end
 
--- The nearest to the ship of a list of native handles, with its place; a
--- handle whose object is gone reads (0, 0) and is passed over. nil when
--- none is left.
+-- The nearest to the ship of a list of native handles, with its place and
+-- its squared distance; a handle whose object is gone reads (0, 0) and is
+-- passed over. nil when none is left. The walk stops at the first hole, as
+-- ipairs does.
 function nearestHandle(handles)
     local best, bestX, bestY, bestD = nil, 0, 0, 0
-    for _, h in ipairs(handles) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+    local k, h = 1, handles[1]
+    while h ~= nil do
+        local x, y = getEntityX(h), getEntityY(h)
         if x ~= 0 or y ~= 0 then
-            local d = zorbix.getEntitySqrDistanceFromPlayer(h)
+            local d = getEntitySqrDistanceFromPlayer(h)
             if best == nil or d < bestD then
                 best, bestX, bestY, bestD = h, x, y, d
             end
         end
+        k = k + 1
+        h = handles[k]
     end
-    return best, bestX, bestY
+    return best, bestX, bestY, bestD
 end
 
 -- The nearest to the ship of a list of script entities not yet destroyed;

@@ -69,12 +69,9 @@ function pointToNearestThreat(lists)
     everyStep(function()
         local best, bestD = nil, 0
         for _, list in ipairs(lists) do
-            local h = nearestHandle(list)
-            if h ~= nil then
-                local d = zorbix.getEntitySqrDistanceFromPlayer(h)
-                if best == nil or d < bestD then
-                    best, bestD = h, d
-                end
+            local h, _, _, d = nearestHandle(list)
+            if h ~= nil and (best == nil or d < bestD) then
+                best, bestD = h, d
             end
         end
         if best == nil then
