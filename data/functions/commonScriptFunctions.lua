@@ -137,6 +137,24 @@ function formatSteps(steps)
     return (seconds / 60) .. ":" .. s
 end
 
+-- A heads-up text read every step but made only when its numbers change:
+-- changedText(build) returns a function of up to two values that hands back
+-- build(a, b), calling build again only when a or b differs from the last
+-- call's. build must depend on nothing else.
+--
+--   local line = changedText(function(lives) return "Lives " .. lives end)
+--   hud = function() return line(player.lives) end
+function changedText(build)
+    local lastA, lastB, text = changedText, changedText, nil
+    return function(a, b)
+        if a ~= lastA or b ~= lastB then
+            lastA, lastB = a, b
+            text = build(a, b)
+        end
+        return text
+    end
+end
+
 -- Ends the level. A won level keeps a positive score (at least 1, so that it
 -- counts as finished); a lost one ends with 0.
 function finishLevel(won, score)
@@ -231,12 +249,15 @@ function playLevel(o)
     if o.message ~= nil then
         createMessage(o.message, o.messageSteps or 240)
     end
+    local livesLine = changedText(function(lives)
+        return "^7Lives: " .. lives
+    end)
     UpdateHUD.new(function()
         local line = nil
         if o.hud ~= nil then
             line = o.hud()
         end
-        return "^7Lives: " .. player.lives, line
+        return livesLine(player.lives), line
     end)
     return everyStep(function()
         elapsed = elapsed + 1

@@ -50,8 +50,12 @@ function startInfinityLevel(o)
     if o.setup ~= nil then
         o.setup()
     end
+    local getScore = zorbix.getScore
+    local scoreLine = changedText(function(score)
+        return "Score " .. score
+    end)
     UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), o.hud()
+        return scoreLine(getScore()), o.hud()
     end)
     everyStep(o.step)
     if o.message ~= nil then
