@@ -277,16 +277,21 @@ end
 -- The nearest to the ship of a list of native handles, with its place and
 -- its squared distance; a handle whose object is gone reads (0, 0) and is
 -- passed over. nil when none is left. The walk stops at the first hole, as
--- ipairs does.
+-- ipairs does. The readers only read, so a handle whose x is not 0 is known
+-- to count without its y, which is read only when it is the nearest so far.
 function nearestHandle(handles)
     local best, bestX, bestY, bestD = nil, 0, 0, 0
     local k, h = 1, handles[1]
     while h ~= nil do
-        local x, y = getEntityX(h), getEntityY(h)
+        local x = getEntityX(h)
+        local y = nil
+        if x == 0 then
+            y = getEntityY(h)
+        end
         if x ~= 0 or y ~= 0 then
             local d = getEntitySqrDistanceFromPlayer(h)
             if best == nil or d < bestD then
-                best, bestX, bestY, bestD = h, x, y, d
+                best, bestX, bestY, bestD = h, x, y or getEntityY(h), d
             end
         end
         k = k + 1
@@ -361,9 +366,9 @@ end
 -- ship at (sx, sy): it ran into the ship. seen is the caller's own table of
 -- last places, kept from call to call.
 function handlesGoneAtShip(list, seen, reach, rammed)
-    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local sx, sy = getEntityX(playerShip), getEntityY(playerShip)
     for _, h in ipairs(list) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        local x, y = getEntityX(h), getEntityY(h)
         local last = seen[h]
         if x ~= 0 or y ~= 0 then
             seen[h] = { x, y }
@@ -382,7 +387,7 @@ function dropGoneHandles(list)
     local n = 0
     for k = 1, #list do
         local h = list[k]
-        if zorbix.getEntityX(h) ~= 0 or zorbix.getEntityY(h) ~= 0 then
+        if getEntityX(h) ~= 0 or getEntityY(h) ~= 0 then
             n = n + 1
             list[n] = h
         end
