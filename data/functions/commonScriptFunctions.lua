@@ -277,21 +277,16 @@ end
 -- The nearest to the ship of a list of native handles, with its place and
 -- its squared distance; a handle whose object is gone reads (0, 0) and is
 -- passed over. nil when none is left. The walk stops at the first hole, as
--- ipairs does. The readers only read, so a handle whose x is not 0 is known
--- to count without its y, which is read only when it is the nearest so far.
+-- ipairs does.
 function nearestHandle(handles)
     local best, bestX, bestY, bestD = nil, 0, 0, 0
     local k, h = 1, handles[1]
     while h ~= nil do
-        local x = getEntityX(h)
-        local y = nil
-        if x == 0 then
-            y = getEntityY(h)
-        end
+        local x, y = getEntityX(h), getEntityY(h)
         if x ~= 0 or y ~= 0 then
             local d = getEntitySqrDistanceFromPlayer(h)
             if best == nil or d < bestD then
-                best, bestX, bestY, bestD = h, x, y or getEntityY(h), d
+                best, bestX, bestY, bestD = h, x, y, d
             end
         end
         k = k + 1
