@@ -11,6 +11,9 @@ local OFFSET = 90
 -- Within this distance the target is in sight and the arrow hides.
 local HIDE_WITHIN = 300
 
+local getEntityX = zorbix.getEntityX
+local getEntityY = zorbix.getEntityY
+
 Arrow = LuaEntity.subclass()
 
 function Arrow.new(r, g, b)
@@ -40,7 +43,7 @@ end
 function Arrow:update()
     local tx, ty = self.targetX, self.targetY
     if self.targetEntity ~= nil then
-        tx, ty = zorbix.getEntityX(self.targetEntity), zorbix.getEntityY(self.targetEntity)
+        tx, ty = getEntityX(self.targetEntity), getEntityY(self.targetEntity)
     end
     local alive = Player.current == nil or Player.current:isAlive()
     if tx == nil or playerShip == nil or not alive or shipIsWithin(tx, ty, self.hideWithin) then
@@ -49,7 +52,7 @@ function Arrow:update()
         end
         return
     end
-    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local sx, sy = getEntityX(playerShip), getEntityY(playerShip)
     local a = angleTo(sx, sy, tx, ty)
     local x, y = pointAt(sx, sy, a, OFFSET)
     self:setXY(x, y)

@@ -121,9 +121,11 @@ function LuaEntity:setHidden(hidden)
     zorbix.setLuaEntityHidden(self.ptr, hidden)
 end
 
--- Marks the entity; update() removes it after its turn in the pass.
+-- Marks the entity; update() removes it after its turn in the pass. The
+-- array notes that one is marked, so that a pass with none skips the walk.
 function LuaEntity:destroy()
     self.mustBeDestroyed = true
+    luaEntities.destroyPending = true
 end
 
 -- Deletes the native entity and fills the hole with the last element.
@@ -139,8 +141,9 @@ end
 -- One pass: every entity present at the start is updated exactly once, in
 -- table order; entities made during the pass wait for the next one. The
 -- destroyed ones leave afterwards, the survivors closing up in their order.
--- An entity without behaviour of its own is not called at all, and the
--- table is only rewritten from the first destroyed entity on.
+-- An entity without behaviour of its own is not called at all, the table
+-- is only walked for destroyed entities when destroy() marked one since the
+-- last pass, and only rewritten from the first destroyed entity on.
 function update()
     local entities = luaEntities
     local size = #entities
@@ -154,6 +157,10 @@ function update()
         end
     end
     entities = luaEntities
+    if not entities.destroyPending then
+        return
+    end
+    entities.destroyPending = nil
     local count = #entities
     local first = count + 1
     for i = 1, count do

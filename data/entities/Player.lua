@@ -21,6 +21,7 @@ local BLINK_STEPS = 6
 local zorbix = zorbix
 local getEntityX = zorbix.getEntityX
 local getEntityY = zorbix.getEntityY
+local getPlayerNumberOfCollisions = zorbix.getPlayerNumberOfCollisions
 
 Player = LuaEntity.subclass()
 
@@ -199,7 +200,7 @@ function Player:respawn()
 end
 
 function Player:update()
-    local hits = zorbix.getPlayerNumberOfCollisions()
+    local hits = getPlayerNumberOfCollisions()
     if hits > 0 then
         zorbix.setPlayerNumberOfCollisions(0)
     end

@@ -11,6 +11,12 @@
 -- repeat its numbers.
 require "/data/functions/commonGraphicFunctions"
 
+-- The module's readers the handle lists below call for every handle, every
+-- step: held here rather than looked up by name each time.
+local getEntityX = zorbix.getEntityX
+local getEntityY = zorbix.getEntityY
+local getEntitySqrDistanceFromPlayer = zorbix.getEntitySqrDistanceFromPlayer
+
 -- v limited to low..high.
 function clamp(v, low, high)
     if v < low then
@@ -131,6 +137,24 @@ function formatSteps(steps)
     return (seconds / 60) .. ":" .. s
 end
 
+-- A heads-up text read every step but made only when its numbers change:
+-- changedText(build) returns a function of up to two values that hands back
+-- build(a, b), calling build again only when a or b differs from the last
+-- call's. build must depend on nothing else.
+--
+--   local line = changedText(function(lives) return "Lives " .. lives end)
+--   hud = function() return line(player.lives) end
+function changedText(build)
+    local lastA, lastB, text = changedText, changedText, nil
+    return function(a, b)
+        if a ~= lastA or b ~= lastB then
+            lastA, lastB = a, b
+            text = build(a, b)
+        end
+        return text
+    end
+end
+
 -- Ends the level. A won level keeps a positive score (at least 1, so that it
 -- counts as finished); a lost one ends with 0.
 function finishLevel(won, score)
@@ -225,12 +249,15 @@ function playLevel(o)
     if o.message ~= nil then
         createMessage(o.message, o.messageSteps or 240)
     end
+    local livesLine = changedText(function(lives)
+        return "^7Lives: " .. lives
+    end)
     UpdateHUD.new(function()
         local line = nil
         if o.hud ~= nil then
             line = o.hud()
         end
-        return "^7Lives: " .. player.lives, line
+        return livesLine(player.lives), line
     end)
     return everyStep(function()
         elapsed = elapsed + 1
@@ -247,21 +274,25 @@ function playLevel(o)
     end)
 end
 
--- The nearest to the ship of a list of native handles, with its place; a
--- handle whose object is gone reads (0, 0) and is passed over. nil when
--- none is left.
+-- The nearest to the ship of a list of native handles, with its place and
+-- its squared distance; a handle whose object is gone reads (0, 0) and is
+-- passed over. nil when none is left. The walk stops at the first hole, as
+-- ipairs does.
 function nearestHandle(handles)
     local best, bestX, bestY, bestD = nil, 0, 0, 0
-    for _, h in ipairs(handles) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+    local k, h = 1, handles[1]
+    while h ~= nil do
+        local x, y = getEntityX(h), getEntityY(h)
         if x ~= 0 or y ~= 0 then
-            local d = zorbix.getEntitySqrDistanceFromPlayer(h)
+            local d = getEntitySqrDistanceFromPlayer(h)
             if best == nil or d < bestD then
                 best, bestX, bestY, bestD = h, x, y, d
             end
         end
+        k = k + 1
+        h = handles[k]
     end
-    return best, bestX, bestY
+    return best, bestX, bestY, bestD
 end
 
 -- The nearest to the ship of a list of script entities not yet destroyed;
@@ -330,9 +361,9 @@ end
 -- ship at (sx, sy): it ran into the ship. seen is the caller's own table of
 -- last places, kept from call to call.
 function handlesGoneAtShip(list, seen, reach, rammed)
-    local sx, sy = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
+    local sx, sy = getEntityX(playerShip), getEntityY(playerShip)
     for _, h in ipairs(list) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+        local x, y = getEntityX(h), getEntityY(h)
         local last = seen[h]
         if x ~= 0 or y ~= 0 then
             seen[h] = { x, y }
@@ -351,7 +382,7 @@ function dropGoneHandles(list)
     local n = 0
     for k = 1, #list do
         local h = list[k]
-        if zorbix.getEntityX(h) ~= 0 or zorbix.getEntityY(h) ~= 0 then
+        if getEntityX(h) ~= 0 or getEntityY(h) ~= 0 then
             n = n + 1
             list[n] = h
         end

@@ -50,8 +50,12 @@ function startInfinityLevel(o)
     if o.setup ~= nil then
         o.setup()
     end
+    local getScore = zorbix.getScore
+    local scoreLine = changedText(function(score)
+        return "Score " .. score
+    end)
     UpdateHUD.new(function()
-        return "Score " .. zorbix.getScore(), o.hud()
+        return scoreLine(getScore()), o.hud()
     end)
     everyStep(o.step)
     if o.message ~= nil then
@@ -69,12 +73,9 @@ function pointToNearestThreat(lists)
     everyStep(function()
         local best, bestD = nil, 0
         for _, list in ipairs(lists) do
-            local h = nearestHandle(list)
-            if h ~= nil then
-                local d = zorbix.getEntitySqrDistanceFromPlayer(h)
-                if best == nil or d < bestD then
-                    best, bestD = h, d
-                end
+            local h, _, _, d = nearestHandle(list)
+            if h ~= nil and (best == nil or d < bestD) then
+                best, bestD = h, d
             end
         end
         if best == nil then

@@ -1,10 +1,11 @@
 // The world list: registration, the simulation step, drawing and reset.
 #include "core/Entity.h"
 
+#include <cstdint>
 #include <deque>
 #include <new>
 #include <unordered_map>
-#include <unordered_set>
+#include <vector>
 
 #include "core/EntitiesSpacePartitioner.h"
 #include "core/PlayContext.h"
@@ -23,12 +24,93 @@ static std::vector<Entity::ResetHook>& resetHooks() {
     return hooks;
 }
 
-// Membership look-ups only: neither container is ever iterated, so their
-// order cannot reach the simulation.
-static std::unordered_set<const void*>& liveEntities() {
-    static std::unordered_set<const void*> live;
-    return live;
+namespace {
+// The addresses of the live entities: an open-addressed table probed in
+// order from a slot mixed from the address, asked by the script module for
+// every handle it is given. Never iterated, so its order cannot reach the
+// simulation.
+class AddressSet {
+public:
+    bool contains(const void* p) const {
+        if (slots.empty())
+            return false;
+        size_t mask = slots.size() - 1;
+        for (size_t i = home(p, mask);; i = (i + 1) & mask) {
+            if (slots[i] == p)
+                return true;
+            if (!slots[i])
+                return false;
+        }
+    }
+
+    // p is never null.
+    void insert(const void* p) {
+        if ((count + 1) * 4 > slots.size() * 3)
+            grow();
+        size_t mask = slots.size() - 1;
+        size_t i = home(p, mask);
+        while (slots[i]) {
+            if (slots[i] == p)
+                return;
+            i = (i + 1) & mask;
+        }
+        slots[i] = p;
+        count++;
+    }
+
+    // Removes p and moves up the entries probed past its slot, so that no
+    // search stops early at the hole.
+    void erase(const void* p) {
+        if (slots.empty())
+            return;
+        size_t mask = slots.size() - 1;
+        size_t i = home(p, mask);
+        while (slots[i] != p) {
+            if (!slots[i])
+                return;
+            i = (i + 1) & mask;
+        }
+        for (size_t j = (i + 1) & mask; slots[j]; j = (j + 1) & mask) {
+            size_t k = home(slots[j], mask);
+            // The entry at j stays when its home lies cyclically in (i, j].
+            bool stays = i <= j ? (i < k && k <= j) : (i < k || k <= j);
+            if (!stays) {
+                slots[i] = slots[j];
+                i = j;
+            }
+        }
+        slots[i] = nullptr;
+        count--;
+    }
+
+private:
+    static size_t home(const void* p, size_t mask) {
+        uint64_t v = (uint64_t)(uintptr_t)p;
+        return (size_t)((v * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+    }
+
+    void grow() {
+        std::vector<const void*> old(slots.empty() ? 64 : slots.size() * 2, nullptr);
+        old.swap(slots);
+        count = 0;
+        for (const void* p : old)
+            if (p)
+                insert(p);
+    }
+
+    std::vector<const void*> slots;
+    size_t count = 0;
+};
+}  // namespace
+
+// Never destroyed: entities may still be deleted while the program exits.
+static AddressSet& liveEntities() {
+    static AddressSet* live = new AddressSet;
+    return *live;
 }
+
+// Membership look-ups only: never iterated, so its order cannot reach the
+// simulation.
 
 static std::unordered_map<const void*, int>& lastHits() {
     static std::unordered_map<const void*, int> hits;
@@ -94,7 +176,7 @@ void Entity::setPlayerDistanceFunctions(PlayerDistance squareDistance, PlayerDis
     playerDistance = distance;
 }
 
-bool Entity::isLive(const void* p) { return p && liveEntities().count(p) != 0; }
+bool Entity::isLive(const void* p) { return p && liveEntities().contains(p); }
 
 int Entity::lastHitsOf(const void* p) {
     auto it = lastHits().find(p);

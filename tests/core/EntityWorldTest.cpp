@@ -298,6 +298,34 @@ TEST_F(EntityWorld, LiveRegistryAndLastHitsFollowDestructionAndReset) {
     EXPECT_EQ(Entity::lastHitsOf(gone), 0);
 }
 
+// The live set holds through growth and through deletions in any order: an
+// entity is live from its making to its deletion, and no other is (fewer
+// deletions than the quarantine holds, so no address comes back).
+TEST_F(EntityWorld, LivenessFollowsManyMakingsAndDeletions) {
+    std::mt19937 random(7);
+    std::vector<Probe*> live;
+    std::vector<const void*> gone;
+    for (int round = 0; round < 5; round++) {
+        for (int i = 0; i < 600; i++)
+            live.push_back(new Probe("n"));
+        std::shuffle(live.begin(), live.end(), random);
+        size_t keep = live.size() / 3;
+        for (size_t i = keep; i < live.size(); i++) {
+            live[i]->toBeDeleted = true;
+            gone.push_back(live[i]);
+        }
+        live.resize(keep);
+        Entity::updateAll();
+        for (Probe* p : live)
+            ASSERT_TRUE(Entity::isLive(p)) << "round " << round;
+        for (const void* p : gone)
+            ASSERT_FALSE(Entity::isLive(p)) << "round " << round;
+    }
+    Entity::reset();
+    for (Probe* p : live)
+        EXPECT_FALSE(Entity::isLive(p));
+}
+
 // A handle kept past its entity's end must not come to name a later entity:
 // the allocator would hand the freed block straight to the next one made.
 TEST_F(EntityWorld, AGoneEntitysAddressIsNotReusedSoon) {

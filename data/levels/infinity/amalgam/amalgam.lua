@@ -59,6 +59,11 @@ local function step()
     stepWaves(alive, WAVE_POINTS, spawnWave)
 end
 
+-- The level's heads-up line, made again only when its numbers change.
+local hudLine = changedText(function(lives, wave)
+    return "Lives " .. lives .. "  Wave " .. wave
+end)
+
 function init()
     startInfinityLevel({
         scenery = {
@@ -70,7 +75,7 @@ function init()
             spawnWave()
         end,
         hud = function()
-            return "Lives " .. player.lives .. "  Wave " .. wave
+            return hudLine(player.lives, wave)
         end,
         step = step,
         threats = { enemies },

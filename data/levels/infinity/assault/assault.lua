@@ -42,6 +42,11 @@ local function step()
     end
 end
 
+-- The level's heads-up line, made again only when its numbers change.
+local hudLine = changedText(function(lives)
+    return "Shield " .. lives
+end)
+
 function init()
     startInfinityLevel({
         scenery = {
@@ -59,7 +64,7 @@ function init()
             resetKillCounts(kinds)
         end,
         hud = function()
-            return "Shield " .. player.lives
+            return hudLine(player.lives)
         end,
         step = step,
         threats = { enemies },

@@ -41,6 +41,11 @@ local function step()
     end
 end
 
+-- The level's heads-up line, made again only when its numbers change.
+local hudLine = changedText(function(lives, field)
+    return "Lives " .. lives .. "  Field " .. field
+end)
+
 function init()
     startInfinityLevel({
         wraps = true,
@@ -55,7 +60,7 @@ function init()
             newField()
         end,
         hud = function()
-            return "Lives " .. player.lives .. "  Field " .. field
+            return hudLine(player.lives, field)
         end,
         step = step,
         threats = { Events.enemies, rocks },

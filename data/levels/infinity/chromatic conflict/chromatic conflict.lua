@@ -36,6 +36,11 @@ local function step()
     end
 end
 
+-- The level's heads-up line, made again only when its numbers change.
+local hudLine = changedText(function(lives)
+    return "Lives " .. lives
+end)
+
 function init()
     startInfinityLevel({
         scenery = {
@@ -60,7 +65,7 @@ function init()
             end
         end,
         hud = function()
-            return "Lives " .. player.lives
+            return hudLine(player.lives)
         end,
         step = step,
         threats = byColour,

@@ -38,6 +38,11 @@ local function step()
     end
 end
 
+-- The level's heads-up line, made again only when its numbers change.
+local hudLine = changedText(function(lives, boxes)
+    return "Lives " .. lives .. "  Boxes " .. boxes
+end)
+
 function init()
     startInfinityLevel({
         scenery = {
@@ -63,7 +68,7 @@ function init()
             placeBox()
         end,
         hud = function()
-            return "Lives " .. player.lives .. "  Boxes " .. boxes.collected
+            return hudLine(player.lives, boxes.collected)
         end,
         step = step,
         message = "^2Collect the red boxes",

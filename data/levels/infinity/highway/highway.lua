@@ -75,6 +75,11 @@ local function step()
     end
 end
 
+-- The level's heads-up line, made again only when its numbers change.
+local hudLine = changedText(function(lives, seconds)
+    return "Lives " .. lives .. "  Time " .. formatSteps(seconds * 60)
+end)
+
 function init()
     startInfinityLevel({
         scenery = {
@@ -94,7 +99,7 @@ function init()
             end
         end,
         hud = function()
-            return "Lives " .. player.lives .. "  Time " .. formatSteps(GAME_STEPS - played)
+            return hudLine(player.lives, maxOf(GAME_STEPS - played, 0) / 60)
         end,
         step = step,
     })

@@ -80,6 +80,11 @@ local function step()
     end
 end
 
+-- The level's heads-up line, made again only when its numbers change.
+local hudLine = changedText(function(lives, wave)
+    return "Lives " .. lives .. "  Wave " .. wave
+end)
+
 function init()
     startInfinityLevel({
         scenery = {
@@ -92,7 +97,7 @@ function init()
             spawnWave()
         end,
         hud = function()
-            return "Lives " .. player.lives .. "  Wave " .. wave
+            return hudLine(player.lives, wave)
         end,
         step = step,
         threats = { enemies },
