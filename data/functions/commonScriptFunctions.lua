@@ -295,6 +295,32 @@ function nearestHandle(handles)
     return best, bestX, bestY, bestD
 end
 
+-- nearestHandle for a list walked every step: the handles of objects that
+-- are gone are dropped from the list on the way (the others keep their
+-- order), so the walk costs what the live objects cost, and no gone handle
+-- stays long enough for a new object to take its address and pass for it.
+function nearestLiveHandle(handles)
+    local best, bestX, bestY, bestD = nil, 0, 0, 0
+    local n, k, h = 0, 1, handles[1]
+    while h ~= nil do
+        local x, y = getEntityX(h), getEntityY(h)
+        if x ~= 0 or y ~= 0 then
+            n = n + 1
+            handles[n] = h
+            local d = getEntitySqrDistanceFromPlayer(h)
+            if best == nil or d < bestD then
+                best, bestX, bestY, bestD = h, x, y, d
+            end
+        end
+        k = k + 1
+        h = handles[k]
+    end
+    for j = k - 1, n + 1, -1 do
+        handles[j] = nil
+    end
+    return best, bestX, bestY, bestD
+end
+
 -- The nearest to the ship of a list of script entities not yet destroyed;
 -- nil when none is left.
 function nearestLiveEntity(entities)

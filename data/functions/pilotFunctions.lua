@@ -397,11 +397,13 @@ end
 -- The live handles of a level's list (which the pilot must not change), as
 -- the pilot's own copy: a handle whose object is gone is dropped for good
 -- the first step it reads (0, 0), before a new object can take its address
--- and be mistaken for it; handles the level adds later are taken in.
+-- and be mistaken for it; handles the level adds later are taken in. When
+-- the level has itself dropped gone handles from its list (keepHandle does),
+-- the copy is taken afresh.
 local liveCopies = {}
 function pilotLive(list)
     local c = liveCopies[list]
-    if c == nil then
+    if c == nil or (c.seen > 0 and list[c.seen] ~= c.last) then
         c = { seen = 0, handles = {} }
         liveCopies[list] = c
     end
@@ -409,6 +411,7 @@ function pilotLive(list)
         c.handles[#c.handles + 1] = list[k]
     end
     c.seen = #list
+    c.last = list[c.seen]
     dropGoneHandles(c.handles)
     return c.handles
 end
