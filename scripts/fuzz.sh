@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the fuzzing harnesses of tests/fuzz in build-fuzz/ (clang, libFuzzer,
-# AddressSanitizer, UndefinedBehaviorSanitizer) and runs them all at once, each
-# for the given seconds (default 60). Seeds come from tests/fuzz/corpus/<harness>/,
-# new inputs go to build-fuzz/corpus/<harness>/, crashes to build-fuzz/artifacts/.
+# Builds the fuzzing harnesses of tests/fuzz in the sanitizer tree,
+# build-sanitize/ (clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer;
+# see scripts/build.sh), and runs them all at once, each for the given seconds
+# (default 60). Seeds come from tests/fuzz/corpus/<harness>/, new inputs go to
+# build-sanitize/fuzz/corpus/<harness>/, crashes to build-sanitize/fuzz/artifacts/.
 # A crash, leak, time-out or memory overrun fails the script.
 # ZORBIX_FUZZ_SEED=N fixes libFuzzer's random seed, so that a short run (the
 # one scripts/test.sh makes) takes the same path every time.
@@ -10,16 +11,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
-dir="$root/build-fuzz"
-if [ ! -f "$dir/build.ninja" ]; then
-  CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBIX_FUZZ=ON
-fi
+dir="$root/build-sanitize/fuzz"
 harnesses=()
 for source in "$root"/tests/fuzz/fuzz_*.cpp; do
   harnesses+=("$(basename "$source" .cpp)")
 done
-cmake --build "$dir" -j "$(nproc)" --target "${harnesses[@]}"
+"$root/scripts/build.sh" sanitize "${harnesses[@]}"
 
 mkdir -p "$dir/artifacts" "$dir/logs"
 seed_option=()
@@ -38,7 +35,9 @@ failed=0
 for i in "${!harnesses[@]}"; do
   h=${harnesses[$i]}
   if wait "${pids[$i]}"; then
-    echo "== fuzz $h: clean, $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$dir/logs/$h.log" | grep -o '[0-9]*$' || echo '?') runs"
+    runs=$(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$dir/logs/$h.log" | grep -o '[0-9]*$' || echo '?')
+    rate=$(grep -m1 -o 'stat::average_exec_per_sec: *[0-9]*' "$dir/logs/$h.log" | grep -o '[0-9]*$' || echo '?')
+    echo "== fuzz $h: clean, $runs runs, $rate a second"
   else
     status=1
     failed=$((failed + 1))

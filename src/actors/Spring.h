@@ -9,7 +9,8 @@ class VectorModel;
 class Spring : public Entity {
 public:
     // 0 pulls and pushes toward a rest length; 1 only pulls, beyond a free length.
-    enum Type { BAND = 0, ROPE = 1 };
+    // Held in an int, so that any number a script passes is a value of the type.
+    enum Type : int { BAND = 0, ROPE = 1 };
 
     // Any type but ROPE acts as BAND. The strength must be accepted.
     Spring(Coord anchor, Spring::Type type, float strength);

@@ -11,7 +11,9 @@ class VectorModel;
 
 class Sucider : public ReactsToWeaponOrPlayer {
 public:
-    enum Type { SMALL = 0, MEDIUM = 1, BIG = 2 };
+    // Held in an int, so that any number a caller passes is a value of the
+    // type, which the constructor then maps to a size.
+    enum Type : int { SMALL = 0, MEDIUM = 1, BIG = 2 };
 
     // A type outside 0..2 makes a small one. Two draws from the shared
     // generator: the first timer, then the choice of the ally as target.

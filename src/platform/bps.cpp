@@ -19,9 +19,21 @@ struct bps_event_t {
 
 namespace {
 
+void dispose(bps_event_t* event);
+
+// Events still queued when the program ends (a song that ended after the last
+// drain, in a program that never shut the service down) are disposed of with
+// the queue.
+struct EventQueue : std::deque<bps_event_t*> {
+    ~EventQueue() {
+        for (bps_event_t* event : *this)
+            dispose(event);
+    }
+};
+
 std::mutex queueLock;
 std::condition_variable queueSignal;
-std::deque<bps_event_t*> queue;
+EventQueue queue;
 int initCount = 0;
 // The event handed out last; disposed of at the next call.
 bps_event_t* handedOut = nullptr;

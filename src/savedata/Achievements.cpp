@@ -47,18 +47,27 @@ Achievements::Achievements() {
         writeAchievements();
 }
 
+template <class Record>
+static void resetRecord(std::unique_ptr<Record>& record) {
+    if (record)
+        *record = Record();
+    else
+        record.reset(new Record());
+}
+
 void Achievements::resetToCatalogue() {
     // Records are only ever added: maps of the fresh sizes hold the
-    // catalogue's records alone, which are then reset where they are.
+    // catalogue's records alone, which are then reset where they are, in
+    // place (no allocation: the fuzz harness resets for every input).
     bool fresh = freshCounts[numberOfDifficulties] == infinityResults.size();
     for (int d = 0; d < numberOfDifficulties; d++)
         fresh = fresh && freshCounts[d] == campaignResults[d].size();
     if (fresh && !infinityResults.empty()) {
         for (auto& results : campaignResults)
             for (auto& entry : results)
-                entry.second.reset(new CampaignLevelResults());
+                resetRecord(entry.second);
         for (auto& entry : infinityResults)
-            entry.second.reset(new InfinityMapResults());
+            resetRecord(entry.second);
         return;
     }
     infinityResults.clear();

@@ -9,7 +9,9 @@ class BackButton : public CanBeExternallyPressed {
 public:
     // 0: up arrow along the high-x edge; 1: left arrow along the high-y edge;
     // 2: right arrow along the low-y edge.
-    enum BACK_BUTTONS_TYPE { BACK_BUTTON_UP = 0, BACK_BUTTON_LEFT = 1, BACK_BUTTON_RIGHT = 2 };
+    // Held in an int, so that any number is a value of the type: one outside
+    // these makes a back button with nothing to press.
+    enum BACK_BUTTONS_TYPE : int { BACK_BUTTON_UP = 0, BACK_BUTTON_LEFT = 1, BACK_BUTTON_RIGHT = 2 };
 
     explicit BackButton(BACK_BUTTONS_TYPE type);
     explicit BackButton(int type) : BackButton((BACK_BUTTONS_TYPE)type) {}

@@ -58,7 +58,8 @@ struct Desktop {
         for (int i = 0; i < 400 && (g->isInTransition() || !g->getCurrentState()->active); i++)
             frame();
         T* screen = dynamic_cast<T*>(g->getCurrentState());
-        EXPECT_NE(screen, nullptr) << typeid(*g->getCurrentState()).name();
+        State& shown = *g->getCurrentState();
+        EXPECT_NE(screen, nullptr) << typeid(shown).name();
         return screen;
     }
 };

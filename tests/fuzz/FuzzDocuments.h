@@ -48,6 +48,14 @@ inline void removeFoldersOfEndedRuns(const std::string& parent) {
 
 }  // namespace fuzzdocuments
 
+// AddressSanitizer's defaults for the harnesses (ASAN_OPTIONS still override
+// them). Its default quarantine holds 256 MiB of freed blocks, which each
+// input's few hundred allocations cycle through: every allocation then lands
+// on memory the system has to map afresh, and the leak checks walk it all. A
+// freed block still waits through thousands of inputs before it is reused, so
+// a use after free within an input is caught as before.
+extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32"; }
+
 inline void makeFuzzDocumentsFolder() {
     std::string parent = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     fuzzdocuments::removeFoldersOfEndedRuns(parent);

@@ -36,8 +36,6 @@
 
 namespace {
 
-const char* const TUTORIAL = "/data/levels/campaign0/tutorial/tutorial.lua";
-
 std::string firstInfinityPath() { return LevelList::getInstance()->getLevelInformation(0)->path; }
 std::string firstCampaignPath() { return LevelList::getInstance()->getCampaign(0)->get(0)->path; }
 
@@ -80,7 +78,8 @@ protected:
         e.act(driver, screen);
         ASSERT_TRUE(driver.settle());
         EXPECT_EQ(driver.switchCount(), before + 1) << "one switch per visit";
-        EXPECT_TRUE(e.reached(driver.current())) << typeid(*driver.current()).name();
+        State& shown = *driver.current();
+        EXPECT_TRUE(e.reached(&shown)) << typeid(shown).name();
         EXPECT_EQ(driver.lastSwitchType(), e.type);
     }
 };

@@ -144,7 +144,8 @@ public:
         EXPECT_TRUE(settle());
         EXPECT_EQ(lastSwitchType(), type);
         T* screen = currentAs<T>();
-        EXPECT_NE(screen, nullptr) << typeid(*current()).name();
+        State& shown = *current();
+        EXPECT_NE(screen, nullptr) << typeid(shown).name();
         return screen;
     }
     template <class T>
