@@ -67,6 +67,7 @@ function init()
     end
     -- The arrow points to the nearest enemy while none is in sight.
     arrow = Arrow.new(255, 120, 60)
+    arrow.hideWithin = 150
     pointed = { unpack(enemies) }
     playClearLevel({
         message = "^1Round two",
