@@ -35,6 +35,8 @@ function init()
         teleporters[k] = { ptr = zorbix.newTeleporter(x, y), alive = true }
     end
     arrow = Arrow.new(255, 120, 255)
+    -- Shown until the intruder is near enough to be in the picture.
+    arrow.hideWithin = 150
     playLevel({
         message = "^6Find the intruders",
         par = PAR,

@@ -21,6 +21,11 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 700)
         rocks[k] = zorbix.newAsteroid(x, y)
     end
+    -- The arrow points to the nearest whole rock while none is in sight:
+    -- they start far from the ship.
+    pointToNearest(function()
+        return rocks
+    end)
     playClearLevel({
         message = "^7Clear the asteroid field",
         par = PAR,

@@ -45,12 +45,19 @@ function init()
     for k = 1, 3 + d do
         -- The fifth would start on the first: it goes between the first two.
         local x, y = pointAt(CX, CY, 40 + 90 * k + 45 * ((k - 1) / 4), 500)
-        if k % 3 == 1 then
-            -- A middle one bursts as it rams the ship: it never comes back.
+        if k == 1 then
+            -- The one middle one bursts as it rams the ship: it never
+            -- comes back.
             enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, 1)
         else
+            -- The others are small and big ones: a second middle one, at
+            -- the higher difficulties, filled the ring with its small ones.
+            local size = k % 3
+            if size == 1 then
+                size = 2
+            end
             add(function(x, y)
-                return zorbix.newSucider(x, y, 0, k % 3)
+                return zorbix.newSucider(x, y, 0, size)
             end, x, y)
         end
     end
@@ -60,6 +67,7 @@ function init()
     end
     -- The arrow points to the nearest enemy while none is in sight.
     arrow = Arrow.new(255, 120, 60)
+    arrow.hideWithin = 150
     pointed = { unpack(enemies) }
     playClearLevel({
         message = "^1Round two",
@@ -85,7 +93,7 @@ levelTest = newLevelTest(
         destroyHandles(enemies)
     end,
     -- Flies round the ring, shooting the nearest enemy ahead of its move.
-    -- A middle sucider bursts into small ones with no handle as it is hit:
+    -- The middle sucider bursts into small ones with no handle as it is hit:
     -- while more than ten of those fly, it is left alone for two thirds of
     -- the time and the shots sweep the ring inward, where they come from.
     function()
@@ -102,8 +110,8 @@ levelTest = newLevelTest(
         local best, bestX, bestY, bestD = nil, 0, 0, 0
         for _, h in ipairs(live) do
             local ex, ey = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            -- The middle suciders: the first and, from difficulty 1, the fourth made.
-            local middle = (h == enemies[1] or h == enemies[4]) and zorbix.getSuciderLifeLeft(h) > 0
+            -- The middle sucider: the first made.
+            local middle = h == enemies[1] and zorbix.getSuciderLifeLeft(h) > 0
             if not (middle and waiting) then
                 local d = distance(x, y, ex, ey)
                 if best == nil or d < bestD then

@@ -24,6 +24,7 @@ function init()
     end
     -- The arrow points to the nearest ship while none is in sight.
     arrow = Arrow.new(255, 120, 60)
+    arrow.hideWithin = 150
     pointed = { unpack(ships) }
     playClearLevel({
         message = "^5Space wraps around",

@@ -1,7 +1,7 @@
 -- 1 and 1 (not in the catalogue): the mirror ship stands opposite the ship
 -- through the middle of the arena and fires the other way whenever the ship
 -- fires. Its shots hurt the ship but also the enemies: aim so that both
--- streams clear the suciders and spinies.
+-- streams clear the suciders and spinies, in two waves.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
@@ -16,22 +16,40 @@ function init()
     player = Player.new(W / 2 - 300, H / 2, 3)
     zorbix.newUncommonEntity("bizarro", W / 2, H / 2)
     enemies = {}
-    for k = 0, 3 do
-        enemies[#enemies + 1] = zorbix.newSpiny(200 + 400 * k, 150)
-        enemies[#enemies + 1] = zorbix.newSpiny(200 + 400 * k, H - 150)
-    end
-    enemies[#enemies + 1] = zorbix.newSucider(150, H / 2, 0, 0)
-    enemies[#enemies + 1] = zorbix.newSucider(W - 150, H / 2, 0, 0)
-    -- The difficulty adds suciders above and below the mirror.
-    for k = 1, zorbix.getDifficultyLevel() do
-        enemies[#enemies + 1] = zorbix.newSucider(W / 2, 150 + (H - 300) * (k - 1), 0, 0)
-    end
-    playClearLevel({
+    local d = zorbix.getDifficultyLevel()
+    playWaveLevel({
         message = "^4Your mirror fires when you fire",
-        messageSteps = 200,
         par = PAR,
-        label = "Enemies",
-        counts = { zorbix.getSuciderCount, zorbix.getSpinyCount },
+        waves = 2,
+        nextWave = function(wave)
+            if wave == 1 then
+                -- Spinies along the top and bottom, suciders at the sides.
+                for k = 0, 3 do
+                    keepHandle(enemies, zorbix.newSpiny(200 + 400 * k, 150))
+                    keepHandle(enemies, zorbix.newSpiny(200 + 400 * k, H - 150))
+                end
+                keepHandle(enemies, zorbix.newSucider(150, H / 2, 0, 0))
+                keepHandle(enemies, zorbix.newSucider(W - 150, H / 2, 0, 0))
+                -- The difficulty adds suciders above and below the mirror.
+                for k = 1, d do
+                    keepHandle(enemies, zorbix.newSucider(W / 2, 150 + (H - 300) * (k - 1), 0, 0))
+                end
+            else
+                -- A ring of spinies round the mirror, so that its shots
+                -- cross the ship's, and a sucider from each corner; the
+                -- difficulty adds two spinies to the ring at each level.
+                local n = 6 + 2 * d
+                for k = 0, n - 1 do
+                    keepHandle(enemies, zorbix.newSpiny(pointAt(W / 2, H / 2, 360 * k / n, 380)))
+                end
+                for k = 0, 3 do
+                    keepHandle(enemies, zorbix.newSucider(150 + (W - 300) * (k % 2), 150 + (H - 300) * (k / 2), 0, 0))
+                end
+            end
+        end,
+        count = function()
+            return zorbix.getSuciderCount() + zorbix.getSpinyCount()
+        end,
     })
 end
 

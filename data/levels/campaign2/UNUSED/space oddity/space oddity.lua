@@ -1,5 +1,6 @@
 -- Space oddity (not in the catalogue): four friend ships circle the ship and
--- shoot with it; together they clear three drifts of spinies and planners.
+-- shoot with it; together they clear five drifts of spinies and planners,
+-- each coming in at the far side from the ship.
 -- Losing every life loses the level.
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
@@ -21,19 +22,24 @@ function init()
     end
     zorbix.setFriendsRadius(80 * 256)
     zorbix.setPlayerFriendsCanShoot(true)
-    -- Three waves come in at the far end; the difficulty adds planners.
+    -- Five waves, each at the far side from the ship, one more spiny in
+    -- each; the difficulty adds planners.
     local d = clamp(zorbix.getDifficultyLevel(), 0, 2)
     enemies = {}
     playWaveLevel({
         message = "^2Your friends fly with you",
         par = PAR,
-        waves = 3,
-        nextWave = function()
-            for k = 0, 5 do
-                keepHandle(enemies, zorbix.newSpiny(1200 + 80 * (k % 3), 300 + 120 * k))
+        waves = 5,
+        nextWave = function(wave)
+            local x = 1200
+            if zorbix.getEntityX(playerShip) > W / 2 then
+                x = 250
+            end
+            for k = 0, 4 + wave do
+                keepHandle(enemies, zorbix.newSpiny(x + 80 * (k % 3), 200 + 800 * k / (4 + wave)))
             end
             for k = 1, 2 + d do
-                keepHandle(enemies, zorbix.newPlanner(1400, 200 + 800 * (k - 1) / (1 + d)))
+                keepHandle(enemies, zorbix.newPlanner(x + 100, 200 + 800 * (k - 1) / (1 + d)))
             end
         end,
         count = function()

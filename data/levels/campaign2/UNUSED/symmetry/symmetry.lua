@@ -16,12 +16,19 @@ function init()
     for _, corners in ipairs(symmetryPillars) do
         newWallQuad(corners, W / 2, H / 2)
     end
-    -- A life fewer at each difficulty.
-    player = Player.new(W / 2, H / 2, 4 - clamp(zorbix.getDifficultyLevel(), 0, 2))
+    -- A life fewer at each difficulty, and from difficulty 1 one enemy more
+    -- in each quarter, mirrored like the others.
+    local d = clamp(zorbix.getDifficultyLevel(), 0, 2)
+    player = Player.new(W / 2, H / 2, 4 - d)
     enemies = {}
     for k, e in ipairs(symmetryEnemies) do
         local direction = 90 * (k % 2)
         enemies[#enemies + 1] = zorbix.newBackAndForth(e[1], e[2], direction)
+    end
+    if d >= 1 then
+        for _, e in ipairs({ { 660, 180 }, { W - 660, 180 }, { 660, H - 180 }, { W - 660, H - 180 } }) do
+            enemies[#enemies + 1] = zorbix.newBackAndForth(e[1], e[2], 0)
+        end
     end
     playLevel({
         message = "^5Mirror, mirror",
