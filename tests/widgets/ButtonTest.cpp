@@ -2,7 +2,7 @@
 // back and multiple-value buttons built on them.
 #include <gtest/gtest.h>
 
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "widgets/BackButton.h"
 #include "widgets/MultipleValuesButton.h"
 

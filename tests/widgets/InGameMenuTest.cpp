@@ -2,7 +2,7 @@
 // layout and what is drawn while the sticks are in use.
 #include <gtest/gtest.h>
 
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "widgets/InGameMenu.h"
 #include "widgets/InGamePauseAlert.h"
 

@@ -2,7 +2,7 @@
 // layouts, and keys fired together.
 #include <gtest/gtest.h>
 
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "widgets/OpenGLKey.h"
 #include "widgets/OpenGLKeyboard.h"
 #include "widgets/OpenGLKeyboardListener.h"

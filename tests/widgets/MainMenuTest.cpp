@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "WidgetTestSupport.h"
 #include "core/KeyPress.h"
 #include "core/MersenneTwister.h"
+#include "support/WidgetTestSupport.h"
 #include "widgets/MainMenu.h"
 
 using MainMenuTest = WidgetTest;

@@ -2,8 +2,8 @@
 // widget, and does nothing without a keyboard.
 #include <gtest/gtest.h>
 
-#include "WidgetTestSupport.h"
 #include "core/KeyPress.h"
+#include "support/WidgetTestSupport.h"
 #include "widgets/KeyboardNavigation.h"
 #include "widgets/NavigationGrid.h"
 #include "widgets/NavigationNode.h"

@@ -2,7 +2,7 @@
 // the counters.
 #include <gtest/gtest.h>
 
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "widgets/DrawableString.h"
 #include "widgets/MultipleValuesButton.h"
 #include "widgets/SettingsMenu.h"

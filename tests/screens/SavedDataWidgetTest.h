@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "WidgetTestSupport.h"
 #include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
 #include "savedata/Scores.h"
 #include "support/TempGameDir.h"
+#include "support/WidgetTestSupport.h"
 
 class SavedDataWidgetTest : public WidgetTest {
 protected:

@@ -59,6 +59,8 @@ protected:
         screen->onDraw = draw;
         game->setCurrentState(screen);
         game->draw();
+        // The screen stays current after the test; what it drew may not.
+        screen->onDraw = nullptr;
         std::vector<unsigned char> rgba(1024 * 600 * 4);
         glFinish();
         glReadPixels(0, 0, 1024, 600, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
