@@ -277,36 +277,20 @@ end
 -- The nearest to the ship of a list of native handles, with its place and
 -- its squared distance; a handle whose object is gone reads (0, 0) and is
 -- passed over. nil when none is left. The walk stops at the first hole, as
--- ipairs does.
-function nearestHandle(handles)
-    local best, bestX, bestY, bestD = nil, 0, 0, 0
-    local k, h = 1, handles[1]
-    while h ~= nil do
-        local x, y = getEntityX(h), getEntityY(h)
-        if x ~= 0 or y ~= 0 then
-            local d = getEntitySqrDistanceFromPlayer(h)
-            if best == nil or d < bestD then
-                best, bestX, bestY, bestD = h, x, y, d
-            end
-        end
-        k = k + 1
-        h = handles[k]
-    end
-    return best, bestX, bestY, bestD
-end
-
--- nearestHandle for a list walked every step: the handles of objects that
--- are gone are dropped from the list on the way (the others keep their
--- order), so the walk costs what the live objects cost, and no gone handle
+-- ipairs does. With dropGone (for a list the level walks every step), the
+-- gone handles are also dropped from the list, the others keeping their
+-- order: the walk then costs what the live objects cost, and no gone handle
 -- stays long enough for a new object to take its address and pass for it.
-function nearestLiveHandle(handles)
+function nearestHandle(handles, dropGone)
     local best, bestX, bestY, bestD = nil, 0, 0, 0
     local n, k, h = 0, 1, handles[1]
     while h ~= nil do
         local x, y = getEntityX(h), getEntityY(h)
         if x ~= 0 or y ~= 0 then
-            n = n + 1
-            handles[n] = h
+            if dropGone then
+                n = n + 1
+                handles[n] = h
+            end
             local d = getEntitySqrDistanceFromPlayer(h)
             if best == nil or d < bestD then
                 best, bestX, bestY, bestD = h, x, y, d
@@ -315,8 +299,10 @@ function nearestLiveHandle(handles)
         k = k + 1
         h = handles[k]
     end
-    for j = k - 1, n + 1, -1 do
-        handles[j] = nil
+    if dropGone then
+        for j = k - 1, n + 1, -1 do
+            handles[j] = nil
+        end
     end
     return best, bestX, bestY, bestD
 end

@@ -73,7 +73,7 @@ function pointToNearestThreat(lists)
     everyStep(function()
         local best, bestD = nil, 0
         for _, list in ipairs(lists) do
-            local h, _, _, d = nearestLiveHandle(list)
+            local h, _, _, d = nearestHandle(list, true)
             if h ~= nil and (best == nil or d < bestD) then
                 best, bestD = h, d
             end
