@@ -399,13 +399,18 @@ end
 -- the first step it reads (0, 0), before a new object can take its address
 -- and be mistaken for it; handles the level adds later are taken in. When
 -- the level has itself dropped gone handles from its list (keepHandle does),
--- the copy is taken afresh.
+-- the copy is taken afresh, in the same table (callers keep it).
 local liveCopies = {}
 function pilotLive(list)
     local c = liveCopies[list]
-    if c == nil or (c.seen > 0 and list[c.seen] ~= c.last) then
+    if c == nil then
         c = { seen = 0, handles = {} }
         liveCopies[list] = c
+    elseif c.seen > 0 and list[c.seen] ~= c.last then
+        for k = #c.handles, 1, -1 do
+            c.handles[k] = nil
+        end
+        c.seen = 0
     end
     for k = c.seen + 1, #list do
         c.handles[#c.handles + 1] = list[k]
