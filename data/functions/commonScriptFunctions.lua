@@ -509,13 +509,14 @@ end
 
 -- An orange arrow beside the ship that points to the nearest of the handles
 -- that handles() returns while none is in sight (within 150 units an enemy
--- is in the picture or at its edge); the global `arrow`.
-function pointToNearest(handles)
+-- is in the picture or at its edge); the global `arrow`. With dropGone the
+-- walk also drops gone handles from the list (see nearestHandle).
+function pointToNearest(handles, dropGone)
     require "/data/entities/Arrow"
     arrow = Arrow.new(255, 120, 60)
     arrow.hideWithin = 150
     everyStep(function()
-        local h = nearestHandle(handles())
+        local h = nearestHandle(handles(), dropGone)
         if h ~= nil then
             arrow:setTargetEntity(h)
         else

@@ -15,9 +15,7 @@ protected:
     // gallery pictures the real ones.
     void SetUp() override {
         PlayTest::SetUp();
-        for (const std::string& path : added)
-            LuaScriptList::getInstance()->removeScriptForTests(path);
-        added.clear();
+        removeAddedLevels();
     }
 
     // Runs the level 300 steps and pictures it; the lit pixels.

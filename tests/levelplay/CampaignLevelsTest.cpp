@@ -143,9 +143,7 @@ protected:
         levelIsRunning = true;
         playtest::PlayTest::SetUp();
         // The play screen tests put stand-ins over some real levels.
-        for (const std::string& path : added)
-            LuaScriptList::getInstance()->removeScriptForTests(path);
-        added.clear();
+        removeAddedLevels();
         Explosion::isActivated = false;
         TexturedExplosionsHandler::getInstance()->enabled = false;
         SoundManager::getInstance()->enabled = false;

@@ -38,9 +38,7 @@ protected:
         // sound files, would stay unloadable for every later test.
         SoundManager::getInstance()->enabled = false;
         // The fixture puts a counting level under some level paths.
-        for (const std::string& path : added)
-            LuaScriptList::getInstance()->removeScriptForTests(path);
-        added.clear();
+        removeAddedLevels();
     }
 
     // The pinned replay's play screen, as a downloaded replay; null on failure.

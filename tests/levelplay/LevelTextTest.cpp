@@ -124,9 +124,7 @@ class LevelText : public playtest::PlayTest {
 protected:
     void SetUp() override {
         playtest::PlayTest::SetUp();
-        for (const std::string& path : added)
-            LuaScriptList::getInstance()->removeScriptForTests(path);
-        added.clear();
+        removeAddedLevels();
         Explosion::isActivated = false;
         TexturedExplosionsHandler::getInstance()->enabled = false;
         SoundManager::getInstance()->enabled = false;
@@ -258,7 +256,6 @@ TEST_F(LevelText, TheMeasureFindsEachKindOfFault) {
             EXPECT_EQ(faults.count(c.fault), 1u) << "found: " << ::testing::PrintToString(faults);
         else
             EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
-        LuaScriptList::getInstance()->removeScriptForTests(path);
-        added.clear();
+        removeAddedLevels();
     }
 }

@@ -61,8 +61,7 @@ protected:
             addLevel(path, countingLevel);
     }
     void TearDown() override {
-        for (const std::string& path : added)
-            LuaScriptList::getInstance()->removeScriptForTests(path);
+        removeAddedLevels();
         playState.restore();
         // The next test's preferences come from its own folder.
         Preferences::reloadForTests();
@@ -71,6 +70,13 @@ protected:
     void addLevel(const std::string& path, const std::string& text) {
         LuaScriptList::getInstance()->addScriptForTests(path, text);
         added.push_back(path);
+    }
+    // Takes away every level addLevel put in the store, the stand-ins that
+    // SetUp puts over three real levels included, so the real ones play.
+    void removeAddedLevels() {
+        for (const std::string& path : added)
+            LuaScriptList::getInstance()->removeScriptForTests(path);
+        added.clear();
     }
 
     // A recorded infinity game of some steps without input, saved; its id.

@@ -3,7 +3,6 @@
 -- Destroy them all. One that dies against the ship's shield, or while the
 -- ship is lost, comes back across the ring: no enemy falls for free.
 require "/data/entities/Player"
-require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/pilotFunctions"
 
@@ -65,10 +64,12 @@ function init()
         local x, y = pointAt(CX, CY, 90 + 60 * k, 300)
         add(zorbix.newDodger, x, y)
     end
-    -- The arrow points to the nearest enemy while none is in sight.
-    arrow = Arrow.new(255, 120, 60)
-    arrow.hideWithin = 150
+    -- The arrow points to the nearest enemy while none is in sight; it walks
+    -- a copy of the list, as the rams are watched on the list itself.
     pointed = { unpack(enemies) }
+    pointToNearest(function()
+        return pointed
+    end, true)
     playClearLevel({
         message = "^1Round two",
         messageSteps = 180,
@@ -77,13 +78,6 @@ function init()
         counts = { zorbix.getSuciderCount, zorbix.getDodgerCount },
         step = function()
             comeBack(makers, add)
-            dropGoneHandles(pointed)
-            local h = nearestHandle(pointed)
-            if h ~= nil then
-                arrow:setTargetEntity(h)
-            else
-                arrow:clearTarget()
-            end
         end,
     })
 end

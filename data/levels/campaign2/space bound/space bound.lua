@@ -2,7 +2,6 @@
 -- at the other, the ship and the enemies alike. Mother ships cruise through
 -- it, releasing bursts when destroyed. Destroy them all.
 require "/data/entities/Player"
-require "/data/entities/Arrow"
 require "/data/functions/getRandomCoord"
 require "/data/functions/pilotFunctions"
 
@@ -23,23 +22,15 @@ function init()
         ships[k] = zorbix.newMotherShip(x, y, 15 + 5 * (k % 3), 45 * k)
     end
     -- The arrow points to the nearest ship while none is in sight.
-    arrow = Arrow.new(255, 120, 60)
-    arrow.hideWithin = 150
     pointed = { unpack(ships) }
+    pointToNearest(function()
+        return pointed
+    end, true)
     playClearLevel({
         message = "^5Space wraps around",
         par = PAR,
         label = "Mother ships",
         counts = { zorbix.getMotherShipCount },
-        step = function()
-            dropGoneHandles(pointed)
-            local h = nearestHandle(pointed)
-            if h ~= nil then
-                arrow:setTargetEntity(h)
-            else
-                arrow:clearTarget()
-            end
-        end,
     })
 end
 
