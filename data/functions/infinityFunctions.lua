@@ -71,13 +71,7 @@ end
 function pointToNearestThreat(lists)
     local arrow = nil
     everyStep(function()
-        local best, bestD = nil, 0
-        for _, list in ipairs(lists) do
-            local h, _, _, d = nearestHandle(list, true)
-            if h ~= nil and (best == nil or d < bestD) then
-                best, bestD = h, d
-            end
-        end
+        local best = nearestHandleOfLists(lists, true)
         if best == nil then
             arrow:clearTarget()
         else
