@@ -40,19 +40,29 @@ function Arrow:clearTarget()
     self.targetX, self.targetY, self.targetEntity = nil, nil, nil
 end
 
+-- Reads the ship's place once: the in-sight test is shipIsWithin's, written
+-- out (the liveness of the ship is checked just before it).
 function Arrow:update()
     local tx, ty = self.targetX, self.targetY
-    if self.targetEntity ~= nil then
-        tx, ty = getEntityX(self.targetEntity), getEntityY(self.targetEntity)
+    local target = self.targetEntity
+    if target ~= nil then
+        tx, ty = getEntityX(target), getEntityY(target)
     end
-    local alive = Player.current == nil or Player.current:isAlive()
-    if tx == nil or playerShip == nil or not alive or shipIsWithin(tx, ty, self.hideWithin) then
+    local ship = playerShip
+    local current = Player.current
+    local hide = tx == nil or ship == nil or (current ~= nil and (current.dead or current.gameOver))
+    local sx, sy = 0, 0
+    if not hide then
+        sx, sy = getEntityX(ship), getEntityY(ship)
+        local dx, dy, r = tx - sx, ty - sy, self.hideWithin
+        hide = dx * dx + dy * dy <= r * r
+    end
+    if hide then
         if not self.hidden then
             self:setHidden(true)
         end
         return
     end
-    local sx, sy = getEntityX(playerShip), getEntityY(playerShip)
     local a = angleTo(sx, sy, tx, ty)
     local x, y = pointAt(sx, sy, a, OFFSET)
     self:setXY(x, y)

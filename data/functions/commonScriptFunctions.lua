@@ -180,16 +180,15 @@ function winScore(lives, steps, par)
     return 1000 + 500 * maxOf(lives, 0) + maxOf(par - steps, 0) / 6
 end
 
--- Runs fn() once per step, as a hidden script entity driven by the global
+-- Runs fn once per step, as a hidden script entity driven by the global
 -- update; returns the entity (its destroy() stops it). A level's own step
--- logic is usually one of these.
+-- logic is usually one of these. fn is the entity's update itself, so it is
+-- handed the entity, which a function of no parameters never sees.
 function everyStep(fn)
     require "/data/entities/LuaEntity"
     local o = LuaEntity.new(LuaEntity, false, 0, 0)
     o:setHidden(true)
-    o.update = function()
-        fn()
-    end
+    o.update = fn
     return o
 end
 
