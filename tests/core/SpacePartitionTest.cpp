@@ -112,6 +112,30 @@ TEST_F(Grids, QueriesBeforeAGridExistsFindNothing) {
     sp->walls.removeObject(&d);
 }
 
+// A wall look-up reads a cell only inside the grid of the current level,
+// down to the last fraction of a cell on every side, and nothing once the
+// grid is gone.
+TEST_F(Grids, WallLookUpsKeepToTheEdgesOfTheCurrentGrid) {
+    Disk everywhere(Coord(50, 50, 0), 200);
+    level(1000, 600);
+    level(100, 100);
+    ASSERT_EQ(sp->walls.getColumns(), 6);
+    const struct {
+        float x, y;
+        bool found;
+    } cases[] = {{50, 50, true},   {-19.9f, 50, true}, {-20, 50, false}, {119.9f, 50, true},
+                 {120, 50, false}, {50, -19.9f, true}, {50, -20, false}, {50, 119.9f, true},
+                 {50, 120, false}, {500, 50, false},   {50, 500, false}, {1e30f, 50, false}};
+    for (const auto& c : cases) {
+        Coord p(c.x, c.y, 0);
+        EXPECT_EQ(sp->walls.getFirstObject(p), c.found ? &everywhere : nullptr) << c.x << "," << c.y;
+    }
+    sp->unInit();
+    Coord centre(50, 50, 0);
+    EXPECT_EQ(sp->walls.getFirstObject(centre), nullptr);
+    sp->walls.removeObject(&everywhere);
+}
+
 TEST_F(Grids, OverlappingShapesLastFiledAnswersAndLateShapesCollideAtOnce) {
     Disk first(Coord(100, 100, 0), 40);
     Disk second(Coord(110, 100, 0), 40);
