@@ -179,21 +179,25 @@ void Entity::updateAll() {
     int n = (int)entityVector.size();
     for (int i = 0; i < n; i++)
         entityVector[i]->update();
-    for (int i = 0; i < n; i++) {
-        Entity* e = entityVector[i];
-        if (e->collidesWithWalls)
-            e->detectCollisionWithWalls();
+    if (spacePartition) {
+        for (int i = 0; i < n; i++) {
+            Entity* e = entityVector[i];
+            if (e->collidesWithWalls)
+                e->detectCollisionWithWalls();
+        }
     }
-    // The size is read live: a destructor may shrink the list (and, in a
-    // faulty actor, even grow it); a slot that received the last element is
-    // looked at again.
+    // The list is read again after each deletion: a destructor may shrink it
+    // (and, in a faulty actor, even grow it); a slot that received the last
+    // element is looked at again.
     size_t i = 0;
-    while (i < entityVector.size()) {
-        Entity* e = entityVector[i];
-        if (e->toBeDeleted)
-            delete e;
-        else
+    for (;;) {
+        Entity* const* list = entityVector.data();
+        size_t size = entityVector.size();
+        while (i < size && !list[i]->toBeDeleted)
             i++;
+        if (i >= size)
+            break;
+        delete list[i];
     }
     if (spacePartition)
         spacePartition->entities.fill();
