@@ -29,8 +29,10 @@ Bullet::Bullet(Coord p, float speed_, float angle_, int type_, BULLET_SHAPES sha
 VectorModel* Bullet::shapeModel(BULLET_SHAPES shape, VectorModel** set) {
     static const char* const scripts[3] = {"/data/graphics/bulletGraphic.lua", "/data/graphics/bulletGraphic2.lua",
                                            "/data/graphics/bulletGraphic3.lua"};
+    // Checked here first: the call would build a path string for every bullet.
     for (int i = 0; i < 3; i++)
-        VectorModel::loadFromLuaScriptInStaticVar(scripts[i], &set[i]);
+        if (!set[i])
+            VectorModel::loadFromLuaScriptInStaticVar(scripts[i], &set[i]);
     int k = shape == BULLET_SHAPE_THIN ? 1 : shape == BULLET_SHAPE_WIDE ? 2 : 0;
     return set[k];
 }

@@ -2,6 +2,7 @@
 #include "core/EntitiesSpacePartitioner.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "core/ReactsToWeaponOrPlayer.h"
 #include "core/SpacePartition.h"
@@ -31,45 +32,88 @@ void EntitiesSpacePartitioner::init(int w, int h) {
 
 void EntitiesSpacePartitioner::unInit() {
     std::vector<Link*>().swap(grid);
+    // The cells of the links filed last belonged to that grid.
+    linksFiled = 0;
     rows = columns = cellCount = 0;
+}
+
+// The cell row or column of a coordinate before clipping: SpacePartition's
+// truncation shifted by CELL_SHIFT, without its branches. NaN gives -1e9
+// rather than INT_MIN / 2: both lie below every grid, whichever side of the
+// square they bound, so the clipped span is the same.
+static inline int cellLine(float v) {
+    float clamped = std::min(1.0e9f, std::max(-1.0e9f, v));
+    return (int)clamped >> EntitiesSpacePartitioner::CELL_SHIFT;
+}
+
+void EntitiesSpacePartitioner::clearFiled() {
+    for (size_t k = 0; k < linksFiled; k++)
+        *linkCells[k] = nullptr;
+    linksFiled = 0;
+}
+
+size_t EntitiesSpacePartitioner::linksNeeded() const {
+    size_t links = 0;
+    for (const ReactsToWeaponOrPlayer* t : targets) {
+        float x = t->position.x, y = t->position.y, r = t->radiusF;
+        int rowMin = std::max(cellLine(y - r), 0), rowMax = std::min(cellLine(y + r), rows - 1);
+        int colMin = std::max(cellLine(x - r), 0), colMax = std::min(cellLine(x + r), columns - 1);
+        if (rowMax >= rowMin && colMax >= colMin)
+            links += (size_t)(rowMax - rowMin + 1) * (size_t)(colMax - colMin + 1);
+    }
+    return links;
 }
 
 void EntitiesSpacePartitioner::fill() {
     if (grid.empty())
         return;
-    std::fill(grid.begin(), grid.end(), nullptr);
-    int n = (int)targets.size();
-    spans.resize(n);
-    size_t links = 0;
-    for (int i = 0; i < n; i++) {
+    // Only the cells the last fill wrote hold chains.
+    clearFiled();
+    Link** cells = grid.data();
+    const int lastRow = rows - 1, lastColumn = columns - 1;
+    Link* link = linkPool.data();
+    Link* linkEnd = link + linkPool.size();
+    Link*** where = linkCells.data();
+    size_t n = targets.size();
+    for (size_t i = 0; i < n; i++) {
         ReactsToWeaponOrPlayer* t = targets[i];
         float x = t->position.x, y = t->position.y, r = t->radiusF;
         // Arithmetic shift: cells of the truncated bounding square, rounding
         // toward minus infinity, then clipped to the grid.
-        Span& s = spans[i];
-        s.rowMin = std::max(SpacePartition::truncate(y - r) >> CELL_SHIFT, 0);
-        s.rowMax = std::min(SpacePartition::truncate(y + r) >> CELL_SHIFT, rows - 1);
-        s.colMin = std::max(SpacePartition::truncate(x - r) >> CELL_SHIFT, 0);
-        s.colMax = std::min(SpacePartition::truncate(x + r) >> CELL_SHIFT, columns - 1);
-        if (s.rowMax >= s.rowMin && s.colMax >= s.colMin)
-            links += (size_t)(s.rowMax - s.rowMin + 1) * (size_t)(s.colMax - s.colMin + 1);
-    }
-    if (linkPool.size() < links)
-        linkPool.resize(links);
-    Link* next = linkPool.data();
-    for (int i = 0; i < n; i++) {
-        const Span& s = spans[i];
-        void* object = targets[i];
-        for (int row = s.rowMin; row <= s.rowMax; row++) {
-            Link** cells = &grid[row * columns];
-            for (int col = s.colMin; col <= s.colMax; col++) {
-                next->object = object;
-                next->next = cells[col];
-                cells[col] = next;
-                next++;
-            }
+        int rowMin = std::max(cellLine(y - r), 0), rowMax = std::min(cellLine(y + r), lastRow);
+        int colMin = std::max(cellLine(x - r), 0), colMax = std::min(cellLine(x + r), lastColumn);
+        int height = rowMax - rowMin + 1, width = colMax - colMin + 1;
+        if (height <= 0 || width <= 0)
+            continue;
+        if ((size_t)height * (size_t)width > (size_t)(linkEnd - link)) {
+            // More links than any fill before: the pool must not move while
+            // the grid points into it, so empty the grid, size the pool for
+            // every target and file them all again.
+            linksFiled = (size_t)(link - linkPool.data());
+            clearFiled();
+            size_t links = linksNeeded();
+            linkPool.resize(links);
+            linkCells.resize(links);
+            link = linkPool.data();
+            linkEnd = link + links;
+            where = linkCells.data();
+            i = (size_t)-1;
+            continue;
         }
+        Link** line = cells + (ptrdiff_t)rowMin * columns + colMin;
+        do {
+            for (int col = 0; col < width; col++) {
+                Link** cell = line + col;
+                link->object = t;
+                link->next = *cell;
+                *cell = link;
+                *where++ = cell;
+                link++;
+            }
+            line += columns;
+        } while (--height);
     }
+    linksFiled = (size_t)(link - linkPool.data());
 }
 
 unsigned int EntitiesSpacePartitioner::addObject(ReactsToWeaponOrPlayer* target) {

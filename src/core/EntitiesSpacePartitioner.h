@@ -53,11 +53,13 @@ private:
     int columns = 0;
     int rows = 0;
     int cellCount = 0;
-    // Every link of the last fill, sized before filing so that it never moves
-    // while the grid points into it; the cell span of each target.
+    // The links of the last fill, the first linksFiled of the pool, and the
+    // cell each went into: the next fill empties those cells only. The pool
+    // grows (and that fill starts over) only when a fill needs more links
+    // than any before, so that it never moves while the grid points into it.
     std::vector<Link> linkPool;
-    struct Span {
-        int rowMin, rowMax, colMin, colMax;
-    };
-    std::vector<Span> spans;
+    std::vector<Link**> linkCells;
+    size_t linksFiled = 0;
+    void clearFiled();
+    size_t linksNeeded() const;
 };

@@ -24,89 +24,58 @@ static std::vector<Entity::ResetHook>& resetHooks() {
     return hooks;
 }
 
-namespace {
-// The addresses of the live entities: an open-addressed table probed in
-// order from a slot mixed from the address, asked by the script module for
-// every handle it is given. Never iterated, so its order cannot reach the
-// simulation.
-class AddressSet {
-public:
-    bool contains(const void* p) const {
-        if (slots.empty())
-            return false;
-        size_t mask = slots.size() - 1;
-        for (size_t i = home(p, mask);; i = (i + 1) & mask) {
-            if (slots[i] == p)
-                return true;
-            if (!slots[i])
-                return false;
-        }
-    }
+// Zero-initialised before any code runs: no slots yet.
+Entity::AddressSet Entity::liveSet;
 
-    // p is never null.
-    void insert(const void* p) {
-        if ((count + 1) * 4 > slots.size() * 3)
-            grow();
-        size_t mask = slots.size() - 1;
-        size_t i = home(p, mask);
-        while (slots[i]) {
-            if (slots[i] == p)
-                return;
-            i = (i + 1) & mask;
-        }
-        slots[i] = p;
-        count++;
-    }
-
-    // Removes p and moves up the entries probed past its slot, so that no
-    // search stops early at the hole.
-    void erase(const void* p) {
-        if (slots.empty())
+void Entity::AddressSet::insert(const void* p) {
+    // At most half full, so that a look-up seldom probes past its home slot.
+    if (!slots || (count + 1) * 2 > mask + 1)
+        grow();
+    size_t i = home(p, mask);
+    while (slots[i]) {
+        if (slots[i] == p)
             return;
-        size_t mask = slots.size() - 1;
-        size_t i = home(p, mask);
-        while (slots[i] != p) {
-            if (!slots[i])
-                return;
-            i = (i + 1) & mask;
+        i = (i + 1) & mask;
+    }
+    slots[i] = p;
+    count++;
+}
+
+// Removes p and moves up the entries probed past its slot, so that no
+// search stops early at the hole.
+void Entity::AddressSet::erase(const void* p) {
+    if (!slots)
+        return;
+    size_t i = home(p, mask);
+    while (slots[i] != p) {
+        if (!slots[i])
+            return;
+        i = (i + 1) & mask;
+    }
+    for (size_t j = (i + 1) & mask; slots[j]; j = (j + 1) & mask) {
+        size_t k = home(slots[j], mask);
+        // The entry at j stays when its home lies cyclically in (i, j].
+        bool stays = i <= j ? (i < k && k <= j) : (i < k || k <= j);
+        if (!stays) {
+            slots[i] = slots[j];
+            i = j;
         }
-        for (size_t j = (i + 1) & mask; slots[j]; j = (j + 1) & mask) {
-            size_t k = home(slots[j], mask);
-            // The entry at j stays when its home lies cyclically in (i, j].
-            bool stays = i <= j ? (i < k && k <= j) : (i < k || k <= j);
-            if (!stays) {
-                slots[i] = slots[j];
-                i = j;
-            }
-        }
-        slots[i] = nullptr;
-        count--;
     }
+    slots[i] = nullptr;
+    count--;
+}
 
-private:
-    static size_t home(const void* p, size_t mask) {
-        uint64_t v = (uint64_t)(uintptr_t)p;
-        return (size_t)((v * 0x9E3779B97F4A7C15ull) >> 32) & mask;
-    }
-
-    void grow() {
-        std::vector<const void*> old(slots.empty() ? 64 : slots.size() * 2, nullptr);
-        old.swap(slots);
-        count = 0;
-        for (const void* p : old)
-            if (p)
-                insert(p);
-    }
-
-    std::vector<const void*> slots;
-    size_t count = 0;
-};
-}  // namespace
-
-// Never destroyed: entities may still be deleted while the program exits.
-static AddressSet& liveEntities() {
-    static AddressSet* live = new AddressSet;
-    return *live;
+void Entity::AddressSet::grow() {
+    const void** old = slots;
+    size_t oldSize = old ? mask + 1 : 0;
+    size_t size = old ? oldSize * 2 : 64;
+    slots = new const void*[size]();
+    mask = size - 1;
+    count = 0;
+    for (size_t i = 0; i < oldSize; i++)
+        if (old[i])
+            insert(old[i]);
+    delete[] old;
 }
 
 // Membership look-ups only: never iterated, so its order cannot reach the
@@ -144,11 +113,11 @@ void Entity::init() {
     toBeDeleted = false;
     index = (int)entityVector.size();
     entityVector.push_back(this);
-    liveEntities().insert(this);
+    liveSet.insert(this);
 }
 
 Entity::~Entity() {
-    liveEntities().erase(this);
+    liveSet.erase(this);
     lastHits()[this] = numberOfHits;
     int n = (int)entityVector.size();
     if (index < 0 || index >= n || entityVector[index] != this)
@@ -175,8 +144,6 @@ void Entity::setPlayerDistanceFunctions(PlayerDistance squareDistance, PlayerDis
     playerSquareDistance = squareDistance;
     playerDistance = distance;
 }
-
-bool Entity::isLive(const void* p) { return p && liveEntities().contains(p); }
 
 int Entity::lastHitsOf(const void* p) {
     auto it = lastHits().find(p);
@@ -212,21 +179,25 @@ void Entity::updateAll() {
     int n = (int)entityVector.size();
     for (int i = 0; i < n; i++)
         entityVector[i]->update();
-    for (int i = 0; i < n; i++) {
-        Entity* e = entityVector[i];
-        if (e->collidesWithWalls)
-            e->detectCollisionWithWalls();
+    if (spacePartition) {
+        for (int i = 0; i < n; i++) {
+            Entity* e = entityVector[i];
+            if (e->collidesWithWalls)
+                e->detectCollisionWithWalls();
+        }
     }
-    // The size is read live: a destructor may shrink the list (and, in a
-    // faulty actor, even grow it); a slot that received the last element is
-    // looked at again.
+    // The list is read again after each deletion: a destructor may shrink it
+    // (and, in a faulty actor, even grow it); a slot that received the last
+    // element is looked at again.
     size_t i = 0;
-    while (i < entityVector.size()) {
-        Entity* e = entityVector[i];
-        if (e->toBeDeleted)
-            delete e;
-        else
+    for (;;) {
+        Entity* const* list = entityVector.data();
+        size_t size = entityVector.size();
+        while (i < size && !list[i]->toBeDeleted)
             i++;
+        if (i >= size)
+            break;
+        delete list[i];
     }
     if (spacePartition)
         spacePartition->entities.fill();

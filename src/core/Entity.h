@@ -1,6 +1,8 @@
 // Base of every object of the game world, and the world list that owns them all.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "core/Coord.h"
@@ -65,7 +67,7 @@ public:
     // Checked handles: whether the address is a live entity right now, and the
     // hit count an entity had when it was destroyed since the last reset
     // (0 when none was). Look-ups only; the sets are never iterated.
-    static bool isLive(const void* p);
+    static bool isLive(const void* p) { return p && liveSet.contains(p); }
     static int lastHitsOf(const void* p);
 
     // A script's handle is an entity's address. The memory of a deleted
@@ -91,4 +93,39 @@ public:
 
 private:
     void init();
+
+    // The addresses of the live entities: an open-addressed table probed in
+    // order from a slot mixed from the address, asked by the script module for
+    // every handle it is given. Never iterated, so its order cannot reach the
+    // simulation. Plain data, empty before the first entity, and never
+    // destroyed: entities may still be deleted while the program exits.
+    class AddressSet {
+    public:
+        bool contains(const void* p) const {
+            if (!slots)
+                return false;
+            for (size_t i = home(p, mask);; i = (i + 1) & mask) {
+                const void* s = slots[i];
+                if (s == p)
+                    return true;
+                if (!s)
+                    return false;
+            }
+        }
+        // p is never null.
+        void insert(const void* p);
+        void erase(const void* p);
+
+    private:
+        static size_t home(const void* p, size_t mask) {
+            uint64_t v = (uint64_t)(uintptr_t)p;
+            return (size_t)((v * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+        }
+        void grow();
+
+        const void** slots;  // mask + 1 of them, or none yet
+        size_t mask;
+        size_t count;
+    };
+    static AddressSet liveSet;
 };

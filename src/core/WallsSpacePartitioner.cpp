@@ -30,6 +30,8 @@ void WallsSpacePartitioner::init(int w, int h) {
         rows = columns = 0;
     cellCount = columns * rows;
     grid.assign(cellCount, nullptr);
+    columnBound = cellCount ? (double)columns : -1.0;
+    rowBound = cellCount ? (double)rows : -1.0;
     isInit = true;
 }
 
@@ -37,6 +39,7 @@ void WallsSpacePartitioner::unInit() {
     isInit = false;
     std::vector<Link*>().swap(grid);
     rows = columns = cellCount = 0;
+    columnBound = rowBound = -1.0;
 }
 
 Link* WallsSpacePartitioner::newLink() {

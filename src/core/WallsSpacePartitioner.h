@@ -33,11 +33,12 @@ public:
     // none does, when the point's cell lies outside the grid, or with no grid.
     CollisionShape* getFirstObject(Coord& p) {
         double fx = p.x / (double)CELL_SIZE, fy = p.y / (double)CELL_SIZE;
-        if (!(fx > -1.0e9 && fx < 1.0e9 && fy > -1.0e9 && fy < 1.0e9))
+        // The quotients truncate into the grid exactly when they lie in
+        // (-1, columns) and (-1, rows); NaN fails every test, and with no grid
+        // the bounds are -1, which nothing passes.
+        if (!(fx > -1.0 && fy > -1.0 && fx < columnBound && fy < rowBound))
             return nullptr;
         int col = (int)fx, row = (int)fy;
-        if (col < 0 || row < 0 || col >= columns || row >= rows)
-            return nullptr;
         for (Link* l = grid[row * columns + col]; l; l = l->next) {
             CollisionShape* s = (CollisionShape*)l->object;
             if (s->isPointInside(p))
@@ -66,6 +67,9 @@ private:
     void fillWithASingleCollisionShape(CollisionShape* shape);
 
     std::vector<Link*> grid;  // rows * columns heads, row first
+    // columns and rows as exclusive bounds of a cell quotient; -1 with no grid.
+    double columnBound = -1.0;
+    double rowBound = -1.0;
     int width = 0;
     int height = 0;
     int cellCount = 0;

@@ -37,21 +37,27 @@ public:
 // object of another kind. Never raises a script error.
 template <class T>
 T* handleArg(lua_State* L, int i) {
-    if (lua_type(L, i) != LUA_TLIGHTUSERDATA)
-        return nullptr;
-    void* p = lua_touserdata(L, i);
-    if (!p)
-        return nullptr;
     if constexpr (std::is_base_of<Entity, T>::value) {
+        // One call reads the address: lua_touserdata gives null for a value
+        // that is not userdata, and the block of a full userdata is never a
+        // live entity, so the live set answers for the type check too.
+        void* p = lua_touserdata(L, i);
         if (!Entity::isLive(p))
             return nullptr;
         return dynamic_cast<T*>(static_cast<Entity*>(p));
-    } else if constexpr (std::is_base_of<CollisionShape, T>::value) {
-        if (!ScriptHandles::isShape(p))
-            return nullptr;
-        return dynamic_cast<T*>(static_cast<CollisionShape*>(p));
     } else {
-        static_assert(std::is_same<T, VectorModel>::value, "no handles of this kind");
-        return ScriptHandles::isModel(p) ? static_cast<VectorModel*>(p) : nullptr;
+        if (lua_type(L, i) != LUA_TLIGHTUSERDATA)
+            return nullptr;
+        void* p = lua_touserdata(L, i);
+        if (!p)
+            return nullptr;
+        if constexpr (std::is_base_of<CollisionShape, T>::value) {
+            if (!ScriptHandles::isShape(p))
+                return nullptr;
+            return dynamic_cast<T*>(static_cast<CollisionShape*>(p));
+        } else {
+            static_assert(std::is_same<T, VectorModel>::value, "no handles of this kind");
+            return ScriptHandles::isModel(p) ? static_cast<VectorModel*>(p) : nullptr;
+        }
     }
 }

@@ -278,6 +278,54 @@ TEST_F(EntityWorld, TargetsAndShapesWithoutALevel) {
 
 }  // namespace
 
+// The live set is probed by every script handle: it must keep answering for
+// every address while it grows past several sizes, shrinks to nothing and
+// grows again, with entities destroyed in any order (each removal moves up
+// the entries probed past it).
+TEST_F(EntityWorld, LiveSetAnswersForEveryAddressAsEntitiesComeAndGo) {
+    struct Still : Entity {
+        Still() : Entity(false) {}
+        void update() override {}
+        void draw() override {}
+    };
+    std::mt19937 rng(7);
+    std::vector<Entity*> live;
+    std::vector<const void*> gone;
+    auto check = [&](int round) {
+        for (Entity* e : live)
+            ASSERT_TRUE(Entity::isLive(e)) << "round " << round;
+        for (const void* p : gone) {
+            if (std::find(live.begin(), live.end(), p) == live.end()) {
+                ASSERT_FALSE(Entity::isLive(p)) << "round " << round;
+            }
+        }
+    };
+    // Numbers made and the share destroyed (per 8) in each round.
+    const struct {
+        int make, destroyEighths;
+    } rounds[] = {{40, 1}, {300, 2}, {900, 1}, {1500, 3}, {0, 5}, {0, 8}, {700, 4}, {50, 8}, {2000, 2}};
+    int round = 0;
+    for (const auto& r : rounds) {
+        for (int k = 0; k < r.make; k++)
+            live.push_back(new Still());
+        std::vector<Entity*> kept;
+        for (Entity* e : live) {
+            if ((int)(rng() % 8) < r.destroyEighths) {
+                e->toBeDeleted = true;
+                gone.push_back(e);
+            } else {
+                kept.push_back(e);
+            }
+        }
+        live.swap(kept);
+        Entity::updateAll();
+        check(round++);
+    }
+    Entity::reset();
+    for (Entity* e : live)
+        EXPECT_FALSE(Entity::isLive(e));
+}
+
 TEST_F(EntityWorld, LiveRegistryAndLastHitsFollowDestructionAndReset) {
     Probe* a = new Probe("a");
     Probe* b = new Probe("b");

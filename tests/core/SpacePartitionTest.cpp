@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "core/Disk.h"
@@ -111,6 +112,30 @@ TEST_F(Grids, QueriesBeforeAGridExistsFindNothing) {
     sp->walls.removeObject(&d);
 }
 
+// A wall look-up reads a cell only inside the grid of the current level,
+// down to the last fraction of a cell on every side, and nothing once the
+// grid is gone.
+TEST_F(Grids, WallLookUpsKeepToTheEdgesOfTheCurrentGrid) {
+    Disk everywhere(Coord(50, 50, 0), 200);
+    level(1000, 600);
+    level(100, 100);
+    ASSERT_EQ(sp->walls.getColumns(), 6);
+    const struct {
+        float x, y;
+        bool found;
+    } cases[] = {{50, 50, true},   {-19.9f, 50, true}, {-20, 50, false}, {119.9f, 50, true},
+                 {120, 50, false}, {50, -19.9f, true}, {50, -20, false}, {50, 119.9f, true},
+                 {50, 120, false}, {500, 50, false},   {50, 500, false}, {1e30f, 50, false}};
+    for (const auto& c : cases) {
+        Coord p(c.x, c.y, 0);
+        EXPECT_EQ(sp->walls.getFirstObject(p), c.found ? &everywhere : nullptr) << c.x << "," << c.y;
+    }
+    sp->unInit();
+    Coord centre(50, 50, 0);
+    EXPECT_EQ(sp->walls.getFirstObject(centre), nullptr);
+    sp->walls.removeObject(&everywhere);
+}
+
 TEST_F(Grids, OverlappingShapesLastFiledAnswersAndLateShapesCollideAtOnce) {
     Disk first(Coord(100, 100, 0), 40);
     Disk second(Coord(110, 100, 0), 40);
@@ -188,6 +213,69 @@ TEST_F(Grids, RemovingTheLastTargetKeepsTheOthersIndices) {
         EXPECT_NE(l->object, d);
     Entity::updateAll();
     EXPECT_EQ(sp->entities.getLink(p)->object, d);
+}
+
+// Each refill must leave the grid as a fresh grid filed once with the same
+// targets would be: no chain left over in a cell the targets have left, and
+// the same order where they stay, while targets move, come and go, cover the
+// whole grid or leave it, and outgrow the links of every earlier fill; and
+// again once the grid is made anew for a smaller level.
+TEST_F(Grids, EveryRefillMatchesAFreshFiling) {
+    auto matchesFreshFiling = [this](int w, int h, const char* when) {
+        EntitiesSpacePartitioner fresh;
+        fresh.init(w, h);
+        fresh.targets = sp->entities.targets;
+        fresh.fill();
+        // The fresh grid must not unlist the world's targets when it goes.
+        std::vector<ReactsToWeaponOrPlayer*> targets;
+        targets.swap(fresh.targets);
+        ASSERT_EQ(sp->entities.getRows(), fresh.getRows());
+        ASSERT_EQ(sp->entities.getColumns(), fresh.getColumns());
+        for (int r = 0; r < fresh.getRows(); r++)
+            for (int c = 0; c < fresh.getColumns(); c++) {
+                Link* got = sp->entities.getLink(c, r);
+                Link* want = fresh.getLink(c, r);
+                for (; got && want; got = got->next, want = want->next)
+                    ASSERT_EQ(got->object, want->object) << when << " cell " << c << "," << r;
+                ASSERT_EQ(got, nullptr) << when << " cell " << c << "," << r;
+                ASSERT_EQ(want, nullptr) << when << " cell " << c << "," << r;
+            }
+    };
+    level(1000, 600);
+    std::vector<TestTarget*> live;
+    unsigned seed = 12345;
+    auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return (int)((seed >> 8) % (unsigned)range);
+    };
+    auto place = [&](TestTarget* t) {
+        int kind = next(10);
+        t->position = Coord((float)(next(1400) - 200), (float)(next(1000) - 200), 0);
+        t->radiusF = kind == 0 ? 900.0f : kind == 1 ? 200.0f : (float)next(60);
+    };
+    for (int round = 0; round < 40; round++) {
+        int adds = round == 20 ? 60 : next(6);
+        for (int k = 0; k < adds; k++) {
+            live.push_back(new TestTarget(Coord(0, 0, 0), 1));
+            place(live.back());
+        }
+        for (size_t k = 0; k < live.size();) {
+            if (next(5) == 0) {
+                live[k]->toBeDeleted = true;
+                live.erase(live.begin() + (long)k);
+            } else {
+                place(live[k++]);
+            }
+        }
+        Entity::updateAll();
+        matchesFreshFiling(1000, 600, ("round " + std::to_string(round)).c_str());
+    }
+    level(300, 300);
+    matchesFreshFiling(300, 300, "smaller level");
+    for (TestTarget* t : live)
+        t->position = Coord(150, 150, 0);
+    Entity::updateAll();
+    matchesFreshFiling(300, 300, "smaller level, refilled");
 }
 
 TEST(Targets, PointInsideTruncatesAndIncludesTheRim) {
