@@ -3,7 +3,11 @@
 # The sources are fetched into the build tree at configure time and never
 # edited: the few stock functions that the game replaces are renamed at
 # compile time.
-set(ZORBIX_LUA_FETCH_DIR ${CMAKE_BINARY_DIR}/_deps/lua5.1)
+# The profile-training tree of a PGO build (see CMakeLists.txt) compiles the
+# same fetched sources as its parent tree: profiles are matched by file name.
+if(NOT ZORBIX_LUA_FETCH_DIR)
+  set(ZORBIX_LUA_FETCH_DIR ${CMAKE_BINARY_DIR}/_deps/lua5.1)
+endif()
 set(ZORBIX_LUA_CONFIG ${CMAKE_SOURCE_DIR}/src/script/LuaConfig.h)
 
 function(zorbix_find_lua_source out)

@@ -9,6 +9,8 @@
 #   ZORBIX_WERROR=ON|OFF  warnings of our own code are errors (CI's builds)
 #   ZORBIX_LTO=ON|OFF     link-time optimisation of the game, the simulator and
 #                         the benchmarks (on by default in the normal tree)
+#   ZORBIX_PGO=ON|OFF     with link-time optimisation, profile-guided optimisation
+#                         of the engine and Lua (on by default; see docs/developing.md)
 # A tree is configured again when a choice given differs from the tree's; a
 # choice not given keeps what the tree has (the default in a new tree), so that
 # scripts/play.sh builds the game in whatever tree scripts/test.sh left.
@@ -36,7 +38,7 @@ case "$kind" in
 esac
 reconfigure=0
 [ -f "$dir/build.ninja" ] || reconfigure=1
-for choice in ZORBIX_WERROR ZORBIX_LTO; do
+for choice in ZORBIX_WERROR ZORBIX_LTO ZORBIX_PGO; do
   value=${!choice:-}
   [ -n "$value" ] || continue
   flags+=(-D"$choice=$value")
