@@ -52,14 +52,22 @@ void EntitiesSpacePartitioner::clearFiled() {
     linksFiled = 0;
 }
 
+// The cells of a target's truncated bounding square, rounding toward minus
+// infinity, clipped to the grid; none (a height or width of 0 or less) when
+// the square lies outside.
+EntitiesSpacePartitioner::Span EntitiesSpacePartitioner::spanOf(const ReactsToWeaponOrPlayer* t) const {
+    float x = t->position.x, y = t->position.y, r = t->radiusF;
+    int rowMin = std::max(cellLine(y - r), 0), rowMax = std::min(cellLine(y + r), rows - 1);
+    int colMin = std::max(cellLine(x - r), 0), colMax = std::min(cellLine(x + r), columns - 1);
+    return {rowMin, colMin, rowMax - rowMin + 1, colMax - colMin + 1};
+}
+
 size_t EntitiesSpacePartitioner::linksNeeded() const {
     size_t links = 0;
     for (const ReactsToWeaponOrPlayer* t : targets) {
-        float x = t->position.x, y = t->position.y, r = t->radiusF;
-        int rowMin = std::max(cellLine(y - r), 0), rowMax = std::min(cellLine(y + r), rows - 1);
-        int colMin = std::max(cellLine(x - r), 0), colMax = std::min(cellLine(x + r), columns - 1);
-        if (rowMax >= rowMin && colMax >= colMin)
-            links += (size_t)(rowMax - rowMin + 1) * (size_t)(colMax - colMin + 1);
+        Span s = spanOf(t);
+        if (s.height > 0 && s.width > 0)
+            links += (size_t)s.height * (size_t)s.width;
     }
     return links;
 }
@@ -70,19 +78,14 @@ void EntitiesSpacePartitioner::fill() {
     // Only the cells the last fill wrote hold chains.
     clearFiled();
     Link** cells = grid.data();
-    const int lastRow = rows - 1, lastColumn = columns - 1;
     Link* link = linkPool.data();
     Link* linkEnd = link + linkPool.size();
     Link*** where = linkCells.data();
     size_t n = targets.size();
     for (size_t i = 0; i < n; i++) {
         ReactsToWeaponOrPlayer* t = targets[i];
-        float x = t->position.x, y = t->position.y, r = t->radiusF;
-        // Arithmetic shift: cells of the truncated bounding square, rounding
-        // toward minus infinity, then clipped to the grid.
-        int rowMin = std::max(cellLine(y - r), 0), rowMax = std::min(cellLine(y + r), lastRow);
-        int colMin = std::max(cellLine(x - r), 0), colMax = std::min(cellLine(x + r), lastColumn);
-        int height = rowMax - rowMin + 1, width = colMax - colMin + 1;
+        Span s = spanOf(t);
+        int height = s.height, width = s.width;
         if (height <= 0 || width <= 0)
             continue;
         if ((size_t)height * (size_t)width > (size_t)(linkEnd - link)) {
@@ -100,7 +103,7 @@ void EntitiesSpacePartitioner::fill() {
             i = (size_t)-1;
             continue;
         }
-        Link** line = cells + (ptrdiff_t)rowMin * columns + colMin;
+        Link** line = cells + (ptrdiff_t)s.rowMin * columns + s.colMin;
         do {
             for (int col = 0; col < width; col++) {
                 Link** cell = line + col;

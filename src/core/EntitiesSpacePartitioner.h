@@ -61,5 +61,9 @@ private:
     std::vector<Link**> linkCells;
     size_t linksFiled = 0;
     void clearFiled();
+    struct Span {
+        int rowMin, colMin, height, width;
+    };
+    Span spanOf(const ReactsToWeaponOrPlayer* t) const;
     size_t linksNeeded() const;
 };
