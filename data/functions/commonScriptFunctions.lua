@@ -574,8 +574,10 @@ end
 -- An orange arrow beside the ship that points to the nearest of the handles
 -- that handles() returns while none is in sight (within 150 units an enemy
 -- is in the picture or at its edge); the global `arrow`. With dropGone the
--- walk also drops gone handles from the list (see nearestHandle).
-function pointToNearest(handles, dropGone)
+-- walk also drops gone handles from the list (see nearestHandle). With no
+-- handle left, it points to the place (x, y) that lastPlace() returns, if
+-- given, or nowhere when that is nil.
+function pointToNearest(handles, dropGone, lastPlace)
     require "/data/entities/Arrow"
     arrow = Arrow.new(255, 120, 60)
     arrow.hideWithin = 150
@@ -584,7 +586,7 @@ function pointToNearest(handles, dropGone)
         if h ~= nil then
             arrow:setTargetEntity(h)
         else
-            arrow:clearTarget()
+            pointArrowAt(arrow, lastPlace and lastPlace())
         end
     end)
 end

@@ -276,6 +276,40 @@ TEST_F(ContentScripts, PickUpsGoalsAndCannons) {
     EXPECT_EQ(s.eval("tostring(ar.hidden)"), "true");
 }
 
+TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
+    // The arrow stands 90 from the ship at (500, 500), toward its target.
+    ASSERT_EQ(s.run(R"(
+        real.getEntitySqrDistanceFromPlayer = function(e)
+            local dx, dy = e.x - ship.x, e.y - ship.y
+            return dx * dx + dy * dy
+        end
+        require('/data/entities/Player')
+        Player.new(500, 500, 3)
+        far, near = {x = 3500, y = 500}, {x = 500, y = 1500}
+        list, place = {far, near}, nil
+        pointToNearest(function() return list end, true, function() return place end)
+        function look() advance(2) return arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y end
+    )"),
+              "");
+    struct Case {
+        const char* change;
+        const char* seen;
+    } cases[] = {
+        {"", "500,590"},
+        // The nearest gone: the other, and the gone one leaves the list.
+        {"near.x, near.y = 0, 0", "590,500"},
+        // None left: the place given, and nowhere without one.
+        {"far.x, far.y = 0, 0", "hidden"},
+        {"place = {x = -1500, y = 500}", "410,500"},
+        {"place = {x = 600, y = 500}", "hidden"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(s.run(c.change), "") << c.change;
+        EXPECT_EQ(s.eval("look()"), c.seen) << c.change;
+    }
+    EXPECT_EQ(s.eval("#list"), "0");
+}
+
 TEST_F(ContentScripts, ExampleLevelPlaysToAWinAndToALoss) {
     for (const char* hook : {"win", "lose"}) {
         ScriptTestState level;

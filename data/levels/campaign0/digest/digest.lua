@@ -22,11 +22,34 @@ PLACES = { { 1500, 400, 180 }, { 1500, 2200, 200 }, { 900, 1300, 90 } }
 -- Steps after a touch within which the ship's loss is seen.
 RAM_WINDOW = 10
 
--- A snake, its handle and its number of parts kept for the scripted player.
+-- A snake, its handle and its number of parts kept for the scripted player;
+-- the handle also goes to the arrow's list.
 function makeSnake(x, y, angle, length)
     local before = zorbix.getSnakeCount()
     snakes[#snakes + 1] = zorbix.newSnake(x, y, angle, length)
     snakeParts[#snakes] = zorbix.getSnakeCount() - before
+    pointed[#pointed + 1] = snakes[#snakes]
+end
+
+-- The arrow points to a snake while none is in sight: to its first head,
+-- the one part with a handle, and once that has fallen, to where it was
+-- last seen.
+local function pointToSnakes()
+    local lastSeen = nil
+    pointToNearest(function()
+        for _, h in ipairs(pointed) do
+            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            if x ~= 0 or y ~= 0 then
+                lastSeen = { x = x, y = y }
+            end
+        end
+        return pointed
+    end, true, function()
+        if zorbix.getSnakeCount() > 0 then
+            return lastSeen
+        end
+        return nil
+    end)
 end
 
 -- A touch that cost the ship a life brings the snake back, as long as it
@@ -65,8 +88,9 @@ function init()
     newProp("/data/levels/campaign0/digest/digestBack.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
-    snakes, snakeParts = {}, {}
+    snakes, snakeParts, pointed = {}, {}, {}
     makeSnake(PLACES[1][1], PLACES[1][2], PLACES[1][3], 10 + d / 2)
+    pointToSnakes()
     ram = { hits = 0, count = zorbix.getSnakeCount(), lives = 0, at = nil, lost = 0 }
     playLevel({
         message = "^2Shoot the snakes' heads",

@@ -33,6 +33,12 @@ function init()
         enemies[#enemies + 1] = zorbix.newHelicopter(x, y)
         helicopters[k] = { handle = enemies[#enemies], heard = false }
     end
+    -- The arrow points to the nearest enemy while none is in sight; it walks
+    -- a copy of the list, dropping the gone ones.
+    local pointed = { unpack(enemies) }
+    pointToNearest(function()
+        return pointed
+    end, true)
     playClearLevel({
         message = "^1Ole! Dodge the dashes",
         par = PAR,

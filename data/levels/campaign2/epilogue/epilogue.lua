@@ -29,7 +29,7 @@ function init()
     end
     target = zorbix.newTutorialTarget(1200, 2900)
     targetHits = 20 + 20 * d
-    arrow = Arrow.new(255, 255, 255)
+    arrow = Arrow.new()
     playLevel({
         message = "^7Thank you for flying",
         messageSteps = 300,
