@@ -1,12 +1,14 @@
 // A 10-minute replay (36,000 steps) re-simulated headless and undrawn, as a
 // multiple of real time: the pinned ten minutes of the busiest infinity level,
 // or, when ZORBIX_BENCH_REPLAY names a replay file (with ZORBIX_BENCH_LEVEL for
-// a level script to put under its path), that replay.
+// a level script to put under its path), that replay. It runs in a scratch
+// game folder that it removes when it ends.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -20,6 +22,14 @@
 #include "script/LuaScriptList.h"
 
 namespace {
+// The scratch game folder, removed with all it holds when the program ends.
+char scratch[] = "/tmp/zorbix_bench_XXXXXX";
+
+void removeScratch() {
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch, ignored);
+}
+
 const char* defaultReplay = ZORBIX_SOURCE_DIR "/tests/data/replays/infinity-chromatic-conflict-10min.txt";
 
 // The whole file named by the variable (or the default path); a file that
@@ -54,8 +64,12 @@ int prepare() {
         return id;
     std::string bytes = readNamedFile("ZORBIX_BENCH_REPLAY", defaultReplay);
     std::string level = getenv("ZORBIX_BENCH_LEVEL") ? readNamedFile("ZORBIX_BENCH_LEVEL", nullptr) : "";
-    char pattern[] = "/tmp/zorbix_bench_XXXXXX";
-    if (!mkdtemp(pattern) || chdir(pattern) != 0 || system("mkdir -p data app/native") != 0) {
+    if (!mkdtemp(scratch)) {
+        perror("making the benchmark's game folder");
+        exit(2);
+    }
+    atexit(removeScratch);
+    if (chdir(scratch) != 0 || system("mkdir -p data app/native") != 0) {
         perror("making the benchmark's game folder");
         exit(2);
     }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/Device.h"
 #include "core/Game.h"
@@ -18,6 +19,7 @@
 #include "graphics/SoundManager.h"
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
+#include "levelplay/LevelEntry.h"
 #include "levelplay/StatePlay.h"
 #include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
@@ -88,6 +90,8 @@ static void musicOnEnd() {
     player->resumeSong();
 }
 
+bool announceEndedGames = false;
+
 // Where a game leaves to: the menus, and the achievements of the campaign.
 static void connectPlayExits() {
     StatePlay::Exits& exits = StatePlay::exits;
@@ -98,6 +102,10 @@ static void connectPlayExits() {
         return new StateRestartGame(levelPath, true);
     };
     exits.confirmScore = [](const std::string& levelPath, int score, int replayId, int time) -> State* {
+        if (announceEndedGames && replayId > 0) {
+            printf("score %d, replay %d\n", score, replayId);
+            fflush(stdout);
+        }
         return new StateConfirmScore(levelPath, score, replayId, time);
     };
     exits.campaignLevelFinished = [](const std::string& levelPath, int difficulty, int frames) {
@@ -142,7 +150,20 @@ static void openAudioAfterFrame() {
     AudioPlayer::getInstance()->open();
 }
 
+State* startScreenFromEnvironment(std::string* error) {
+    State* first = playScreenFromEnvironment(error);
+    const char* replay = getenv("ZORBIX_REPLAY");
+    const char* level = getenv("ZORBIX_LEVEL");
+    if (first && !(replay && *replay) && level) {
+        int campaign = campaignOfLevel(level);
+        if (campaign >= 0)
+            Preferences::getInstance()->setLastChosenCampaignNumber(campaign);
+    }
+    return first;
+}
+
 int runMainLoop(State* (*startScreen)(std::string* error)) {
+    announceEndedGames = true;
     // Opening the audio device and the music can wait for the first frame.
     SoundManager::deferDevice();
     AudioPlayer::deferOpening();

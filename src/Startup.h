@@ -16,3 +16,11 @@ int mainStartUp();
 // first menu; an error message ends the program), frames until the exit
 // event, shutdown. Returns the process exit status.
 int runMainLoop(State* (*startScreen)(std::string* error));
+// The screen the environment asks for (ZORBIX_LEVEL, ZORBIX_REPLAY), as the
+// game starts: a campaign level started this way leaves to its own chapter's
+// levels, as one chosen in the menus does.
+State* startScreenFromEnvironment(std::string* error);
+// Whether an infinity game whose replay is saved prints "score S, replay N"
+// on the standard output when it ends: true in the game (runMainLoop), false
+// in the tools, whose output is their own.
+extern bool announceEndedGames;

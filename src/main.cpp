@@ -4,11 +4,10 @@
 #include <csignal>
 
 #include "Startup.h"
-#include "levelplay/LevelEntry.h"
 
 int main() {
     // A score server that closes its end must not end the game: failed
     // writes are reported by their result instead.
     signal(SIGPIPE, SIG_IGN);
-    return runMainLoop(playScreenFromEnvironment);
+    return runMainLoop(startScreenFromEnvironment);
 }

@@ -29,8 +29,10 @@ int initialize() {
     return 0;
 }
 
+// message may be null where the failing step has said why itself.
 static int startUpFailed(const char* message) {
-    fputs(message, stderr);
+    if (message)
+        fputs(message, stderr);
     glwin_terminate();
     if (bpsStarted)
         bps_shutdown();
@@ -50,9 +52,10 @@ int startPlatformAndGame() {
     keyboardFound = keyboardFoundByGame;
     if (screen_create_context(&mainLoop.screen_cxt, SCREEN_APPLICATION_CONTEXT) != 0)
         return startUpFailed("screen_create_context failed\n");
-    // Without the event service (SDL on the desktop) there is no input and no window.
+    // Without the event service (SDL on the desktop) there is no input and no
+    // window. Its back end tells the user why (no display, a bad input script).
     if (bps_initialize() != BPS_SUCCESS)
-        return startUpFailed("bps_initialize failed\n");
+        return startUpFailed(nullptr);
     bpsStarted = true;
     if (glwin_init_egl(mainLoop.screen_cxt) != 0)
         return startUpFailed("glwin_init_egl failed\n");

@@ -232,8 +232,3 @@ void initMyStandardStreams() {
     myStdin = stdin;
     myStderr = stderr;
 }
-
-void mylog(std::string text) {
-    printf("%s", text.c_str());
-    fflush(stdout);
-}

@@ -51,7 +51,6 @@ struct DocumentWriteFaults {
     static void (*beforeStep)();
 };
 void initMyStandardStreams();
-void mylog(std::string text);
 
 // The script runtime's standard streams.
 extern FILE* myStdin;

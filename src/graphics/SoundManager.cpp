@@ -22,14 +22,14 @@ SoundBuffer::SoundBuffer(const std::string& name) {
     data = path.empty() ? nullptr : alutLoadMemoryFromFile(path.c_str(), &format, &size, &frequency);
     ALenum error = alGetError();
     if (!data) {
-        // Nothing to upload: say so as a failed upload would.
-        printf("alBufferData error: %d", AL_INVALID_VALUE);
+        // Nothing to upload: the effect stays silent.
+        fprintf(stderr, "sound %s: cannot read %s\n", name.c_str(), path.empty() ? file.c_str() : path.c_str());
         error = AL_INVALID_VALUE;
     } else if (error == AL_NO_ERROR) {
         alBufferData(bufferName, format, data, size, (ALsizei)frequency);
         error = alGetError();
         if (error != AL_NO_ERROR)
-            printf("alBufferData error: %d", error);
+            fprintf(stderr, "sound %s: alBufferData error %d\n", name.c_str(), error);
     }
     if (error != AL_NO_ERROR) {
         alDeleteBuffers(1, &bufferName);

@@ -2,10 +2,14 @@
 #include "levelplay/LevelEntry.h"
 
 #include <cctype>
+#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/FileReader.h"
+#include "core/myfopen.h"
 #include "levelplay/LevelList.h"
 #include "levelplay/Replay.h"
 #include "levelplay/StatePlay.h"
@@ -20,6 +24,19 @@ static bool isWholeNumber(const std::string& text, int* out) {
         if (!isdigit((unsigned char)c))
             return false;
     return FileReader::parseInt(text.c_str(), out);
+}
+
+int campaignOfLevel(const std::string& level) {
+    LevelList* list = LevelList::getInstance();
+    int index = 0;
+    std::string path = isWholeNumber(level, &index) ? list->getLevelPathFromIndex(index) : level;
+    for (int c = 0; c < list->getNumberOfCampaigns(); c++) {
+        Campaign* campaign = list->getCampaign(c);
+        for (int i = 0; i < campaign->size(); i++)
+            if (campaign->get(i)->path == path)
+                return campaign->number;
+    }
+    return -1;
 }
 
 StatePlay* newPlayScreenForLevel(const std::string& level, std::string* error) {
@@ -47,10 +64,29 @@ StatePlay* newPlayScreenForLevel(const std::string& level, std::string* error) {
     return nullptr;
 }
 
-StatePlay* newPlaybackScreen(int id, bool downloaded, std::string* error) {
+// Why a replay that is not playable is refused: the first check it fails.
+static std::string refusal(int id, bool downloaded) {
     std::string name = Replay::getPath(id, downloaded);
-    if (!Replay::isPlayable(name)) {
-        *error = name + " is not a playable replay (missing, damaged, or not of an infinity level)";
+    errno = 0;
+    FILE* f = myFopenForDocument(name, "rb");
+    if (!f)
+        return errno == ENOENT || errno == 0 ? name + " does not exist"
+                                             : name + " cannot be read (" + strerror(errno) + ")";
+    fclose(f);
+    if (!Replay::isReplayValid(name))
+        return name + " is damaged: its header is incomplete or its length does not match its step count";
+    Replay replay(id, downloaded);
+    const std::string& level = replay.header->levelPath;
+    if (!LevelList::getInstance()->getLevelInformation(level)) {
+        std::string shown = level.size() > 80 ? level.substr(0, 80) + "..." : level;
+        return name + " is of \"" + shown + "\", not of an infinity level";
+    }
+    return name + " is of an unknown ship (" + std::to_string(replay.header->shipModel) + ")";
+}
+
+StatePlay* newPlaybackScreen(int id, bool downloaded, std::string* error) {
+    if (!Replay::isPlayable(Replay::getPath(id, downloaded))) {
+        *error = refusal(id, downloaded);
         return nullptr;
     }
     return new StatePlay(id, downloaded, "Replay " + std::to_string(id));

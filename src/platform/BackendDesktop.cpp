@@ -32,7 +32,7 @@ public:
         SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
         SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-            fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
+            fprintf(stderr, "cannot open the window (%s); ZORBIX_HEADLESS=1 runs without one\n", SDL_GetError());
             return false;
         }
         // Keys reach the game here: arrows move the focus and Enter presses.

@@ -5,7 +5,8 @@
 // "move <id> <x> <y>", "release <id>" (window pixels, (0, 0) top left), the
 // navigator's "exit", "swipedown", "windowstate", "active", "inactive", and
 // "key <name> down|up" with the desktop's key names ("Escape", "Return", "P").
-// Tests add lines while the game runs (platformQueueInput).
+// A script with key lines reports a keyboard, as the window does, so that the
+// menus take its keys. Tests add lines while the game runs (platformQueueInput).
 // ZORBIX_FRAMES=N delivers the navigator's exit during frame N.
 #include <algorithm>
 #include <cerrno>
@@ -128,8 +129,15 @@ public:
                 return false;
             }
         }
-        if (const char* input = getenv("ZORBIX_INPUT"))
-            return loadScript(input);
+        if (const char* input = getenv("ZORBIX_INPUT")) {
+            if (!loadScript(input))
+                return false;
+            // A script that types is played on a keyboard: the menus take its
+            // keys (highlight, arrows, Enter) as they do in the window.
+            bool types = std::any_of(script.begin(), script.end(), [](const ScriptEvent& e) { return e.isKey; });
+            if (types && keyboardFound)
+                keyboardFound();
+        }
         return true;
     }
 

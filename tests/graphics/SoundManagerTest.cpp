@@ -189,10 +189,15 @@ TEST_F(SoundManagerTest, MissingFilePlaysNothingNotTheSoundLeftOnTheSource) {
     alSourceStop(source);
     sounds->nextSource = slot;
 
+    // The standard output belongs to the tools' results: the diagnostic is one
+    // whole line on the standard error stream, naming the sound.
     testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     sounds->playSound(kSounds + "no_such_sound.caf");
-    std::string said = testing::internal::GetCapturedStdout();
-    EXPECT_THAT(said, testing::HasSubstr("alBufferData error: "));
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_THAT(said, testing::HasSubstr("no_such_sound"));
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
     EXPECT_EQ(sounds->getSoundBuffer(kSounds + "no_such_sound.caf")->bufferName, 0u);
     EXPECT_EQ(sounds->nextSource, (slot + 1) % SoundManager::kSourceCount);
     EXPECT_NE(sourceInt(source, AL_SOURCE_STATE), AL_PLAYING);
@@ -201,12 +206,12 @@ TEST_F(SoundManagerTest, MissingFilePlaysNothingNotTheSoundLeftOnTheSource) {
 }
 
 TEST_F(SoundManagerTest, ShortNamesDoNotThrow) {
-    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     Coord here;
     EXPECT_NO_THROW(sounds->playSound(""));
     EXPECT_NO_THROW(sounds->playSound("ab"));
     EXPECT_NO_THROW(sounds->playSound("x", here));
-    testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
     EXPECT_EQ(sounds->getSoundBuffer("ab")->bufferName, 0u);
 }
 

@@ -114,14 +114,39 @@ TEST_F(LevelEntry, ReplaysFromTheEnvironment) {
     EXPECT_EQ(error, "ZORBIX_LEVEL=1010: no level has the index 1010");
 }
 
+// A refused replay is refused for the first check it fails, and only that one is told.
+TEST_F(LevelEntry, ARefusedReplayTellsItsOneCause) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* message;
+    } cases[] = {
+        {"missing", "", "replay_web_8.txt does not exist"},
+        {"header cut short", infinityPath + "\n1\n0\n", "replay_web_8.txt is damaged: "},
+        {"length off by a byte", infinityPath + "\n1\n0\n1\n1\nabc", "replay_web_8.txt is damaged: "},
+        {"campaign level", campaignPath + "\n1\n0\n1\n1\nabcd",
+         "replay_web_8.txt is of \"/data/levels/campaign0/digest/digest.lua\", not of an infinity level"},
+        {"unknown ship", infinityPath + "\n1\n9\n1\n1\nabcd", "replay_web_8.txt is of an unknown ship (9)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        remove((dir.root + "/data/replay_web_8.txt").c_str());
+        if (!c.bytes.empty())
+            dir.writeDocument("replay_web_8.txt", c.bytes);
+        std::string error;
+        EXPECT_EQ(newPlaybackScreen(8, true, &error), nullptr);
+        EXPECT_EQ(error.rfind(c.message, 0), 0u) << error;
+    }
+}
+
 TEST_F(LevelEntry, TheGameExitsWithAMessageOnABadReplay) {
     dir.writeDocument("replay_web_7.txt", infinityPath + "\n1\n0\n1\n1073741825\nabcd");
     struct Case {
         const char* variables;
         const char* message;
     } cases[] = {
-        {"ZORBIX_REPLAY=7 ZORBIX_REPLAY_WEB=1", "ZORBIX_REPLAY=7: replay_web_7.txt is not a playable replay"},
-        {"ZORBIX_REPLAY=12", "ZORBIX_REPLAY=12: replay_local_12.txt is not a playable replay"},
+        {"ZORBIX_REPLAY=7 ZORBIX_REPLAY_WEB=1", "ZORBIX_REPLAY=7: replay_web_7.txt is damaged"},
+        {"ZORBIX_REPLAY=12", "ZORBIX_REPLAY=12: replay_local_12.txt does not exist\n"},
         {"ZORBIX_REPLAY=x", "ZORBIX_REPLAY=x: expected a replay id"},
     };
     for (const Case& c : cases) {

@@ -13,7 +13,9 @@
 # - roundtrip: an infinity game is recorded, saved and played back to the same
 #   score and hash, for a test level and for every infinity level in the store;
 # - golden: every pinned replay under tests/data/replays/ re-simulates to its
-#   hash chain.
+#   hash chain;
+# - replay_ids: the simulator takes every replay id the game saves, and its
+#   standard output holds only its results.
 if(NOT TARGET zorbix2-sim)
   return()
 endif()
@@ -90,3 +92,6 @@ if(ZORBIX_SWEEP)
     set_tests_properties(sweep.${input} PROPERTIES ENVIRONMENT "${ZORBIX_LEVEL_TEST_ENVIRONMENT}" TIMEOUT 7200)
   endforeach()
 endif()
+
+zorbix_level_test(replay_ids sh ${ZORBIX_LEVEL_SCRIPTS}/replayids.sh ${ZORBIX_SIM}
+  ${CMAKE_CURRENT_SOURCE_DIR}/data/replays/infinity-asteroids.txt)

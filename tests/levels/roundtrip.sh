@@ -55,7 +55,7 @@ if refused=$("$sim" "${options[@]}" --replay-file cut-replay.txt 2>&1); then
     exit 1
 fi
 case "$refused" in
-    *"cut-replay.txt is not a playable replay"*) ;;
+    *"cut-replay.txt is damaged"*) ;;
     *) echo "the refusal does not name the file: $refused" >&2; exit 1 ;;
 esac
 case "$refused" in

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/KeyNames.h"
 #include "platform/bps.h"
 #include "support/HeadlessGame.h"
 
@@ -122,6 +123,37 @@ TEST(HeadlessInput, ARefusedLineIsQuotedShort) {
         EXPECT_NE(result, BPS_SUCCESS);
         EXPECT_EQ(message, c.message);
     }
+    unsetenv("ZORBIX_INPUT");
+    remove(path);
+}
+
+// A script with key lines is played on a keyboard, as in the window: the menus
+// then move their highlight and press with its keys.
+TEST(HeadlessInput, AScriptThatTypesReportsAKeyboard) {
+    const char* path = "/tmp/zorbix-input-keys.txt";
+    struct Case {
+        const char* text;
+        bool keyboard;
+    } cases[] = {
+        {"3 touch 1 5 5\n4 release 1\n", false},
+        {"3 touch 1 5 5\n4 release 1\n9 key Down down\n10 key Down up\n", true},
+    };
+    static int found;
+    void (*saved)() = keyboardFound;
+    keyboardFound = [] { found++; };
+    setenv("ZORBIX_HEADLESS", "1", 1);
+    for (const Case& c : cases) {
+        FILE* f = fopen(path, "w");
+        ASSERT_NE(f, nullptr);
+        fputs(c.text, f);
+        fclose(f);
+        setenv("ZORBIX_INPUT", path, 1);
+        found = 0;
+        ASSERT_EQ(bps_initialize(), BPS_SUCCESS) << c.text;
+        bps_shutdown();
+        EXPECT_EQ(found, c.keyboard ? 1 : 0) << c.text;
+    }
+    keyboardFound = saved;
     unsetenv("ZORBIX_INPUT");
     remove(path);
 }

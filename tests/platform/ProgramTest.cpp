@@ -109,23 +109,31 @@ TEST(Program, RunsFramesAndWritesTheLastOne) {
 }
 
 TEST(Program, StartUpFailuresEndWithStatusOne) {
+    // A bad setting is told in the user's terms, as the only line: the file,
+    // the line number and the line, never the name of a step inside the game.
+    std::string script = "/tmp/zorbix-program-test-" + std::to_string(getpid()) + ".input";
+    std::ofstream(script) << "1 touch 4 100 50\n# a comment\n3 fly away\n";
     struct Case {
         std::vector<std::string> settings;
-        const char* message;
+        std::string message;
     } cases[] = {
-        {{"ZORBIX_FRAMES=ten"}, "bps_initialize failed\n"},
-        {{"ZORBIX_INPUT=/nonexistent/input.txt"}, "bps_initialize failed\n"},
-        {{"ORIENTATION=45", "ZORBIX_FRAMES=1"}, "glwin_init_egl failed\n"},
+        {{"ZORBIX_FRAMES=ten"}, "ZORBIX_FRAMES must be a positive number of frames\n"},
+        {{"ZORBIX_INPUT=/nonexistent/input.txt"}, "ZORBIX_INPUT: cannot read /nonexistent/input.txt\n"},
+        {{"ZORBIX_INPUT=" + script}, "ZORBIX_INPUT " + script + ":3: cannot read \"3 fly away\"\n"},
     };
     for (const Case& c : cases) {
         GameRun run = runGame(c.settings);
         EXPECT_EQ(run.status, 1) << c.settings[0];
-        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
+        EXPECT_EQ(run.errors, c.message);
     }
+    remove(script.c_str());
     GameRun noDisplay = runGame({}, false);
     EXPECT_EQ(noDisplay.status, 1);
-    EXPECT_NE(noDisplay.errors.find("bps_initialize failed\n"), std::string::npos) << noDisplay.errors;
+    EXPECT_EQ(noDisplay.errors.rfind("cannot open the window (", 0), 0u) << noDisplay.errors;
+    EXPECT_EQ(noDisplay.errors.find('\n'), noDisplay.errors.size() - 1) << noDisplay.errors;
     GameRun orientation = runGame({"ORIENTATION=45", "ZORBIX_FRAMES=1"});
+    EXPECT_EQ(orientation.status, 1);
+    EXPECT_NE(orientation.errors.find("glwin_init_egl failed\n"), std::string::npos) << orientation.errors;
     EXPECT_NE(orientation.errors.find("Navigator returned an unexpected orientation angle.\n"), std::string::npos);
 }
 

@@ -117,6 +117,59 @@ TEST_F(GameExit, QuitFromTheMenuByMode) {
     driver.arrived<StateChooseLevel>(2);
 }
 
+// A campaign level named in the environment leaves to its own chapter's levels
+// after a win, a loss or a quit, whichever chapter the menus showed last.
+TEST_F(GameExit, ACampaignLevelStartedByNameLeavesToItsChapter) {
+    LevelList* list = LevelList::getInstance();
+    Preferences::getInstance()->set_skipPlayAgainMenu(true);
+    struct Case {
+        std::string level;
+        int chapter;
+    } cases[] = {{"103", 1}, {list->getCampaign(2)->get(1)->path, 2}, {"0", 0}};
+    for (const Case& c : cases)
+        for (const char* ending : {"win", "loss", "quit"}) {
+            SCOPED_TRACE(c.level + " " + ending);
+            Preferences::getInstance()->setLastChosenCampaignNumber(c.chapter == 0 ? 2 : 0);
+            setenv("ZORBIX_LEVEL", c.level.c_str(), 1);
+            std::string error;
+            State* play = startScreenFromEnvironment(&error);
+            unsetenv("ZORBIX_LEVEL");
+            ASSERT_NE(dynamic_cast<StatePlay*>(play), nullptr) << error;
+            start(static_cast<StatePlay*>(play));
+            if (std::string(ending) == "quit")
+                quitThroughTheMenu();
+            else
+                finishGame(std::string(ending) == "win" ? 250 : 0);
+            StateChooseCampaign* levels = driver.arrived<StateChooseCampaign>(2);
+            ASSERT_NE(levels, nullptr);
+            EXPECT_EQ(levels->getCampaign()->number, c.chapter);
+        }
+}
+
+// The game tells on its standard output how an infinity game ended and where
+// its replay went; a campaign game, and the tools, print nothing.
+TEST_F(GameExit, AnEndedInfinityGameIsAnnouncedOnTheStandardOutput) {
+    announceEndedGames = true;
+    testing::internal::CaptureStdout();
+    start(new StatePlay(infinityPath(), false, false));
+    finishGame(1234);
+    StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
+    int replay = entry ? entry->replay : 0;
+    start(new StatePlay(campaignPath(), true, false));
+    finishGame(250);
+    driver.arrived<StateChooseCampaign>(2);
+    announceEndedGames = false;
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_GT(replay, 0);
+    EXPECT_EQ(out, "score 1234, replay " + std::to_string(replay) + "\n");
+
+    testing::internal::CaptureStdout();
+    start(new StatePlay(infinityPath(), false, false));
+    finishGame(99);
+    driver.arrived<StateConfirmScore>(2);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
 // The level screen's replay rows: an own replay plays with a type 1 turn, a
 // stored world replay with a type 2 turn.
 TEST_F(GameExit, ReplaysFromTheLevelScreen) {

@@ -29,7 +29,9 @@
 //
 // It runs in the current directory: documents (replays, preferences) under data/.
 // A script error ends it with status 1, as in the game.
+#include <cerrno>
 #include <cinttypes>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -76,6 +78,17 @@ static bool parseCount(const char* text, int* out) {
     char* end = nullptr;
     long v = strtol(text, &end, 10);
     if (!*text || *end || v < 0 || v > 100000000)
+        return false;
+    *out = (int)v;
+    return true;
+}
+
+// A replay id: any the game saves or downloads, 1 up to the top of the int range.
+static bool parseReplayId(const char* text, int* out) {
+    char* end = nullptr;
+    errno = 0;
+    long long v = strtoll(text, &end, 10);
+    if (!*text || *end || errno != 0 || v < 1 || v > INT_MAX)
         return false;
     *out = (int)v;
     return true;
@@ -147,7 +160,7 @@ static int parseRun(int argc, char** argv, int* at, Run* run) {
         } else if (a == "--check-hashes" && hasValue) {
             run->hashesIn = argv[++i];
         } else if ((a == "--replay" || a == "--replay-web") && hasValue) {
-            if (!parseCount(argv[++i], &run->replayId))
+            if (!parseReplayId(argv[++i], &run->replayId))
                 return usage(argv[0]);
             run->replayWeb = a == "--replay-web";
         } else if (a == "--replay-file" && hasValue) {
