@@ -51,22 +51,22 @@ int startPlatformAndGame() {
     keyBitChanged = keyBitChangedInGame;
     keyboardFound = keyboardFoundByGame;
     if (screen_create_context(&mainLoop.screen_cxt, SCREEN_APPLICATION_CONTEXT) != 0)
-        return startUpFailed("screen_create_context failed\n");
+        return startUpFailed("cannot start the display service\n");
     // Without the event service (SDL on the desktop) there is no input and no
     // window. Its back end tells the user why (no display, a bad input script).
     if (bps_initialize() != BPS_SUCCESS)
         return startUpFailed(nullptr);
     bpsStarted = true;
     if (glwin_init_egl(mainLoop.screen_cxt) != 0)
-        return startUpFailed("glwin_init_egl failed\n");
+        return startUpFailed("cannot set up drawing (EGL, OpenGL ES 1.1)\n");
     if (initialize() != 0)
-        return startUpFailed("initialize failed\n");
+        return startUpFailed("cannot read the drawing surface's size\n");
     if (screen_request_events(mainLoop.screen_cxt) != 0)
-        return startUpFailed("screen_request_events failed\n");
+        return startUpFailed("cannot receive the window's events\n");
     if (navigator_request_events(0) != BPS_SUCCESS)
-        return startUpFailed("navigator_request_events failed\n");
+        return startUpFailed("cannot receive the system's events\n");
     if (navigator_rotation_lock(false) != BPS_SUCCESS)
-        return startUpFailed("navigator_rotation_lock failed\n");
+        return startUpFailed("cannot fix the screen's orientation\n");
     game = Game::getInstance();
     audiodevice_request_events(0);
     return 0;
