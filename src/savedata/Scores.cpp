@@ -270,3 +270,16 @@ void Scores::reloadWebScores() {
     delete web;
     web = new ScoresForAllTheLevels(true, "web_scores.txt");
 }
+
+Scores::WebScoresUpdate Scores::replaceWebScores(const std::string& bytes) {
+    // Read in memory by the parser that reads the file, before anything is written.
+    ScoresForAllTheLevels check(true);
+    if (!check.readText(bytes))
+        return WEB_SCORES_REFUSED;
+    if (!writeDocumentWhole(web->fileName, [&bytes](FILE* f) {
+            return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        }))
+        return WEB_SCORES_NOT_WRITTEN;
+    reloadWebScores();
+    return WEB_SCORES_REPLACED;
+}

@@ -97,6 +97,12 @@ public:
     // Adds to the local table and, when the score was kept, rewrites the file.
     bool addLocalScore(std::string level, std::string name, int score, int replay, int time, int fourth);
     void reloadWebScores();
+    // Takes a downloaded world file. Only bytes that read as a world table (a
+    // list per level, empty ones included) are written whole to
+    // "web_scores.txt" and replace the world table; anything else leaves both
+    // as they were, as does a write that fails.
+    enum WebScoresUpdate { WEB_SCORES_REFUSED, WEB_SCORES_NOT_WRITTEN, WEB_SCORES_REPLACED };
+    WebScoresUpdate replaceWebScores(const std::string& bytes);
 
     // Builds a fresh instance from the current documents folder, for tests.
     static void reloadForTests();

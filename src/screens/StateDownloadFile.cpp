@@ -45,20 +45,24 @@ StateDownloadFile::~StateDownloadFile() {
     delete cancel;
 }
 
-// A complete answer: stored whole (a failed write keeps the old document),
-// then the exit for its kind.
+// A complete answer: the world scores are kept only when the body reads as a
+// world score list, then written whole (a failed write keeps the old
+// document); a replay is stored, then kept only when it can be played.
 StateTransition* StateDownloadFile::leaveWithAnswer() {
     unsigned char* data = transfer->getData();
     int size = transfer->getFileSize();
-    bool written = writeDocumentWhole(
-        fileName, [data, size](FILE* f) { return size == 0 || fwrite(data, 1, (size_t)size, f) == (size_t)size; });
-    if (written && kind == WEB_SCORES)
-        Scores::getInstance()->reloadWebScores();
+    std::string body = size > 0 ? std::string((const char*)data, (size_t)size) : std::string();
     delete transfer;
     transfer = nullptr;
     leaving = true;
-    if (kind == WEB_SCORES)
+    if (kind == WEB_SCORES) {
+        if (Scores::getInstance()->replaceWebScores(body) == Scores::WEB_SCORES_REFUSED)
+            return new StateTransition(new StateFailedToConnectToServer(StateTransition::TRANSITION_2),
+                                       StateTransition::TRANSITION_1);
         return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
+    }
+    writeDocumentWhole(
+        fileName, [&body](FILE* f) { return body.empty() || fwrite(body.data(), 1, body.size(), f) == body.size(); });
     if (Replay::isReplayNotAvailableAnymore(fileName)) {
         myRemoveForDocument(fileName);
         return new StateTransition(new StateReplayDoesNotExist(), StateTransition::TRANSITION_2);

@@ -1,6 +1,6 @@
 // Fetches the world scores (kind 0) or one world replay (kind 1) from the
 // score server, with a Cancel button; the document is replaced only by a
-// complete answer.
+// complete answer, the world scores only by one that reads as a score list.
 #pragma once
 
 #include <string>

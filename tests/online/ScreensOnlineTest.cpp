@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -231,6 +232,61 @@ TEST_F(ScreensOnline, AnAnswerOtherThan2xxIsAFailedTransfer) {
     }
 }
 
+// A success answer that does not read as a world score list fails as a
+// refused one does: the old file and table stay, nothing is set aside.
+TEST_F(ScreensOnline, ABodyThatIsNoWorldListKeepsTheOldOne) {
+    std::string old = "zorbix2\nv2\n" + levelPath(0) + "\n1\nold\n10\n3\n2\n";
+    for (int i = 1; i < LevelList::getInstance()->getNumberOfLevels(); i++)
+        old += levelPath(i) + "\n0\n";
+    std::mt19937 generator(2024);
+    std::string noise(3000, '\0');
+    for (char& c : noise)
+        c = (char)(generator() & 0xFF);
+    struct Case {
+        const char* name;
+        std::string body;
+    } cases[] = {
+        {"maintenance page",
+         "<!DOCTYPE html>\n<html><head><title>Maintenance</title></head>\n"
+         "<body><h1>Down for maintenance</h1><p>Back soon.</p></body></html>\n"},
+        {"3000 random bytes", noise},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScoreServer server("127.0.0.1", 80);
+        ASSERT_TRUE(server.listening()) << server.bindError();
+        dir.writeDocument("web_scores.txt", old);
+        Scores::reloadForTests();
+        server.setScript(ScoreServer::answer(c.body));
+        driver.show(new StateDownloadFile(0, 0, ""));
+        runUntilSwitch();
+        driver.arrived<StateFailedToConnectToServer>(1);
+        EXPECT_EQ(countRequestsStartingWith(server.requests(), "GET /GetScores_4"), 1);
+        EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
+        EXPECT_FALSE(dir.documentExists("web_scores.txt.bad"));
+        EXPECT_FALSE(dir.documentExists("web_scores.txt.tmp"));
+        ScoresForALevel* world = Scores::getInstance()->getWebScoresForLevel(levelPath(0));
+        ASSERT_NE(world, nullptr);
+        ASSERT_EQ(world->scores.size(), 1u);
+        EXPECT_EQ(world->scores[0]->name, "old");
+        EXPECT_EQ(world->scores[0]->score, 10);
+        driver.show(new ScriptedScreen());
+    }
+    // A server with no scores yet answers an empty list per level: taken.
+    ScoreServer server("127.0.0.1", 80);
+    ASSERT_TRUE(server.listening()) << server.bindError();
+    server.emulate();
+    driver.show(new StateDownloadFile(0, 0, ""));
+    runUntilSwitch();
+    driver.arrived<StateChooseLevel>(2);
+    std::string none = "zorbix2\nv2\n";
+    for (int i = 0; i < LevelList::getInstance()->getNumberOfLevels(); i++)
+        none += levelPath(i) + "\n0\n";
+    EXPECT_EQ(dir.readDocument("web_scores.txt"), none);
+    EXPECT_TRUE(Scores::getInstance()->getWebScoresForLevel(levelPath(0))->scores.empty());
+    EXPECT_FALSE(dir.documentExists("web_scores.txt.bad"));
+}
+
 TEST_F(ScreensOnline, FailureAndCancelKeepTheOldDocument) {
     const std::string old = levelPath(0) + "\n1\nold\n10\n3\n2\n";
     {
@@ -255,10 +311,10 @@ TEST_F(ScreensOnline, FailureAndCancelKeepTheOldDocument) {
         EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
     }
     {
-        // A complete answer that cannot be written: the old document stays.
+        // A world list that cannot be written: the old document stays.
         ScoreServer server("127.0.0.1", 80);
         ASSERT_TRUE(server.listening()) << server.bindError();
-        server.setScript(ScoreServer::answer("new table"));
+        server.emulate();
         SavedValue<bool> failing(DocumentWriteFaults::failWrite, true);
         driver.show(new StateDownloadFile(0, 0, ""));
         runUntilSwitch();

@@ -9,6 +9,7 @@
 #include "core/myfopen.h"
 #include "levelplay/LevelList.h"
 #include "savedata/Scores.h"
+#include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 
 namespace {
@@ -309,4 +310,44 @@ TEST_F(ScoresTest, ReloadWebScoresReadsTheNewFile) {
     scores->reloadWebScores();
     ASSERT_EQ(scores->getWebScoresForLevel(assault)->scores.size(), 1u);
     EXPECT_EQ(scores->getWebScoresForLevel(assault)->scores[0]->score, 42);
+}
+
+TEST_F(ScoresTest, ADownloadedWorldFileReplacesOnlyWhenItReadsAsOne) {
+    const std::string old = worldFile(assault + "\n1\nOld\n7\n3\n2\n");
+    const std::string scored = worldFile(assault + "\n2\nX\n900\n5\n3\nY\n800\n6\n3\n");
+    struct Case {
+        const char* name;
+        std::string body;
+        size_t assaultScores;  // after the answer; 1 is the old table
+    } cases[] = {
+        {"world list", scored, 2},
+        {"CR LF world list", "zorbix2\r\nv2\r\n" + assault + "\r\n0\r\n" + worldFile().substr(11), 0},
+        {"no scores yet", worldFile(), 0},
+        {"maintenance page", "<!DOCTYPE html>\n<html><body>Back soon</body></html>\n", 1},
+        {"nothing", "", 1},
+        {"cut short", scored.substr(0, scored.size() - 3), 1},
+        {"header only", "zorbix2\nv2\n", 1},
+        {"local file", localFile(), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.writeDocument("web_scores.txt", old);
+        Scores* scores = reload();
+        bool reads = c.assaultScores != 1;
+        EXPECT_EQ(scores->replaceWebScores(c.body), reads ? Scores::WEB_SCORES_REPLACED : Scores::WEB_SCORES_REFUSED);
+        EXPECT_EQ(dir.readDocument("web_scores.txt"), reads ? c.body : old);
+        EXPECT_EQ(scores->getWebScoresForLevel(assault)->scores.size(), c.assaultScores);
+        EXPECT_FALSE(dir.documentExists("web_scores.txt.bad"));
+        EXPECT_FALSE(dir.documentExists("web_scores.txt.tmp"));
+    }
+    // A list that cannot be written leaves the file and the table as they were.
+    dir.writeDocument("web_scores.txt", old);
+    Scores* scores = reload();
+    {
+        SavedValue<bool> failing(DocumentWriteFaults::failWrite, true);
+        EXPECT_EQ(scores->replaceWebScores(scored), Scores::WEB_SCORES_NOT_WRITTEN);
+    }
+    EXPECT_EQ(dir.readDocument("web_scores.txt"), old);
+    ASSERT_EQ(scores->getWebScoresForLevel(assault)->scores.size(), 1u);
+    EXPECT_EQ(scores->getWebScoresForLevel(assault)->scores[0]->name, "Old");
 }
