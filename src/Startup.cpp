@@ -137,6 +137,7 @@ int mainStartUp() {
     Game::drawGrid = drawGrid;
     musicOnWindowFocus = musicOnFocus;
     musicOnTrackEnd = musicOnEnd;
+    Preferences::connectHooks();
     connectPlayExits();
     if (startPlatformAndGame() != 0)
         return 1;

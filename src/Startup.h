@@ -1,8 +1,9 @@
 // The program's start-up and run, above every folder of src/: the one place
 // that knows the whole game. It connects what lower folders reach only through
-// hooks (the music, the background grid, the settings that take effect at once,
-// the screens a game leaves to), brings up the platform and the Game, loads
-// what the game needs before its first frame and shows the first menu.
+// hooks (the music, the background grid, the player's settings and those that
+// take effect at once, the screens a game leaves to), brings up the platform
+// and the Game, loads what the game needs before its first frame and shows the
+// first menu.
 #pragma once
 
 #include <string>

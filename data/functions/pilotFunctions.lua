@@ -8,7 +8,8 @@
 -- the infinity levels and of the mirror boss.
 --
 -- A pilot only reads the game: it never draws random numbers nor changes an
--- object, so a replay of a piloted game (its touches) plays back without it.
+-- object, so a replay of a piloted game (the stick commands of each step)
+-- plays back without it.
 require "/data/functions/commonScriptFunctions"
 
 -- The test hooks of a level (the global levelTest, which the game never
@@ -27,7 +28,8 @@ end
 -- easing off near it, and shoot toward (tx, ty); nil for either point: no
 -- move, no shooting. Four numbers: move angle and strength, shoot angle and
 -- strength (degrees as angleTo, strengths 0..100). A pilot only reads the
--- game and never draws random numbers: a replay keeps its touches, not it.
+-- game and never draws random numbers: a replay keeps the stick commands of
+-- each step, not it.
 function pilotSticks(gx, gy, tx, ty)
     local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
     local moveAngle, moveStrength, shootAngle, shootStrength = 0, 0, 0, 0

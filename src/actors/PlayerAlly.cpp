@@ -87,6 +87,10 @@ void PlayerAlly::update() {
     });
 }
 
+bool PlayerAlly::drawsLink() const {
+    return linkMeasured && player && Entity::isLive(player) && VectorModel::isCached(LINK_GRAPHIC, wallGraphic);
+}
+
 void PlayerAlly::draw() {
     if (hidden)
         return;
@@ -103,9 +107,7 @@ void PlayerAlly::draw() {
     ship->drawWithoutColor(frame);
     glPopMatrix();
 
-    // A new game deletes the link graphic, and the old world may still be
-    // drawn while the screens change.
-    if (!linkMeasured || !withPlayer || !VectorModel::isCached(LINK_GRAPHIC, wallGraphic))
+    if (!drawsLink())
         return;
     glPushMatrix();
     glTranslatef(midpoint.x, midpoint.y, 0.0f);

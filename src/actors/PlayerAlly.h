@@ -16,6 +16,11 @@ public:
 
     void draw() override;
     void update() override;
+    // Whether draw() draws the link: once a step has measured it, while its
+    // ship lives, and only while its graphic is still the cached one (a new
+    // game deletes the random models, and the old world may still be drawn
+    // while the screens change).
+    bool drawsLink() const;
 
     void setHide(bool b) { hidden = b; }
     void setCanMove(bool b) { canMove = b; }

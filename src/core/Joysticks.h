@@ -31,9 +31,9 @@ public:
         int y = 0;
     };
 
-    // The player's stick settings. The preferences, above core, connect the
-    // hooks below as soon as they are part of the program; unset, the sticks
-    // read the preferences' defaults and changes are not kept.
+    // The player's stick settings. The start-up connects the hooks below to
+    // the preferences, above core; unset, the sticks read the preferences'
+    // defaults and changes are not kept.
     struct Settings {
         int position = 3;    // placement 0..6, 6 the custom one
         int customSize = 0;  // the custom placement's stick size, in thousandths

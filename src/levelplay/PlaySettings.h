@@ -1,6 +1,7 @@
 // The player's settings that a game reads while it runs (the play screen and
-// its replays): the preferences, above levelplay, connect them as soon as they
-// are part of the program.
+// its replays). The hooks hold the game's defaults from the start, so that a
+// program without the preferences plays with them; the start-up points them
+// at the preferences (Preferences::connectHooks).
 #pragma once
 
 struct PlaySettings {
@@ -14,4 +15,8 @@ struct PlaySettings {
     // The id the next saved replay takes, and storing (and saving) the one after it.
     static int (*nextReplayId)();
     static void (*setNextReplayId)(int id);
+
+    // Points every hook back at the defaults, the replay ids counting from 1
+    // again in memory: the settings of a program without the preferences.
+    static void useDefaults();
 };

@@ -22,7 +22,8 @@ public:
     // level's state for four integers: move angle and strength, shoot angle
     // and strength; angles in degrees (0 along +x, 90 along +y, as in the
     // world), strengths 0..100 (0 lifts that finger). It only reads the
-    // game: a replay stores the touches it gave, not the pilot.
+    // game: a replay stores the stick commands of each step (the angle and
+    // strength of both sticks), not the pilot nor the touches.
     bool isPilot() const { return mode == PILOT; }
     void setPilotState(lua_State* L) { pilotState = L; }
     // The pilot's first failure, "" while there is none: no hook, a script

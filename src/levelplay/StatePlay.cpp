@@ -371,7 +371,7 @@ StateTransition* StatePlay::endOfGame() {
                 return new StateTransition(exits.chooseCampaign(), 2);
             return new StateTransition(exits.restartCampaignLevel(levelPath), 2);
         }
-        exits.campaignLevelFinished(levelPath, PlayContext::preferredDifficulty(), frameCount);
+        exits.campaignLevelFinished(levelPath, PlayContext::getDifficulty(), frameCount);
         return new StateTransition(exits.chooseCampaign(), 2);
     }
     int id = replay->save();

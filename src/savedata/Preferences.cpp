@@ -95,8 +95,10 @@ void PrefValue::load(lua_State* L) {
     }
 }
 
-// Core and the actors read these settings through hooks, connected as soon as
-// the preferences are part of the program.
+// The lower folders read (and the sticks store) these settings through hooks,
+// all connected by connectHooks().
+namespace playerSetting {
+
 static int preferredDifficulty() { return Preferences::getInstance()->getDifficultySettings(); }
 static bool shootingSoundsMuted() { return Preferences::getInstance()->get_muteShootingSounds(); }
 static bool vibrationEnabled() { return Preferences::getInstance()->getVibrationEnabled(); }
@@ -114,12 +116,6 @@ static void setNextReplayId(int id) {
     preferences->setNextReplayId(id);
     preferences->save();
 }
-[[maybe_unused]] static const bool playSettingsConnected =
-    (PlaySettings::shipModel = shipModel, PlaySettings::autoPause = autoPause,
-     PlaySettings::campaignAutoPause = campaignAutoPause, PlaySettings::joysticksPosition = joysticksPosition,
-     PlaySettings::skipPlayAgainMenu = skipPlayAgainMenu, PlaySettings::replayIs2D = replayIs2D,
-     PlaySettings::rotateDuringReplays = rotateDuringReplays, PlaySettings::nextReplayId = nextReplayId,
-     PlaySettings::setNextReplayId = setNextReplayId, true);
 static Joysticks::Settings stickSettings() {
     Preferences* preferences = Preferences::getInstance();
     Joysticks::Settings settings;
@@ -141,12 +137,27 @@ static void storeStickSwap(bool swapped) {
     preferences->setSwapJoysticks(swapped);
     preferences->save();
 }
-[[maybe_unused]] static const bool sticksConnected =
-    (Joysticks::readSettings = stickSettings, Joysticks::storePosition = storeStickPosition,
-     Joysticks::storeSwap = storeStickSwap, true);
-[[maybe_unused]] static const bool hooksConnected =
-    (PlayContext::preferredDifficulty = preferredDifficulty, PlayContext::shootingSoundsMuted = shootingSoundsMuted,
-     Vibrator::vibrationEnabled = vibrationEnabled, Game::screenReversed = screenReversed, true);
+
+}  // namespace playerSetting
+
+void Preferences::connectHooks() {
+    PlayContext::preferredDifficulty = playerSetting::preferredDifficulty;
+    PlayContext::shootingSoundsMuted = playerSetting::shootingSoundsMuted;
+    Vibrator::vibrationEnabled = playerSetting::vibrationEnabled;
+    Game::screenReversed = playerSetting::screenReversed;
+    Joysticks::readSettings = playerSetting::stickSettings;
+    Joysticks::storePosition = playerSetting::storeStickPosition;
+    Joysticks::storeSwap = playerSetting::storeStickSwap;
+    PlaySettings::shipModel = playerSetting::shipModel;
+    PlaySettings::autoPause = playerSetting::autoPause;
+    PlaySettings::campaignAutoPause = playerSetting::campaignAutoPause;
+    PlaySettings::joysticksPosition = playerSetting::joysticksPosition;
+    PlaySettings::skipPlayAgainMenu = playerSetting::skipPlayAgainMenu;
+    PlaySettings::replayIs2D = playerSetting::replayIs2D;
+    PlaySettings::rotateDuringReplays = playerSetting::rotateDuringReplays;
+    PlaySettings::nextReplayId = playerSetting::nextReplayId;
+    PlaySettings::setNextReplayId = playerSetting::setNextReplayId;
+}
 
 Preferences* Preferences::getInstance() {
     if (!instance)

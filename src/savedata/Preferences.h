@@ -125,6 +125,12 @@ public:
     static void (*applyLineWidth)(float width);
     static void (*applyTexturedExplosionsEnabled)(bool enabled);
 
+    // Points the hooks through which the lower folders read the player's
+    // settings (the difficulty, the guns' sound, vibration, the reversed
+    // screen, the sticks and the play settings) at these preferences. The
+    // start-up calls it once; until then those folders use the defaults.
+    static void connectHooks();
+
     // Builds a fresh instance from the current documents folder, for tests.
     static void reloadForTests();
 

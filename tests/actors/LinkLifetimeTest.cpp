@@ -115,13 +115,40 @@ TEST_F(LinkLifetime, ResetWithBothAlive) {
     }
 }
 
+// Lit pixels in a square of 2 * radius + 1 around (x, y).
+static int litAround(const graphicstest::Pixels& pixels, float x, float y, int radius) {
+    int n = 0;
+    for (int py = (int)y - radius; py <= (int)y + radius; py++)
+        for (int px = (int)x - radius; px <= (int)x + radius; px++) {
+            const unsigned char* c = pixels.at(px, py);
+            if (c[0] || c[1] || c[2])
+                n++;
+        }
+    return n;
+}
+
 TEST_F(LinkLifetime, AllyOutlivingItsLinkGraphicDrawsNoLink) {
     Arena arena;
     new Player(Coord(300, 300, 0));
     Player::setAlly(Coord(400, 300, 0));
+    PlayerAlly* ally = Player::getAlly();
     stepAndDraw(arena, 1);
+    // Halfway between the two bodies only the link is drawn.
+    Coord middle = ally->midpoint;
+    graphicstest::resetGlState();
+    ally->draw();
+    graphicstest::Pixels before = graphicstest::readPixels();
+    ASSERT_TRUE(ally->drawsLink());
+    ASSERT_GT(litAround(before, middle.x, middle.y, 8), 0) << "the link is drawn while its graphic lives";
+
     // The next game's screen drops the random models before this world goes.
     VectorModel::deleteVMThatUsesRandomNumbers();
+    // Drawing the deleted graphic may well light nothing: the ally must not
+    // try (the address sanitizer also catches the read).
+    EXPECT_FALSE(ally->drawsLink());
     graphicstest::resetGlState();
-    Player::getAlly()->draw();
+    ally->draw();
+    graphicstest::Pixels after = graphicstest::readPixels();
+    EXPECT_EQ(litAround(after, middle.x, middle.y, 8), 0) << "a link drawn after its graphic was deleted";
+    EXPECT_GT(litAround(after, ally->position.x, ally->position.y, 8), 0) << "the ally itself is still drawn";
 }

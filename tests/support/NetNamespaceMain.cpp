@@ -2,7 +2,8 @@
 // its own user, network and mount namespaces, brings the loopback up and maps
 // the score server's name to 127.0.0.1, so that the client reaches a test
 // server at the shipped host name and port 80 and nothing leaves the process.
-// As in every test program, documents go to a folder of the program's own.
+// As in every test program, documents go to a folder of the program's own and
+// the preferences are connected.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <net/if.h>
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <string>
 
+#include "savedata/Preferences.h"
 #include "savedata/WebInterface.h"
 #include "support/NetNamespace.h"
 #include "support/ScratchDocuments.h"
@@ -87,6 +89,7 @@ int main(int argc, char** argv) {
     if (!setupError.empty())
         fprintf(stderr, "%s\n", setupError.c_str());
     useScratchDocuments(argc, argv);
+    Preferences::connectHooks();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
