@@ -2,7 +2,10 @@
 -- ship (the world's +x is up on the screen, so texts are turned by -90
 -- degrees to read from left to right), that fades out over its last second and then removes itself. The
 -- text keeps its colour codes until the fade, which draws it in white. It
--- stays inside the level set with setLevelSize.
+-- stays inside the level set with setLevelSize; a message over the ship
+-- whose `inView` is set stays centred on the ship instead, as the view is:
+-- the picture runs past the level's edge when the ship is at a wall, so such
+-- a text is whole in the picture wherever the ship is.
 --
 --   createMessage("^2Destroy the cannons", 240)          -- above the ship
 --   createMessage("Gate open", 180, 500, 300, 3 * 255)   -- at (500, 300), 3x
@@ -23,6 +26,7 @@ function Message.new(text, duration, x, y, zoom)
     local o = LuaEntity.new(LuaEntity, false, x or 0, y or 0)
     setmetatable(o, Message)
     o.followsShip = x == nil or y == nil
+    o.inView = false
     o.left = duration
     o.zoom = zoom or 255
     o.centreX = x or 0
@@ -44,7 +48,7 @@ function Message:place()
     end
     local width = zorbix.getEntityTextWidth(self.ptr)
     local y = cy + width / 2
-    if mapWidth ~= nil then
+    if mapWidth ~= nil and not (self.followsShip and self.inView) then
         y = clamp(y, minOf(width, mapHeight), mapHeight)
         cx = clamp(cx, 0, mapWidth)
     end

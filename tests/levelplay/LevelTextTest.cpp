@@ -4,6 +4,11 @@
 // difficulty), every infinity level and the tutorial, played by the level's
 // pilot. A text must lie whole inside the screen and must not cover another.
 //
+// In the tutorial the ship first flies to one side wall and then to the
+// other while the first lesson's text is up (the level's edge is not the
+// picture's: the view stays centred on the ship), and every text there is
+// judged on every step: a lesson stays up until it is done.
+//
 // A text is judged when it appears (a new entity or a new string) and on every
 // step the script moves it (a message held over the ship); a label fixed in
 // the world that the view scrolls past is not a fault, nor is the brief
@@ -29,6 +34,10 @@ namespace {
 
 // Steps of each game: the opening messages and the first waves.
 const int kSteps = 600;
+// The tutorial's flights to the walls before its lessons: the stick held
+// toward -y, then toward +y (world degrees), long enough to cross the room.
+const int kWallSteps[2] = {250, 500};
+const int kWallAngles[2] = {270, 90};
 
 struct Box {
     float x0, y0, x1, y1;
@@ -83,8 +92,9 @@ Box hudBox(const std::string& text, float cornerX, float cornerY) {
 }
 
 // The texts on the screen now; `last` holds the previous step's, to tell
-// which are new or moved.
-std::vector<Shown> textsOnScreen(const std::vector<Shown>& last) {
+// which are new or moved. With `held`, every text is one the player is to
+// read wherever the ship is, and is judged on every step.
+std::vector<Shown> textsOnScreen(const std::vector<Shown>& last, bool held) {
     StatePlay::calculateCameraLimits();
     std::vector<Shown> now;
     auto add = [&](const void* owner, const std::string& text, Coord world, Box box) {
@@ -92,7 +102,7 @@ std::vector<Shown> textsOnScreen(const std::vector<Shown>& last) {
             return;
         bool judged = true;
         for (const Shown& l : last)
-            if (l.owner == owner && l.text == text)
+            if (l.owner == owner && l.text == text && !held)
                 judged = l.world.x != world.x || l.world.y != world.y;
         now.push_back({owner, text, world, box, judged});
     };
@@ -107,7 +117,7 @@ std::vector<Shown> textsOnScreen(const std::vector<Shown>& last) {
         for (const Shown& l : last)
             seen |= l.owner == e && l.text == e->text;
         // A text that appears wholly off the screen is never read.
-        if (!box.overlaps(screen()) && !seen)
+        if (!box.overlaps(screen()) && (!seen || held))
             now.push_back({e, e->text, e->position, box, true});
         else
             add(e, e->text, e->position, box);
@@ -143,11 +153,20 @@ protected:
         lua_State* L = play->getLuaState();
         bool tutorial = path == playtest::tutorialPath;
         SimulatedInput input;
-        input.parse(tutorial || !hasPilot(L) ? "neutral" : "pilot", &error);
+        if (tutorial)
+            luaL_dostring(L, "levelTest.pilot = function() return wallAngle or 0, wallAngle and 100 or 0, 0, 0 end");
+        input.parse(tutorial || hasPilot(L) ? "pilot" : "neutral", &error);
         input.setPilotState(L);
         std::vector<Shown> last;
-        for (int step = 0; step < kSteps; step++) {
-            if (tutorial) {
+        int steps = tutorial ? kWallSteps[1] + kSteps : kSteps;
+        float lowest = 1e9f, highest = -1e9f;  // the ship's y on the way to the walls
+        for (int step = 0; step < steps; step++) {
+            if (tutorial && step < kWallSteps[1]) {
+                lua_pushinteger(L, kWallAngles[step < kWallSteps[0] ? 0 : 1]);
+                lua_setglobal(L, "wallAngle");
+            } else if (tutorial) {
+                lua_pushnil(L);
+                lua_setglobal(L, "wallAngle");
                 // The player reads each text, presses "Ok" and does the lesson.
                 if (StatePlay::drawOkButton && step % 60 == 59)
                     StatePlay::buttonWasPressed = true;
@@ -158,11 +177,21 @@ protected:
             input.touchesForStep(step, StatePlay::joysticks, x, y);
             if (!run.frame(x, y, false))
                 break;
+            if (tutorial && step < kWallSteps[1]) {
+                lowest = std::min(lowest, StatePlay::camera.y);
+                highest = std::max(highest, StatePlay::camera.y);
+            }
             // After the step: the ship has put the camera over itself.
-            std::vector<Shown> now = textsOnScreen(last);
+            std::vector<Shown> now = textsOnScreen(last, tutorial);
             judge(now, &faults);
             last = now;
         }
+        if (!input.pilotError().empty())
+            faults.insert(input.pilotError());
+        // The room is 1000 high, its walls 40 thick.
+        if (tutorial && (lowest > 100 || highest < 900))
+            faults.insert("the ship did not reach both walls: y from " + std::to_string((int)lowest) + " to " +
+                          std::to_string((int)highest));
         return faults;
     }
 

@@ -27,6 +27,10 @@ CANNONS = { { 1150, 700 }, { 2000, 300 }, { 2000, 1100 }, { 1150, 200 }, { 1150,
 -- ARROW_HIDE, which is in sight on every screen.
 CANNON_RANGE = 400
 ARROW_HIDE = 100
+-- Every other cannon fires only from this near, where it is in the picture
+-- (which shows 175 units on either side of the ship across the screen, and
+-- more along it) with room for the ship's move in a step.
+IN_SIGHT = 150
 
 function init()
     setLevelSize(W, H)
@@ -38,7 +42,7 @@ function init()
     for k = 1, 3 + d do
         local c = CANNONS[k]
         cannons[k] = Cannon.new(c[1], c[2], 8 + 2 * d, 100 - 15 * d, (3 + d) * 255)
-        cannons[k].range = CANNON_RANGE
+        cannons[k].range = IN_SIGHT
     end
     -- In the cannons' orange, apart from the cyan ship.
     arrow = Arrow.new(255, 160, 40)
@@ -61,12 +65,22 @@ local function nearestCannon()
     return nearestLiveEntity(cannons)
 end
 
+-- The arrow points at the nearest cannon, which alone fires from beyond the
+-- picture. The ranges set here apply at the cannons' next turn, and the
+-- arrow turns to this target in that same step.
 function pointArrow()
     local c = nearestCannon()
     if c ~= nil then
         arrow:setTarget(c.x, c.y)
     else
         arrow:clearTarget()
+    end
+    for _, k in ipairs(cannons) do
+        if k == c then
+            k.range = CANNON_RANGE
+        else
+            k.range = IN_SIGHT
+        end
     end
 end
 

@@ -65,6 +65,8 @@ local lessons = {
 -- The state of the lesson: reading its text (waiting for "Ok") or doing it.
 local function showText(k)
     message = createMessage(lessons[k].text, 100000)
+    -- Read wherever the ship is, at the walls too.
+    message.inView = true
     zorbix.setButtonWasPressed(false)
     zorbix.setButtonIsVisible(true)
     reading = true
