@@ -26,15 +26,6 @@ std::string lookFile(const std::string& name) {
     return dir + "/actors-enemies1-" + name + ".png";
 }
 
-// Models cached by earlier tests of this program were built before the GL
-// context existed and hold no buffers: build them again in this context.
-void requireGlModels() {
-    static bool rebuilt = false;
-    if (!rebuilt)
-        VectorModel::reloadAllModels(true);
-    rebuilt = true;
-}
-
 void label(float x, float y, const std::string& text) {
     glPushMatrix();
     glTranslatef(x, y, 0.0f);
@@ -76,7 +67,7 @@ void frameSheet(const std::string& name, const std::vector<std::pair<std::string
 
 TEST(EnemyLook, EveryFrameOfTheGraphics) {
     REQUIRE_GL();
-    requireGlModels();
+    graphicstest::requireGlModels();
     frameSheet("frames-small",
                {{"/data/graphics/teleporterGraphic.lua", 2.5f},
                 {"/data/graphics/suciderGraphic.lua", 0.45f},
@@ -99,7 +90,7 @@ TEST(EnemyLook, EveryFrameOfTheGraphics) {
 // The actors as the game draws them: world units are pixels here.
 TEST(EnemyLook, ActorsInTheirStates) {
     REQUIRE_GL();
-    requireGlModels();
+    graphicstest::requireGlModels();
     enemytest::DifficultyPin pin(1);
     Arena arena(1024, 600, 5);
     Player* player = new Player(Coord(980, 40, 0));

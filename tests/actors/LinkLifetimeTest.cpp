@@ -26,7 +26,10 @@ void stepAndDraw(Arena& arena, int steps) {
 
 class LinkLifetime : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(graphicstest::ensureGlContext()); }
+    void SetUp() override {
+        ASSERT_TRUE(graphicstest::ensureGlContext());
+        graphicstest::requireGlModels();
+    }
 };
 
 TEST_F(LinkLifetime, AllyGoneFirst) {

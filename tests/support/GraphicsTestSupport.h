@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/VectorModel.h"
 #include "platform/platform.h"
 #include "support/HeadlessGame.h"
 
@@ -19,6 +20,15 @@ const int kSurfaceHeight = 600;
 // that what a test caches (fonts, models, textures) stays valid in every other
 // test. Returns false when no headless GL is available.
 inline bool ensureGlContext() { return startHeadlessGame(); }
+
+// Models cached by earlier tests of the program were built before the GL
+// context existed and hold no buffers: build them again, once, in it.
+inline void requireGlModels() {
+    static bool rebuilt = false;
+    if (!rebuilt)
+        VectorModel::reloadAllModels(true);
+    rebuilt = true;
+}
 
 // One unit per pixel with the origin at the bottom left of the surface.
 inline void usePixelProjection() {
