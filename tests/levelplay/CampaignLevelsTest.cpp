@@ -135,18 +135,13 @@ void failWhenALevelEndsTheProgram() {
     }
 }
 
-class CampaignLevels : public playtest::PlayTest {
+class CampaignLevels : public playtest::RealLevelTest {
 protected:
     void SetUp() override {
         static bool guarded = std::atexit(failWhenALevelEndsTheProgram) == 0;
         ASSERT_TRUE(guarded);
         levelIsRunning = true;
-        playtest::PlayTest::SetUp();
-        // The play screen tests put stand-ins over some real levels.
-        removeAddedLevels();
-        Explosion::isActivated = false;
-        TexturedExplosionsHandler::getInstance()->enabled = false;
-        SoundManager::getInstance()->enabled = false;
+        playtest::RealLevelTest::SetUp();
     }
     void TearDown() override {
         levelIsRunning = false;

@@ -45,16 +45,8 @@ bool flag(lua_State* L, const char* key) {
     return v;
 }
 
-class CannonIntro : public playtest::PlayTest {
+class CannonIntro : public playtest::RealLevelTest {
 protected:
-    void SetUp() override {
-        playtest::PlayTest::SetUp();
-        removeAddedLevels();
-        Explosion::isActivated = false;
-        TexturedExplosionsHandler::getInstance()->enabled = false;
-        SoundManager::getInstance()->enabled = false;
-    }
-
     struct Tally {
         int shots = 0;
         std::string fault;  // the first shot from a cannon neither seen nor pointed at

@@ -130,16 +130,8 @@ std::vector<Shown> textsOnScreen(const std::vector<Shown>& last, bool held) {
     return now;
 }
 
-class LevelText : public playtest::PlayTest {
+class LevelText : public playtest::RealLevelTest {
 protected:
-    void SetUp() override {
-        playtest::PlayTest::SetUp();
-        removeAddedLevels();
-        Explosion::isActivated = false;
-        TexturedExplosionsHandler::getInstance()->enabled = false;
-        SoundManager::getInstance()->enabled = false;
-    }
-
     // Plays the level's opening and returns its faults, one line each, once.
     std::set<std::string> faultsOf(const std::string& path, int difficulty) {
         Preferences::getInstance()->setDifficultySettings(difficulty);

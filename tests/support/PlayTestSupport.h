@@ -109,4 +109,17 @@ protected:
     actortest::ClassStateGuard guard;
 };
 
+// The real levels, quiet: the stand-ins taken away, no explosions and no
+// sound, which add nothing to what these tests look at.
+class RealLevelTest : public PlayTest {
+protected:
+    void SetUp() override {
+        PlayTest::SetUp();
+        removeAddedLevels();
+        Explosion::isActivated = false;
+        TexturedExplosionsHandler::getInstance()->enabled = false;
+        SoundManager::getInstance()->enabled = false;
+    }
+};
+
 }  // namespace playtest
