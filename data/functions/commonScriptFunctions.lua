@@ -435,9 +435,11 @@ end
 -- Calls rammed(h, sx, sy) for each handle of the list whose object went
 -- since the last call while its last place was within reach units of the
 -- ship at (sx, sy): it ran into the ship. seen is the caller's own table of
--- last places, kept from call to call.
+-- last places, kept from call to call. The calls come after the walk, so
+-- that one which adds to the list (and so may compact it) skips no handle.
 function handlesGoneAtShip(list, seen, reach, rammed)
     local sx, sy = getEntityX(playerShip), getEntityY(playerShip)
+    local hits
     for _, h in ipairs(list) do
         local x, y = getEntityX(h), getEntityY(h)
         local last = seen[h]
@@ -446,8 +448,14 @@ function handlesGoneAtShip(list, seen, reach, rammed)
         elseif last ~= nil then
             seen[h] = nil
             if isWithin(last[1], last[2], sx, sy, reach) then
-                rammed(h, sx, sy)
+                hits = hits or {}
+                hits[#hits + 1] = h
             end
+        end
+    end
+    if hits ~= nil then
+        for _, h in ipairs(hits) do
+            rammed(h, sx, sy)
         end
     end
 end

@@ -310,6 +310,32 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
     EXPECT_EQ(s.eval("#list"), "0");
 }
 
+TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldWhenACallAddsToTheList) {
+    // 31 kept handles, two of them last seen beside the ship; both go in one
+    // step, and the first call's new handle makes the list drop its gone ones.
+    ASSERT_EQ(s.run(R"(
+        require('/data/functions/commonScriptFunctions')
+        playerShip = {x = 500, y = 500}
+        list, seen, told = {}, {}, 0
+        for k = 1, 29 do keepHandle(list, {x = 2000 + k, y = 2000}) end
+        a = keepHandle(list, {x = 520, y = 500})
+        b = keepHandle(list, {x = 500, y = 530})
+        local function watch()
+            handlesGoneAtShip(list, seen, 90, function()
+                told = told + 1
+                keepHandle(list, {x = 3000, y = 3000})
+            end)
+        end
+        watch()
+        a.x, a.y, b.x, b.y = 0, 0, 0, 0
+        watch()
+        watch()
+    )"),
+              "");
+    EXPECT_EQ(s.eval("told"), "2");
+    EXPECT_EQ(s.eval("#list"), "31");
+}
+
 TEST_F(ContentScripts, ExampleLevelPlaysToAWinAndToALoss) {
     for (const char* hook : {"win", "lose"}) {
         ScriptTestState level;
