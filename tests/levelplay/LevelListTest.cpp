@@ -51,6 +51,9 @@ TEST(LevelList, CampaignsAndFinalLevels) {
     EXPECT_EQ(diamond->path, "/data/levels/campaign0/diamond/diamond.lua");
     EXPECT_EQ(diamond->column, 4);
     EXPECT_EQ(list->getCampaign(2)->get(3)->name, "Small Promenade");
+    // Record keys, replay headers and the score server use these paths as they stand.
+    EXPECT_EQ(list->getCampaign(2)->get(7)->path, "/data/levels/campaign2/fusion part 1/fusion part 1.lua");
+    EXPECT_EQ(list->getCampaign(2)->get(8)->path, "/data/levels/campaign2/fusion part 2/fusion part 2.lua");
     EXPECT_EQ(list->getCampaign(2)->get(13), nullptr);
     EXPECT_EQ(list->getCampaign(2)->get(-1), nullptr);
     // Every campaign's columns start at 0 and never go back.

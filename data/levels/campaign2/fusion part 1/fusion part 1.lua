@@ -10,7 +10,7 @@ require "/data/entities/Arrow"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/createMessage"
 require "/data/functions/getRandomCoord"
-require "/data/levels/campaign2/fusion 1/generated"
+require "/data/levels/campaign2/fusion part 1/generated"
 require "/data/functions/pilotFunctions"
 
 W, H = 2800, 2800
@@ -42,7 +42,7 @@ end
 function init()
     setLevelSize(W, H)
     createWalls(levelQuads)
-    newProp("/data/levels/campaign2/fusion 1/graphics fusion 1.lua")
+    newProp("/data/levels/campaign2/fusion part 1/graphics fusion part 1.lua")
     for _, r in ipairs(ROCKS) do
         addTakenDisk(r[1], r[2], r[3] + 120)
     end

@@ -1,6 +1,6 @@
 -- Background of The Rescue: the walls, and the wrecks with a dim line across.
 require "/data/functions/commonGraphicFunctions"
-require "/data/levels/campaign2/fusion 1/fusion 1"
+require "/data/levels/campaign2/fusion part 1/fusion part 1"
 
 graphic = new2DGraphic(1)
 local f = graphic[1]

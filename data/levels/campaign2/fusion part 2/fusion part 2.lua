@@ -5,7 +5,7 @@
 require "/data/entities/Player"
 require "/data/functions/createAdvancedQuadGeometry"
 require "/data/functions/getRandomCoord"
-require "/data/levels/campaign2/fusion 2/generated"
+require "/data/levels/campaign2/fusion part 2/generated"
 require "/data/functions/pilotFunctions"
 
 W, H = 2400, 2400
@@ -17,7 +17,7 @@ levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
 function init()
     setLevelSize(W, H)
     createWalls(levelQuads)
-    newProp("/data/levels/campaign2/fusion 2/graphics fusion 2.lua")
+    newProp("/data/levels/campaign2/fusion part 2/graphics fusion part 2.lua")
     for _, r in ipairs(ROCKS) do
         addTakenDisk(r[1], r[2], r[3] + 100)
     end

@@ -1,7 +1,7 @@
 -- Background of The Fusion: the walls, the pillars, and a reactor core
 -- pattern in the middle.
 require "/data/functions/commonGraphicFunctions"
-require "/data/levels/campaign2/fusion 2/fusion 2"
+require "/data/levels/campaign2/fusion part 2/fusion part 2"
 
 graphic = new2DGraphic(1)
 local f = graphic[1]
