@@ -10,7 +10,8 @@
 #   ZORBIX_LTO=ON|OFF     link-time optimisation of the game, the simulator and
 #                         the benchmarks (on by default in the normal tree)
 #   ZORBIX_PGO=ON|OFF     with link-time optimisation, profile-guided optimisation
-#                         of the engine and Lua (on by default; see docs/developing.md)
+#                         of the engine and Lua, for benchmarks (off by default;
+#                         see docs/developing.md)
 # A tree is configured again when a choice given differs from the tree's; a
 # choice not given keeps what the tree has (the default in a new tree), so that
 # scripts/play.sh builds the game in whatever tree scripts/test.sh left.
@@ -18,6 +19,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:-normal}
 targets=("${@:2}")
+# As many jobs as this process may use: nproc follows the CPU affinity mask.
 jobs=$(nproc)
 case "$kind" in
   normal)
