@@ -47,6 +47,10 @@ function Arrow:update()
     local target = self.targetEntity
     if target ~= nil then
         tx, ty = getEntityX(target), getEntityY(target)
+        -- A gone entity reads at (0, 0): there is nothing to point at.
+        if tx == 0 and ty == 0 then
+            tx = nil
+        end
     end
     local ship = playerShip
     local current = Player.current

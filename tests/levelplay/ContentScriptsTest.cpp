@@ -308,6 +308,12 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
         EXPECT_EQ(s.eval("look()"), c.seen) << c.change;
     }
     EXPECT_EQ(s.eval("#list"), "0");
+    // A target that goes between its choice and the arrow's step reads at
+    // (0, 0): the arrow hides rather than point there.
+    ASSERT_EQ(s.run("gone = {x = 500, y = 1500} arrow:setTargetEntity(gone) arrow:update()"), "");
+    EXPECT_EQ(s.eval("arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y"), "500,590");
+    ASSERT_EQ(s.run("gone.x, gone.y = 0, 0 arrow:update()"), "");
+    EXPECT_EQ(s.eval("arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y"), "hidden");
 }
 
 TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldWhenACallAddsToTheList) {
