@@ -66,7 +66,9 @@ function init()
     end
     placeBox()
     won = false
-    createMessage("^1Collect " .. WANTED .. " boxes in time", 300)
+    local order = createMessage("^1Collect " .. WANTED .. " boxes in time", 300)
+    -- Read wherever the ship is, at the walls too.
+    order.inView = true
     UpdateHUD.new(function()
         return "^7Lives: " .. player.lives .. "  Time: " .. formatSteps(timeLeft),
             "^7Boxes: " .. boxes.collected .. "/" .. WANTED

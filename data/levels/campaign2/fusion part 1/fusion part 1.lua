@@ -24,6 +24,8 @@ local function show(text, steps)
         shown:destroy()
     end
     shown = createMessage(text, steps)
+    -- Read wherever the ship is, at the walls too.
+    shown.inView = true
 end
 
 -- The helicopters heard so far: the rotor sounds once as each first comes
