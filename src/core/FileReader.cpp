@@ -16,7 +16,6 @@ FileReader::FileReader(std::string name) {
     // One open and one read, without a stream buffer: documents are read
     // often, replays several times a screen.
     std::string bytes;
-    int openError = 0;
     if (!readDocumentBytes(name, 0x7FFFFFFE, &bytes, &openError)) {
         failedToOpen = true;
         return;

@@ -14,6 +14,8 @@ public:
     FileReader& operator=(const FileReader&) = delete;
 
     bool hasFailedToOpen() const { return failedToOpen; }
+    // Why a named file could not be opened or read (an errno value); 0 otherwise.
+    int getOpenError() const { return openError; }
     bool isFinished() const { return finished; }
     // A missing file is also empty.
     bool isEmpty() const { return size == 0; }
@@ -42,6 +44,7 @@ private:
     void take(const char* data, size_t length);
 
     bool failedToOpen = false;
+    int openError = 0;
     char* buffer = nullptr;
     int size = 0;
     bool finished = true;

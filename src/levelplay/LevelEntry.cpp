@@ -2,14 +2,10 @@
 #include "levelplay/LevelEntry.h"
 
 #include <cctype>
-#include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/FileReader.h"
-#include "core/myfopen.h"
 #include "levelplay/LevelList.h"
 #include "levelplay/Replay.h"
 #include "levelplay/StatePlay.h"
@@ -64,29 +60,10 @@ StatePlay* newPlayScreenForLevel(const std::string& level, std::string* error) {
     return nullptr;
 }
 
-// Why a replay that is not playable is refused: the first check it fails.
-static std::string refusal(int id, bool downloaded) {
-    std::string name = Replay::getPath(id, downloaded);
-    errno = 0;
-    FILE* f = myFopenForDocument(name, "rb");
-    if (!f)
-        return errno == ENOENT || errno == 0 ? name + " does not exist"
-                                             : name + " cannot be read (" + strerror(errno) + ")";
-    fclose(f);
-    if (!Replay::isReplayValid(name))
-        return name + " is damaged: its header is incomplete or its length does not match its step count";
-    Replay replay(id, downloaded);
-    const std::string& level = replay.header->levelPath;
-    if (!LevelList::getInstance()->getLevelInformation(level)) {
-        std::string shown = level.size() > 80 ? level.substr(0, 80) + "..." : level;
-        return name + " is of \"" + shown + "\", not of an infinity level";
-    }
-    return name + " is of an unknown ship (" + std::to_string(replay.header->shipModel) + ")";
-}
-
 StatePlay* newPlaybackScreen(int id, bool downloaded, std::string* error) {
-    if (!Replay::isPlayable(Replay::getPath(id, downloaded))) {
-        *error = refusal(id, downloaded);
+    std::string refusal = Replay::whyNotPlayable(Replay::getPath(id, downloaded));
+    if (!refusal.empty()) {
+        *error = refusal;
         return nullptr;
     }
     return new StatePlay(id, downloaded, "Replay " + std::to_string(id));

@@ -1,6 +1,7 @@
 // Replays: recording, the file format, ids, validity checks and clean-up.
 #include "levelplay/Replay.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -183,13 +184,29 @@ bool Replay::isReplayValid(std::string name) {
     return file.status == ParsedFile::OK;
 }
 
-bool Replay::isPlayable(std::string name) {
+bool Replay::isPlayable(std::string name) { return whyNotPlayable(name).empty(); }
+
+std::string Replay::whyNotPlayable(std::string name) {
     FileReader reader(name);
     ParsedFile file;
     parse(reader, &file);
-    return file.status == ParsedFile::OK &&
-           LevelList::getInstance()->getLevelInformation(file.header.levelPath) != nullptr &&
-           file.header.shipModel >= 0 && file.header.shipModel <= 8;
+    const ReplayHeader& header = file.header;
+    switch (file.status) {
+    case ParsedFile::CANNOT_OPEN:
+        if (reader.getOpenError() == ENOENT)
+            return name + " does not exist";
+        return name + " cannot be read (" + strerror(reader.getOpenError()) + ")";
+    case ParsedFile::HEADER_MISSING: return name + " is damaged: its header is incomplete";
+    case ParsedFile::COUNT_MISMATCH: return name + " is damaged: its length does not match its step count";
+    case ParsedFile::OK: break;
+    }
+    if (!LevelList::getInstance()->getLevelInformation(header.levelPath)) {
+        std::string shown = header.levelPath.size() > 80 ? header.levelPath.substr(0, 80) + "..." : header.levelPath;
+        return name + " is of \"" + shown + "\", not of an infinity level";
+    }
+    if (header.shipModel < 0 || header.shipModel > 8)
+        return name + " is of an unknown ship (" + std::to_string(header.shipModel) + ")";
+    return "";
 }
 
 bool Replay::isReplayNotAvailableAnymore(std::string name) {

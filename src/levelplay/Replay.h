@@ -51,6 +51,9 @@ public:
     // Valid, of an infinity level of the catalogue, with a ship model 0..8:
     // what every playback starter requires.
     static bool isPlayable(std::string name);
+    // Why the replay file is not playable, naming it: the first of those
+    // checks it fails. Empty when it is playable.
+    static std::string whyNotPlayable(std::string name);
     static bool isReplayNotAvailableAnymore(std::string name);
     static bool replayExists(int id, bool downloaded);
     static void tryTodeleteFile(int id, bool downloaded);
