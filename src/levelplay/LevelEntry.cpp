@@ -22,29 +22,22 @@ static bool isWholeNumber(const std::string& text, int* out) {
     return FileReader::parseInt(text.c_str(), out);
 }
 
-int campaignOfLevel(const std::string& level) {
-    LevelList* list = LevelList::getInstance();
+// The store path of a level named by index or path; "" for an index no level has.
+static std::string levelPathOf(const std::string& level) {
     int index = 0;
-    std::string path = isWholeNumber(level, &index) ? list->getLevelPathFromIndex(index) : level;
-    for (int c = 0; c < list->getNumberOfCampaigns(); c++) {
-        Campaign* campaign = list->getCampaign(c);
-        for (int i = 0; i < campaign->size(); i++)
-            if (campaign->get(i)->path == path)
-                return campaign->number;
-    }
-    return -1;
+    return isWholeNumber(level, &index) ? LevelList::getInstance()->getLevelPathFromIndex(index) : level;
+}
+
+int campaignOfLevel(const std::string& level) {
+    return LevelList::getInstance()->getCampaignOfLevel(levelPathOf(level));
 }
 
 StatePlay* newPlayScreenForLevel(const std::string& level, std::string* error) {
     LevelList* list = LevelList::getInstance();
-    std::string path = level;
-    int index = 0;
-    if (isWholeNumber(level, &index)) {
-        path = list->getLevelPathFromIndex(index);
-        if (path.empty()) {
-            *error = "no level has the index " + level;
-            return nullptr;
-        }
+    std::string path = levelPathOf(level);
+    if (path.empty() && !level.empty()) {
+        *error = "no level has the index " + level;
+        return nullptr;
     }
     if (!LuaScriptList::getInstance()->fileExist(path)) {
         *error = "no level script \"" + path + "\" in the store";

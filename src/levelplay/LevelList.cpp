@@ -135,12 +135,12 @@ const LevelInformation* LevelList::getLevelInformation(const std::string& path) 
     return nullptr;
 }
 
-bool LevelList::levelExists(const std::string& path) {
+int LevelList::getCampaignOfLevel(const std::string& path) {
     for (Campaign* c : campaigns)
         for (int i = 0; i < c->size(); i++)
             if (c->get(i)->path == path)
-                return true;
-    return false;
+                return c->number;
+    return -1;
 }
 
 std::string LevelList::getLevelPathFromIndex(int index) {

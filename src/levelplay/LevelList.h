@@ -27,7 +27,9 @@ public:
     const LevelInformation* getLevelInformation(int i);
     const LevelInformation* getLevelInformation(const std::string& path);
     // Whether a campaign level has exactly that path (infinity levels are not searched).
-    bool levelExists(const std::string& path);
+    bool levelExists(const std::string& path) { return getCampaignOfLevel(path) >= 0; }
+    // The number of the campaign whose level has exactly that path; -1 for none.
+    int getCampaignOfLevel(const std::string& path);
     // "" for an index that names no level.
     std::string getLevelPathFromIndex(int index);
     void printLevelsWithIndex();

@@ -74,25 +74,22 @@ static bool readFile(const std::string& path, std::string* out) {
     return true;
 }
 
-static bool parseCount(const char* text, int* out) {
+// A whole decimal number from low to high, with nothing after it.
+static bool parseWhole(const char* text, long long low, long long high, int* out) {
     char* end = nullptr;
-    long v = strtol(text, &end, 10);
-    if (!*text || *end || v < 0 || v > 100000000)
+    errno = 0;
+    long long v = strtoll(text, &end, 10);
+    if (!*text || *end || errno != 0 || v < low || v > high)
         return false;
     *out = (int)v;
     return true;
 }
 
+// Counts (steps, seeds, the difficulty) are capped at 100,000,000.
+static bool parseCount(const char* text, int* out) { return parseWhole(text, 0, 100000000, out); }
+
 // A replay id: any the game saves or downloads, 1 up to the top of the int range.
-static bool parseReplayId(const char* text, int* out) {
-    char* end = nullptr;
-    errno = 0;
-    long long v = strtoll(text, &end, 10);
-    if (!*text || *end || errno != 0 || v < 1 || v > INT_MAX)
-        return false;
-    *out = (int)v;
-    return true;
-}
+static bool parseReplayId(const char* text, int* out) { return parseWhole(text, 1, INT_MAX, out); }
 
 // Checkpoints: each line is "STEP CHAIN", the chain folding every
 // checkpoint's world hash into the ones before it.
