@@ -33,12 +33,10 @@ function init()
         enemies[#enemies + 1] = zorbix.newHelicopter(x, y)
         helicopters[k] = { handle = enemies[#enemies], heard = false }
     end
-    -- The arrow points to the nearest enemy while none is in sight; it walks
-    -- a copy of the list, dropping the gone ones.
-    local pointed = { unpack(enemies) }
+    -- The arrow points to the nearest enemy while none is in sight.
     pointToNearest(function()
-        return pointed
-    end, true)
+        return enemies
+    end)
     playClearLevel({
         message = "^1Ole! Dodge the dashes",
         par = PAR,
