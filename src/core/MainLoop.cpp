@@ -42,6 +42,11 @@ static int startUpFailed(const char* message) {
     return 1;
 }
 
+int StartUpFaults::failStep = 0;
+
+// A checked step of the start-up failed, or a test fails it on purpose.
+static bool failed(int step, bool stepFailed) { return stepFailed || StartUpFaults::failStep == step; }
+
 // The back ends deliver keys into the key bit arrays and report a keyboard.
 static void keyBitChangedInGame(int bit, bool down) { KeyPress::setKeyStatus((KeyPress::BIT_KEY)bit, down ? 1 : 0); }
 static void keyboardFoundByGame() { Device::hasKeyboard = true; }
@@ -57,16 +62,16 @@ int startPlatformAndGame() {
     if (bps_initialize() != BPS_SUCCESS)
         return startUpFailed(nullptr);
     bpsStarted = true;
-    if (glwin_init_egl(mainLoop.screen_cxt) != 0)
-        return startUpFailed("cannot set up drawing (EGL, OpenGL ES 1.1)\n");
-    if (initialize() != 0)
-        return startUpFailed("cannot read the drawing surface's size\n");
-    if (screen_request_events(mainLoop.screen_cxt) != 0)
-        return startUpFailed("cannot receive the window's events\n");
-    if (navigator_request_events(0) != BPS_SUCCESS)
-        return startUpFailed("cannot receive the system's events\n");
-    if (navigator_rotation_lock(false) != BPS_SUCCESS)
-        return startUpFailed("cannot fix the screen's orientation\n");
+    if (failed(1, glwin_init_egl(mainLoop.screen_cxt) != 0))
+        return startUpFailed("glwin_init_egl failed\n");
+    if (failed(2, initialize() != 0))
+        return startUpFailed("initialize failed\n");
+    if (failed(3, screen_request_events(mainLoop.screen_cxt) != 0))
+        return startUpFailed("screen_request_events failed\n");
+    if (failed(4, navigator_request_events(0) != BPS_SUCCESS))
+        return startUpFailed("navigator_request_events failed\n");
+    if (failed(5, navigator_rotation_lock(false) != BPS_SUCCESS))
+        return startUpFailed("navigator_rotation_lock failed\n");
     game = Game::getInstance();
     audiodevice_request_events(0);
     return 0;

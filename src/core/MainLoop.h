@@ -31,6 +31,12 @@ extern MainLoopState mainLoop;
 // screen yet); 0 on success. A failing step prints its message to the standard
 // error stream, releases what was made and returns 1.
 int startPlatformAndGame();
+// A failure injected into startPlatformAndGame, for tests: 1 to 5 fail the
+// checked steps in their order (the drawing set-up, the surface size, the
+// window's events, the system's events, the orientation); 0 fails none.
+struct StartUpFaults {
+    static int failStep;
+};
 // Reads the surface size into the loop state and the device parameters.
 int initialize();
 // Drains the pending events, hands the touches to the Game, updates, draws and

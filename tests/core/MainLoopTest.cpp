@@ -1,5 +1,9 @@
 // The main loop on the headless back end: touch slots, navigator events, exit.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
 
 #include "core/Device.h"
 #include "graphics/AudioPlayer.h"
@@ -124,4 +128,22 @@ TEST_F(MainLoopTest, ExitLetsTheFrameFinish) {
     EXPECT_EQ(mainLoop.exit_application, 1);
     EXPECT_EQ(screen->updates, updates + 1);
     EXPECT_EQ(screen->draws, draws + 1);
+}
+
+// Each checked step of the start-up that fails prints its own line and ends
+// the start-up with 1. Each case runs in a fresh process of this program, so
+// that the surface the other tests draw on is never torn down.
+TEST(MainLoopStartUp, EachFailingStepPrintsItsOwnLine) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const char* lines[] = {"glwin_init_egl failed", "initialize failed", "screen_request_events failed",
+                           "navigator_request_events failed", "navigator_rotation_lock failed"};
+    for (int step = 1; step <= 5; step++) {
+        EXPECT_EXIT(
+            {
+                setenv("ZORBIX_HEADLESS", "1", 1);
+                StartUpFaults::failStep = step;
+                _exit(startPlatformAndGame() == 1 ? 3 : 0);
+            },
+            testing::ExitedWithCode(3), std::string("^") + lines[step - 1] + "\n$");
+    }
 }
