@@ -88,29 +88,14 @@ void StatePlay::moveCamera(float* a, float* b) {
     *b = replaySpin;
 }
 
-// Margin of the black plate under a heads-up line, in font units.
-static const float HUD_PLATE_MARGIN = 4.0f;
-
-// A heads-up line over a black plate of its extent, so that the world's lines
-// (a boss that fills the screen) never run through the text.
 static void drawHUDLine(const std::string& text, Coord at, float scale) {
     if (text.empty())
         return;
     glPushMatrix();
     glTranslatef(at.x, at.y, 0);
     glRotatef(-90.0f, 0, 0, 1);
-    glScalef(scale, scale, 1.0f);
-    // The glyphs run along +x from the origin and hang below it.
-    float m = HUD_PLATE_MARGIN;
-    float w = (float)Game::ds->getStringWidth(text), h = (float)Game::ds->getCharacterHeight();
-    const GLfloat plate[8] = {-m, -h - m, w + m, -h - m, -m, m, w + m, m};
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0, 0, 0, 1);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glVertexPointer(2, GL_FLOAT, 0, plate);
-    glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glColor4f(1, 1, 1, 1);
+    glScalef(scale, scale, 1.0f);
     Game::ds->draw(text, 1.0f);
     glPopMatrix();
 }

@@ -55,6 +55,21 @@ public:
     }
 };
 
+// A plain colour over the whole view, to see what is drawn over it.
+class Backdrop : public Entity {
+public:
+    explicit Backdrop(Coord c) : Entity(c, false) {}
+    void update() override {}
+    void draw() override {
+        const GLfloat quad[8] = {position.x - 3000, position.y - 3000, position.x + 3000, position.y - 3000,
+                                 position.x - 3000, position.y + 3000, position.x + 3000, position.y + 3000};
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        glColor4f(0.2f, 0.4f, 0.6f, 1.0f);
+        glVertexPointer(2, GL_FLOAT, 0, quad);
+        glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    }
+};
+
 class PlayDraw : public PlayTest {
 protected:
     void SetUp() override {
@@ -211,6 +226,40 @@ TEST_F(PlayDraw, TheThreeDimensionalViewSpinsPerDrawnFrameAtAnySpeed) {
     EXPECT_FLOAT_EQ(b, 0.8f + (first.y - second.y) * 0.5f);
     Game::getInstance()->setTouch(-1, -1, -1, -1);
     Game::getInstance()->updateState();
+}
+
+// The heads-up lines are white text added over the world: they hide nothing
+// beneath them, and a line with no glyph to draw (a colour code and a space)
+// draws nothing.
+TEST_F(PlayDraw, HeadsUpLinesHideNothingBeneathThem) {
+    Game::getInstance()->setCurrentState(new StateFirstMenu());
+    StatePlay* live = new StatePlay(infinityPath, false, false);
+    Game::getInstance()->setCurrentState(live);
+    Coord centre(300, 200, 0);
+    StatePlay::setCamera(centre);
+    new Backdrop(centre);
+    StatePlay::HUDString1 = "";
+    StatePlay::HUDString2 = "";
+    Game::getInstance()->draw();
+    graphicstest::Pixels without = graphicstest::readPixels();
+    for (const char* text : {"^2 ", "^7Score ^u12345"}) {
+        StatePlay::HUDString1 = text;
+        StatePlay::HUDString2 = text;
+        Game::getInstance()->draw();
+        graphicstest::Pixels with = graphicstest::readPixels();
+        int darker = 0, changed = 0;
+        for (size_t i = 0; i < with.rgba.size(); i++) {
+            darker += with.rgba[i] + 2 < without.rgba[i];
+            changed += with.rgba[i] != without.rgba[i];
+        }
+        EXPECT_EQ(darker, 0) << text;
+        if (std::string(text) == "^2 ")
+            EXPECT_EQ(changed, 0);
+        else
+            EXPECT_GT(changed, 100);
+    }
+    StatePlay::HUDString1 = "";
+    StatePlay::HUDString2 = "";
 }
 
 TEST_F(PlayDraw, PicturesOfTheHeadsUpDisplayAndTheReplayViews) {
