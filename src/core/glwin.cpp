@@ -190,29 +190,41 @@ int glwin_get_surface_size(int* width, int* height) {
     return 0;
 }
 
-static void writeScreenshot(const std::string& path) {
-    int w = 0, h = 0;
-    if (glwin_get_surface_size(&w, &h) != 0) {
-        screenshotOk = false;
+// The last frame shown, kept while a screenshot is asked for: the game may end
+// in the middle of a frame (exit() from a screen), after which the surface's
+// back buffer holds nothing worth writing.
+static std::vector<unsigned char> lastFrame;
+static int lastFrameWidth = 0, lastFrameHeight = 0;
+static bool lastFrameWritten = false;
+
+static void keepFrame() {
+    if (glwin_get_surface_size(&lastFrameWidth, &lastFrameHeight) != 0)
         return;
-    }
-    std::vector<unsigned char> pixels((size_t)w * h * 4);
+    lastFrame.resize((size_t)lastFrameWidth * lastFrameHeight * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, lastFrameWidth, lastFrameHeight, GL_RGBA, GL_UNSIGNED_BYTE, lastFrame.data());
     // The display is opaque whatever alpha the blending left behind.
-    for (size_t i = 3; i < pixels.size(); i += 4)
-        pixels[i] = 255;
-    if (!platformWritePng(path, pixels.data(), w, h)) {
+    for (size_t i = 3; i < lastFrame.size(); i += 4)
+        lastFrame[i] = 255;
+}
+
+// Writes the kept frame once, at the shutdown or at exit, whichever comes first.
+static void writeLastFrame() {
+    std::string path = platformScreenshotPath();
+    if (path.empty() || lastFrame.empty() || lastFrameWritten)
+        return;
+    lastFrameWritten = true;
+    if (!platformWritePng(path, lastFrame.data(), lastFrameWidth, lastFrameHeight)) {
         fprintf(stderr, "cannot write the screenshot %s\n", path.c_str());
         screenshotOk = false;
     }
 }
 
 void glwin_swap() {
-    if (platformExitWasDelivered()) {
-        std::string path = platformScreenshotPath();
-        if (!path.empty())
-            writeScreenshot(path);
+    if (!platformScreenshotPath().empty()) {
+        static bool atExit = atexit(writeLastFrame) == 0;
+        (void)atExit;
+        keepFrame();
     }
     // Nothing ever waits on a pbuffer's swap: unfinished, the driver queues
     // frame after frame of work and its memory keeps growing over a long run.
@@ -226,6 +238,7 @@ void glwin_swap() {
 bool glwin_screenshot_ok() { return screenshotOk; }
 
 void glwin_terminate() {
+    writeLastFrame();
     if (egl_disp != EGL_NO_DISPLAY) {
         eglMakeCurrent(egl_disp, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
         if (egl_surf != EGL_NO_SURFACE) {

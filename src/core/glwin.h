@@ -6,10 +6,12 @@
 // Builds the window and the EGL surface, current on this thread: 0 on
 // success; on failure prints what failed, releases what it made, non-zero.
 int glwin_init_egl(screen_context_t ctx);
-// Presents the frame; a failure is printed and the caller goes on. Writes the
-// frame as a PNG first when it is the last one and a screenshot was asked for.
+// Presents the frame; a failure is printed and the caller goes on. When a
+// screenshot is asked for, the frame is kept first: the last one is written as
+// a PNG by glwin_terminate, or at exit when the game ends without it.
 void glwin_swap();
-// Releases everything glwin_init_egl made; safe after a partial set-up.
+// Writes the screenshot of the last frame when one was asked for, then releases
+// everything glwin_init_egl made; safe after a partial set-up.
 void glwin_terminate();
 // Prints "<text>: <EGL error text>" for eglGetError().
 void glwin_egl_perror(const char* text);

@@ -6,8 +6,6 @@
 
 #include "platform/platform.h"
 
-static bool exitDelivered = false;
-
 bool platformIsHeadless() {
     const char* value = getenv("ZORBIX_HEADLESS");
     return value && strcmp(value, "1") == 0;
@@ -19,10 +17,6 @@ PlatformBackend* platformBackend() {
 }
 
 void platformPaceFrame() { platformBackend()->paceFrame(); }
-
-void platformNoteExitDelivered() { exitDelivered = true; }
-
-bool platformExitWasDelivered() { return exitDelivered; }
 
 std::string platformScreenshotPath() {
     const char* value = getenv("ZORBIX_SCREENSHOT");

@@ -40,6 +40,3 @@ public:
 PlatformBackend* platformBackend();
 PlatformBackend* makeDesktopBackend();
 PlatformBackend* makeHeadlessBackend();
-
-// Remembers that the navigator's exit event reached the main loop.
-void platformNoteExitDelivered();

@@ -8,7 +8,6 @@
 #include <mutex>
 
 #include "platform/Backend.h"
-#include "platform/navigator.h"
 
 struct bps_event_t {
     int domain;
@@ -105,8 +104,6 @@ int bps_get_event(bps_event_t** event, int timeout_ms) {
         }
     }
     drainEnded = next == nullptr;
-    if (next && next->domain == navigator_get_domain() && next->code == NAVIGATOR_EXIT)
-        platformNoteExitDelivered();
     handedOut = next;
     *event = next;
     return BPS_SUCCESS;

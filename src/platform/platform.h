@@ -6,9 +6,6 @@
 
 // True when the headless back end is in use (ZORBIX_HEADLESS=1).
 bool platformIsHeadless();
-// True once the navigator's exit event has been handed to the main loop: the
-// frame being drawn is the last one.
-bool platformExitWasDelivered();
 // The file the last frame is written to (ZORBIX_SCREENSHOT), or "" for none.
 std::string platformScreenshotPath();
 // Writes width x height RGBA pixels, bottom row first (as GL reads them), as a PNG.

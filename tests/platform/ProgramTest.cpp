@@ -96,16 +96,30 @@ bool readPng(const std::string& path, int* width, int* height, int* lit) {
 
 }  // namespace
 
-TEST(Program, RunsFramesAndWritesTheLastOne) {
-    std::string shot = "/tmp/zorbix-program-test-" + std::to_string(getpid()) + ".png";
-    GameRun run = runGame({"ZORBIX_FRAMES=5", "ZORBIX_SCREENSHOT=" + shot});
-    EXPECT_EQ(run.status, 0) << run.errors;
-    int width = 0, height = 0, lit = 0;
-    ASSERT_TRUE(readPng(shot, &width, &height, &lit));
-    EXPECT_EQ(width, 1024);
-    EXPECT_EQ(height, 600);
-    EXPECT_GT(lit, 0);
-    remove(shot.c_str());
+// The last frame is written however the game ends: at the frame limit, or
+// when Escape on the title ends the process in the middle of a frame (the
+// limit there only stops a game that failed to quit).
+TEST(Program, WritesTheLastFrameHoweverTheGameEnds) {
+    std::string base = "/tmp/zorbix-program-test-" + std::to_string(getpid());
+    std::ofstream(base + ".input") << "20 key Escape down\n21 key Escape up\n";
+    const std::vector<std::string> endings[] = {
+        {"ZORBIX_FRAMES=5"},
+        {"ZORBIX_FRAMES=600", "ZORBIX_INPUT=" + base + ".input"},
+    };
+    for (const std::vector<std::string>& ending : endings) {
+        std::string shot = base + ".png";
+        std::vector<std::string> settings = ending;
+        settings.push_back("ZORBIX_SCREENSHOT=" + shot);
+        GameRun run = runGame(settings);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        int width = 0, height = 0, lit = 0;
+        ASSERT_TRUE(readPng(shot, &width, &height, &lit)) << ending.back();
+        EXPECT_EQ(width, 1024);
+        EXPECT_EQ(height, 600);
+        EXPECT_GT(lit, 0);
+        remove(shot.c_str());
+    }
+    remove((base + ".input").c_str());
 }
 
 TEST(Program, StartUpFailuresEndWithStatusOne) {
