@@ -165,6 +165,9 @@ TEST_F(GameTest, ScoreIsAPlainInt) {
 // A game-frame rectangle drawn by a screen lands on the surface turned a quarter:
 // frame (x, y) is drawn at surface column 1024 - y, row x from the bottom.
 TEST_F(GameTest, FrameReadBack) {
+    // The background grid turns with the frame count: off, so that the only
+    // light is the quad's, whichever frame the earlier tests left.
+    SavedValue<bool> noGrid(Game::enableBackgroundGrid, false);
     first->onDraw = [] {
         GLfloat quad[] = {100, 300, 0, 200, 300, 0, 100, 400, 0, 200, 400, 0};
         glColor4f(1, 1, 1, 1);
