@@ -12,6 +12,7 @@
 #include "core/Game.h"
 #include "graphics/ExplodingVectorFrame.h"
 #include "graphics/VectorModel.h"
+#include "graphics/drawFilledShape.h"
 
 Anathema::Anathema(Coord p)
     : Teleporter(p), cannonState(0), cannonAngle(0.0f), cannonCharge(0.0f), spin(0.0f), cannonEndTime(0),
@@ -199,12 +200,7 @@ void Anathema::draw() {
     if (cannonState != 0) {
         glPushMatrix();
         glScalef(1.0f, cannonCharge, 1.0f);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glVertexPointer(2, GL_FLOAT, 0, beamQuad);
-        glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+        drawFilledShape(GL_TRIANGLE_STRIP, beamQuad, 4, 0.0f, 0.0f, 0.0f, 1.0f);
         glRotatef((float)(3 * time), 1.0f, 0.0f, 0.0f);
         if (cannonState == 1 || cannonState == 2)
             cannonModel->draw(0);

@@ -7,6 +7,7 @@
 #include "core/Game.h"
 #include "graphics/DrawString.h"
 #include "graphics/VectorModel.h"
+#include "graphics/drawFilledShape.h"
 #include "widgets/WidgetFeedback.h"
 
 Button::Button(std::string text, Coord c, Decoration d) : centre(c), decoration(d) {
@@ -129,12 +130,7 @@ void Button::drawWithAlpha(float alpha) {
     glScalef(1.0f, widthZoom, 1.0f);
     glPushMatrix();
 
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.0f, 0.0f, 0.7f * alpha);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glVertexPointer(2, GL_FLOAT, 0, fill);
-    glDrawArrays(GL_TRIANGLES, 0, fillVertices);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    drawFilledShape(GL_TRIANGLES, fill, fillVertices, 0.0f, 0.0f, 0.0f, 0.7f * alpha);
 
     if (model)
         model->drawWithAlpha(alpha, frame);

@@ -4,6 +4,7 @@
 #include <GLES/gl.h>
 
 #include "core/Device.h"
+#include "graphics/drawFilledShape.h"
 #include "widgets/Button.h"
 #include "widgets/NavigationNode.h"
 
@@ -160,12 +161,7 @@ void InGameMenu::draw(bool controlsInUse) {
 
     float h = (float)(0.3 * H);
     const float panel[12] = {0, -h, openPosition, -h, openPosition, h, openPosition, h, 0, h, 0, -h};
-    glColor4f(panelColour.r, panelColour.g, panelColour.b, panelColour.a);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glVertexPointer(2, GL_FLOAT, 0, panel);
-    glDrawArrays(GL_TRIANGLES, 0, 6);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    drawFilledShape(GL_TRIANGLES, panel, 6, panelColour.r, panelColour.g, panelColour.b, panelColour.a);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glVertexPointer(2, GL_FLOAT, 0, panelOutline);
     glDrawArrays(GL_LINES, 0, 6);

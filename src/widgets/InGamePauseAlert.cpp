@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/Device.h"
+#include "graphics/drawFilledShape.h"
 #include "widgets/DrawableString.h"
 
 float InGamePauseAlert::time = 0.0f;
@@ -21,12 +22,7 @@ void InGamePauseAlert::draw() {
     glPushMatrix();
     glTranslatef((W - h) * 0.5f, H * 0.5f, 0.0f);
     const float band[8] = {-h, -w, -h, w, h, w, h, -w};
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glVertexPointer(2, GL_FLOAT, 0, band);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.0f, 0.0f, 0.8f);
-    glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    drawFilledShape(GL_TRIANGLE_FAN, band, 4, 0.0f, 0.0f, 0.0f, 0.8f);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glDrawArrays(GL_LINES, 0, 4);
     glPopMatrix();
