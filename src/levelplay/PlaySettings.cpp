@@ -28,16 +28,3 @@ bool (*PlaySettings::replayIs2D)() = defaultReplayIs2D;
 bool (*PlaySettings::rotateDuringReplays)() = defaultRotateDuringReplays;
 int (*PlaySettings::nextReplayId)() = defaultNextReplayId;
 void (*PlaySettings::setNextReplayId)(int id) = defaultSetNextReplayId;
-
-void PlaySettings::useDefaults() {
-    shipModel = defaultShipModel;
-    autoPause = defaultAutoPause;
-    campaignAutoPause = defaultCampaignAutoPause;
-    joysticksPosition = defaultJoysticksPosition;
-    skipPlayAgainMenu = defaultSkipPlayAgainMenu;
-    replayIs2D = defaultReplayIs2D;
-    rotateDuringReplays = defaultRotateDuringReplays;
-    nextIdInMemory = 1;
-    nextReplayId = defaultNextReplayId;
-    setNextReplayId = defaultSetNextReplayId;
-}

@@ -15,8 +15,4 @@ struct PlaySettings {
     // The id the next saved replay takes, and storing (and saving) the one after it.
     static int (*nextReplayId)();
     static void (*setNextReplayId)(int id);
-
-    // Points every hook back at the defaults, the replay ids counting from 1
-    // again in memory: the settings of a program without the preferences.
-    static void useDefaults();
 };

@@ -6,11 +6,36 @@
 using namespace playtest;
 
 namespace {
+// The hooks as this program started, before its main connected the
+// preferences: constants, set before any code of the program runs.
+struct Hooks {
+    int (*shipModel)() = PlaySettings::shipModel;
+    bool (*autoPause)() = PlaySettings::autoPause;
+    bool (*campaignAutoPause)() = PlaySettings::campaignAutoPause;
+    int (*joysticksPosition)() = PlaySettings::joysticksPosition;
+    bool (*skipPlayAgainMenu)() = PlaySettings::skipPlayAgainMenu;
+    bool (*replayIs2D)() = PlaySettings::replayIs2D;
+    bool (*rotateDuringReplays)() = PlaySettings::rotateDuringReplays;
+    int (*nextReplayId)() = PlaySettings::nextReplayId;
+    void (*setNextReplayId)(int id) = PlaySettings::setNextReplayId;
+};
+const Hooks atStart;
+
 class PlaySettingsWithoutPreferences : public PlayTest {
 protected:
     void SetUp() override {
         PlayTest::SetUp();
-        PlaySettings::useDefaults();
+        PlaySettings::shipModel = atStart.shipModel;
+        PlaySettings::autoPause = atStart.autoPause;
+        PlaySettings::campaignAutoPause = atStart.campaignAutoPause;
+        PlaySettings::joysticksPosition = atStart.joysticksPosition;
+        PlaySettings::skipPlayAgainMenu = atStart.skipPlayAgainMenu;
+        PlaySettings::replayIs2D = atStart.replayIs2D;
+        PlaySettings::rotateDuringReplays = atStart.rotateDuringReplays;
+        PlaySettings::nextReplayId = atStart.nextReplayId;
+        PlaySettings::setNextReplayId = atStart.setNextReplayId;
+        // The ids count from 1 again, as in a program that just started.
+        PlaySettings::setNextReplayId(1);
     }
     void TearDown() override {
         // As the start-up left them for the other tests.
