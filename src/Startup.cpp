@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "core/Device.h"
 #include "core/Game.h"
@@ -20,6 +19,7 @@
 #include "graphics/TexturedExplosionsHandler.h"
 #include "graphics/VectorModel.h"
 #include "levelplay/LevelEntry.h"
+#include "levelplay/LevelList.h"
 #include "levelplay/StatePlay.h"
 #include "savedata/Achievements.h"
 #include "savedata/Preferences.h"
@@ -151,15 +151,22 @@ static void openAudioAfterFrame() {
     AudioPlayer::getInstance()->open();
 }
 
+// A level or replay started from the environment leaves to the menus as when
+// it is chosen there: to its chapter's levels, or to its infinity level's scores.
+static void chooseInMenus(const std::string& levelPath) {
+    LevelList* list = LevelList::getInstance();
+    int campaign = list->getCampaignOfLevel(levelPath);
+    if (campaign >= 0)
+        Preferences::getInstance()->setLastChosenCampaignNumber(campaign);
+    int level = list->getLevelNumber(levelPath);
+    if (level >= 0)
+        Preferences::getInstance()->setLastChosenLevelNumber(level);
+}
+
 State* startScreenFromEnvironment(std::string* error) {
-    State* first = playScreenFromEnvironment(error);
-    const char* replay = getenv("ZORBIX_REPLAY");
-    const char* level = getenv("ZORBIX_LEVEL");
-    if (first && !(replay && *replay) && level) {
-        int campaign = campaignOfLevel(level);
-        if (campaign >= 0)
-            Preferences::getInstance()->setLastChosenCampaignNumber(campaign);
-    }
+    StatePlay* first = playScreenFromEnvironment(error);
+    if (first)
+        chooseInMenus(first->getLevelPath());
     return first;
 }
 

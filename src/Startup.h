@@ -18,8 +18,9 @@ int mainStartUp();
 // event, shutdown. Returns the process exit status.
 int runMainLoop(State* (*startScreen)(std::string* error));
 // The screen the environment asks for (ZORBIX_LEVEL, ZORBIX_REPLAY), as the
-// game starts: a campaign level started this way leaves to its own chapter's
-// levels, as one chosen in the menus does.
+// game starts: a level or replay started this way leaves to its own level's
+// screens (a campaign chapter's levels, an infinity level's scores), as one
+// chosen in the menus does.
 State* startScreenFromEnvironment(std::string* error);
 // Whether an infinity game whose replay is saved prints "score S, replay N"
 // on the standard output when it ends: true in the game (runMainLoop), false

@@ -28,10 +28,6 @@ static std::string levelPathOf(const std::string& level) {
     return isWholeNumber(level, &index) ? LevelList::getInstance()->getLevelPathFromIndex(index) : level;
 }
 
-int campaignOfLevel(const std::string& level) {
-    return LevelList::getInstance()->getCampaignOfLevel(levelPathOf(level));
-}
-
 StatePlay* newPlayScreenForLevel(const std::string& level, std::string* error) {
     LevelList* list = LevelList::getInstance();
     std::string path = levelPathOf(level);
@@ -62,7 +58,7 @@ StatePlay* newPlaybackScreen(int id, bool downloaded, std::string* error) {
     return new StatePlay(id, downloaded, "Replay " + std::to_string(id));
 }
 
-State* playScreenFromEnvironment(std::string* error) {
+StatePlay* playScreenFromEnvironment(std::string* error) {
     error->clear();
     const char* replay = getenv("ZORBIX_REPLAY");
     const char* level = getenv("ZORBIX_LEVEL");

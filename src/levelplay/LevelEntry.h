@@ -4,7 +4,6 @@
 
 #include <string>
 
-class State;
 class StatePlay;
 
 // Below 1000 or a campaign path: a campaign game; 1000 to 1007 or an infinity
@@ -12,11 +11,8 @@ class StatePlay;
 // level script of the store: a campaign game. Null, with a message, for
 // anything else.
 StatePlay* newPlayScreenForLevel(const std::string& level, std::string* error);
-// The chapter (0 for chapter one) of a campaign level of the catalogue named
-// by index or path; -1 for any other level or name.
-int campaignOfLevel(const std::string& level);
 // Null, with a message, unless the replay is playable.
 StatePlay* newPlaybackScreen(int id, bool downloaded, std::string* error);
 // The screen the environment asks for: null with an empty message when it
 // asks for none, null with a message when its value is bad.
-State* playScreenFromEnvironment(std::string* error);
+StatePlay* playScreenFromEnvironment(std::string* error);

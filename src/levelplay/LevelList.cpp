@@ -129,10 +129,15 @@ const LevelInformation* LevelList::getLevelInformation(int i) {
 }
 
 const LevelInformation* LevelList::getLevelInformation(const std::string& path) {
-    for (const LevelInformation& level : levels)
-        if (level.path == path)
-            return &level;
-    return nullptr;
+    int number = getLevelNumber(path);
+    return number >= 0 ? &levels[number] : nullptr;
+}
+
+int LevelList::getLevelNumber(const std::string& path) {
+    for (size_t i = 0; i < levels.size(); i++)
+        if (levels[i].path == path)
+            return (int)i;
+    return -1;
 }
 
 int LevelList::getCampaignOfLevel(const std::string& path) {

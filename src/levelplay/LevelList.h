@@ -26,6 +26,8 @@ public:
     // Null outside 0 .. 7 and for a path that is no infinity level.
     const LevelInformation* getLevelInformation(int i);
     const LevelInformation* getLevelInformation(const std::string& path);
+    // The number (0 .. 7) of the infinity level with exactly that path; -1 for none.
+    int getLevelNumber(const std::string& path);
     // Whether a campaign level has exactly that path (infinity levels are not searched).
     bool levelExists(const std::string& path) { return getCampaignOfLevel(path) >= 0; }
     // The number of the campaign whose level has exactly that path; -1 for none.

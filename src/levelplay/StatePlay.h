@@ -39,6 +39,7 @@ public:
 
     // Tests and tools look at the running level.
     lua_State* getLuaState() { return luaState; }
+    const std::string& getLevelPath() const { return levelPath; }
     Replay* getReplay() { return replay; }
     int getStepIndex() const { return stepIndex; }
     int getFrameCount() const { return frameCount; }

@@ -146,6 +146,57 @@ TEST_F(GameExit, ACampaignLevelStartedByNameLeavesToItsChapter) {
         }
 }
 
+// An infinity level or replay named in the environment leaves to its own
+// level's scores after a game end, a quit or the end of the playback,
+// whichever level the menus showed last.
+TEST_F(GameExit, AnInfinityLevelStartedByNameLeavesToItsScores) {
+    LevelList* list = LevelList::getInstance();
+    Preferences::getInstance()->set_skipPlayAgainMenu(true);
+    start(new StatePlay(list->getLevelInformation(7)->path, false, false));
+    finishGame(300);
+    StateConfirmScore* recorded = driver.arrived<StateConfirmScore>(2);
+    ASSERT_NE(recorded, nullptr);
+    ASSERT_GT(recorded->replay, 0);
+    enum Ending { QUIT, SCORE_ENTRY, PLAYBACK_END };
+    struct Case {
+        const char* variable;
+        std::string value;
+        int level;
+        Ending ending;
+    } cases[] = {
+        {"ZORBIX_LEVEL", "1003", 3, SCORE_ENTRY},
+        {"ZORBIX_LEVEL", "1003", 3, QUIT},
+        {"ZORBIX_LEVEL", list->getLevelInformation(5)->path, 5, QUIT},
+        {"ZORBIX_REPLAY", std::to_string(recorded->replay), 7, PLAYBACK_END},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.variable) + "=" + c.value + " ending " + std::to_string(c.ending));
+        // As at start-up: the title is shown, and the level screens are gone
+        // (leaving one stores its level as the last chosen).
+        driver.show(new StateFirstMenu());
+        Preferences::getInstance()->setLastChosenLevelNumber(0);
+        setenv(c.variable, c.value.c_str(), 1);
+        std::string error;
+        State* play = startScreenFromEnvironment(&error);
+        unsetenv(c.variable);
+        ASSERT_NE(dynamic_cast<StatePlay*>(play), nullptr) << error;
+        start(static_cast<StatePlay*>(play));
+        if (c.ending == QUIT) {
+            quitThroughTheMenu();
+        } else {
+            finishGame(300);
+            if (c.ending == SCORE_ENTRY) {
+                StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
+                ASSERT_NE(entry, nullptr);
+                driver.tap(entry->getOkButton());
+            }
+        }
+        StateChooseLevel* scores = driver.arrived<StateChooseLevel>(2);
+        ASSERT_NE(scores, nullptr);
+        EXPECT_EQ(scores->getLevelNumber(), c.level);
+    }
+}
+
 // The game tells on its standard output how an infinity game ended and where
 // its replay went; a campaign game, and the tools, print nothing.
 TEST_F(GameExit, AnEndedInfinityGameIsAnnouncedOnTheStandardOutput) {
