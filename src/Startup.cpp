@@ -90,10 +90,19 @@ static void musicOnEnd() {
     player->resumeSong();
 }
 
-bool announceEndedGames = false;
+static State* confirmScore(const std::string& levelPath, int score, int replayId, int time) {
+    return new StateConfirmScore(levelPath, score, replayId, time);
+}
 
-// Where a game leaves to: the menus, and the achievements of the campaign.
-static void connectPlayExits() {
+static State* announceAndConfirmScore(const std::string& levelPath, int score, int replayId, int time) {
+    if (replayId > 0) {
+        printf("score %d, replay %d\n", score, replayId);
+        fflush(stdout);
+    }
+    return confirmScore(levelPath, score, replayId, time);
+}
+
+void connectPlayExits(bool announceEndedGames) {
     StatePlay::Exits& exits = StatePlay::exits;
     exits.firstMenu = []() -> State* { return new StateFirstMenu(); };
     exits.chooseCampaign = []() -> State* { return new StateChooseCampaign(); };
@@ -101,13 +110,7 @@ static void connectPlayExits() {
     exits.restartCampaignLevel = [](const std::string& levelPath) -> State* {
         return new StateRestartGame(levelPath, true);
     };
-    exits.confirmScore = [](const std::string& levelPath, int score, int replayId, int time) -> State* {
-        if (announceEndedGames && replayId > 0) {
-            printf("score %d, replay %d\n", score, replayId);
-            fflush(stdout);
-        }
-        return new StateConfirmScore(levelPath, score, replayId, time);
-    };
+    exits.confirmScore = announceEndedGames ? announceAndConfirmScore : confirmScore;
     exits.campaignLevelFinished = [](const std::string& levelPath, int difficulty, int frames) {
         std::string level = levelPath;
         Achievements* achievements = Achievements::getInstance();
@@ -133,12 +136,12 @@ static void loadGame(Game* game) {
         AudioPlayer::getInstance()->resumeSong();
 }
 
-int mainStartUp() {
+int mainStartUp(bool announceEndedGames) {
     Game::drawGrid = drawGrid;
     musicOnWindowFocus = musicOnFocus;
     musicOnTrackEnd = musicOnEnd;
     Preferences::connectHooks();
-    connectPlayExits();
+    connectPlayExits(announceEndedGames);
     if (startPlatformAndGame() != 0)
         return 1;
     loadGame(Game::getInstance());
@@ -171,12 +174,11 @@ State* startScreenFromEnvironment(std::string* error) {
 }
 
 int runMainLoop(State* (*startScreen)(std::string* error)) {
-    announceEndedGames = true;
     // Opening the audio device and the music can wait for the first frame.
     SoundManager::deferDevice();
     AudioPlayer::deferOpening();
     afterFrameShown = openAudioAfterFrame;
-    if (mainStartUp() != 0)
+    if (mainStartUp(true) != 0)
         return 1;
     std::string error;
     State* first = startScreen ? startScreen(&error) : nullptr;

@@ -11,8 +11,9 @@
 class State;
 
 // 0 on success. A failing platform step prints its message to the standard
-// error stream, releases what was made and returns 1.
-int mainStartUp();
+// error stream, releases what was made and returns 1. announceEndedGames as
+// for connectPlayExits: the game sets it, the tools and the tests do not.
+int mainStartUp(bool announceEndedGames = false);
 // The whole program: start-up, the screen startScreen asks for (null keeps the
 // first menu; an error message ends the program), frames until the exit
 // event, shutdown. Returns the process exit status.
@@ -22,7 +23,8 @@ int runMainLoop(State* (*startScreen)(std::string* error));
 // screens (a campaign chapter's levels, an infinity level's scores), as one
 // chosen in the menus does.
 State* startScreenFromEnvironment(std::string* error);
-// Whether an infinity game whose replay is saved prints "score S, replay N"
-// on the standard output when it ends: true in the game (runMainLoop), false
-// in the tools, whose output is their own.
-extern bool announceEndedGames;
+// Connects the screens a game leaves to. With announceEndedGames, an infinity
+// game whose replay is saved prints "score S, replay N" on the standard output
+// when it ends: the game does (runMainLoop), the tools, whose output is their
+// own, do not.
+void connectPlayExits(bool announceEndedGames);

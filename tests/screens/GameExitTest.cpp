@@ -200,7 +200,7 @@ TEST_F(GameExit, AnInfinityLevelStartedByNameLeavesToItsScores) {
 // The game tells on its standard output how an infinity game ended and where
 // its replay went; a campaign game, and the tools, print nothing.
 TEST_F(GameExit, AnEndedInfinityGameIsAnnouncedOnTheStandardOutput) {
-    announceEndedGames = true;
+    connectPlayExits(true);
     testing::internal::CaptureStdout();
     start(new StatePlay(infinityPath(), false, false));
     finishGame(1234);
@@ -209,7 +209,7 @@ TEST_F(GameExit, AnEndedInfinityGameIsAnnouncedOnTheStandardOutput) {
     start(new StatePlay(campaignPath(), true, false));
     finishGame(250);
     driver.arrived<StateChooseCampaign>(2);
-    announceEndedGames = false;
+    connectPlayExits(false);
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_GT(replay, 0);
     EXPECT_EQ(out, "score 1234, replay " + std::to_string(replay) + "\n");
