@@ -36,7 +36,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -52,6 +51,7 @@
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/StatePlay.h"
 #include "levelplay/WorldHash.h"
+#include "platform/readFileBytes.h"
 #include "savedata/Preferences.h"
 #include "screens/StateConfirmScore.h"
 #include "script/LuaScriptList.h"
@@ -66,12 +66,13 @@ static int usage(const char* program) {
     return 2;
 }
 
-static bool readFile(const std::string& path, std::string* out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+// Reads a file the user named, whole; false, with a message, when it cannot.
+static bool readNamedFile(const char* program, const std::string& path, std::string* out) {
+    std::string why;
+    if (readFileBytes(path, maxNamedFileBytes, out, &why))
+        return true;
+    fprintf(stderr, "%s: cannot read %s: %s\n", program, path.c_str(), why.c_str());
+    return false;
 }
 
 // A whole decimal number from low to high, with nothing after it.
@@ -147,10 +148,12 @@ static int parseRun(int argc, char** argv, int* at, Run* run) {
             std::string spec = argv[++i];
             size_t eq = spec.find('=');
             std::string text;
-            if (eq == std::string::npos || !readFile(spec.substr(eq + 1), &text)) {
+            if (eq == std::string::npos) {
                 fprintf(stderr, "%s: cannot add the script \"%s\"\n", argv[0], spec.c_str());
                 return 1;
             }
+            if (!readNamedFile(argv[0], spec.substr(eq + 1), &text))
+                return 1;
             run->scripts.push_back({spec.substr(0, eq), text});
         } else if (a == "--hashes" && hasValue) {
             run->hashesOut = argv[++i];
@@ -195,14 +198,10 @@ static int play(const char* program, const Run& r) {
         return 1;
     }
     std::vector<std::string> expected;
-    if (!r.hashesIn.empty()) {
-        std::ifstream in(r.hashesIn);
-        if (!in) {
-            fprintf(stderr, "%s: cannot read %s\n", program, r.hashesIn.c_str());
-            return 1;
-        }
-        for (std::string line; std::getline(in, line);)
-            expected.push_back(line);
+    std::string why;
+    if (!r.hashesIn.empty() && !readFileLines(r.hashesIn, maxNamedFileBytes, maxNamedLineBytes, &expected, &why)) {
+        fprintf(stderr, "%s: cannot read %s: %s\n", program, r.hashesIn.c_str(), why.c_str());
+        return 1;
     }
 
     srand((unsigned int)r.cSeed);
@@ -216,7 +215,9 @@ static int play(const char* program, const Run& r) {
     // the score server never gives.
     if (!r.replayFile.empty()) {
         std::string bytes;
-        FILE* f = readFile(r.replayFile, &bytes) ? myFopenForDocument(Replay::getPath(0, true), "wb") : nullptr;
+        if (!readNamedFile(program, r.replayFile, &bytes))
+            return 1;
+        FILE* f = myFopenForDocument(Replay::getPath(0, true), "wb");
         if (!f || fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || fclose(f) != 0) {
             fprintf(stderr, "%s: cannot read %s\n", program, r.replayFile.c_str());
             return 1;
