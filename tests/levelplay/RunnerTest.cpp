@@ -104,3 +104,26 @@ TEST(Runner, RefusesAFileItCannotRead) {
         EXPECT_EQ(run.out, "");
     }
 }
+
+// --help prints the usage on the standard output; a wrong call prints it on
+// the standard error, with status 2.
+TEST(Runner, HelpAndWrongCalls) {
+    TempGameDir dir;
+    std::string usage = "usage: " + runner + " FILE [ARGS...]\n";
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {"--help", 0, usage, ""},
+        {"--help extra", 0, usage, ""},
+        {"--verbose", 2, "", usage},
+        {"", 2, "", usage},
+    };
+    for (const Case& c : cases) {
+        ToolRun run = runRunner(dir, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_EQ(run.out, c.out) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+    }
+}

@@ -17,7 +17,7 @@
 # - replay_ids: the simulator takes every replay id the game saves, and its
 #   standard output holds only its results;
 # - unreadable_files: a file the simulator is given that it cannot read is
-#   refused with one line naming it and the cause.
+#   refused with one line naming it and the cause; --help prints the usage.
 if(NOT TARGET zorbix2-sim)
   return()
 endif()

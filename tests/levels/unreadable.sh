@@ -3,7 +3,8 @@
 # file, a hash list): one that is no readable file (a folder, a missing file,
 # a device with no end, a file whose read fails, a line too long) is refused
 # in one line on the standard error naming the file and the cause, with
-# status 1.
+# status 1. --help prints the usage on the standard output with status 0; a
+# wrong option prints it on the standard error with status 2.
 # Usage: unreadable.sh SIM
 set -u
 sim=$1
@@ -39,4 +40,15 @@ done
 for option in --input --check-hashes; do
     refused long.txt "line 2 is longer than 4096 bytes" $option long.txt "$level" 10
 done
+
+out=$("$sim" --help 2> errors.txt)
+status=$?
+[ $status -eq 0 ] || fail "--help: status $status"
+case "$out" in "usage: $sim "*) ;; *) fail "--help printed: $out" ;; esac
+[ ! -s errors.txt ] || fail "--help wrote on the standard error: $(cat errors.txt)"
+out=$("$sim" --verbose "$level" 10 2> errors.txt)
+status=$?
+[ $status -eq 2 ] || fail "--verbose: status $status"
+[ -z "$out" ] || fail "--verbose printed: $out"
+grep -q "^usage: $sim " errors.txt || fail "--verbose: no usage on the standard error: $(cat errors.txt)"
 exit $failed

@@ -2,8 +2,9 @@
 // runtime (integer numbers, the game's libraries, the embedded store, so that
 // require of "/data/..." paths works) and prints what it prints. A script
 // error, or a file that cannot be read, prints the message and exits with
-// status 1.
+// status 1. zorbix2-lua --help prints the usage.
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "core/myfopen.h"
@@ -11,9 +12,11 @@
 #include "script/LuaRuntime.h"
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE [ARGS...]\n", argv[0]);
-        return 2;
+    // --help asks for the usage; any other option, or no file, is a wrong call.
+    bool help = argc >= 2 && std::strcmp(argv[1], "--help") == 0;
+    if (argc < 2 || std::strncmp(argv[1], "--", 2) == 0) {
+        std::fprintf(help ? stdout : stderr, "usage: %s FILE [ARGS...]\n", argv[0]);
+        return help ? 0 : 2;
     }
     std::string text, why;
     if (!readFileBytes(argv[1], maxNamedFileBytes, &text, &why)) {

@@ -26,6 +26,7 @@
 //   --replay-rules        os, io, the "Ok" button, the difficulty and the music
 //                         amplitude raise a script error (what an infinity level,
 //                         whose replays store only the sticks, may not use)
+//   --help                print the usage on the standard output and exit
 //
 // It runs in the current directory: documents (replays, preferences) under data/.
 // A script error ends it with status 1, as in the game.
@@ -56,13 +57,17 @@
 #include "screens/StateConfirmScore.h"
 #include "script/LuaScriptList.h"
 
-static int usage(const char* program) {
-    fprintf(stderr,
+static void printUsage(FILE* out, const char* program) {
+    fprintf(out,
             "usage: %s [--seed N] [--difficulty N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] "
             "[--add-script PATH=FILE]...\n"
             "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
             "          --replay-web ID | --replay-file FILE)\n",
             program);
+}
+
+static int usage(const char* program) {
+    printUsage(stderr, program);
     return 2;
 }
 
@@ -130,7 +135,10 @@ static int parseRun(int argc, char** argv, int* at, Run* run) {
         bool hasValue = i + 1 < argc && strcmp(argv[i + 1], "--then") != 0;
         if (hasValue && a.compare(0, 2, "--") == 0 && a != "--save-replay" && a != "--replay-rules" && a != "--draw")
             run->arguments += std::string(" ") + argv[i + 1];
-        if (a == "--input" && hasValue) {
+        if (a == "--help") {
+            printUsage(stdout, argv[0]);
+            return 0;
+        } else if (a == "--input" && hasValue) {
             run->inputSpec = argv[++i];
         } else if (a == "--seed" && hasValue) {
             if (!parseCount(argv[++i], &run->cSeed))
