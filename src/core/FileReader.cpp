@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "core/myfopen.h"
+#include "platform/readFileBytes.h"
 
 static bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
@@ -16,7 +17,7 @@ FileReader::FileReader(std::string name) {
     // One open and one read, without a stream buffer: documents are read
     // often, replays several times a screen.
     std::string bytes;
-    if (!readDocumentBytes(name, 0x7FFFFFFE, &bytes, &openError)) {
+    if (!readDocumentBytes(name, maxNamedFileBytes, &bytes, &openError, &readError)) {
         failedToOpen = true;
         return;
     }

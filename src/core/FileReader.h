@@ -6,6 +6,8 @@
 
 class FileReader {
 public:
+    // Reads the named document; one larger than maxNamedFileBytes (16 MB: some
+    // 19 hours of replay) fails to open.
     explicit FileReader(std::string name);
     // Reads a copy of bytes already in memory, as though a file held them.
     FileReader(const char* data, size_t length);
@@ -14,8 +16,10 @@ public:
     FileReader& operator=(const FileReader&) = delete;
 
     bool hasFailedToOpen() const { return failedToOpen; }
-    // Why a named file could not be opened or read (an errno value); 0 otherwise.
+    // The errno of a named file's failed open (EISDIR for a folder); 0 when it opened.
     int getOpenError() const { return openError; }
+    // Why a named file could not be read, as readFileBytes tells it; "" when it was.
+    const std::string& getReadError() const { return readError; }
     bool isFinished() const { return finished; }
     // A missing file is also empty.
     bool isEmpty() const { return size == 0; }
@@ -45,6 +49,7 @@ private:
 
     bool failedToOpen = false;
     int openError = 0;
+    std::string readError;
     char* buffer = nullptr;
     int size = 0;
     bool finished = true;

@@ -5,9 +5,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+
+#include "platform/readFileBytes.h"
 
 FILE* myStdin = stdin;
 FILE* myStdout = stdout;
@@ -164,43 +166,15 @@ bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& writ
     return true;
 }
 
-bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int* openError) {
-    out->clear();
+bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int* openError, std::string* why) {
     std::string full = pathToDocument(name);
-    int fd = full.empty() ? -1 : open(full.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        *openError = full.empty() || errno == 0 ? EIO : errno;
-        return false;
-    }
-    *openError = 0;
-    struct stat info;
-    bool ok = fstat(fd, &info) == 0 && info.st_size >= 0 && (unsigned long long)info.st_size <= maxBytes;
-    if (ok) {
-        // One byte more than the size: a file that grew since fstat (or one
-        // that is not a regular file) is read to its end and checked again.
-        out->resize((size_t)info.st_size + 1);
-        size_t done = 0;
-        while (ok) {
-            if (done == out->size()) {
-                if (out->size() > maxBytes)
-                    break;
-                out->resize(std::min(maxBytes + 1, out->size() * 2));
-            }
-            ssize_t n = read(fd, &(*out)[done], out->size() - done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            ok = n >= 0;
-            if (n <= 0)
-                break;
-            done += (size_t)n;
-        }
-        out->resize(done);
-        ok = ok && done <= maxBytes;
-    }
-    close(fd);
-    if (!ok)
-        out->clear();
-    return ok;
+    if (!full.empty())
+        return readFileBytes(full, maxBytes, out, why, openError);
+    out->clear();
+    *openError = EIO;
+    if (why)
+        *why = strerror(EIO);
+    return false;
 }
 
 int documentOpenError(std::string name) {

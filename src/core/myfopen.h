@@ -29,10 +29,11 @@ int getFileSize(FILE* f);
 // it was; the result is false.
 bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write);
 
-// Reads the named document whole into *out with one open and no stream
-// buffer. *openError is 0 when it opened, else the errno of the failed open.
-// False when it did not open, could not be read, or holds more than maxBytes.
-bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int* openError);
+// Reads the named document whole into *out (readFileBytes). *openError is 0
+// when it opened, else the errno of the failed open (EISDIR for a folder).
+// False when it did not open, could not be read, or holds more than maxBytes;
+// *why, when given, then tells the cause.
+bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int* openError, std::string* why = nullptr);
 
 // 0 when the named document opens for reading, else the errno of the failed
 // open (ENOENT: there is no such document).

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/FileReader.h"
 #include "core/myfopen.h"
@@ -195,7 +194,7 @@ std::string Replay::whyNotPlayable(std::string name) {
     case ParsedFile::CANNOT_OPEN:
         if (reader.getOpenError() == ENOENT)
             return name + " does not exist";
-        return name + " cannot be read (" + strerror(reader.getOpenError()) + ")";
+        return name + " cannot be read (" + reader.getReadError() + ")";
     case ParsedFile::HEADER_MISSING: return name + " is damaged: its header is incomplete";
     case ParsedFile::COUNT_MISMATCH: return name + " is damaged: its length does not match its step count";
     case ParsedFile::OK: break;

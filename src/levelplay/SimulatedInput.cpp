@@ -4,12 +4,12 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "core/Device.h"
 #include "core/Joysticks.h"
 #include "core/MersenneTwister.h"
+#include "platform/readFileBytes.h"
 #include "script/LuaRuntime.h"
 
 // A finger rests up to this many pixels from its stick's centre, for 10 to 60 steps.
@@ -39,15 +39,16 @@ bool SimulatedInput::parse(const std::string& spec, std::string* error) {
         generator.seed((uint32_t)seed);
         return true;
     }
-    std::ifstream in(spec);
-    if (!in) {
-        *error = "cannot read the input file \"" + spec + "\"";
+    std::vector<std::string> lines;
+    std::string why;
+    if (!readFileLines(spec, maxNamedFileBytes, maxNamedLineBytes, &lines, &why)) {
+        *error = "cannot read " + spec + ": " + why;
         return false;
     }
     mode = TIMED;
-    std::string line;
-    for (int number = 1; std::getline(in, line); number++) {
-        line = line.substr(0, line.find('#'));
+    for (size_t i = 0; i < lines.size(); i++) {
+        int number = (int)i + 1;
+        std::string line = lines[i].substr(0, lines[i].find('#'));
         std::istringstream words(line);
         Timed t;
         if (!(words >> t.step)) {

@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,6 +21,7 @@
 #include "platform/Backend.h"
 #include "platform/KeyNames.h"
 #include "platform/navigator.h"
+#include "platform/readFileBytes.h"
 #include "platform/screen.h"
 
 namespace {
@@ -59,26 +59,31 @@ std::string quoted(const std::string& line) {
     return "\"" + line.substr(0, shown) + "...\" (" + std::to_string(line.size()) + " bytes)";
 }
 
-bool parseLine(const std::string& line, ScriptEvent* event) {
+// Reads one line of the script: "" when it is good, else what is wrong in it.
+std::string parseLine(const std::string& line, ScriptEvent* event) {
     std::istringstream in(line);
     std::vector<std::string> words;
     for (std::string w; in >> w;)
         words.push_back(w);
     long frame, id = 0, x = 0, y = 0;
-    if (words.size() < 2 || !parseInt(words[0], 1, LONG_MAX, &frame))
-        return false;
+    if (words.empty() || !parseInt(words[0], 1, LONG_MAX, &frame))
+        return "bad frame number " + quoted(words.empty() ? "" : words[0]) + " (frames count from 1)";
+    if (words.size() < 2)
+        return "no event after the frame number";
     *event = ScriptEvent{frame, false, 0, 0, 0, 0, 0, false, KeyAction(), false};
     const std::string& verb = words[1];
     if (verb == "key") {
         // A name may hold blanks ("Keypad Enter"): it runs up to the last word.
         if (words.size() < 4 || (words.back() != "down" && words.back() != "up"))
-            return false;
+            return "expected \"key NAME down\" or \"key NAME up\"";
         std::string name = words[2];
         for (size_t i = 3; i + 1 < words.size(); i++)
             name += " " + words[i];
         event->isKey = true;
         event->keyDown = words.back() == "down";
-        return keyActionForName(name, &event->key);
+        if (!keyActionForName(name, &event->key))
+            return "unknown key " + quoted(name) + " (keys are named as SDL names them: Return, Up, P, ...)";
+        return "";
     }
     static const struct {
         const char* name;
@@ -91,29 +96,29 @@ bool parseLine(const std::string& line, ScriptEvent* event) {
     for (auto& v : navigatorVerbs)
         if (verb == v.name) {
             event->navigatorCode = v.code;
-            return words.size() == 2;
+            return words.size() == 2 ? "" : "expected nothing after \"" + verb + "\"";
         }
     event->isTouch = true;
-    if (verb == "release") {
+    if (verb == "release")
         event->touchType = SCREEN_EVENT_MTOUCH_RELEASE;
-        if (words.size() != 3 || !parseInt(words[2], INT_MIN, INT_MAX, &id))
-            return false;
-        event->id = (int)id;
-        return true;
-    }
-    if (verb == "touch")
+    else if (verb == "touch")
         event->touchType = SCREEN_EVENT_MTOUCH_TOUCH;
     else if (verb == "move")
         event->touchType = SCREEN_EVENT_MTOUCH_MOVE;
     else
-        return false;
-    if (words.size() != 5 || !parseInt(words[2], INT_MIN, INT_MAX, &id) || !parseInt(words[3], -100000, 100000, &x) ||
-        !parseInt(words[4], -100000, 100000, &y))
-        return false;
+        return "unknown event " + quoted(verb) +
+               " (touch, move, release, key, exit, swipedown, windowstate, active, inactive)";
+    if (words.size() != (verb == "release" ? 3u : 5u))
+        return verb == "release" ? "expected \"release FINGER\"" : "expected \"" + verb + " FINGER X Y\"";
+    if (!parseInt(words[2], INT_MIN, INT_MAX, &id))
+        return "bad finger number " + quoted(words[2]);
+    for (size_t i = 3; i < words.size(); i++)
+        if (!parseInt(words[i], -100000, 100000, i == 3 ? &x : &y))
+            return "bad position " + quoted(words[i]) + " (from -100000 to 100000)";
     event->id = (int)id;
     event->x = (int)x;
     event->y = (int)y;
-    return true;
+    return "";
 }
 
 class HeadlessBackend : public PlatformBackend {
@@ -163,7 +168,7 @@ public:
 
     bool queueInput(const std::string& line) override {
         ScriptEvent event;
-        if (!parseLine(line, &event))
+        if (!parseLine(line, &event).empty())
             return false;
         // After every waiting event of the same frame, so lines keep their order.
         auto at = std::upper_bound(script.begin() + next, script.end(), event,
@@ -183,13 +188,15 @@ public:
 
 private:
     bool loadScript(const char* path) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            fprintf(stderr, "ZORBIX_INPUT: cannot read %s\n", path);
+        std::vector<std::string> lines;
+        std::string why;
+        if (!readFileLines(path, maxNamedFileBytes, maxNamedLineBytes, &lines, &why)) {
+            fprintf(stderr, "ZORBIX_INPUT: cannot read %s: %s\n", path, why.c_str());
             return false;
         }
-        std::string line;
-        for (int number = 1; std::getline(in, line); number++) {
+        for (size_t i = 0; i < lines.size(); i++) {
+            std::string& line = lines[i];
+            int number = (int)i + 1;
             if (line.find('\0') != std::string::npos) {
                 fprintf(stderr, "ZORBIX_INPUT %s:%d: a zero byte in the line\n", path, number);
                 return false;
@@ -200,8 +207,10 @@ private:
             if (line.find_first_not_of(" \t\r") == std::string::npos)
                 continue;
             ScriptEvent event;
-            if (!parseLine(line, &event)) {
-                fprintf(stderr, "ZORBIX_INPUT %s:%d: cannot read %s\n", path, number, quoted(line).c_str());
+            std::string fault = parseLine(line, &event);
+            if (!fault.empty()) {
+                fprintf(stderr, "ZORBIX_INPUT %s:%d: cannot read %s: %s\n", path, number, quoted(line).c_str(),
+                        fault.c_str());
                 return false;
             }
             script.push_back(event);

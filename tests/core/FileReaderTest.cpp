@@ -1,6 +1,7 @@
 // Documents read whole and handed out by lines, integers and raw bytes; paths.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <vector>
 
 #include "core/FileReader.h"
@@ -78,10 +79,19 @@ TEST(FileReader, MissingAndEmptyFiles) {
     int value = 1;
     EXPECT_FALSE(empty.getNextInt(&value));
 
-    // A directory opens but cannot be read: a failed open, not a crash.
+    // A directory opens but cannot be read: a failed open, not a crash, and
+    // it says so.
     mkdir("data/folder.txt", 0755);
     FileReader folder("folder.txt");
     EXPECT_TRUE(folder.hasFailedToOpen());
+    EXPECT_EQ(folder.getOpenError(), EISDIR);
+    EXPECT_EQ(folder.getReadError(), "it is a folder");
+
+    // A document with no end is read only up to the bound.
+    ASSERT_EQ(symlink("/dev/zero", "data/zero.txt"), 0);
+    FileReader endless("zero.txt");
+    EXPECT_TRUE(endless.hasFailedToOpen());
+    EXPECT_EQ(endless.getReadError(), "larger than 16777216 bytes");
 }
 
 // A replay's binary block starts right after the count line; its first bytes may be 10 or 13.

@@ -1,6 +1,8 @@
 // Starting a level or a replay without the menus: by index or path, from the
 // environment, and the game's exit on a bad value.
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -116,6 +118,7 @@ TEST_F(LevelEntry, ReplaysFromTheEnvironment) {
 
 // A refused replay is refused for the first check it fails, and only that one is told.
 TEST_F(LevelEntry, ARefusedReplayTellsItsOneCause) {
+    std::string path = dir.root + "/data/replay_web_8.txt";
     struct Case {
         const char* name;
         std::string bytes;
@@ -127,12 +130,20 @@ TEST_F(LevelEntry, ARefusedReplayTellsItsOneCause) {
         {"campaign level", campaignPath + "\n1\n0\n1\n1\nabcd",
          "replay_web_8.txt is of \"/data/levels/campaign0/digest/digest.lua\", not of an infinity level"},
         {"unknown ship", infinityPath + "\n1\n9\n1\n1\nabcd", "replay_web_8.txt is of an unknown ship (9)"},
+        // A name that is no readable file: a folder, and a device with no end.
+        {"folder", "", "replay_web_8.txt cannot be read (it is a folder)"},
+        {"endless", "", "replay_web_8.txt cannot be read (larger than 16777216 bytes)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        remove((dir.root + "/data/replay_web_8.txt").c_str());
+        remove(path.c_str());
         if (!c.bytes.empty())
             dir.writeDocument("replay_web_8.txt", c.bytes);
+        if (std::string(c.name) == "folder") {
+            ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
+        } else if (std::string(c.name) == "endless") {
+            ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0);
+        }
         std::string error;
         EXPECT_EQ(newPlaybackScreen(8, true, &error), nullptr);
         EXPECT_EQ(error.rfind(c.message, 0), 0u) << error;

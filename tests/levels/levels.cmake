@@ -15,7 +15,9 @@
 # - golden: every pinned replay under tests/data/replays/ re-simulates to its
 #   hash chain;
 # - replay_ids: the simulator takes every replay id the game saves, and its
-#   standard output holds only its results.
+#   standard output holds only its results;
+# - unreadable_files: a file the simulator is given that it cannot read is
+#   refused with one line naming it and the cause; --help prints the usage.
 if(NOT TARGET zorbix2-sim)
   return()
 endif()
@@ -95,3 +97,4 @@ endif()
 
 zorbix_level_test(replay_ids sh ${ZORBIX_LEVEL_SCRIPTS}/replayids.sh ${ZORBIX_SIM}
   ${CMAKE_CURRENT_SOURCE_DIR}/data/replays/infinity-asteroids.txt)
+zorbix_level_test(unreadable_files sh ${ZORBIX_LEVEL_SCRIPTS}/unreadable.sh ${ZORBIX_SIM})

@@ -1,5 +1,6 @@
 // The headless back end's timed input script and frame limit, through the real loop.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
@@ -8,6 +9,7 @@
 #include "platform/KeyNames.h"
 #include "platform/bps.h"
 #include "support/HeadlessGame.h"
+#include "support/TempGameDir.h"
 
 TEST(HeadlessInput, ScriptedTouchesAndFrameLimit) {
     const char* path = "/tmp/zorbix-input-test.txt";
@@ -99,24 +101,43 @@ TEST(HeadlessInput, MalformedScriptsAreRefused) {
     remove(path);
 }
 
-// The refused line is quoted, a long one cut to a readable length.
-TEST(HeadlessInput, ARefusedLineIsQuotedShort) {
-    const char* path = "/tmp/zorbix-input-long.txt";
+// A refused script says what is wrong: in which line and which of its words,
+// the line quoted (a long one cut to a readable length), or why the file
+// cannot be read at all.
+TEST(HeadlessInput, ARefusedScriptSaysWhatIsWrong) {
+    TempGameDir dir;
+    std::string path = dir.root + "/input.txt", at = "ZORBIX_INPUT " + path + ":2: cannot read ";
+    ASSERT_EQ(mkdir((dir.root + "/folder").c_str(), 0755), 0);
     struct Case {
-        std::string line, message;
+        std::string line;  // the second line of the script at path
+        std::string message;
+        std::string file = "";  // the script, when it is not the one at path
     } cases[] = {
-        {"3 fly", "ZORBIX_INPUT /tmp/zorbix-input-long.txt:2: cannot read \"3 fly\"\n"},
-        {"3 " + std::string(10 * 1024 * 1024, 'x'), "ZORBIX_INPUT /tmp/zorbix-input-long.txt:2: cannot read \"3 " +
-                                                        std::string(78, 'x') + "...\" (10485762 bytes)\n"},
+        {"5 key Enter down",
+         at + "\"5 key Enter down\": unknown key \"Enter\" (keys are named as SDL names them: Return, Up, P, ...)\n"},
+        {"5 key Escape pressed", at + "\"5 key Escape pressed\": expected \"key NAME down\" or \"key NAME up\"\n"},
+        {"0 exit", at + "\"0 exit\": bad frame number \"0\" (frames count from 1)\n"},
+        {"3", at + "\"3\": no event after the frame number\n"},
+        {"3 fly away",
+         at + "\"3 fly away\": unknown event \"fly\" (touch, move, release, key, exit, swipedown, windowstate, active, "
+              "inactive)\n"},
+        {"3 exit now", at + "\"3 exit now\": expected nothing after \"exit\"\n"},
+        {"3 touch 1 2", at + "\"3 touch 1 2\": expected \"touch FINGER X Y\"\n"},
+        {"3 release", at + "\"3 release\": expected \"release FINGER\"\n"},
+        {"3 move a 2 3", at + "\"3 move a 2 3\": bad finger number \"a\"\n"},
+        {"3 touch 1 5 200000", at + "\"3 touch 1 5 200000\": bad position \"200000\" (from -100000 to 100000)\n"},
+        {"3 exit " + std::string(1000, 'x'),
+         at + "\"3 exit " + std::string(73, 'x') + "...\" (1007 bytes): expected nothing after \"exit\"\n"},
+        {"3 exit " + std::string(5000, 'x'),
+         "ZORBIX_INPUT: cannot read " + path + ": line 2 is longer than 4096 bytes\n"},
+        {"", "ZORBIX_INPUT: cannot read " + dir.root + "/folder: it is a folder\n", dir.root + "/folder"},
+        {"", "ZORBIX_INPUT: cannot read /dev/zero: larger than 16777216 bytes\n", "/dev/zero"},
+        {"", "ZORBIX_INPUT: cannot read /proc/self/mem: Input/output error\n", "/proc/self/mem"},
     };
     setenv("ZORBIX_HEADLESS", "1", 1);
     for (const Case& c : cases) {
-        FILE* f = fopen(path, "wb");
-        ASSERT_NE(f, nullptr);
-        fputs("1 exit\n", f);
-        fwrite(c.line.data(), 1, c.line.size(), f);
-        fclose(f);
-        setenv("ZORBIX_INPUT", path, 1);
+        dir.write("input.txt", "1 exit\n" + c.line);
+        setenv("ZORBIX_INPUT", c.file.empty() ? path.c_str() : c.file.c_str(), 1);
         testing::internal::CaptureStderr();
         int result = bps_initialize();
         std::string message = testing::internal::GetCapturedStderr();
@@ -124,7 +145,6 @@ TEST(HeadlessInput, ARefusedLineIsQuotedShort) {
         EXPECT_EQ(message, c.message);
     }
     unsetenv("ZORBIX_INPUT");
-    remove(path);
 }
 
 // A script with key lines is played on a keyboard, as in the window: the menus

@@ -132,8 +132,13 @@ TEST(Program, StartUpFailuresEndWithStatusOne) {
         std::string message;
     } cases[] = {
         {{"ZORBIX_FRAMES=ten"}, "ZORBIX_FRAMES must be a positive number of frames\n"},
-        {{"ZORBIX_INPUT=/nonexistent/input.txt"}, "ZORBIX_INPUT: cannot read /nonexistent/input.txt\n"},
-        {{"ZORBIX_INPUT=" + script}, "ZORBIX_INPUT " + script + ":3: cannot read \"3 fly away\"\n"},
+        {{"ZORBIX_INPUT=/nonexistent/input.txt"},
+         "ZORBIX_INPUT: cannot read /nonexistent/input.txt: No such file or directory\n"},
+        {{"ZORBIX_INPUT=/tmp", "ZORBIX_FRAMES=2"}, "ZORBIX_INPUT: cannot read /tmp: it is a folder\n"},
+        {{"ZORBIX_INPUT=" + script},
+         "ZORBIX_INPUT " + script +
+             ":3: cannot read \"3 fly away\": unknown event \"fly\" (touch, move, release, "
+             "key, exit, swipedown, windowstate, active, inactive)\n"},
     };
     for (const Case& c : cases) {
         GameRun run = runGame(c.settings);

@@ -1,26 +1,28 @@
 // zorbix2-lua FILE [ARGS...]: runs a Lua file from disk in the game's script
 // runtime (integer numbers, the game's libraries, the embedded store, so that
 // require of "/data/..." paths works) and prints what it prints. A script
-// error prints the message and exits with status 1.
+// error, or a file that cannot be read, prints the message and exits with
+// status 1. zorbix2-lua --help prints the usage.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <string>
 
 #include "core/myfopen.h"
+#include "platform/readFileBytes.h"
 #include "script/LuaRuntime.h"
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE [ARGS...]\n", argv[0]);
-        return 2;
+    // --help asks for the usage; any other option, or no file, is a wrong call.
+    bool help = argc >= 2 && std::strcmp(argv[1], "--help") == 0;
+    if (argc < 2 || std::strncmp(argv[1], "--", 2) == 0) {
+        std::fprintf(help ? stdout : stderr, "usage: %s FILE [ARGS...]\n", argv[0]);
+        return help ? 0 : 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "%s: cannot open %s\n", argv[0], argv[1]);
+    std::string text, why;
+    if (!readFileBytes(argv[1], maxNamedFileBytes, &text, &why)) {
+        std::fprintf(stderr, "%s: cannot read %s: %s\n", argv[0], argv[1], why.c_str());
         return 1;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
     initMyStandardStreams();
     lua_State* L = luaL_newstate();

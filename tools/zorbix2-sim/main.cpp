@@ -26,6 +26,7 @@
 //   --replay-rules        os, io, the "Ok" button, the difficulty and the music
 //                         amplitude raise a script error (what an infinity level,
 //                         whose replays store only the sticks, may not use)
+//   --help                print the usage on the standard output and exit
 //
 // It runs in the current directory: documents (replays, preferences) under data/.
 // A script error ends it with status 1, as in the game.
@@ -36,7 +37,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -52,26 +52,32 @@
 #include "levelplay/SimulatedInput.h"
 #include "levelplay/StatePlay.h"
 #include "levelplay/WorldHash.h"
+#include "platform/readFileBytes.h"
 #include "savedata/Preferences.h"
 #include "screens/StateConfirmScore.h"
 #include "script/LuaScriptList.h"
 
-static int usage(const char* program) {
-    fprintf(stderr,
+static void printUsage(FILE* out, const char* program) {
+    fprintf(out,
             "usage: %s [--seed N] [--difficulty N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] "
             "[--add-script PATH=FILE]...\n"
             "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
             "          --replay-web ID | --replay-file FILE)\n",
             program);
+}
+
+static int usage(const char* program) {
+    printUsage(stderr, program);
     return 2;
 }
 
-static bool readFile(const std::string& path, std::string* out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+// Reads a file the user named, whole; false, with a message, when it cannot.
+static bool readNamedFile(const char* program, const std::string& path, std::string* out) {
+    std::string why;
+    if (readFileBytes(path, maxNamedFileBytes, out, &why))
+        return true;
+    fprintf(stderr, "%s: cannot read %s: %s\n", program, path.c_str(), why.c_str());
+    return false;
 }
 
 // A whole decimal number from low to high, with nothing after it.
@@ -129,7 +135,10 @@ static int parseRun(int argc, char** argv, int* at, Run* run) {
         bool hasValue = i + 1 < argc && strcmp(argv[i + 1], "--then") != 0;
         if (hasValue && a.compare(0, 2, "--") == 0 && a != "--save-replay" && a != "--replay-rules" && a != "--draw")
             run->arguments += std::string(" ") + argv[i + 1];
-        if (a == "--input" && hasValue) {
+        if (a == "--help") {
+            printUsage(stdout, argv[0]);
+            return 0;
+        } else if (a == "--input" && hasValue) {
             run->inputSpec = argv[++i];
         } else if (a == "--seed" && hasValue) {
             if (!parseCount(argv[++i], &run->cSeed))
@@ -147,10 +156,12 @@ static int parseRun(int argc, char** argv, int* at, Run* run) {
             std::string spec = argv[++i];
             size_t eq = spec.find('=');
             std::string text;
-            if (eq == std::string::npos || !readFile(spec.substr(eq + 1), &text)) {
+            if (eq == std::string::npos) {
                 fprintf(stderr, "%s: cannot add the script \"%s\"\n", argv[0], spec.c_str());
                 return 1;
             }
+            if (!readNamedFile(argv[0], spec.substr(eq + 1), &text))
+                return 1;
             run->scripts.push_back({spec.substr(0, eq), text});
         } else if (a == "--hashes" && hasValue) {
             run->hashesOut = argv[++i];
@@ -195,14 +206,10 @@ static int play(const char* program, const Run& r) {
         return 1;
     }
     std::vector<std::string> expected;
-    if (!r.hashesIn.empty()) {
-        std::ifstream in(r.hashesIn);
-        if (!in) {
-            fprintf(stderr, "%s: cannot read %s\n", program, r.hashesIn.c_str());
-            return 1;
-        }
-        for (std::string line; std::getline(in, line);)
-            expected.push_back(line);
+    std::string why;
+    if (!r.hashesIn.empty() && !readFileLines(r.hashesIn, maxNamedFileBytes, maxNamedLineBytes, &expected, &why)) {
+        fprintf(stderr, "%s: cannot read %s: %s\n", program, r.hashesIn.c_str(), why.c_str());
+        return 1;
     }
 
     srand((unsigned int)r.cSeed);
@@ -216,7 +223,9 @@ static int play(const char* program, const Run& r) {
     // the score server never gives.
     if (!r.replayFile.empty()) {
         std::string bytes;
-        FILE* f = readFile(r.replayFile, &bytes) ? myFopenForDocument(Replay::getPath(0, true), "wb") : nullptr;
+        if (!readNamedFile(program, r.replayFile, &bytes))
+            return 1;
+        FILE* f = myFopenForDocument(Replay::getPath(0, true), "wb");
         if (!f || fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || fclose(f) != 0) {
             fprintf(stderr, "%s: cannot read %s\n", program, r.replayFile.c_str());
             return 1;

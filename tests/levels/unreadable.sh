@@ -1,0 +1,54 @@
+#!/bin/sh
+# zorbix2-sim and the files it is given by name (a replay, a script, an input
+# file, a hash list): one that is no readable file (a folder, a missing file,
+# a device with no end, a file whose read fails, a line too long) is refused
+# in one line on the standard error naming the file and the cause, with
+# status 1. --help prints the usage on the standard output with status 0; a
+# wrong option prints it on the standard error with status 2.
+# Usage: unreadable.sh SIM
+set -u
+sim=$1
+level=/data/levels/infinity/assault/assault.lua
+failed=0
+fail() { echo "$*"; failed=1; }
+mkdir folder
+{ echo "0 -1 -1 -1 -1"; head -c 5000 /dev/zero | tr '\0' x; echo; } > long.txt
+
+# refused FILE CAUSE ARGUMENT...
+refused() {
+    file=$1 cause=$2
+    shift 2
+    out=$("$sim" "$@" 2> errors.txt)
+    status=$?
+    want="$sim: cannot read $file: $cause"
+    [ $status -eq 1 ] || fail "$*: status $status"
+    [ "$(cat errors.txt)" = "$want" ] || fail "$*: said \"$(cat errors.txt)\", not \"$want\""
+    [ -z "$out" ] || fail "$*: printed $out"
+}
+for file in folder missing /dev/zero /proc/self/mem; do
+    case $file in
+        folder) cause="it is a folder" ;;
+        missing) cause="No such file or directory" ;;
+        /dev/zero) cause="larger than 16777216 bytes" ;;
+        *) cause="Input/output error" ;;
+    esac
+    refused "$file" "$cause" --replay-file "$file"
+    refused "$file" "$cause" --add-script "$level=$file" "$level" 10
+    refused "$file" "$cause" --input "$file" "$level" 10
+    refused "$file" "$cause" --check-hashes "$file" "$level" 10
+done
+for option in --input --check-hashes; do
+    refused long.txt "line 2 is longer than 4096 bytes" $option long.txt "$level" 10
+done
+
+out=$("$sim" --help 2> errors.txt)
+status=$?
+[ $status -eq 0 ] || fail "--help: status $status"
+case "$out" in "usage: $sim "*) ;; *) fail "--help printed: $out" ;; esac
+[ ! -s errors.txt ] || fail "--help wrote on the standard error: $(cat errors.txt)"
+out=$("$sim" --verbose "$level" 10 2> errors.txt)
+status=$?
+[ $status -eq 2 ] || fail "--verbose: status $status"
+[ -z "$out" ] || fail "--verbose printed: $out"
+grep -q "^usage: $sim " errors.txt || fail "--verbose: no usage on the standard error: $(cat errors.txt)"
+exit $failed
