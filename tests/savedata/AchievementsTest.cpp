@@ -213,6 +213,18 @@ TEST_F(AchievementsTest, TheLargestFileReadsWholeWithRoomToSpare) {
     }
 }
 
+// Only a file cut short is salvaged: one that ends as the writer ends it is
+// read as it stands, with no table closed for it.
+TEST_F(AchievementsTest, AFileThatEndsAsWrittenIsNotSalvaged) {
+    reload()->unlockMedals();
+    std::string damaged = dir.readDocument("achievements.txt");
+    // A brace slipped into the last row leaves its table open.
+    damaged.insert(damaged.rfind("\t\"") + 1, "{");
+    dir.writeDocument("achievements.txt", damaged);
+    EXPECT_EQ(reload()->getNumberOfGoldMedals(), 0);
+    EXPECT_EQ(dir.readDocument("achievements.txt.bad"), damaged);
+}
+
 // A read that the machine holds up (load, a suspend, a debugger) reads what
 // an idle machine reads: the file stays as it is, every level finished.
 TEST_F(AchievementsTest, AReadHeldUpKeepsEveryLevel) {
