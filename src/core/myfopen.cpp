@@ -134,26 +134,64 @@ static void step() {
         DocumentWriteFaults::beforeStep();
 }
 
+// Opens a new document for writing; a documents folder that is missing is
+// made first.
+static FILE* createDocument(const std::string& name) {
+    FILE* f = myFopenForDocument(name, "wb");
+    if (!f && errno == ENOENT && mkdir(pathToDocument("").c_str(), 0777) == 0)
+        f = myFopenForDocument(name, "wb");
+    return f;
+}
+
+// Says in one line on the standard error stream which document was not
+// saved, and why. Returns false, the result of the save.
+static bool notSaved(const std::string& name, int cause) {
+    std::string full = pathToDocument(name);
+    fprintf(stderr, "cannot save %s: %s\n", (full.empty() ? name : full).c_str(), strerror(cause));
+    fflush(stderr);
+    return false;
+}
+
 bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write) {
     std::string temporary = name + ".tmp";
+    // The errno of the first step that failed; EIO for one that set none.
+    int cause = 0;
+    auto failed = [&cause](int error) {
+        if (cause == 0)
+            cause = error != 0 ? error : EIO;
+    };
     step();
-    FILE* f = myFopenForDocument(temporary, "wb");
-    if (!f)
-        return false;
+    errno = 0;
+    FILE* f = createDocument(temporary);
+    if (!f) {
+        failed(errno);
+        return notSaved(name, cause);
+    }
     step();
-    bool ok = write(f) && !DocumentWriteFaults::failWrite;
+    errno = 0;
+    if (!write(f))
+        failed(errno);
+    if (DocumentWriteFaults::failWrite)
+        failed(ENOSPC);
     step();
-    ok = fflush(f) == 0 && ok;
-    ok = ferror(f) == 0 && ok;
+    if (fflush(f) != 0 || ferror(f) != 0)
+        failed(errno);
     step();
-    ok = fsync(fileno(f)) == 0 && !DocumentWriteFaults::failSync && ok;
+    if (fsync(fileno(f)) != 0)
+        failed(errno);
+    if (DocumentWriteFaults::failSync)
+        failed(EIO);
     step();
-    ok = fclose(f) == 0 && ok;
-    if (ok)
+    if (fclose(f) != 0)
+        failed(errno);
+    if (cause == 0) {
         step();
-    if (!ok || myRenameForDocument(temporary, name) != 0) {
+        if (myRenameForDocument(temporary, name) != 0)
+            failed(errno);
+    }
+    if (cause != 0) {
         myRemoveForDocument(temporary);
-        return false;
+        return notSaved(name, cause);
     }
     // Makes the rename itself durable.
     step();

@@ -24,9 +24,11 @@ std::vector<std::string> listDocuments();
 int getFileSize(FILE* f);
 
 // Replaces the named document whole: write() fills "<name>.tmp", which is then
-// flushed, synced and renamed over the old file, and the folder synced. When
-// write() or any step fails the temporary file goes and the old file stays as
-// it was; the result is false.
+// flushed, synced and renamed over the old file, and the folder synced; a
+// documents folder that is missing is made first. When write() or any step
+// fails the temporary file goes, the old file stays as it was, one line on
+// the standard error stream names the document and the cause, and the result
+// is false.
 bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write);
 
 // Reads the named document whole into *out (readFileBytes). *openError is 0
@@ -43,9 +45,10 @@ int documentOpenError(std::string name);
 // read survives the rewrite that follows. False when the copy failed.
 bool keepDocumentAsBad(std::string name);
 
-// Failures injected into writeDocumentWhole, for tests: a failing write or
-// fsync of the temporary file, and a call before each step (open, write,
-// flush, sync, close, rename, folder sync) where a test can stop the process.
+// Failures injected into writeDocumentWhole, for tests: a failing write (told
+// as a full disk) or fsync (as an input/output error) of the temporary file,
+// and a call before each step (open, write, flush, sync, close, rename, folder
+// sync) where a test can stop the process.
 struct DocumentWriteFaults {
     static bool failWrite;
     static bool failSync;

@@ -13,6 +13,8 @@ static const int fileVersion = 3;
 // Far above any file the game writes (a few KiB): a larger one is refused
 // whole, before it is parsed.
 static const size_t maxFileSize = 1024 * 1024;
+// How the writer ends every file.
+static const char fileEnd[] = "}\n\n";
 
 // The level catalogue, whose paths key the file.
 static LevelList* catalogue() { return LevelList::getInstance(); }
@@ -236,7 +238,7 @@ std::string Achievements::achievementsText() {
         }
         out += ",\n";
     }
-    return out + "}\n\n";
+    return out + fileEnd;
 }
 
 // Item i of the table at the top of the stack, pushed with raw access.
@@ -327,10 +329,17 @@ void Achievements::readInfinityRows(lua_State* L) {
     lua_pop(L, 1);
 }
 
+// True when the bytes do not end as the writer ends a file.
+static bool cutShort(const std::string& bytes) {
+    size_t n = sizeof fileEnd - 1;
+    return bytes.size() < n || bytes.compare(bytes.size() - n, n, fileEnd) != 0;
+}
+
 // The whole lines of a file that was cut short, with its last table closed:
-// every row the writer put on a line of its own is then kept.
+// every row the writer put on a line of its own is then kept. A file that
+// ends as the writer ends it was not cut, and is not changed.
 static bool salvageText(const std::string& bytes, std::string* out) {
-    size_t lastLine = bytes.size() <= maxFileSize ? bytes.rfind('\n') : std::string::npos;
+    size_t lastLine = bytes.size() <= maxFileSize && cutShort(bytes) ? bytes.rfind('\n') : std::string::npos;
     if (lastLine == std::string::npos)
         return false;
     out->assign(bytes, 0, lastLine + 1);

@@ -271,7 +271,7 @@ void Preferences::load() {
     if (!f)
         return;
     fclose(f);
-    // The file is data: it runs without any library, bounded in time and
+    // The file is data: it runs without any library, bounded in instructions and
     // memory, and only the globals it assigns are looked at.
     DocumentScriptState document;
     document.load(fileName, maxFileSize);

@@ -272,14 +272,15 @@ void Scores::reloadWebScores() {
 }
 
 Scores::WebScoresUpdate Scores::replaceWebScores(const std::string& bytes) {
-    // Read in memory by the parser that reads the file, before anything is written.
-    ScoresForAllTheLevels check(true);
-    if (!check.readText(bytes))
+    // Read in memory by the parser that reads the file, before anything is
+    // written; the lists read become the world table once the file holds them.
+    ScoresForAllTheLevels fresh(true);
+    if (!fresh.readText(bytes))
         return WEB_SCORES_REFUSED;
     if (!writeDocumentWhole(web->fileName, [&bytes](FILE* f) {
             return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
         }))
         return WEB_SCORES_NOT_WRITTEN;
-    reloadWebScores();
+    web->levels.swap(fresh.levels);
     return WEB_SCORES_REPLACED;
 }

@@ -229,22 +229,22 @@ static void* boundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
     return block;
 }
 
-// Often enough that a run of the costliest instructions (each one pass over
-// at most the memory limit) overshoots the time budget by little.
+// How often the instruction count is checked.
 static const int hookInterval = 100;
 
-// Stops a document that runs too long, in instructions or in time. Reading
-// the clock is fine here: documents are loaded outside the simulation.
+// Stops a document that runs too long.
 static void instructionHook(lua_State* L, lua_Debug*) {
     void* ud = nullptr;
     lua_getallocf(L, &ud);
     DocumentScriptState* owner = static_cast<DocumentScriptState*>(ud);
     owner->executed += hookInterval;
-    if (owner->executed > DocumentScriptState::maxInstructions || std::chrono::steady_clock::now() > owner->deadline)
+    if (DocumentScriptState::whileRunning)
+        DocumentScriptState::whileRunning();
+    if (owner->executed > DocumentScriptState::maxInstructions)
         luaL_error(L, "document runs too long");
 }
 
-int DocumentScriptState::maxMilliseconds = 250;
+void (*DocumentScriptState::whileRunning)() = nullptr;
 
 DocumentScriptState::DocumentScriptState() {
     limit = maxMemory;
@@ -262,8 +262,6 @@ bool DocumentScriptState::load(std::string name, size_t maxBytes) {
         message = "no script state";
         return false;
     }
-    // The time budget counts from here: compiling is part of it.
-    deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
     limit = maxMemory;
     return run(loadDocument(L, name.c_str(), maxBytes));
 }
@@ -279,7 +277,6 @@ bool DocumentScriptState::loadText(const std::string& text, const std::string& c
         message = "precompiled chunks are not accepted";
         return false;
     }
-    deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
     limit = maxMemory;
     return run(luaL_loadbuffer(L, text.data(), text.size(), chunkName.c_str()));
 }
@@ -310,7 +307,6 @@ bool DocumentScriptState::loadDocumentText(const std::string& bytes, const std::
     std::string chunk = start > 0 ? "\n" + bytes.substr(start) : std::string();
     const std::string& text = start > 0 ? chunk : bytes;
     std::string chunkName = "@" + name;
-    deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMilliseconds);
     limit = maxMemory;
     return run(luaL_loadbuffer(L, text.data(), text.size(), chunkName.c_str()));
 }

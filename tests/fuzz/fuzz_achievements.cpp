@@ -9,13 +9,9 @@
 
 #include "fuzz/FuzzDocuments.h"
 #include "savedata/Achievements.h"
-#include "script/LuaCommon.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     makeFuzzDocumentsFolder();
-    // A written file must read back whatever the machine's load: the time
-    // budget is tested by the unit tests, not here.
-    DocumentScriptState::maxMilliseconds = 60000;
     return 0;
 }
 

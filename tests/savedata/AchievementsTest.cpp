@@ -4,8 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+
 #include "levelplay/LevelList.h"
 #include "savedata/Achievements.h"
+#include "script/LuaCommon.h"
+#include "support/StateGuards.h"
 #include "support/TempGameDir.h"
 
 namespace {
@@ -181,6 +185,67 @@ TEST_F(AchievementsTest, TruncatedFileKeepsItsInfinityRows) {
     a = reload();
     EXPECT_TRUE(a->isCampaignLevelFinished(path, 0));
     EXPECT_FALSE(a->getInfinityMapResults(infinity)->silver);
+}
+
+// The largest file the game writes (every level finished at every difficulty
+// with the longest time, every medal) reads whole, far inside the reader's
+// limits: a file with ten times as many bytes of rows reads whole too.
+TEST_F(AchievementsTest, TheLargestFileReadsWholeWithRoomToSpare) {
+    Achievements* a = reload();
+    for (int c = 0; c < 3; c++)
+        for (int i = 0; i < LevelList::getInstance()->getNumberOfCampaignLevels(c); i++)
+            for (int d = 0; d < 3; d++) {
+                std::string path = level(c, i);
+                a->setCampaignLevelIsFinished(path, d, INT_MAX);
+            }
+    a->unlockMedals();
+    std::string largest = dir.readDocument("achievements.txt");
+    std::string tenfold = largest;
+    for (int k = 0; tenfold.size() < 10 * largest.size(); k++) {
+        std::string path = level(2, 0) + std::to_string(k);
+        a->getInfinityMapResults(path)->gold = true;
+        tenfold = a->achievementsText();
+    }
+    for (const std::string& text : {largest, tenfold}) {
+        a->resetToCatalogue();
+        EXPECT_TRUE(a->readAchievementsText(text));
+        EXPECT_EQ(a->achievementsText(), text);
+    }
+}
+
+// Only a file cut short is salvaged: one that ends as the writer ends it is
+// read as it stands, with no table closed for it.
+TEST_F(AchievementsTest, AFileThatEndsAsWrittenIsNotSalvaged) {
+    reload()->unlockMedals();
+    std::string damaged = dir.readDocument("achievements.txt");
+    // A brace slipped into the last row leaves its table open.
+    damaged.insert(damaged.rfind("\t\"") + 1, "{");
+    dir.writeDocument("achievements.txt", damaged);
+    EXPECT_EQ(reload()->getNumberOfGoldMedals(), 0);
+    EXPECT_EQ(dir.readDocument("achievements.txt.bad"), damaged);
+}
+
+// A read that the machine holds up (load, a suspend, a debugger) reads what
+// an idle machine reads: the file stays as it is, every level finished.
+TEST_F(AchievementsTest, AReadHeldUpKeepsEveryLevel) {
+    Achievements* a = reload();
+    for (int c = 0; c < 3; c++)
+        for (int i = 0; i < LevelList::getInstance()->getNumberOfCampaignLevels(c); i++)
+            for (int d = 0; d < 3; d++) {
+                std::string path = level(c, i);
+                a->setCampaignLevelIsFinished(path, d, 1000 * c + 10 * i + d);
+            }
+    ASSERT_TRUE(a->writeAchievements());
+    std::string written = dir.readDocument("achievements.txt");
+    {
+        SavedValue<void (*)()> heldUp(DocumentScriptState::whileRunning, [] { usleep(300 * 1000); });
+        a = reload();
+    }
+    for (int d = 0; d < 3; d++)
+        EXPECT_EQ(a->getPercentageOfAllCampaignsDone(d), 100);
+    EXPECT_EQ(a->achievementsText(), written);
+    EXPECT_EQ(dir.readDocument("achievements.txt"), written);
+    EXPECT_FALSE(dir.documentExists("achievements.txt.bad"));
 }
 
 TEST_F(AchievementsTest, HostileChunksHaveNoEffectAndStayBounded) {

@@ -1,7 +1,10 @@
-// The whole-file writer: a failure at any step leaves the old file as it was
-// and no temporary file behind.
+// The whole-file writer: a failure at any step leaves the old file as it was,
+// no temporary file behind, and one line on the standard error stream.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "core/myfopen.h"
 #include "support/TempGameDir.h"
@@ -31,25 +34,29 @@ TEST_F(DocumentWriteTest, FailuresKeepTheOldFile) {
         const char* name;
         std::function<void(TempGameDir&)> inject;
         std::function<bool(FILE*)> write;
+        int cause;
     };
     std::vector<Case> cases = {
-        {"writer reports failure", [](TempGameDir&) {}, [](FILE*) { return false; }},
-        {"failing write", [](TempGameDir&) { DocumentWriteFaults::failWrite = true; }, writeNew},
-        {"failing fsync", [](TempGameDir&) { DocumentWriteFaults::failSync = true; }, writeNew},
+        {"writer reports failure", [](TempGameDir&) {}, [](FILE*) { return false; }, EIO},
+        {"failing write", [](TempGameDir&) { DocumentWriteFaults::failWrite = true; }, writeNew, ENOSPC},
+        {"failing fsync", [](TempGameDir&) { DocumentWriteFaults::failSync = true; }, writeNew, EIO},
         {"target cannot be replaced",
          [](TempGameDir& d) {
              remove((d.root + "/data/doc.txt").c_str());
              mkdir((d.root + "/data/doc.txt").c_str(), 0700);
              d.write("data/doc.txt/keep", "old\n");
          },
-         writeNew},
+         writeNew, EISDIR},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TearDown();
         dir.writeDocument("doc.txt", "old\n");
         c.inject(dir);
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(writeDocumentWhole("doc.txt", c.write));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "cannot save " + dir.root + "/data/doc.txt: " + strerror(c.cause) + "\n");
         EXPECT_FALSE(dir.documentExists("doc.txt.tmp"));
         struct stat info;
         if (stat((dir.root + "/data/doc.txt").c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
@@ -74,6 +81,21 @@ TEST_F(DocumentWriteTest, TemporaryThatCannotBeMadeFailsCleanly) {
         chmod((dir.root + "/data").c_str(), 0700);
         EXPECT_EQ(dir.readDocument("doc.txt"), "old\n");
     }
+}
+
+// A documents folder that is missing is made; one that cannot be (its parent
+// is a file, which stops root too) fails the save with its one line.
+TEST_F(DocumentWriteTest, AMissingDocumentsFolderIsMade) {
+    ASSERT_EQ(rmdir((dir.root + "/data").c_str()), 0);
+    EXPECT_TRUE(writeDocumentWhole("doc.txt", writeNew));
+    EXPECT_EQ(dir.readDocument("doc.txt"), "new contents\n");
+
+    dir.write("file", "");
+    std::string folder = dir.root + "/file/data";
+    setenv("ZORBIX_DOCUMENTS", folder.c_str(), 1);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeDocumentWhole("doc.txt", writeNew));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot save " + folder + "/doc.txt: Not a directory\n");
 }
 
 TEST_F(DocumentWriteTest, BadCopyKeepsEveryByte) {

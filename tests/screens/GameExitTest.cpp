@@ -12,6 +12,7 @@
 #include "screens/StateFirstMenu.h"
 #include "screens/StateRestartGame.h"
 #include "support/FlowDriver.h"
+#include "support/StateGuards.h"
 #include "widgets/InGameMenu.h"
 
 namespace {
@@ -219,6 +220,46 @@ TEST_F(GameExit, AnEndedInfinityGameIsAnnouncedOnTheStandardOutput) {
     finishGame(99);
     driver.arrived<StateConfirmScore>(2);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+// Started without its documents folder, the game makes it: the replay is
+// saved and announced, and the score kept.
+TEST_F(GameExit, AMissingDocumentsFolderIsMadeAndTheGameSaves) {
+    ASSERT_EQ(std::system(("rm -rf '" + dir.root + "/data'").c_str()), 0);
+    connectPlayExits(true);
+    OnExit quiet([] { connectPlayExits(false); });
+    testing::internal::CaptureStdout();
+    start(new StatePlay(infinityPath(), false, false));
+    finishGame(1234);
+    StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
+    std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_NE(entry, nullptr);
+    ASSERT_GT(entry->replay, 0);
+    EXPECT_EQ(out, "score 1234, replay " + std::to_string(entry->replay) + "\n");
+    EXPECT_TRUE(dir.documentExists(Replay::getPath(entry->replay, false)));
+    driver.tap(entry->getOkButton());
+    driver.arrived<StateRestartGame>(2);
+    EXPECT_NE(dir.readDocument("local_scores.txt").find("1234"), std::string::npos);
+}
+
+// A save that cannot be made says so in one line on the standard error
+// stream, naming the file, and the game goes on.
+TEST_F(GameExit, ASaveThatFailsSaysSoAndTheGameGoesOn) {
+    dir.write("file", "");
+    std::string folder = dir.root + "/file/data";
+    setenv("ZORBIX_DOCUMENTS", folder.c_str(), 1);
+    OnExit back([this] { setenv("ZORBIX_DOCUMENTS", (dir.root + "/data").c_str(), 1); });
+    testing::internal::CaptureStderr();
+    start(new StatePlay(infinityPath(), false, false));
+    finishGame(1234);
+    StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
+    std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->replay, -1);
+    for (const char* name : {"prefs.txt", "replay_local_1.txt"})
+        EXPECT_NE(err.find("cannot save " + folder + "/" + name + ": Not a directory\n"), std::string::npos) << err;
+    driver.tap(entry->getOkButton());
+    EXPECT_NE(driver.arrived<StateRestartGame>(2), nullptr);
 }
 
 // The level screen's replay rows: an own replay plays with a type 1 turn, a
