@@ -65,7 +65,8 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 900)
         helicopters[k] = zorbix.newHelicopter(x, y)
     end
-    -- Yellow: a cyan arrow would pass for a second ship.
+    -- Yellow, as the spots of the stranded friends it leads to, rather than
+    -- the default magenta.
     arrow = Arrow.new(255, 220, 60)
     show("^5Rescue the stranded friends", 240)
     playLevel({
