@@ -476,6 +476,34 @@ function dropGoneHandles(list)
     end
 end
 
+-- The live handles of a level's list, as a copy kept for that list (the
+-- same table from call to call) and shared by all that read the list
+-- through it. Called once a step, it drops each gone handle the first step
+-- it reads (0, 0), takes in the handles the level has added since, and
+-- leaves the level's list as it is.
+-- When the level has itself dropped handles from its list, the copy is
+-- taken afresh from it.
+local liveCopies = {}
+function liveHandles(list)
+    local c = liveCopies[list]
+    if c == nil then
+        c = { seen = 0, handles = {} }
+        liveCopies[list] = c
+    elseif c.seen > 0 and list[c.seen] ~= c.last then
+        for k = #c.handles, 1, -1 do
+            c.handles[k] = nil
+        end
+        c.seen = 0
+    end
+    for k = c.seen + 1, #list do
+        c.handles[#c.handles + 1] = list[k]
+    end
+    c.seen = #list
+    c.last = list[c.seen]
+    dropGoneHandles(c.handles)
+    return c.handles
+end
+
 -- Clearing levels: a level won once its enemies are gone.
 
 -- playLevel for a level won when every enemy counted by o.counts (a list of

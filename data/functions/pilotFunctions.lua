@@ -396,33 +396,6 @@ function pilotRing(cx, cy, radius, handles)
     return moveAngle, moveStrength, angleTo(zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip), tx, ty), 100
 end
 
--- The live handles of a level's list (which the pilot must not change), as
--- the pilot's own copy: a handle whose object is gone is dropped for good
--- the first step it reads (0, 0), before a new object can take its address
--- and be mistaken for it; handles the level adds later are taken in. When
--- the level has itself dropped gone handles from its list (keepHandle does),
--- the copy is taken afresh, in the same table (callers keep it).
-local liveCopies = {}
-function pilotLive(list)
-    local c = liveCopies[list]
-    if c == nil then
-        c = { seen = 0, handles = {} }
-        liveCopies[list] = c
-    elseif c.seen > 0 and list[c.seen] ~= c.last then
-        for k = #c.handles, 1, -1 do
-            c.handles[k] = nil
-        end
-        c.seen = 0
-    end
-    for k = c.seen + 1, #list do
-        c.handles[#c.handles + 1] = list[k]
-    end
-    c.seen = #list
-    c.last = list[c.seen]
-    dropGoneHandles(c.handles)
-    return c.handles
-end
-
 -- A pilot against the mirror boss of handle boss: it circles the boss,
 -- shooting its core, and turns about now and then, so that the mirror
 -- swings on past the ship and the shots come in behind its arc; it holds

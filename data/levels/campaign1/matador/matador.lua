@@ -66,6 +66,6 @@ levelTest = newLevelTest(
     -- Flies round the ring, shooting the nearest enemy ahead of its move:
     -- the ship is never where a sucider aimed its dash.
     function()
-        return pilotRing(CX, CY, 750, pilotLive(enemies))
+        return pilotRing(CX, CY, 750, liveHandles(enemies))
     end
 )

@@ -91,7 +91,7 @@ levelTest = newLevelTest(
     -- while more than ten of those fly, it is left alone for two thirds of
     -- the time and the shots sweep the ring inward, where they come from.
     function()
-        local live = pilotLive(enemies)
+        local live = liveHandles(enemies)
         local moveAngle, moveStrength = pilotCircle(CX, CY, 700, 35)
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
         local kept = 0

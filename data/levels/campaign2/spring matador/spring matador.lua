@@ -77,7 +77,7 @@ levelTest = newLevelTest(function()
 end, function()
     among = among
         or {
-            lists = { pilotLive(suciders) },
+            lists = { liveHandles(suciders) },
             width = W,
             height = H,
             danger = 220,
@@ -85,6 +85,6 @@ end, function()
             range = 1000,
             margin = 300,
         }
-    pilotLive(suciders)
+    liveHandles(suciders)
     return pilotAmong(among)
 end)
