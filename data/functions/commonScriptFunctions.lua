@@ -607,18 +607,18 @@ function nextUnreached(goals, nearest)
     return best
 end
 
--- An orange arrow beside the ship that points to the nearest of the handles
--- that handles() returns while none is in sight (within 150 units an enemy
--- is in the picture or at its edge); the global `arrow`. With dropGone the
--- walk also drops gone handles from the list (see nearestHandle). With no
--- handle left, it points to the place (x, y) that lastPlace() returns, if
--- given, or nowhere when that is nil.
-function pointToNearest(handles, dropGone, lastPlace)
+-- An orange arrow beside the ship that points to the nearest live object
+-- of the handle list that handles() returns while none is in sight (within
+-- 150 units an enemy is in the picture or at its edge); the global `arrow`.
+-- It walks the list's live copy (liveHandles). With no live object left,
+-- it points to the place (x, y) that lastPlace() returns, if given, or
+-- nowhere when that is nil.
+function pointToNearest(handles, lastPlace)
     require "/data/entities/Arrow"
     arrow = Arrow.new(255, 120, 60)
     arrow.hideWithin = 150
     everyStep(function()
-        local h = nearestHandle(handles(), dropGone)
+        local h = nearestHandle(liveHandles(handles()))
         if h ~= nil then
             arrow:setTargetEntity(h)
         else

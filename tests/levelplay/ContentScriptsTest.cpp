@@ -276,8 +276,11 @@ TEST_F(ContentScripts, PickUpsGoalsAndCannons) {
     EXPECT_EQ(s.eval("tostring(ar.hidden)"), "true");
 }
 
-TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
-    // The arrow stands 90 from the ship at (500, 500), toward its target.
+TEST_F(ContentScripts, SharedArrowFollowsTheNearestLiveEnemyAndLetsTheGoneOnesGo) {
+    // The arrow stands 90 from the ship at (500, 500), toward its target. A
+    // handle that read (0, 0) and then reads a place again stands for a new
+    // object made where a gone one was: the arrow never takes it for the
+    // enemy.
     ASSERT_EQ(s.run(R"(
         real.getEntitySqrDistanceFromPlayer = function(e)
             local dx, dy = e.x - ship.x, e.y - ship.y
@@ -286,8 +289,8 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
         require('/data/entities/Player')
         Player.new(500, 500, 3)
         far, near = {x = 3500, y = 500}, {x = 500, y = 1500}
-        list, place = {far, near}, nil
-        pointToNearest(function() return list end, true, function() return place end)
+        list = {far, near}
+        pointToNearest(function() return list end)
         function look() advance(2) return arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y end
     )"),
               "");
@@ -296,23 +299,25 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
         const char* seen;
     } cases[] = {
         {"", "500,590"},
-        // The nearest gone: the other, and the gone one leaves the list.
+        // The nearest gone: the other.
         {"near.x, near.y = 0, 0", "590,500"},
-        // None left: the place given, and nowhere without one.
+        {"near.x, near.y = 500, 1000", "590,500"},
+        // None left: nowhere.
         {"far.x, far.y = 0, 0", "hidden"},
-        {"place = {x = -1500, y = 500}", "410,500"},
-        {"place = {x = 600, y = 500}", "hidden"},
+        // One the level adds later is taken in.
+        {"list[#list + 1] = {x = 500, y = -1500}", "500,410"},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(s.run(c.change), "") << c.change;
         EXPECT_EQ(s.eval("look()"), c.seen) << c.change;
     }
-    EXPECT_EQ(s.eval("#list"), "0");
+    // The level's own list is left as it is.
+    EXPECT_EQ(s.eval("#list"), "3");
     // A target that goes between its choice and the arrow's step reads at
-    // (0, 0): the arrow hides rather than point there.
+    // (0, 0): the arrow hides rather than point there, and lets it go.
     ASSERT_EQ(s.run("gone = {x = 500, y = 1500} arrow:setTargetEntity(gone) arrow:update()"), "");
     EXPECT_EQ(s.eval("arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y"), "500,590");
-    ASSERT_EQ(s.run("gone.x, gone.y = 0, 0 arrow:update()"), "");
+    ASSERT_EQ(s.run("gone.x, gone.y = 0, 0 arrow:update() gone.x, gone.y = 500, 1500 arrow:update()"), "");
     EXPECT_EQ(s.eval("arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y"), "hidden");
 }
 

@@ -44,7 +44,7 @@ local function pointToSnakes()
             end
         end
         return pointed
-    end, true, function()
+    end, function()
         if zorbix.getSnakeCount() > 0 then
             return lastSeen
         end

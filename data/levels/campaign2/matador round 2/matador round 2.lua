@@ -20,7 +20,7 @@ function comeBack(makers, add)
     handlesGoneAtShip(enemies, seen, 90, function(h, sx, sy)
         if protected and makers[h] ~= nil then
             local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 500)
-            pointed[#pointed + 1] = add(makers[h], bx, by)
+            add(makers[h], bx, by)
         end
     end)
     protected = not player:isAlive() or player.shieldLeft > 0
@@ -64,12 +64,10 @@ function init()
         local x, y = pointAt(CX, CY, 90 + 60 * k, 300)
         add(zorbix.newDodger, x, y)
     end
-    -- The arrow points to the nearest enemy while none is in sight; it walks
-    -- a copy of the list, as the rams are watched on the list itself.
-    pointed = { unpack(enemies) }
+    -- The arrow points to the nearest enemy while none is in sight.
     pointToNearest(function()
-        return pointed
-    end, true)
+        return enemies
+    end)
     playClearLevel({
         message = "^1Round two",
         messageSteps = 180,

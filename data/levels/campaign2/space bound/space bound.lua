@@ -22,10 +22,9 @@ function init()
         ships[k] = zorbix.newMotherShip(x, y, 15 + 5 * (k % 3), 45 * k)
     end
     -- The arrow points to the nearest ship while none is in sight.
-    pointed = { unpack(ships) }
     pointToNearest(function()
-        return pointed
-    end, true)
+        return ships
+    end)
     playClearLevel({
         message = "^5Space wraps around",
         par = PAR,
