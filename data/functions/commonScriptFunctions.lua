@@ -609,11 +609,9 @@ end
 
 -- An orange arrow beside the ship that points to the nearest live object
 -- of the handle list that handles() returns while none is in sight (within
--- 150 units an enemy is in the picture or at its edge); the global `arrow`.
--- It walks the list's live copy (liveHandles). With no live object left,
--- it points to the place (x, y) that lastPlace() returns, if given, or
--- nowhere when that is nil.
-function pointToNearest(handles, lastPlace)
+-- 150 units an enemy is in the picture or at its edge), and hides when none
+-- is left; the global `arrow`. It walks the list's live copy (liveHandles).
+function pointToNearest(handles)
     require "/data/entities/Arrow"
     arrow = Arrow.new(255, 120, 60)
     arrow.hideWithin = 150
@@ -622,7 +620,7 @@ function pointToNearest(handles, lastPlace)
         if h ~= nil then
             arrow:setTargetEntity(h)
         else
-            pointArrowAt(arrow, lastPlace and lastPlace())
+            arrow:clearTarget()
         end
     end)
 end

@@ -1,12 +1,13 @@
 // What the levels point at through their enemies' handles, in real games:
-// the arrow points at a live enemy of the level, never at a new object made
-// where a gone enemy was.
+// an arrow shown points at a live enemy of the level, never at an empty place
+// nor at a new object made where a gone enemy was.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <typeinfo>
 
 #include "actors/Helicopter.h"
+#include "actors/SnakeElement.h"
 #include "actors/Sucider.h"
 #include "levelplay/LevelEntry.h"
 #include "levelplay/SimulatedInput.h"
@@ -95,4 +96,43 @@ TEST_F(ArrowTargets, MatadorFollowsOnlyItsLiveEnemies) {
     }
     // The enemies were out of sight all along: the arrow pointed.
     EXPECT_EQ(pointed, kSteps);
+}
+
+// Digest played by its pilot: once a first head falls, the head that takes
+// over has no handle, and the arrow, with no snake to point at, hides.
+TEST_F(ArrowTargets, DigestPointsOnlyAtALiveSnakeOrHides) {
+    const int kStepLimit = 36000;
+    int shown = 0, hidden = 0;
+    for (int difficulty : {0, 2}) {
+        SCOPED_TRACE("difficulty " + std::to_string(difficulty));
+        StatePlay* play = start("/data/levels/campaign0/digest/digest.lua", difficulty, 1);
+        ASSERT_NE(play, nullptr);
+        LevelRun run(play);
+        lua_State* L = play->getLuaState();
+        SimulatedInput input;
+        std::string error;
+        ASSERT_TRUE(input.parse("pilot", &error)) << error;
+        input.setPilotState(L);
+        int step = 0;
+        for (; step < kStepLimit; step++) {
+            int x[2], y[2];
+            input.touchesForStep(step, StatePlay::joysticks, x, y);
+            ASSERT_EQ(input.pilotError(), "");
+            if (!run.frame(x, y, false))
+                break;
+            ArrowState a = arrowState(L);
+            if (!a.shown) {
+                hidden++;
+                continue;
+            }
+            shown++;
+            ASSERT_NE(dynamic_cast<SnakeElement*>(a.target), nullptr)
+                << "step " << step << ": the arrow is shown, set on " << (a.set ? named(a.target) : "a place")
+                << ", with " << SnakeElement::count << " snake parts";
+        }
+        EXPECT_LT(step, kStepLimit) << "the pilot's game did not end";
+    }
+    // The games saw both: the arrow on a snake, and hidden.
+    EXPECT_GT(shown, 0);
+    EXPECT_GT(hidden, 0);
 }
