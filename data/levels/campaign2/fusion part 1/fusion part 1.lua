@@ -28,15 +28,19 @@ local function show(text, steps)
     shown.inView = true
 end
 
--- The helicopters heard so far: the rotor sounds once as each first comes
--- into view.
-local heard = {}
+-- The helicopters listened for no more: the rotor sounds once as each
+-- first comes into view, and one gone unheard is not read again.
+local listened = {}
 local function listenForHelicopters()
     for k, h in ipairs(helicopters) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-        if not heard[k] and (x ~= 0 or y ~= 0) and zorbix.getEntitySqrDistanceFromPlayer(h) < 500 * 500 then
-            heard[k] = true
-            zorbix.playSound("/data/sounds/copter.caf", x, y)
+        if not listened[k] then
+            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            if x == 0 and y == 0 then
+                listened[k] = true
+            elseif zorbix.getEntitySqrDistanceFromPlayer(h) < 500 * 500 then
+                listened[k] = true
+                zorbix.playSound("/data/sounds/copter.caf", x, y)
+            end
         end
     end
 end
