@@ -434,24 +434,32 @@ end
 
 -- Calls rammed(h, sx, sy) for each handle of the list whose object went
 -- since the last call while its last place was within reach units of the
--- ship at (sx, sy): it ran into the ship. seen is the caller's own table of
--- last places, kept from call to call. The calls come after the walk, so
--- that one which adds to the list (and so may compact it) skips no handle.
+-- ship at (sx, sy): it ran into the ship. Called once a step; the gone
+-- handles leave the list, the others keeping their order. seen is the
+-- caller's own table of last places, kept from call to call. The calls
+-- come after the walk, so that one which adds to the list skips no handle.
 function handlesGoneAtShip(list, seen, reach, rammed)
     local sx, sy = getEntityX(playerShip), getEntityY(playerShip)
     local hits
-    for _, h in ipairs(list) do
+    local count, n = #list, 0
+    for k = 1, count do
+        local h = list[k]
         local x, y = getEntityX(h), getEntityY(h)
         local last = seen[h]
         if x ~= 0 or y ~= 0 then
             seen[h] = { x, y }
-        elseif last ~= nil then
+            n = n + 1
+            list[n] = h
+        else
             seen[h] = nil
-            if isWithin(last[1], last[2], sx, sy, reach) then
+            if last ~= nil and isWithin(last[1], last[2], sx, sy, reach) then
                 hits = hits or {}
                 hits[#hits + 1] = h
             end
         end
+    end
+    for k = count, n + 1, -1 do
+        list[k] = nil
     end
     if hits ~= nil then
         for _, h in ipairs(hits) do

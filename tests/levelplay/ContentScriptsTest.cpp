@@ -321,9 +321,11 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestLiveEnemyAndLetsTheGoneOnesGo
     EXPECT_EQ(s.eval("arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y"), "hidden");
 }
 
-TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldWhenACallAddsToTheList) {
+TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldOnceWhenACallAddsToTheList) {
     // 31 kept handles, two of them last seen beside the ship; both go in one
-    // step, and the first call's new handle makes the list drop its gone ones.
+    // step, and each call adds a handle to the list. A handle told gone
+    // leaves the list: when a new object made where a third one was goes
+    // beside the ship in turn, it is not told.
     ASSERT_EQ(s.run(R"(
         require('/data/functions/commonScriptFunctions')
         playerShip = {x = 500, y = 500}
@@ -341,10 +343,18 @@ TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldWhenACallAddsToTheList) {
         a.x, a.y, b.x, b.y = 0, 0, 0, 0
         watch()
         watch()
+        c = keepHandle(list, {x = 540, y = 500})
+        watch()
+        c.x, c.y = 0, 0
+        watch()
+        c.x, c.y = 510, 500
+        watch()
+        c.x, c.y = 0, 0
+        watch()
     )"),
               "");
-    EXPECT_EQ(s.eval("told"), "2");
-    EXPECT_EQ(s.eval("#list"), "31");
+    EXPECT_EQ(s.eval("told"), "3");
+    EXPECT_EQ(s.eval("#list"), "32");
 }
 
 TEST_F(ContentScripts, ExampleLevelPlaysToAWinAndToALoss) {
