@@ -175,6 +175,9 @@ TEST_F(ArrowTargets, DigestPointsOnlyAtALiveSnakeOrHides) {
                 << ", with " << SnakeElement::count << " snake parts";
         }
         EXPECT_LT(step, kStepLimit) << "the pilot's game did not end";
+        // The sticks are the process's: the pilot lets go of them.
+        int none[2] = {-1, -1};
+        StatePlay::joysticks->update(none, none);
     }
     // The games saw both: the arrow on a snake, and hidden.
     EXPECT_GT(shown, 0);

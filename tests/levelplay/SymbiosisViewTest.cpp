@@ -65,5 +65,7 @@ TEST_F(SymbiosisView, BothShipsStayInThePictureAtEveryWall) {
         // The farthest a ship's centre came to the picture's edge once at
         // the wall (negative: inside).
         EXPECT_LE(worst, -kShipReach);
+        // The sticks are the process's: let go of them.
+        idle(run);
     }
 }
