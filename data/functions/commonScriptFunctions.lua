@@ -419,16 +419,18 @@ end
 -- Handle lists. A level keeps the handles of the enemies it makes in lists
 -- (keepHandle), for its own counts and for its pilot (pilotFunctions).
 -- Keeping and reading handles changes nothing in the game.
+--
+-- A handle outlives its object: once the object is gone the handle reads
+-- (0, 0), until enough other objects have gone that its memory is used
+-- again and it names whatever new object is made there. So a handle is
+-- read only by a walk that comes every step and drops it from its list the
+-- first time it reads gone (dropGoneHandles, the walks below, liveHandles);
+-- one that is gone is never read again.
 
 -- Keeps the handle h (what a zorbix.new* call returned) at the end of the
--- list and returns it. The gone handles are dropped whenever the list has
--- doubled: a walk every step would cost the game a third of its speed.
+-- list and returns it. The list keeps gone handles until a walk drops them.
 function keepHandle(list, h)
     list[#list + 1] = h
-    if #list >= (list.dropAt or 32) then
-        dropGoneHandles(list)
-        list.dropAt = 2 * #list + 32
-    end
     return h
 end
 

@@ -357,6 +357,16 @@ TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldOnceWhenACallAddsToTheList)
     EXPECT_EQ(s.eval("#list"), "32");
 }
 
+TEST_F(ContentScripts, KeepingAHandleReadsNoneOfTheList) {
+    // A kept list is read only by the walks that drop its gone handles as
+    // they find them: keeping a handle reads none, however long the list,
+    // since one gone long ago may name a new object.
+    ASSERT_EQ(s.run("require('/data/functions/commonScriptFunctions') list = {} "
+                    "for k = 1, 100 do keepHandle(list, {x = k, y = k}) end"),
+              "");
+    EXPECT_EQ(s.eval("tostring(count.getEntityX) .. ' ' .. #list"), "nil 100");
+}
+
 TEST_F(ContentScripts, ExampleLevelPlaysToAWinAndToALoss) {
     for (const char* hook : {"win", "lose"}) {
         ScriptTestState level;
