@@ -536,9 +536,9 @@ function playClearLevel(o)
     return playLevel(o)
 end
 
--- For a level test's win: destroys every object of a list of handles.
+-- For a level test's win: destroys every live object of a list of handles.
 function destroyHandles(handles)
-    for _, h in ipairs(handles) do
+    for _, h in ipairs(liveHandles(handles)) do
         zorbix.setEntityDestroy(h)
     end
 end

@@ -367,6 +367,45 @@ TEST_F(ContentScripts, KeepingAHandleReadsNoneOfTheList) {
     EXPECT_EQ(s.eval("tostring(count.getEntityX) .. ' ' .. #list"), "nil 100");
 }
 
+TEST_F(ContentScripts, PilotsAndTestHooksLetTheGoneHandlesGo) {
+    // From the ship at (500, 500), a far enemy and a near one; the near one
+    // goes, and a new object is made where it was, nearer still: what each
+    // reader of the list makes of it then. scenario(reader) makes the
+    // reader of a list and calls it at each stage.
+    ASSERT_EQ(s.run(R"(
+        real.getEntitySqrDistanceFromPlayer = function(e)
+            local dx, dy = e.x - ship.x, e.y - ship.y
+            return dx * dx + dy * dy
+        end
+        require('/data/entities/Player')
+        require('/data/functions/pilotFunctions')
+        Player.new(500, 500, 3)
+        elapsed = 0
+        function scenario(reader)
+            far, near = {x = 3500, y = 500}, {x = 500, y = 1500}
+            local read = reader({far, near})
+            read()
+            near.x, near.y = 0, 0
+            read()
+            near.x, near.y, near.destroyed = 500, 700, nil
+            return read()
+        end
+    )"),
+              "");
+    struct Case {
+        const char* reader;
+        const char* result;
+    } cases[] = {
+        // The angle of the shots: toward the far one.
+        {"function(l) return function() return select(3, pilotOrbitNearest(l, 300, 30)) end end", "0"},
+        {"function(l) return newBurstPilot(function() return l end, 0, function(e) return e == far and 'far' end) end",
+         "far"},
+        {"function(l) return function() destroyHandles(l) return tostring(near.destroyed) end end", "nil"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(s.eval(std::string("scenario(") + c.reader + ")"), c.result) << c.reader;
+}
+
 TEST_F(ContentScripts, ExampleLevelPlaysToAWinAndToALoss) {
     for (const char* hook : {"win", "lose"}) {
         ScriptTestState level;

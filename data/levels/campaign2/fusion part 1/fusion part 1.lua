@@ -88,9 +88,8 @@ function init()
     })
 end
 
--- The helicopters the pilot has seen (nearestSteadyHandle), where its
--- target was a step ago and the steps it has spent circling helicopters.
-local pilotSeen = {}
+-- Where the pilot's target was a step ago and the steps it has spent
+-- circling helicopters.
 local pilotLastX, pilotLastY = 0, 0
 local pilotCircling = 0
 
@@ -112,7 +111,7 @@ levelTest = newLevelTest(
             return pilotSticks()
         end
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-        local h, hx, hy = nearestSteadyHandle(helicopters, pilotSeen)
+        local h, hx, hy = nearestHandle(liveHandles(helicopters))
         if h == nil then
             local gx, gy = pilotAroundRocks(s.x, s.y, ROCKS)
             return pilotSticks(gx, gy, s.x, s.y)

@@ -43,9 +43,9 @@ levelTest = newLevelTest(
     newBurstPilot(function()
         return ships
     end, 100, function(s, x, y)
-        for _, o in ipairs(ships) do
+        for _, o in ipairs(liveHandles(ships)) do
             local ox, oy = zorbix.getEntityX(o), zorbix.getEntityY(o)
-            if o ~= s and (ox ~= 0 or oy ~= 0) and zorbix.getEntitySqrDistanceFromPlayer(o) < 300 * 300 then
+            if o ~= s and zorbix.getEntitySqrDistanceFromPlayer(o) < 300 * 300 then
                 return pilotFlee(ox, oy, x, y)
             end
         end
