@@ -33,7 +33,7 @@ function Arrow:setTarget(x, y)
 end
 
 function Arrow:setTargetEntity(handle)
-    self.targetEntity = handle
+    self.targetX, self.targetY, self.targetEntity = nil, nil, handle
 end
 
 function Arrow:clearTarget()
@@ -47,9 +47,11 @@ function Arrow:update()
     local target = self.targetEntity
     if target ~= nil then
         tx, ty = getEntityX(target), getEntityY(target)
-        -- A gone entity reads at (0, 0): there is nothing to point at.
+        -- A gone entity reads at (0, 0): there is nothing to point at, and
+        -- its handle is let go, not to be read again.
         if tx == 0 and ty == 0 then
             tx = nil
+            self:clearTarget()
         end
     end
     local ship = playerShip

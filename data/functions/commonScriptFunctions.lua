@@ -419,39 +419,49 @@ end
 -- Handle lists. A level keeps the handles of the enemies it makes in lists
 -- (keepHandle), for its own counts and for its pilot (pilotFunctions).
 -- Keeping and reading handles changes nothing in the game.
+--
+-- A handle outlives its object: once the object is gone the handle reads
+-- (0, 0), until enough other objects have gone that its memory is used
+-- again and it names whatever new object is made there. So a handle is
+-- read only by a walk that comes every step and drops it from its list the
+-- first time it reads gone (dropGoneHandles, the walks below, liveHandles);
+-- one that is gone is never read again.
 
 -- Keeps the handle h (what a zorbix.new* call returned) at the end of the
--- list and returns it. The gone handles are dropped whenever the list has
--- doubled: a walk every step would cost the game a third of its speed.
+-- list and returns it. The list keeps gone handles until a walk drops them.
 function keepHandle(list, h)
     list[#list + 1] = h
-    if #list >= (list.dropAt or 32) then
-        dropGoneHandles(list)
-        list.dropAt = 2 * #list + 32
-    end
     return h
 end
 
 -- Calls rammed(h, sx, sy) for each handle of the list whose object went
 -- since the last call while its last place was within reach units of the
--- ship at (sx, sy): it ran into the ship. seen is the caller's own table of
--- last places, kept from call to call. The calls come after the walk, so
--- that one which adds to the list (and so may compact it) skips no handle.
+-- ship at (sx, sy): it ran into the ship. Called once a step; the gone
+-- handles leave the list, the others keeping their order. seen is the
+-- caller's own table of last places, kept from call to call. The calls
+-- come after the walk, so that one which adds to the list skips no handle.
 function handlesGoneAtShip(list, seen, reach, rammed)
     local sx, sy = getEntityX(playerShip), getEntityY(playerShip)
     local hits
-    for _, h in ipairs(list) do
+    local count, n = #list, 0
+    for k = 1, count do
+        local h = list[k]
         local x, y = getEntityX(h), getEntityY(h)
         local last = seen[h]
         if x ~= 0 or y ~= 0 then
             seen[h] = { x, y }
-        elseif last ~= nil then
+            n = n + 1
+            list[n] = h
+        else
             seen[h] = nil
-            if isWithin(last[1], last[2], sx, sy, reach) then
+            if last ~= nil and isWithin(last[1], last[2], sx, sy, reach) then
                 hits = hits or {}
                 hits[#hits + 1] = h
             end
         end
+    end
+    for k = count, n + 1, -1 do
+        list[k] = nil
     end
     if hits ~= nil then
         for _, h in ipairs(hits) do
@@ -476,6 +486,34 @@ function dropGoneHandles(list)
     end
 end
 
+-- The live handles of a level's list, as a copy kept for that list (the
+-- same table from call to call) and shared by all that read the list
+-- through it. Called once a step, it drops each gone handle the first step
+-- it reads (0, 0), takes in the handles the level has added since, and
+-- leaves the level's list as it is.
+-- When the level has itself dropped handles from its list, the copy is
+-- taken afresh from it.
+local liveCopies = {}
+function liveHandles(list)
+    local c = liveCopies[list]
+    if c == nil then
+        c = { seen = 0, handles = {} }
+        liveCopies[list] = c
+    elseif c.seen > 0 and list[c.seen] ~= c.last then
+        for k = #c.handles, 1, -1 do
+            c.handles[k] = nil
+        end
+        c.seen = 0
+    end
+    for k = c.seen + 1, #list do
+        c.handles[#c.handles + 1] = list[k]
+    end
+    c.seen = #list
+    c.last = list[c.seen]
+    dropGoneHandles(c.handles)
+    return c.handles
+end
+
 -- Clearing levels: a level won once its enemies are gone.
 
 -- playLevel for a level won when every enemy counted by o.counts (a list of
@@ -498,9 +536,9 @@ function playClearLevel(o)
     return playLevel(o)
 end
 
--- For a level test's win: destroys every object of a list of handles.
+-- For a level test's win: destroys every live object of a list of handles.
 function destroyHandles(handles)
-    for _, h in ipairs(handles) do
+    for _, h in ipairs(liveHandles(handles)) do
         zorbix.setEntityDestroy(h)
     end
 end
@@ -579,22 +617,20 @@ function nextUnreached(goals, nearest)
     return best
 end
 
--- An orange arrow beside the ship that points to the nearest of the handles
--- that handles() returns while none is in sight (within 150 units an enemy
--- is in the picture or at its edge); the global `arrow`. With dropGone the
--- walk also drops gone handles from the list (see nearestHandle). With no
--- handle left, it points to the place (x, y) that lastPlace() returns, if
--- given, or nowhere when that is nil.
-function pointToNearest(handles, dropGone, lastPlace)
+-- An orange arrow beside the ship that points to the nearest live object
+-- of the handle list that handles() returns while none is in sight (within
+-- 150 units an enemy is in the picture or at its edge), and hides when none
+-- is left; the global `arrow`. It walks the list's live copy (liveHandles).
+function pointToNearest(handles)
     require "/data/entities/Arrow"
     arrow = Arrow.new(255, 120, 60)
     arrow.hideWithin = 150
     everyStep(function()
-        local h = nearestHandle(handles(), dropGone)
+        local h = nearestHandle(liveHandles(handles()))
         if h ~= nil then
             arrow:setTargetEntity(h)
         else
-            pointArrowAt(arrow, lastPlace and lastPlace())
+            arrow:clearTarget()
         end
     end)
 end

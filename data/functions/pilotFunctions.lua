@@ -220,10 +220,10 @@ function orbitGoal(x, y, radius, turn)
     return pointAt(x, y, a + turn, radius)
 end
 
--- pilotOrbit round the nearest of a list of handles; no move and no
--- shooting when none is left.
+-- pilotOrbit round the nearest live object of a level's handle list; no
+-- move and no shooting when none is left.
 function pilotOrbitNearest(handles, radius, turn)
-    local h, x, y = nearestHandle(handles)
+    local h, x, y = nearestHandle(liveHandles(handles))
     if h == nil then
         return pilotSticks()
     end
@@ -238,23 +238,30 @@ function pilotFlee(fx, fy, tx, ty)
 end
 
 -- A pilot against enemies that burst as they die: list() gives their
--- handles (read each step). For `steps` steps after one is gone it runs
--- straight away from where it was last seen; otherwise attack(e, x, y),
--- given the nearest one and its place, gives the sticks.
+-- handles (read each step; a list the level only adds to). For `steps`
+-- steps after one is gone it runs straight away from where it was last
+-- seen; otherwise attack(e, x, y), given the nearest one and its place,
+-- gives the sticks. A handle found gone is not read again.
 function newBurstPilot(list, steps, attack)
     local seen, burstX, burstY, burstUntil = {}, 0, 0, 0
     return function()
-        local handles = list()
-        for k, h in ipairs(handles) do
-            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            if x ~= 0 or y ~= 0 then
-                seen[k] = { x, y }
-            elseif seen[k] ~= nil then
-                burstX, burstY, burstUntil = seen[k][1], seen[k][2], elapsed + steps
-                seen[k] = nil
+        local live = {}
+        for k, h in ipairs(list()) do
+            local last = seen[k]
+            if last ~= false then
+                local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+                if x ~= 0 or y ~= 0 then
+                    seen[k] = { x, y }
+                    live[#live + 1] = h
+                else
+                    if last ~= nil then
+                        burstX, burstY, burstUntil = last[1], last[2], elapsed + steps
+                    end
+                    seen[k] = false
+                end
             end
         end
-        local e, x, y = nearestHandle(handles)
+        local e, x, y = nearestHandle(live)
         if e == nil then
             return pilotSticks()
         end
@@ -332,25 +339,6 @@ function sweepAngle(state, step)
     return state.sweep
 end
 
--- nearestHandle for a pilot that calls it every step, keeping `seen` (its
--- own table) between calls: a handle whose object jumps more than 100 units
--- in a step is taken as gone for good, since a new object can be made where
--- a destroyed one was and take its handle.
-function nearestSteadyHandle(handles, seen)
-    local steady = {}
-    for k, h in ipairs(handles) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-        local last = seen[k]
-        if (x == 0 and y == 0) or (last ~= nil and (last == false or math.abs(x - last[1]) > 100 or math.abs(y - last[2]) > 100)) then
-            seen[k] = false
-        else
-            seen[k] = { x, y }
-            steady[#steady + 1] = h
-        end
-    end
-    return nearestHandle(steady)
-end
-
 -- Pilot sticks that circle (x, y) `radius` units off, `turn` degrees ahead
 -- of the ship's bearing from it (negative: the other way round), shooting
 -- at (ax, ay) (a point ahead of the target, see pilotLead). Unlike
@@ -394,33 +382,6 @@ function pilotRing(cx, cy, radius, handles)
     end
     local tx, ty = pilotLead(h, x, y)
     return moveAngle, moveStrength, angleTo(zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip), tx, ty), 100
-end
-
--- The live handles of a level's list (which the pilot must not change), as
--- the pilot's own copy: a handle whose object is gone is dropped for good
--- the first step it reads (0, 0), before a new object can take its address
--- and be mistaken for it; handles the level adds later are taken in. When
--- the level has itself dropped gone handles from its list (keepHandle does),
--- the copy is taken afresh, in the same table (callers keep it).
-local liveCopies = {}
-function pilotLive(list)
-    local c = liveCopies[list]
-    if c == nil then
-        c = { seen = 0, handles = {} }
-        liveCopies[list] = c
-    elseif c.seen > 0 and list[c.seen] ~= c.last then
-        for k = #c.handles, 1, -1 do
-            c.handles[k] = nil
-        end
-        c.seen = 0
-    end
-    for k = c.seen + 1, #list do
-        c.handles[#c.handles + 1] = list[k]
-    end
-    c.seen = #list
-    c.last = list[c.seen]
-    dropGoneHandles(c.handles)
-    return c.handles
 end
 
 -- A pilot against the mirror boss of handle boss: it circles the boss,

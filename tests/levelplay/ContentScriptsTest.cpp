@@ -276,8 +276,11 @@ TEST_F(ContentScripts, PickUpsGoalsAndCannons) {
     EXPECT_EQ(s.eval("tostring(ar.hidden)"), "true");
 }
 
-TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
-    // The arrow stands 90 from the ship at (500, 500), toward its target.
+TEST_F(ContentScripts, SharedArrowFollowsTheNearestLiveEnemyAndLetsTheGoneOnesGo) {
+    // The arrow stands 90 from the ship at (500, 500), toward its target. A
+    // handle that read (0, 0) and then reads a place again stands for a new
+    // object made where a gone one was: the arrow never takes it for the
+    // enemy.
     ASSERT_EQ(s.run(R"(
         real.getEntitySqrDistanceFromPlayer = function(e)
             local dx, dy = e.x - ship.x, e.y - ship.y
@@ -286,8 +289,8 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
         require('/data/entities/Player')
         Player.new(500, 500, 3)
         far, near = {x = 3500, y = 500}, {x = 500, y = 1500}
-        list, place = {far, near}, nil
-        pointToNearest(function() return list end, true, function() return place end)
+        list = {far, near}
+        pointToNearest(function() return list end)
         function look() advance(2) return arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y end
     )"),
               "");
@@ -296,29 +299,33 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestEnemyThenTheLastPlace) {
         const char* seen;
     } cases[] = {
         {"", "500,590"},
-        // The nearest gone: the other, and the gone one leaves the list.
+        // The nearest gone: the other.
         {"near.x, near.y = 0, 0", "590,500"},
-        // None left: the place given, and nowhere without one.
+        {"near.x, near.y = 500, 1000", "590,500"},
+        // None left: nowhere.
         {"far.x, far.y = 0, 0", "hidden"},
-        {"place = {x = -1500, y = 500}", "410,500"},
-        {"place = {x = 600, y = 500}", "hidden"},
+        // One the level adds later is taken in.
+        {"list[#list + 1] = {x = 500, y = -1500}", "500,410"},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(s.run(c.change), "") << c.change;
         EXPECT_EQ(s.eval("look()"), c.seen) << c.change;
     }
-    EXPECT_EQ(s.eval("#list"), "0");
+    // The level's own list is left as it is.
+    EXPECT_EQ(s.eval("#list"), "3");
     // A target that goes between its choice and the arrow's step reads at
-    // (0, 0): the arrow hides rather than point there.
+    // (0, 0): the arrow hides rather than point there, and lets it go.
     ASSERT_EQ(s.run("gone = {x = 500, y = 1500} arrow:setTargetEntity(gone) arrow:update()"), "");
     EXPECT_EQ(s.eval("arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y"), "500,590");
-    ASSERT_EQ(s.run("gone.x, gone.y = 0, 0 arrow:update()"), "");
+    ASSERT_EQ(s.run("gone.x, gone.y = 0, 0 arrow:update() gone.x, gone.y = 500, 1500 arrow:update()"), "");
     EXPECT_EQ(s.eval("arrow.hidden and 'hidden' or arrow.x .. ',' .. arrow.y"), "hidden");
 }
 
-TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldWhenACallAddsToTheList) {
+TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldOnceWhenACallAddsToTheList) {
     // 31 kept handles, two of them last seen beside the ship; both go in one
-    // step, and the first call's new handle makes the list drop its gone ones.
+    // step, and each call adds a handle to the list. A handle told gone
+    // leaves the list: when a new object made where a third one was goes
+    // beside the ship in turn, it is not told.
     ASSERT_EQ(s.run(R"(
         require('/data/functions/commonScriptFunctions')
         playerShip = {x = 500, y = 500}
@@ -336,10 +343,67 @@ TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldWhenACallAddsToTheList) {
         a.x, a.y, b.x, b.y = 0, 0, 0, 0
         watch()
         watch()
+        c = keepHandle(list, {x = 540, y = 500})
+        watch()
+        c.x, c.y = 0, 0
+        watch()
+        c.x, c.y = 510, 500
+        watch()
+        c.x, c.y = 0, 0
+        watch()
     )"),
               "");
-    EXPECT_EQ(s.eval("told"), "2");
-    EXPECT_EQ(s.eval("#list"), "31");
+    EXPECT_EQ(s.eval("told"), "3");
+    EXPECT_EQ(s.eval("#list"), "32");
+}
+
+TEST_F(ContentScripts, KeepingAHandleReadsNoneOfTheList) {
+    // A kept list is read only by the walks that drop its gone handles as
+    // they find them: keeping a handle reads none, however long the list,
+    // since one gone long ago may name a new object.
+    ASSERT_EQ(s.run("require('/data/functions/commonScriptFunctions') list = {} "
+                    "for k = 1, 100 do keepHandle(list, {x = k, y = k}) end"),
+              "");
+    EXPECT_EQ(s.eval("tostring(count.getEntityX) .. ' ' .. #list"), "nil 100");
+}
+
+TEST_F(ContentScripts, PilotsAndTestHooksLetTheGoneHandlesGo) {
+    // From the ship at (500, 500), a far enemy and a near one; the near one
+    // goes, and a new object is made where it was, nearer still: what each
+    // reader of the list makes of it then. scenario(reader) makes the
+    // reader of a list and calls it at each stage.
+    ASSERT_EQ(s.run(R"(
+        real.getEntitySqrDistanceFromPlayer = function(e)
+            local dx, dy = e.x - ship.x, e.y - ship.y
+            return dx * dx + dy * dy
+        end
+        require('/data/entities/Player')
+        require('/data/functions/pilotFunctions')
+        Player.new(500, 500, 3)
+        elapsed = 0
+        function scenario(reader)
+            far, near = {x = 3500, y = 500}, {x = 500, y = 1500}
+            local read = reader({far, near})
+            read()
+            near.x, near.y = 0, 0
+            read()
+            near.x, near.y, near.destroyed = 500, 700, nil
+            return read()
+        end
+    )"),
+              "");
+    struct Case {
+        const char* reader;
+        const char* result;
+    } cases[] = {
+        // The angle of the shots: toward the far one.
+        {"function(l) return function() return select(3, pilotOrbitNearest(l, 300, 30)) end end", "0"},
+        {"function(l) return newBurstPilot(function() return l end, 0, function(e) return e == far and 'far' end) end",
+         "far"},
+        {"function(l) return function() destroyHandles(l) return tostring(near.destroyed) end end", "nil"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(s.eval(std::string("scenario(") + c.reader + ")"), c.result) << c.reader;
 }
 
 TEST_F(ContentScripts, ExampleLevelPlaysToAWinAndToALoss) {

@@ -90,7 +90,7 @@ levelTest = newLevelTest(
     function()
         flyBoss = flyBoss or newMirrorBossPilot(boss, HALL, BOSS_ORBIT)
         local ma, ms, sa, ss = flyBoss()
-        local g, gx, gy = nearestHandle(pilotLive(guards))
+        local g, gx, gy = nearestHandle(liveHandles(guards))
         if g ~= nil then
             return pilotCircle(gx, gy, 300, 35, gx, gy)
         end

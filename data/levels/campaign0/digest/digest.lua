@@ -22,34 +22,12 @@ PLACES = { { 1500, 400, 180 }, { 1500, 2200, 200 }, { 900, 1300, 90 } }
 -- Steps after a touch within which the ship's loss is seen.
 RAM_WINDOW = 10
 
--- A snake, its handle and its number of parts kept for the scripted player;
--- the handle also goes to the arrow's list.
+-- A snake, its handle and its number of parts kept for the scripted player
+-- and the arrow.
 function makeSnake(x, y, angle, length)
     local before = zorbix.getSnakeCount()
     snakes[#snakes + 1] = zorbix.newSnake(x, y, angle, length)
     snakeParts[#snakes] = zorbix.getSnakeCount() - before
-    pointed[#pointed + 1] = snakes[#snakes]
-end
-
--- The arrow points to a snake while none is in sight: to its first head,
--- the one part with a handle, and once that has fallen, to where it was
--- last seen.
-local function pointToSnakes()
-    local lastSeen = nil
-    pointToNearest(function()
-        for _, h in ipairs(pointed) do
-            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            if x ~= 0 or y ~= 0 then
-                lastSeen = { x = x, y = y }
-            end
-        end
-        return pointed
-    end, true, function()
-        if zorbix.getSnakeCount() > 0 then
-            return lastSeen
-        end
-        return nil
-    end)
 end
 
 -- A touch that cost the ship a life brings the snake back, as long as it
@@ -88,9 +66,14 @@ function init()
     newProp("/data/levels/campaign0/digest/digestBack.lua")
     local d = zorbix.getDifficultyLevel()
     player = Player.new(START_X, START_Y, 3)
-    snakes, snakeParts, pointed = {}, {}, {}
+    snakes, snakeParts = {}, {}
     makeSnake(PLACES[1][1], PLACES[1][2], PLACES[1][3], 10 + d / 2)
-    pointToSnakes()
+    -- The arrow points to a snake while none is in sight: to a first head,
+    -- the one part with a handle. The head that takes over from a fallen
+    -- one has none, and goes its own way: the arrow then hides.
+    pointToNearest(function()
+        return snakes
+    end)
     ram = { hits = 0, count = zorbix.getSnakeCount(), lives = 0, at = nil, lost = 0 }
     playLevel({
         message = "^2Shoot the snakes' heads",
@@ -515,11 +498,9 @@ levelTest = newLevelTest(
     -- whole snake.
     function()
         zorbix.setPlayerIsInvincible(true)
-        for _, s in ipairs(snakes) do
-            if zorbix.getSnakeCount() > 0 and zorbix.getEntityX(s) ~= 0 then
-                zorbix.setEntityXY(playerShip, zorbix.getEntityX(s), zorbix.getEntityY(s))
-                return
-            end
+        local s = liveHandles(snakes)[1]
+        if s ~= nil then
+            zorbix.setEntityXY(playerShip, zorbix.getEntityX(s), zorbix.getEntityY(s))
         end
     end,
     digestPilot

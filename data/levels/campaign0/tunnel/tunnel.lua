@@ -81,11 +81,11 @@ levelTest = newLevelTest(
         local sx, sy = player:getX(), player:getY()
         local a = angleTo(sx, sy, gx, gy)
         local vx, vy = math.cos(a), math.sin(a)
-        for k, h in ipairs(suciders) do
+        for _, h in ipairs(liveHandles(suciders)) do
             local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            local last = pilot.seen[k]
-            pilot.seen[k] = { x, y }
-            if (x ~= 0 or y ~= 0) and last ~= nil then
+            local last = pilot.seen[h]
+            pilot.seen[h] = { x, y }
+            if last ~= nil then
                 local d = distance(sx, sy, x, y)
                 if d < KEEP_OFF then
                     -- Away from it, the harder the nearer.
@@ -110,8 +110,8 @@ levelTest = newLevelTest(
             end
         end
         -- Shoots a near small one, unless a big one is nearer.
-        local small, tx, ty = nearestHandle(smallOnes)
-        local big, bx, by = nearestHandle(bigOnes)
+        local small, tx, ty = nearestHandle(liveHandles(smallOnes))
+        local big, bx, by = nearestHandle(liveHandles(bigOnes))
         if small ~= nil and distance(sx, sy, tx, ty) < 700
             and (big == nil or distance(sx, sy, bx, by) > distance(sx, sy, tx, ty) + 40) then
             return angleTo(0, 0, vx, vy), 100, angleTo(sx, sy, tx, ty), 100

@@ -56,9 +56,9 @@ levelTest = newLevelTest(
     -- Takes the red pulsar and hunts the reds, circling each while shooting
     -- it, then does the same in blue.
     function()
-        local pulsar, targets = redPulsar, reds
-        if nearestHandle(reds) == nil then
-            pulsar, targets = bluePulsar, blues
+        local pulsar, targets = redPulsar, liveHandles(reds)
+        if #targets == 0 then
+            pulsar, targets = bluePulsar, liveHandles(blues)
         end
         if Pulsar.current ~= pulsar then
             return pilotSticks(pulsar.x, pulsar.y)

@@ -48,7 +48,7 @@ levelTest = newLevelTest(
     -- Circles the nearest cube 400 units off, shooting it: the cubes roll
     -- only along x or y, so the turn keeps the ship off their lines.
     function()
-        local c, x, y = nearestHandle(pilotLive(cubes))
+        local c, x, y = nearestHandle(liveHandles(cubes))
         if c == nil then
             return pilotSticks(1000, 1000)
         end

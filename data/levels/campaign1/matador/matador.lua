@@ -31,7 +31,7 @@ function init()
     for k = 1, 1 + d do
         local x, y = pointAt(CX, CY, 90 * k, 800)
         enemies[#enemies + 1] = zorbix.newHelicopter(x, y)
-        helicopters[k] = { handle = enemies[#enemies], heard = false }
+        helicopters[k] = { handle = enemies[#enemies] }
     end
     -- The arrow points to the nearest enemy while none is in sight.
     pointToNearest(function()
@@ -47,12 +47,16 @@ function init()
 end
 
 -- Each helicopter's rotor is heard once, as it first comes near the ship.
+-- Its handle is let go once heard, or once gone unheard: it is not read
+-- again.
 function hearHelicopters()
     for _, c in ipairs(helicopters) do
-        if not c.heard then
+        if c.handle ~= nil then
             local x, y = zorbix.getEntityX(c.handle), zorbix.getEntityY(c.handle)
-            if (x ~= 0 or y ~= 0) and shipIsWithin(x, y, 300) then
-                c.heard = true
+            if x == 0 and y == 0 then
+                c.handle = nil
+            elseif shipIsWithin(x, y, 300) then
+                c.handle = nil
                 zorbix.playSound("/data/sounds/copter.caf", x, y)
             end
         end
@@ -66,6 +70,6 @@ levelTest = newLevelTest(
     -- Flies round the ring, shooting the nearest enemy ahead of its move:
     -- the ship is never where a sucider aimed its dash.
     function()
-        return pilotRing(CX, CY, 750, pilotLive(enemies))
+        return pilotRing(CX, CY, 750, liveHandles(enemies))
     end
 )

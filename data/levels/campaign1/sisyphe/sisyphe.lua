@@ -108,7 +108,7 @@ levelTest = newLevelTest(
             return flags[c] and (shots == nil or shots[c] < CLEAR_STEPS)
         end
         local live = {}
-        for _, e in ipairs(pilotLive(enemies)) do
+        for _, e in ipairs(liveHandles(enemies)) do
             live[e] = true
         end
         local targets, wanted, left = {}, nil, false
@@ -144,7 +144,7 @@ levelTest = newLevelTest(
             pilotShots[e] = pilotShots[e] or { 0, 0, 0 }
             pilotShots[e][colour] = pilotShots[e][colour] + 1
         end
-        local n, nx, ny = nearestHandle(pilotLive(enemies))
+        local n, nx, ny = nearestHandle(liveHandles(enemies))
         if zorbix.getEntitySqrDistanceFromPlayer(n) < 300 * 300 then
             return pilotFlee(nx, ny, ax, ay)
         end

@@ -72,7 +72,7 @@ levelTest = newLevelTest(
     -- Holds the middle, between the lanes, shooting the nearest dodger
     -- ahead of its rush.
     function()
-        local h, x, y = nearestHandle(pilotLive(dodgers))
+        local h, x, y = nearestHandle(liveHandles(dodgers))
         if h == nil then
             return pilotSweep(START_X, START_Y)
         end

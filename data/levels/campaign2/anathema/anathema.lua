@@ -99,7 +99,7 @@ end, function()
     lastX, lastY = bx, by
     among = among
         or {
-            lists = { pilotLive(volleys), { boss } },
+            lists = { liveHandles(volleys), { boss } },
             width = W,
             height = H,
             danger = 240,
@@ -110,7 +110,7 @@ end, function()
                 return p.h == boss
             end,
         }
-    pilotLive(volleys)
+    liveHandles(volleys)
     among.goal = function()
         local turn = 50
         if still > 2 then

@@ -42,7 +42,6 @@ local pilotRocks = 0
 local pilotStale = 0
 local pilotCorner = 1
 local pilotWait = 0
-local pilotSeen = {}
 -- The corners of the field, and the direction of the wall passed on the way
 -- to each in the pilot's round.
 local CORNERS = { { 40, 40, 180 }, { W - 40, 40, -90 }, { W - 40, H - 40, 0 }, { 40, H - 40, 90 } }
@@ -71,7 +70,7 @@ levelTest = newLevelTest(
         end
         pilotStale = pilotStale + 1
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-        local r, rx, ry = nearestSteadyHandle(rocks, pilotSeen)
+        local r, rx, ry = nearestHandle(liveHandles(rocks))
         -- A rock held in a corner is shot from the round's wait there.
         if r ~= nil and (rx <= 60 or rx >= W - 60) and (ry <= 60 or ry >= H - 60) then
             for k, c in ipairs(CORNERS) do

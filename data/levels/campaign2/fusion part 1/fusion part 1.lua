@@ -28,15 +28,19 @@ local function show(text, steps)
     shown.inView = true
 end
 
--- The helicopters heard so far: the rotor sounds once as each first comes
--- into view.
-local heard = {}
+-- The helicopters listened for no more: the rotor sounds once as each
+-- first comes into view, and one gone unheard is not read again.
+local listened = {}
 local function listenForHelicopters()
     for k, h in ipairs(helicopters) do
-        local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-        if not heard[k] and (x ~= 0 or y ~= 0) and zorbix.getEntitySqrDistanceFromPlayer(h) < 500 * 500 then
-            heard[k] = true
-            zorbix.playSound("/data/sounds/copter.caf", x, y)
+        if not listened[k] then
+            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
+            if x == 0 and y == 0 then
+                listened[k] = true
+            elseif zorbix.getEntitySqrDistanceFromPlayer(h) < 500 * 500 then
+                listened[k] = true
+                zorbix.playSound("/data/sounds/copter.caf", x, y)
+            end
         end
     end
 end
@@ -65,7 +69,8 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 900)
         helicopters[k] = zorbix.newHelicopter(x, y)
     end
-    -- Yellow: a cyan arrow would pass for a second ship.
+    -- Yellow, as the spots of the stranded friends it leads to, rather than
+    -- the default magenta.
     arrow = Arrow.new(255, 220, 60)
     show("^5Rescue the stranded friends", 240)
     playLevel({
@@ -83,9 +88,8 @@ function init()
     })
 end
 
--- The helicopters the pilot has seen (nearestSteadyHandle), where its
--- target was a step ago and the steps it has spent circling helicopters.
-local pilotSeen = {}
+-- Where the pilot's target was a step ago and the steps it has spent
+-- circling helicopters.
 local pilotLastX, pilotLastY = 0, 0
 local pilotCircling = 0
 
@@ -107,7 +111,7 @@ levelTest = newLevelTest(
             return pilotSticks()
         end
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-        local h, hx, hy = nearestSteadyHandle(helicopters, pilotSeen)
+        local h, hx, hy = nearestHandle(liveHandles(helicopters))
         if h == nil then
             local gx, gy = pilotAroundRocks(s.x, s.y, ROCKS)
             return pilotSticks(gx, gy, s.x, s.y)

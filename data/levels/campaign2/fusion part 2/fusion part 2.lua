@@ -52,9 +52,6 @@ function init()
     end)
 end
 
--- The splitters the pilot has seen (nearestSteadyHandle).
-local pilotSeen = {}
-
 levelTest = newLevelTest(
     function()
         destroyHandles(splitters)
@@ -64,7 +61,7 @@ levelTest = newLevelTest(
     -- gone it circles the middle sweeping its fire round.
     function()
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-        local s, sx, sy = nearestSteadyHandle(splitters, pilotSeen)
+        local s, sx, sy = nearestHandle(liveHandles(splitters))
         if s ~= nil then
             local gx, gy = pointAt(sx, sy, angleTo(sx, sy, x, y) + 25, 450)
             return pilotSticks(clamp(gx, 200, W - 200), clamp(gy, 200, H - 200), sx, sy)

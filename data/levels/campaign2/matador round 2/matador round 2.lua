@@ -20,7 +20,7 @@ function comeBack(makers, add)
     handlesGoneAtShip(enemies, seen, 90, function(h, sx, sy)
         if protected and makers[h] ~= nil then
             local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 500)
-            pointed[#pointed + 1] = add(makers[h], bx, by)
+            add(makers[h], bx, by)
         end
     end)
     protected = not player:isAlive() or player.shieldLeft > 0
@@ -47,7 +47,8 @@ function init()
         if k == 1 then
             -- The one middle one bursts as it rams the ship: it never
             -- comes back.
-            enemies[#enemies + 1] = zorbix.newSucider(x, y, 0, 1)
+            middle = zorbix.newSucider(x, y, 0, 1)
+            enemies[#enemies + 1] = middle
         else
             -- The others are small and big ones: a second middle one, at
             -- the higher difficulties, filled the ring with its small ones.
@@ -64,12 +65,10 @@ function init()
         local x, y = pointAt(CX, CY, 90 + 60 * k, 300)
         add(zorbix.newDodger, x, y)
     end
-    -- The arrow points to the nearest enemy while none is in sight; it walks
-    -- a copy of the list, as the rams are watched on the list itself.
-    pointed = { unpack(enemies) }
+    -- The arrow points to the nearest enemy while none is in sight.
     pointToNearest(function()
-        return pointed
-    end, true)
+        return enemies
+    end)
     playClearLevel({
         message = "^1Round two",
         messageSteps = 180,
@@ -82,6 +81,9 @@ function init()
     })
 end
 
+-- The pilot's middle sucider while it lives; false once it is gone.
+local pilotMiddle = nil
+
 levelTest = newLevelTest(
     function()
         destroyHandles(enemies)
@@ -91,22 +93,28 @@ levelTest = newLevelTest(
     -- while more than ten of those fly, it is left alone for two thirds of
     -- the time and the shots sweep the ring inward, where they come from.
     function()
-        local live = pilotLive(enemies)
+        local live = liveHandles(enemies)
         local moveAngle, moveStrength = pilotCircle(CX, CY, 700, 35)
         local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
-        local kept = 0
+        if pilotMiddle == nil then
+            pilotMiddle = middle
+        end
+        local kept, middleLives = 0, false
         for _, h in ipairs(live) do
             if zorbix.getSuciderLifeLeft(h) > 0 then
                 kept = kept + 1
             end
+            middleLives = middleLives or h == pilotMiddle
+        end
+        if not middleLives then
+            pilotMiddle = false
         end
         local waiting = zorbix.getSuciderCount() - kept > 10 and elapsed % 3000 < 2000
         local best, bestX, bestY, bestD = nil, 0, 0, 0
         for _, h in ipairs(live) do
             local ex, ey = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            -- The middle sucider: the first made.
-            local middle = h == enemies[1] and zorbix.getSuciderLifeLeft(h) > 0
-            if not (middle and waiting) then
+            local isMiddle = h == pilotMiddle and zorbix.getSuciderLifeLeft(h) > 0
+            if not (isMiddle and waiting) then
                 local d = distance(x, y, ex, ey)
                 if best == nil or d < bestD then
                     best, bestX, bestY, bestD = h, ex, ey, d

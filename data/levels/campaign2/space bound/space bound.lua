@@ -22,10 +22,9 @@ function init()
         ships[k] = zorbix.newMotherShip(x, y, 15 + 5 * (k % 3), 45 * k)
     end
     -- The arrow points to the nearest ship while none is in sight.
-    pointed = { unpack(ships) }
     pointToNearest(function()
-        return pointed
-    end, true)
+        return ships
+    end)
     playClearLevel({
         message = "^5Space wraps around",
         par = PAR,
@@ -44,9 +43,9 @@ levelTest = newLevelTest(
     newBurstPilot(function()
         return ships
     end, 100, function(s, x, y)
-        for _, o in ipairs(ships) do
+        for _, o in ipairs(liveHandles(ships)) do
             local ox, oy = zorbix.getEntityX(o), zorbix.getEntityY(o)
-            if o ~= s and (ox ~= 0 or oy ~= 0) and zorbix.getEntitySqrDistanceFromPlayer(o) < 300 * 300 then
+            if o ~= s and zorbix.getEntitySqrDistanceFromPlayer(o) < 300 * 300 then
                 return pilotFlee(ox, oy, x, y)
             end
         end

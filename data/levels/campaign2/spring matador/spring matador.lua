@@ -18,15 +18,12 @@ levelQuads = appendRockQuads(frameWallQuads(W, H, 40), ROCKS)
 -- ship as it lost a life, or on its shield, ran into it: another comes
 -- from the rim, across from the ship.
 local seen, protected, livesLost = {}, false, 0
--- The suciders the arrow walks: a copy of the list (see init).
-local pointed = {}
 local function comeBack()
     local rammed = protected or player.livesLost ~= livesLost or not player:isAlive()
     handlesGoneAtShip(suciders, seen, 90, function(_, sx, sy)
         if rammed then
             local bx, by = pointAt(CX, CY, angleTo(sx, sy, CX, CY), 900)
-            local h = keepHandle(suciders, zorbix.newSucider(bx, by, 0, 0))
-            pointed[#pointed + 1] = h
+            keepHandle(suciders, zorbix.newSucider(bx, by, 0, 0))
         end
     end)
     protected = not player:isAlive() or player.shieldLeft > 0
@@ -52,12 +49,10 @@ function init()
         local x, y = pointAt(CX, CY, a, 900)
         suciders[#suciders + 1] = zorbix.newSucider(x, y, 0, 0)
     end
-    -- The arrow points to the nearest sucider while none is in sight; its
-    -- copy drops the gone ones, as the rams are watched on the list itself.
-    pointed = { unpack(suciders) }
+    -- The arrow points to the nearest sucider while none is in sight.
     pointToNearest(function()
-        return pointed
-    end, true)
+        return suciders
+    end)
     playClearLevel({
         message = "^3Slip aside, then strike",
         par = PAR,
@@ -77,7 +72,7 @@ levelTest = newLevelTest(function()
 end, function()
     among = among
         or {
-            lists = { pilotLive(suciders) },
+            lists = { liveHandles(suciders) },
             width = W,
             height = H,
             danger = 220,
@@ -85,6 +80,6 @@ end, function()
             range = 1000,
             margin = 300,
         }
-    pilotLive(suciders)
+    liveHandles(suciders)
     return pilotAmong(among)
 end)

@@ -41,9 +41,6 @@ function init()
     })
 end
 
--- The circling enemies the pilot has seen (nearestSteadyHandle).
-local pilotSeen = {}
-
 levelTest = newLevelTest(
     function()
         zorbix.setEntityXY(playerShip, route.spot.x, route.spot.y)
@@ -53,7 +50,7 @@ levelTest = newLevelTest(
     -- toward the next waypoint.
     function()
         local s = route.spot
-        local c, cx, cy = nearestSteadyHandle(circlers, pilotSeen)
+        local c, cx, cy = nearestHandle(liveHandles(circlers))
         if c ~= nil and zorbix.getEntityDistanceFromPlayer(c) < 500 then
             local x, y = zorbix.getEntityX(playerShip), zorbix.getEntityY(playerShip)
             if zorbix.getEntityDistanceFromPlayer(c) < 200 then

@@ -7,11 +7,6 @@ require "/data/functions/infinityFunctions"
 W, H = 2000, 1400
 local WAVE_STEPS = 1800
 local BOX_STEPS = 1200
--- The view follows the middle of the pair, but comes no nearer the far end
--- of the field (the top of the screen) than this: about half the screen's
--- height plus the wall, so that the wall stays past the top edge and never
--- runs behind the score line.
-local TOP_CLEAR = 220
 
 -- The enemies the level made, for its scripted player.
 local enemies = {}
@@ -40,25 +35,11 @@ local function spawnWave()
     createMessage("^4Wave " .. wave, 120)
 end
 
--- Holds the view short of the far wall (see TOP_CLEAR); elsewhere the
--- ship's own camera, on the pair's middle, is left as it is.
-local function keepWallOffTheScore()
-    if player.ally == nil then
-        return
-    end
-    local x, y = player:getX(), player:getY()
-    local ax, ay = zorbix.getEntityX(player.ally), zorbix.getEntityY(player.ally)
-    if (x + ax) / 2 > W - TOP_CLEAR then
-        zorbix.setCameraXY(W - TOP_CLEAR, (y + ay) / 2)
-    end
-end
-
 local function step()
     scoreKills(kinds, player)
     if player.gameOver then
         return
     end
-    keepWallOffTheScore()
     played = played + 1
     stepWaves(alive, 400, spawnWave)
     if played % BOX_STEPS == 0 and boxes:remaining() == 0 then

@@ -53,7 +53,7 @@ levelTest = newLevelTest(
     -- Circles the nearest enemy, shooting it; one that comes close makes
     -- the ship back off.
     function()
-        local e, ex, ey = nearestHandle(enemies)
+        local e, ex, ey = nearestHandle(liveHandles(enemies))
         if e == nil then
             return pilotSticks()
         end
