@@ -58,6 +58,17 @@ const char* const kStandIn = R"(
     function kinds(kind) local n = 0 for _, e in ipairs(made) do if e.kind == kind and not e.destroyed then n = n + 1 end end return n end
 )";
 
+// The ship at (500, 500), with the distances from it that the stand-in world
+// measures for the arrow and the pilots.
+const char* const kShipAt500 = R"(
+    real.getEntitySqrDistanceFromPlayer = function(e)
+        local dx, dy = e.x - ship.x, e.y - ship.y
+        return dx * dx + dy * dy
+    end
+    require('/data/entities/Player')
+    Player.new(500, 500, 3)
+)";
+
 class ContentScripts : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -281,13 +292,8 @@ TEST_F(ContentScripts, SharedArrowFollowsTheNearestLiveEnemyAndLetsTheGoneOnesGo
     // handle that read (0, 0) and then reads a place again stands for a new
     // object made where a gone one was: the arrow never takes it for the
     // enemy.
+    ASSERT_EQ(s.run(kShipAt500), "");
     ASSERT_EQ(s.run(R"(
-        real.getEntitySqrDistanceFromPlayer = function(e)
-            local dx, dy = e.x - ship.x, e.y - ship.y
-            return dx * dx + dy * dy
-        end
-        require('/data/entities/Player')
-        Player.new(500, 500, 3)
         far, near = {x = 3500, y = 500}, {x = 500, y = 1500}
         list = {far, near}
         pointToNearest(function() return list end)
@@ -372,14 +378,9 @@ TEST_F(ContentScripts, PilotsAndTestHooksLetTheGoneHandlesGo) {
     // goes, and a new object is made where it was, nearer still: what each
     // reader of the list makes of it then. scenario(reader) makes the
     // reader of a list and calls it at each stage.
+    ASSERT_EQ(s.run(kShipAt500), "");
     ASSERT_EQ(s.run(R"(
-        real.getEntitySqrDistanceFromPlayer = function(e)
-            local dx, dy = e.x - ship.x, e.y - ship.y
-            return dx * dx + dy * dy
-        end
-        require('/data/entities/Player')
         require('/data/functions/pilotFunctions')
-        Player.new(500, 500, 3)
         elapsed = 0
         function scenario(reader)
             far, near = {x = 3500, y = 500}, {x = 500, y = 1500}

@@ -11,28 +11,6 @@
 #include "support/TempGameDir.h"
 
 namespace {
-struct RunResult {
-    int status;
-    std::string output;
-};
-
-RunResult runScript(TempGameDir& dir, const std::string& code) {
-    std::string script = dir.root + "/script.lua";
-    std::ofstream(script) << code;
-    std::string command = std::string(ZORBIX_GAME_DIR) + "/zorbix2-lua " + script + " extra 2>&1";
-    RunResult result{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[256];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.output.append(buffer, n);
-    int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
 struct ToolRun {
     int status = -1;
     std::string out, err;
@@ -55,6 +33,20 @@ ToolRun runRunner(TempGameDir& dir, const std::string& arguments) {
     std::ifstream in(errors);
     run.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return run;
+}
+
+struct RunResult {
+    int status;
+    std::string output;
+};
+
+// Runs code from a file with one argument, "extra"; what it printed on either
+// stream, standard output first.
+RunResult runScript(TempGameDir& dir, const std::string& code) {
+    std::string script = dir.root + "/script.lua";
+    std::ofstream(script) << code;
+    ToolRun run = runRunner(dir, "'" + script + "' extra");
+    return RunResult{run.status, run.out + run.err};
 }
 
 const std::string runner = std::string(ZORBIX_GAME_DIR) + "/zorbix2-lua";
