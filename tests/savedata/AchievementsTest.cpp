@@ -39,6 +39,16 @@ protected:
         return out + "}\n\n";
     }
     std::string level(int campaign, int i) { return LevelList::getInstance()->getCampaign(campaign)->get(i)->path; }
+    // Every campaign level finished at every difficulty, in the time time(c, i, d) gives.
+    template <class Time>
+    void finishEveryLevel(Achievements* a, Time time) {
+        for (int c = 0; c < 3; c++)
+            for (int i = 0; i < LevelList::getInstance()->getNumberOfCampaignLevels(c); i++)
+                for (int d = 0; d < 3; d++) {
+                    std::string path = level(c, i);
+                    a->setCampaignLevelIsFinished(path, d, time(c, i, d));
+                }
+    }
     TempGameDir dir;
 };
 }  // namespace
@@ -192,12 +202,7 @@ TEST_F(AchievementsTest, TruncatedFileKeepsItsInfinityRows) {
 // limits: a file with ten times as many bytes of rows reads whole too.
 TEST_F(AchievementsTest, TheLargestFileReadsWholeWithRoomToSpare) {
     Achievements* a = reload();
-    for (int c = 0; c < 3; c++)
-        for (int i = 0; i < LevelList::getInstance()->getNumberOfCampaignLevels(c); i++)
-            for (int d = 0; d < 3; d++) {
-                std::string path = level(c, i);
-                a->setCampaignLevelIsFinished(path, d, INT_MAX);
-            }
+    finishEveryLevel(a, [](int, int, int) { return INT_MAX; });
     a->unlockMedals();
     std::string largest = dir.readDocument("achievements.txt");
     std::string tenfold = largest;
@@ -229,12 +234,7 @@ TEST_F(AchievementsTest, AFileThatEndsAsWrittenIsNotSalvaged) {
 // an idle machine reads: the file stays as it is, every level finished.
 TEST_F(AchievementsTest, AReadHeldUpKeepsEveryLevel) {
     Achievements* a = reload();
-    for (int c = 0; c < 3; c++)
-        for (int i = 0; i < LevelList::getInstance()->getNumberOfCampaignLevels(c); i++)
-            for (int d = 0; d < 3; d++) {
-                std::string path = level(c, i);
-                a->setCampaignLevelIsFinished(path, d, 1000 * c + 10 * i + d);
-            }
+    finishEveryLevel(a, [](int c, int i, int d) { return 1000 * c + 10 * i + d; });
     ASSERT_TRUE(a->writeAchievements());
     std::string written = dir.readDocument("achievements.txt");
     {
