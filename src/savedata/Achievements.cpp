@@ -268,11 +268,13 @@ static bool readTruth(lua_State* L, long i) {
     return value;
 }
 
+// A best time counts frames; any negative one reads as -1, none. (The smallest
+// number would not even survive a save: written out, it reads back one higher.)
 static int readTime(lua_State* L, long i) {
     pushItem(L, i);
     int value = lua_type(L, -1) == LUA_TNUMBER ? (int)lua_tonumber(L, -1) : 0;
     lua_pop(L, 1);
-    return value;
+    return value < -1 ? -1 : value;
 }
 
 // Pushes the global table of that name and returns its length; 0, with

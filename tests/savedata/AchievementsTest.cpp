@@ -174,6 +174,24 @@ TEST_F(AchievementsTest, OddRowsAndValues) {
     EXPECT_FALSE(dir.documentExists("achievements.txt.bad"));
 }
 
+// A best time counts frames, or is -1 for none: a negative one in the file
+// reads as none, so that whatever the file holds is saved as a text that reads
+// back as itself (the smallest number would come back one higher).
+TEST_F(AchievementsTest, NegativeTimesReadAsNone) {
+    std::string path = level(0, 0);
+    dir.writeDocument("achievements.txt", "version = 3\nFinishedCampaignLevels = { \"" + path +
+                                              "\", true, -7, true, -2147483647 - 1, true, 12 }\n");
+    Achievements* a = reload();
+    EXPECT_EQ(a->getCampaignLevelTime(path, 0), -1);
+    EXPECT_EQ(a->getCampaignLevelTime(path, 1), -1);
+    EXPECT_EQ(a->getCampaignLevelTime(path, 2), 12);
+    EXPECT_TRUE(a->isCampaignLevelFinished(path, 1));
+    std::string saved = a->achievementsText();
+    a->resetToCatalogue();
+    EXPECT_TRUE(a->readAchievementsText(saved));
+    EXPECT_EQ(a->achievementsText(), saved);
+}
+
 TEST_F(AchievementsTest, TruncatedFileKeepsItsInfinityRows) {
     Achievements* a = reload();
     std::string infinity = LevelList::getInstance()->getLevelInformation(5)->path;
