@@ -210,7 +210,7 @@ static void keepFrame() {
 
 // Writes the kept frame once, at the shutdown or at exit, whichever comes first.
 static void writeLastFrame() {
-    std::string path = platformScreenshotPath();
+    const std::string& path = platformScreenshotPath();
     if (path.empty() || lastFrame.empty() || lastFrameWritten)
         return;
     lastFrameWritten = true;

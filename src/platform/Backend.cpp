@@ -18,9 +18,10 @@ PlatformBackend* platformBackend() {
 
 void platformPaceFrame() { platformBackend()->paceFrame(); }
 
-std::string platformScreenshotPath() {
-    const char* value = getenv("ZORBIX_SCREENSHOT");
-    return value ? value : "";
+const std::string& platformScreenshotPath() {
+    // Read once: the swap asks every frame.
+    static const std::string path = getenv("ZORBIX_SCREENSHOT") ? getenv("ZORBIX_SCREENSHOT") : "";
+    return path;
 }
 
 bool platformQueueInput(const std::string& line) { return platformBackend()->queueInput(line); }

@@ -7,7 +7,7 @@
 // True when the headless back end is in use (ZORBIX_HEADLESS=1).
 bool platformIsHeadless();
 // The file the last frame is written to (ZORBIX_SCREENSHOT), or "" for none.
-std::string platformScreenshotPath();
+const std::string& platformScreenshotPath();
 // Writes width x height RGBA pixels, bottom row first (as GL reads them), as a PNG.
 bool platformWritePng(const std::string& path, const unsigned char* rgba, int width, int height);
 // Holds the desktop's frame rate to the display's 60 Hz when the swap does not.
