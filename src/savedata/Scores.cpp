@@ -282,5 +282,7 @@ Scores::WebScoresUpdate Scores::replaceWebScores(const std::string& bytes) {
         }))
         return WEB_SCORES_NOT_WRITTEN;
     web->levels.swap(fresh.levels);
+    // The file is now the one just written, whatever stood there before.
+    web->writable = true;
     return WEB_SCORES_REPLACED;
 }
