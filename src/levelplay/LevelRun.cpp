@@ -27,6 +27,8 @@ bool LevelRun::frame(const int touchX[2], const int touchY[2], bool draw) {
     StateTransition* t = play->updateState();
     if (draw)
         play->draw();
+    else
+        play->skipDraw();
     if (!t)
         return true;
     next = t->next;

@@ -17,7 +17,8 @@ public:
     LevelRun& operator=(const LevelRun&) = delete;
 
     // One frame with these touches (x = -1: none) and no key or hardware
-    // stick. False once the screen has asked to leave (this frame or before).
+    // stick. An undrawn frame counts toward the campaign time as a drawn one.
+    // False once the screen has asked to leave (this frame or before).
     bool frame(const int touchX[2], const int touchY[2], bool draw);
 
     StatePlay* play;

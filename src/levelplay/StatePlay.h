@@ -33,6 +33,9 @@ public:
     ~StatePlay() override;
 
     void draw() override;
+    // A frame run without drawing it (the tools): it counts toward the
+    // campaign time as the game, which draws every frame, counts it.
+    void skipDraw() { frameCount++; }
     StateTransition* updateState() override;
     void backButtonIsPressed() override;
     void setPause() override;
