@@ -46,10 +46,15 @@ SoundManager* SoundManager::getInstance() {
 }
 
 static bool deviceDeferred = false;
+static bool deviceRefused = false;
 
 void SoundManager::deferDevice() { deviceDeferred = true; }
 
+void SoundManager::withoutDevice() { deviceRefused = true; }
+
 SoundManager::SoundManager() {
+    // A device refused counts as one tried that did not open.
+    deviceTried = deviceRefused;
     if (!deviceDeferred)
         openDevice();
 }

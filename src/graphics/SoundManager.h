@@ -33,6 +33,10 @@ public:
     // constructor but by openDevice or the first play, so that the game's
     // first frame does not wait for it.
     static void deferDevice();
+    // Called before the first getInstance by a program that makes no sound
+    // (the simulator): no device is ever opened, every play does nothing,
+    // and no line says that there is no device.
+    static void withoutDevice();
     // Opens the audio device and the sources, once; later calls do nothing.
     void openDevice();
     // Plays `name` at the listener.

@@ -2,8 +2,9 @@
 # zorbix2-sim's replay ids and its standard output, in a scratch folder whose
 # app/native/ holds no sounds: every id the game saves (1 up to 2147483647) is
 # taken and nothing else is; the step count keeps its cap; a replay played
-# back prints exactly its result lines (a missing sound is told on the
-# standard error stream, never in the middle of them).
+# back prints exactly its result lines, and nothing on the standard error
+# stream: the simulator makes no sound, so neither a missing sound nor a
+# machine without an audio device is told.
 # Usage: replayids.sh SIM REPLAY   (REPLAY.score holds the replay's result lines)
 set -u
 sim=$1 replay=$2
@@ -23,9 +24,9 @@ case "$err" in
     *) fail "missing replay: $err" ;;
 esac
 cp "$replay" data/replay_local_2147483647.txt
-out=$("$sim" --replay 2147483647 2> errors.txt)
+out=$(ALSOFT_DRIVERS=none_such "$sim" --replay 2147483647 2> errors.txt)
 status=$?
 [ $status -eq 0 ] || fail "--replay 2147483647: status $status: $(cat errors.txt)"
 [ "$out" = "$(cat "${replay%.txt}.score")" ] || fail "--replay 2147483647 printed: $out"
-grep -q "sound .*cannot read" errors.txt || fail "no sound was reported missing: $(cat errors.txt)"
+[ ! -s errors.txt ] || fail "--replay 2147483647 wrote on the standard error: $(cat errors.txt)"
 exit $failed

@@ -46,6 +46,8 @@
 #include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/myfopen.h"
+#include "graphics/AudioPlayer.h"
+#include "graphics/SoundManager.h"
 #include "levelplay/LevelEntry.h"
 #include "levelplay/LevelRun.h"
 #include "levelplay/Replay.h"
@@ -316,6 +318,9 @@ int main(int argc, char** argv) {
     }
 
     setenv("ZORBIX_HEADLESS", "1", 1);
+    // The simulator makes no sound: no audio device is opened, nor the music.
+    SoundManager::withoutDevice();
+    AudioPlayer::deferOpening();
     if (mainStartUp() != 0)
         return 1;
     // Each run starts from the preferences' difficulty, not from the last run's.
