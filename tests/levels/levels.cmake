@@ -16,8 +16,12 @@
 #   hash chain;
 # - replay_ids: the simulator takes every replay id the game saves, and its
 #   standard output holds only its results;
-# - unreadable_files: a file the simulator is given that it cannot read is
-#   refused with one line naming it and the cause; --help prints the usage.
+# - unreadable_files: a file the simulator is given that it cannot read, or a
+#   hash list that is no hash chain, is refused with one line naming it and
+#   the cause; --help prints the usage;
+# - outcomes: what the simulator records (a campaign level's time, drawn or
+#   not) and how a run ends (a game paused for good, a differing hash chain,
+#   a replay's copy that cannot be saved).
 if(NOT TARGET zorbix2-sim)
   return()
 endif()
@@ -98,3 +102,4 @@ endif()
 zorbix_level_test(replay_ids sh ${ZORBIX_LEVEL_SCRIPTS}/replayids.sh ${ZORBIX_SIM}
   ${CMAKE_CURRENT_SOURCE_DIR}/data/replays/infinity-asteroids.txt)
 zorbix_level_test(unreadable_files sh ${ZORBIX_LEVEL_SCRIPTS}/unreadable.sh ${ZORBIX_SIM})
+zorbix_level_test(outcomes sh ${ZORBIX_LEVEL_SCRIPTS}/outcomes.sh ${ZORBIX_SIM})

@@ -1,9 +1,9 @@
 #!/bin/sh
 # zorbix2-sim and the files it is given by name (a replay, a script, an input
 # file, a hash list): one that is no readable file (a folder, a missing file,
-# a device with no end, a file whose read fails, a line too long) is refused
-# in one line on the standard error naming the file and the cause, with
-# status 1. --help prints the usage on the standard output with status 0; a
+# a device with no end, a file whose read fails, a line too long), or a hash
+# list that is no hash chain, is refused in one line on the standard error
+# naming the file and the cause, with status 1. --help prints the usage on the standard output with status 0; a
 # wrong option prints it on the standard error with status 2.
 # Usage: unreadable.sh SIM
 set -u
@@ -40,6 +40,11 @@ done
 for option in --input --check-hashes; do
     refused long.txt "line 2 is longer than 4096 bytes" $option long.txt "$level" 10
 done
+# Its bytes are not copied to the standard error stream.
+printf '60 0123456789abcdef\ngarbage\001\002\n' > chain.txt
+refused chain.txt 'line 2 is not a checkpoint "STEP HASH"' --check-hashes chain.txt "$level" 10
+: > empty.txt
+refused empty.txt "it holds no checkpoint" --check-hashes empty.txt "$level" 10
 
 out=$("$sim" --help 2> errors.txt)
 status=$?

@@ -23,13 +23,18 @@
 //   --add-script P=FILE   put a file into the script store under path P
 //   --hashes FILE         write the hash chain (a line every 60 steps and at the end)
 //   --check-hashes FILE   compare with a written chain; exit 3 at the first difference
+//                         (a file that is no such chain is refused, status 1)
 //   --replay-rules        os, io, the "Ok" button, the difficulty and the music
 //                         amplitude raise a script error (what an infinity level,
 //                         whose replays store only the sticks, may not use)
 //   --help                print the usage on the standard output and exit
 //
-// It runs in the current directory: documents (replays, preferences) under data/.
-// A script error ends it with status 1, as in the game.
+// It runs in the current directory: documents (replays, preferences, progress)
+// under data/. It makes no sound. Exit status: 0; 1 for a script error (as in
+// the game), a file it cannot read, a replay file it cannot copy into data/,
+// a pilot's error, or a game that stopped stepping short of its steps (a
+// quick pause the input never lifts); 2 for a wrong call; 3 for a hash chain
+// that differs.
 #include <cerrno>
 #include <cinttypes>
 #include <climits>
@@ -116,6 +121,38 @@ struct HashChain {
         lines.push_back(line);
     }
 };
+
+// Whether a line is a checkpoint as HashChain::add writes it: the step in
+// decimal, a space and the chain in 16 lowercase hexadecimal digits.
+static bool isCheckpoint(const std::string& line) {
+    size_t space = line.find(' ');
+    if (space == 0 || space == std::string::npos || space > 9 || line.size() != space + 17)
+        return false;
+    for (size_t i = 0; i < line.size(); i++) {
+        char c = line[i];
+        bool ok = i < space ? c >= '0' && c <= '9' : i == space || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+// Reads a hash chain that --hashes wrote; false, with a message, when the
+// file cannot be read or is not such a chain.
+static bool readHashChain(const char* program, const std::string& path, std::vector<std::string>* lines) {
+    std::string why;
+    if (readFileLines(path, maxNamedFileBytes, maxNamedLineBytes, lines, &why)) {
+        if (lines->empty())
+            why = "it holds no checkpoint";
+        for (size_t i = 0; i < lines->size() && why.empty(); i++)
+            if (!isCheckpoint((*lines)[i]))
+                why = "line " + std::to_string(i + 1) + " is not a checkpoint \"STEP HASH\"";
+        if (why.empty())
+            return true;
+    }
+    fprintf(stderr, "%s: cannot read %s: %s\n", program, path.c_str(), why.c_str());
+    return false;
+}
 
 // One run: a level or a replay, with its options.
 struct Run {
@@ -208,11 +245,8 @@ static int play(const char* program, const Run& r) {
         return 1;
     }
     std::vector<std::string> expected;
-    std::string why;
-    if (!r.hashesIn.empty() && !readFileLines(r.hashesIn, maxNamedFileBytes, maxNamedLineBytes, &expected, &why)) {
-        fprintf(stderr, "%s: cannot read %s: %s\n", program, r.hashesIn.c_str(), why.c_str());
+    if (!r.hashesIn.empty() && !readHashChain(program, r.hashesIn, &expected))
         return 1;
-    }
 
     srand((unsigned int)r.cSeed);
     if (r.difficulty >= 0)
@@ -222,16 +256,16 @@ static int play(const char* program, const Run& r) {
         LuaScriptList::getInstance()->addScriptForTests(s.first, s.second);
 
     // A replay file from anywhere is played as the downloaded replay 0, an id
-    // the score server never gives.
+    // the score server never gives. A copy that cannot be saved is told as
+    // every failed save is ("cannot save" the document, and why).
     if (!r.replayFile.empty()) {
         std::string bytes;
         if (!readNamedFile(program, r.replayFile, &bytes))
             return 1;
-        FILE* f = myFopenForDocument(Replay::getPath(0, true), "wb");
-        if (!f || fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || fclose(f) != 0) {
-            fprintf(stderr, "%s: cannot read %s\n", program, r.replayFile.c_str());
+        if (!writeDocumentWhole(Replay::getPath(0, true), [&bytes](FILE* f) {
+                return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+            }))
             return 1;
-        }
         replayId = 0;
         replayWeb = true;
     }
@@ -258,10 +292,11 @@ static int play(const char* program, const Run& r) {
     int size = playback ? play->getReplay()->getSizeOfReplay() : r.steps;
     // Frames that do not step (a quick pause that no touch lifts) are bounded.
     int lastHashed = 0;
+    bool going = true;
     for (long frame = 0; Entity::time < size && frame < 4L * size + 600; frame++) {
         int x[2], y[2];
         input.touchesForStep(Entity::time, StatePlay::joysticks, x, y);
-        bool going = run.frame(x, y, r.draw);
+        going = run.frame(x, y, r.draw);
         if (Entity::time % 60 == 0 && Entity::time != lastHashed) {
             lastHashed = Entity::time;
             hashes.add(Entity::time);
@@ -273,6 +308,17 @@ static int play(const char* program, const Run& r) {
         fprintf(stderr, "%s: %s\n", program, input.pilotError().c_str());
         return 1;
     }
+    // A game that neither ended nor ran its steps stopped stepping. The input
+    // follows the steps: once a quick pause holds them, the touch that would
+    // lift it is never given.
+    int status = 0;
+    if (going && Entity::time < size) {
+        fprintf(stderr, "%s: stopped at step %i of %i: %s\n", program, Entity::time, size,
+                play->isQuickPaused() ? "every finger was lifted with Auto-pause on, and the paused game waits "
+                                        "for a touch that input given by steps never makes"
+                                      : "the game stopped stepping");
+        status = 1;
+    }
     hashes.add(Entity::time);
     if (r.saveReplay && !run.next && play->getReplay() && !playback)
         printf("replay %i\n", play->getReplay()->save());
@@ -281,7 +327,6 @@ static int play(const char* program, const Run& r) {
         printf("replay %i\n", entry->replay);
     printf("score %i\nsteps %i\nhash %016" PRIx64 "\n", Game::getScore(), Entity::time, worldHash());
 
-    int status = 0;
     if (!r.hashesOut.empty()) {
         std::ofstream out(r.hashesOut);
         for (const std::string& line : hashes.lines)
