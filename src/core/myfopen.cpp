@@ -143,9 +143,7 @@ static FILE* createDocument(const std::string& name) {
     return f;
 }
 
-// Says in one line on the standard error stream which document was not
-// saved, and why. Returns false, the result of the save.
-static bool notSaved(const std::string& name, int cause) {
+bool tellNotSaved(std::string name, int cause) {
     std::string full = pathToDocument(name);
     fprintf(stderr, "cannot save %s: %s\n", (full.empty() ? name : full).c_str(), strerror(cause));
     fflush(stderr);
@@ -165,7 +163,7 @@ bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& writ
     FILE* f = createDocument(temporary);
     if (!f) {
         failed(errno);
-        return notSaved(name, cause);
+        return tellNotSaved(name, cause);
     }
     step();
     errno = 0;
@@ -191,7 +189,7 @@ bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& writ
     }
     if (cause != 0) {
         myRemoveForDocument(temporary);
-        return notSaved(name, cause);
+        return tellNotSaved(name, cause);
     }
     // Makes the rename itself durable.
     step();

@@ -30,6 +30,10 @@ int getFileSize(FILE* f);
 // the standard error stream names the document and the cause, and the result
 // is false.
 bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write);
+// Says in one line on the standard error stream that the named document was
+// not saved, and why (an errno): the line of a failed writeDocumentWhole, for
+// a save the caller does not make. Returns false, the result of the save.
+bool tellNotSaved(std::string name, int cause);
 
 // Reads the named document whole into *out (readFileBytes). *openError is 0
 // when it opened, else the errno of the failed open (EISDIR for a folder).

@@ -42,10 +42,11 @@ Achievements::Achievements() {
         if (!read)
             keepDocumentAsBad(fileName);
     } else if (openError != ENOENT) {
-        writable = false;
+        this->openError = openError;
     }
-    // The file is left as it is when it already holds what would be written.
-    if (!read || achievementsText() != bytes)
+    // The file is left as it is when it already holds what would be written,
+    // or when it could not be opened.
+    if (this->openError == 0 && (!read || achievementsText() != bytes))
         writeAchievements();
 }
 
@@ -198,8 +199,8 @@ void Achievements::unlockCampaign() {
 static const char* truth(bool b) { return b ? "true" : "false"; }
 
 bool Achievements::writeAchievements() {
-    if (!writable)
-        return false;
+    if (openError != 0)
+        return tellNotSaved(fileName, openError);
     std::string text = achievementsText();
     return writeDocumentWhole(fileName,
                               [&text](FILE* f) { return fwrite(text.data(), 1, text.size(), f) == text.size(); });

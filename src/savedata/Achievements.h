@@ -44,7 +44,8 @@ public:
     int getNumberOfBronzeMedals();
     void unlockMedals();
     void unlockCampaign();
-    // Replaces the file whole; false when it was not written.
+    // Replaces the file whole; false when it was not written, which the
+    // standard error stream is told.
     bool writeAchievements();
     // False when the file did not run to its end.
     bool readAchievements();
@@ -65,8 +66,9 @@ public:
     static Achievements* instance;
     std::map<std::string, std::unique_ptr<InfinityMapResults>> infinityResults;
     std::map<std::string, std::unique_ptr<CampaignLevelResults>> campaignResults[numberOfDifficulties];
-    // False when an existing file could not be opened: it is never overwritten.
-    bool writable = true;
+    // The errno of an existing file that could not be opened, else 0: such a
+    // file is never overwritten, and each save asked for says it was not made.
+    int openError = 0;
 
 private:
     Achievements();

@@ -139,13 +139,14 @@ ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_)
     if (openError == 0)
         keepDocumentAsBad(fileName);
     else if (openError != ENOENT)
-        writable = false;
+        this->openError = openError;
     for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
         levels.push_back(new ScoresForALevel(catalogue()->getLevelInformation(i)->path));
-    write();
+    if (this->openError == 0)
+        write();
 }
 
-ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_) : world(world_), writable(false) {}
+ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_) : world(world_) {}
 
 ScoresForAllTheLevels::~ScoresForAllTheLevels() { clear(); }
 
@@ -214,8 +215,10 @@ bool ScoresForAllTheLevels::writeTo(FILE* f) {
 }
 
 bool ScoresForAllTheLevels::write() {
-    if (!writable)
+    if (fileName.empty())
         return false;
+    if (openError != 0)
+        return tellNotSaved(fileName, openError);
     return writeDocumentWhole(fileName, [this](FILE* f) { return writeTo(f); });
 }
 
@@ -283,6 +286,6 @@ Scores::WebScoresUpdate Scores::replaceWebScores(const std::string& bytes) {
         return WEB_SCORES_NOT_WRITTEN;
     web->levels.swap(fresh.levels);
     // The file is now the one just written, whatever stood there before.
-    web->writable = true;
+    web->openError = 0;
     return WEB_SCORES_REPLACED;
 }

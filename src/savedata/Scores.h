@@ -55,7 +55,8 @@ class ScoresForAllTheLevels {
 public:
     // Reads the file; a file that fails to read is kept as "<name>.bad" and
     // the table is rebuilt empty and written at once. A file that exists but
-    // cannot be opened is left alone and never written.
+    // cannot be opened is left alone and never written: each save asked for
+    // later says that it was not made.
     ScoresForAllTheLevels(bool world, std::string fileName);
     // An empty table bound to no file, for reading and writing text in
     // memory: read() finds nothing and write() writes nothing.
@@ -71,7 +72,8 @@ public:
     // Replaces the table with the lists a file of these bytes holds; false,
     // with the table left empty, when they do not read whole.
     bool readText(const std::string& bytes);
-    // Replaces the file whole; false when it was not written.
+    // Replaces the file whole; false when it was not written, which the
+    // standard error stream is told (but for a table bound to no file).
     bool write();
     // The bytes write() puts in the file.
     std::string text();
@@ -80,8 +82,9 @@ public:
     std::vector<ScoresForALevel*> levels;
     bool world;
     std::string fileName;
-    // False when an existing file could not be opened: it is never overwritten.
-    bool writable = true;
+    // The errno of an existing file that could not be opened, else 0: such a
+    // file is never overwritten.
+    int openError = 0;
 
 private:
     bool writeTo(FILE* f);

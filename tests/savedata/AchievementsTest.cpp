@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 
 #include "levelplay/LevelList.h"
 #include "savedata/Achievements.h"
@@ -298,8 +300,13 @@ TEST_F(AchievementsTest, HostileChunksHaveNoEffectAndStayBounded) {
 TEST_F(AchievementsTest, UnopenableFileIsNeverOverwritten) {
     std::string path = dir.root + "/data/achievements.txt";
     ASSERT_EQ(symlink("achievements.txt", path.c_str()), 0);
+    testing::internal::CaptureStderr();
     Achievements* a = reload();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    // A save skipped is told as a failed one.
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(a->writeAchievements());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot save " + path + ": " + strerror(ELOOP) + "\n");
     struct stat info;
     ASSERT_EQ(lstat(path.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));

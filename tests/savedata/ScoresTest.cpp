@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 
 #include "core/myfopen.h"
 #include "levelplay/LevelList.h"
@@ -289,13 +291,19 @@ TEST_F(ScoresTest, HostileWorldFilesAreRebuiltEmpty) {
     }
 }
 
+// The score is kept for the session, and the save it skips is told, as a
+// failed save is; the start-up, which saves nothing of the player's, says nothing.
 TEST_F(ScoresTest, UnopenableFileIsNeverOverwritten) {
     // A link to itself exists but never opens (ELOOP, even for root).
     std::string path = dir.root + "/data/local_scores.txt";
     ASSERT_EQ(symlink("local_scores.txt", path.c_str()), 0);
+    testing::internal::CaptureStderr();
     Scores* scores = reload();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(scores->getLocalScoresForLevel(assault)->scores.empty());
+    testing::internal::CaptureStderr();
     EXPECT_TRUE(scores->addLocalScore(assault, "AB", 5, 1, 1, 2));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot save " + path + ": " + strerror(ELOOP) + "\n");
     EXPECT_EQ(points(assault), std::vector<int>{5});
     struct stat info;
     ASSERT_EQ(lstat(path.c_str(), &info), 0);

@@ -243,23 +243,28 @@ TEST_F(GameExit, AMissingDocumentsFolderIsMadeAndTheGameSaves) {
 }
 
 // A save that cannot be made says so in one line on the standard error
-// stream, naming the file, and the game goes on.
+// stream, naming the file, and the game goes on. The game started there: the
+// score list could not be read, and its save, skipped, is told too.
 TEST_F(GameExit, ASaveThatFailsSaysSoAndTheGameGoesOn) {
     dir.write("file", "");
     std::string folder = dir.root + "/file/data";
     setenv("ZORBIX_DOCUMENTS", folder.c_str(), 1);
-    OnExit back([this] { setenv("ZORBIX_DOCUMENTS", (dir.root + "/data").c_str(), 1); });
+    OnExit back([this] {
+        setenv("ZORBIX_DOCUMENTS", (dir.root + "/data").c_str(), 1);
+        reloadProfile();
+    });
+    reloadProfile();
     testing::internal::CaptureStderr();
     start(new StatePlay(infinityPath(), false, false));
     finishGame(1234);
     StateConfirmScore* entry = driver.arrived<StateConfirmScore>(2);
-    std::string err = testing::internal::GetCapturedStderr();
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->replay, -1);
-    for (const char* name : {"prefs.txt", "replay_local_1.txt"})
-        EXPECT_NE(err.find("cannot save " + folder + "/" + name + ": Not a directory\n"), std::string::npos) << err;
     driver.tap(entry->getOkButton());
     EXPECT_NE(driver.arrived<StateRestartGame>(2), nullptr);
+    std::string err = testing::internal::GetCapturedStderr();
+    for (const char* name : {"prefs.txt", "replay_local_1.txt", "local_scores.txt"})
+        EXPECT_NE(err.find("cannot save " + folder + "/" + name + ": Not a directory\n"), std::string::npos) << err;
 }
 
 // The level screen's replay rows: an own replay plays with a type 1 turn, a
