@@ -17,7 +17,7 @@ FileReader::FileReader(std::string name) {
     // One open and one read, without a stream buffer: documents are read
     // often, replays several times a screen.
     std::string bytes;
-    if (!readDocumentBytes(name, maxNamedFileBytes, &bytes, &openError, &readError)) {
+    if (!readDocumentBytes(name, maxFileBytes, &bytes, &openError, &readError)) {
         failedToOpen = true;
         return;
     }

@@ -6,7 +6,7 @@
 
 class FileReader {
 public:
-    // Reads the named document; one larger than maxNamedFileBytes (16 MB: some
+    // Reads the named document; one larger than maxFileBytes (16 MiB: some
     // 19 hours of replay) fails to open.
     explicit FileReader(std::string name);
     // Reads a copy of bytes already in memory, as though a file held them.

@@ -41,7 +41,7 @@ bool SimulatedInput::parse(const std::string& spec, std::string* error) {
     }
     std::vector<std::string> lines;
     std::string why;
-    if (!readFileLines(spec, maxNamedFileBytes, maxNamedLineBytes, &lines, &why)) {
+    if (!readFileLines(spec, maxFileBytes, maxNamedLineBytes, &lines, &why)) {
         *error = "cannot read " + spec + ": " + why;
         return false;
     }

@@ -190,7 +190,7 @@ private:
     bool loadScript(const char* path) {
         std::vector<std::string> lines;
         std::string why;
-        if (!readFileLines(path, maxNamedFileBytes, maxNamedLineBytes, &lines, &why)) {
+        if (!readFileLines(path, maxFileBytes, maxNamedLineBytes, &lines, &why)) {
             fprintf(stderr, "ZORBIX_INPUT: cannot read %s: %s\n", path, why.c_str());
             return false;
         }

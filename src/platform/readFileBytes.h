@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
-// The bounds of a file a user names and of each of its lines. Every real one
-// is far smaller: the largest script is 22 KB, a 10-minute replay 144 KB (16 MB
-// holds some 19 hours, and bounds replay uploads and downloads too), its hash
-// list 14 KB, and lines are under 100 bytes.
-const size_t maxNamedFileBytes = 16 * 1024 * 1024;
+// The bound of a file read whole (the preferences and the progress file have
+// smaller bounds of their own) and of a body sent to or received from the
+// score server, which is a document too: score lists, replays, and the files
+// a user names to the programs. Every real one is far smaller: the largest
+// script is 22 KB, a 10-minute replay 144 KB (16 MiB holds some 19 hours),
+// its hash list 14 KB.
+const size_t maxFileBytes = 16 * 1024 * 1024;
+// The bound of a line of the files a user names that are read by lines
+// (input and hash lists), whose lines are under 100 bytes.
 const size_t maxNamedLineBytes = 4096;
 
 // Reads the file at path whole into *out (empty on failure). False when it is

@@ -10,12 +10,10 @@
 #include "core/myfopen.h"
 #include "core/qsort2.h"
 #include "levelplay/LevelList.h"
+#include "platform/readFileBytes.h"
 
 static const char* const checkValueSalt = "K <5 ZT";
 static const char* const defaultName = "^3Zorbix ^wfan";
-// A world file is a downloaded body, at most 16 MiB; anything larger is
-// refused before it is read into memory.
-static const int maxFileSize = 16 * 1024 * 1024;
 
 // The level catalogue, whose paths key the file.
 static LevelList* catalogue() { return LevelList::getInstance(); }
@@ -134,7 +132,7 @@ std::string ScoresForALevel::getHashFromLoadedData() {
 ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_) : world(world_), fileName(fileName_) {
     std::string bytes;
     int openError = 0;
-    if (readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readText(bytes))
+    if (readDocumentBytes(fileName, maxFileBytes, &bytes, &openError) && readText(bytes))
         return;
     if (openError == 0)
         keepDocumentAsBad(fileName);
@@ -171,12 +169,14 @@ bool ScoresForAllTheLevels::addScore(std::string level, std::string name, int sc
 bool ScoresForAllTheLevels::read() {
     std::string bytes;
     int openError = 0;
-    return !fileName.empty() && readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readText(bytes);
+    return !fileName.empty() && readDocumentBytes(fileName, maxFileBytes, &bytes, &openError) && readText(bytes);
 }
 
 bool ScoresForAllTheLevels::readText(const std::string& bytes) {
     clear();
-    if (bytes.size() > (size_t)maxFileSize)
+    // A world file is a downloaded body: one larger than any file read is
+    // refused before it is parsed.
+    if (bytes.size() > maxFileBytes)
         return false;
     FileReader reader(bytes.data(), bytes.size());
     if (reader.hasFailedToOpen())

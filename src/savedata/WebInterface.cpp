@@ -5,12 +5,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+#include <string>
 
 #include "core/Device.h"
 #include "core/Game.h"
 #include "core/myfopen.h"
 #include "levelplay/Replay.h"
+#include "platform/readFileBytes.h"
 #include "savedata/Download.h"
 #include "savedata/HTTPBodyMaker.h"
 #include "savedata/Scores.h"
@@ -59,18 +60,9 @@ std::string WebInterface::uploadCheckValue(const Score& score, const std::string
 }
 
 // The local replay of that number, when it reads whole; false otherwise.
-static bool readReplay(int replay, std::vector<unsigned char>* bytes) {
-    FILE* f = myFopenForDocument(Replay::getPath(replay, false), "rb");
-    if (!f)
-        return false;
-    int size = getFileSize(f);
-    bool ok = size >= 0 && size <= WebInterface::maxReplayBytes;
-    if (ok) {
-        bytes->resize((size_t)size);
-        ok = size == 0 || fread(bytes->data(), 1, (size_t)size, f) == (size_t)size;
-    }
-    fclose(f);
-    return ok;
+static bool readReplay(int replay, std::string* bytes) {
+    int openError = 0;
+    return readDocumentBytes(Replay::getPath(replay, false), maxFileBytes, bytes, &openError);
 }
 
 Download* WebInterface::postScore(Score* score, std::string mapName, bool sendReplay) {
@@ -83,9 +75,9 @@ Download* WebInterface::postScore(Score* score, std::string mapName, bool sendRe
     body.addField("hwModel", Device::getRawName());
     body.addField("mapName", mapName);
     body.addField("hash", uploadCheckValue(*score, mapName));
-    std::vector<unsigned char> replay;
+    std::string replay;
     if (sendReplay && readReplay(score->replay, &replay))
-        body.addFile("replay", replay.data(), (int)replay.size());
+        body.addFile("replay", (const unsigned char*)replay.data(), (int)replay.size());
     return new Download("http://" + serverHost + "/UploadScore_4", &body, serverPort);
 }
 

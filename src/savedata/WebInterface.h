@@ -10,11 +10,9 @@ class WebInterface {
 public:
     static const int serverPort = 80;
     static const char* const defaultServerHost;
-    // Replay files larger than this are not sent.
-    static const int maxReplayBytes = 16 * 1024 * 1024;
 
     // Uploads one score of a level, with its local replay when sendReplay is
-    // set and the replay reads whole. The caller owns, polls and deletes the
+    // set and the replay reads whole (within maxFileBytes). The caller owns, polls and deletes the
     // transfer.
     static Download* postScore(Score* score, std::string mapName, bool sendReplay);
     static Download* downloadURL(std::string url, int port);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "fuzz/FuzzDocuments.h"
+#include "platform/readFileBytes.h"
 #include "savedata/httplink/Connection.h"
 #include "savedata/httplink/Response.h"
 
@@ -63,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(counts.completes <= 1);
     FUZZ_CHECK(counts.begins <= 1);
     FUZZ_CHECK(counts.completes == 0 || counts.begins == 1);
-    FUZZ_CHECK(counts.delivered <= httplink::Response::maxBodyBytes);
+    FUZZ_CHECK(counts.delivered <= maxFileBytes);
     FUZZ_CHECK(counts.delivered == response.getbytesread());
     return 0;
 }

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         return help ? 0 : 2;
     }
     std::string text, why;
-    if (!readFileBytes(argv[1], maxNamedFileBytes, &text, &why)) {
+    if (!readFileBytes(argv[1], maxFileBytes, &text, &why)) {
         std::fprintf(stderr, "%s: cannot read %s: %s\n", argv[0], argv[1], why.c_str());
         return 1;
     }

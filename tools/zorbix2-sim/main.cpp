@@ -81,7 +81,7 @@ static int usage(const char* program) {
 // Reads a file the user named, whole; false, with a message, when it cannot.
 static bool readNamedFile(const char* program, const std::string& path, std::string* out) {
     std::string why;
-    if (readFileBytes(path, maxNamedFileBytes, out, &why))
+    if (readFileBytes(path, maxFileBytes, out, &why))
         return true;
     fprintf(stderr, "%s: cannot read %s: %s\n", program, path.c_str(), why.c_str());
     return false;
@@ -141,7 +141,7 @@ static bool isCheckpoint(const std::string& line) {
 // file cannot be read or is not such a chain.
 static bool readHashChain(const char* program, const std::string& path, std::vector<std::string>* lines) {
     std::string why;
-    if (readFileLines(path, maxNamedFileBytes, maxNamedLineBytes, lines, &why)) {
+    if (readFileLines(path, maxFileBytes, maxNamedLineBytes, lines, &why)) {
         if (lines->empty())
             why = "it holds no checkpoint";
         for (size_t i = 0; i < lines->size() && why.empty(); i++)

@@ -215,7 +215,7 @@ bool Response::BeginBody() {
     if (length && !m_Chunked) {
         std::string digits = trimmed(length);
         size_t pos = 0;
-        if (!readCount(digits, &pos, 10, maxBodyBytes, &m_Length) || pos != digits.size())
+        if (!readCount(digits, &pos, 10, maxFileBytes, &m_Length) || pos != digits.size())
             return false;
         m_HasLength = true;
     }
@@ -237,7 +237,7 @@ bool Response::BeginBody() {
 bool Response::Deliver(const unsigned char* data, size_t count) {
     if (count == 0)
         return true;
-    if (count > maxBodyBytes - m_BytesRead)
+    if (count > maxFileBytes - m_BytesRead)
         return false;
     m_BytesRead += count;
     if (m_Connection.m_ResponseData_CB)
@@ -270,7 +270,7 @@ bool Response::ProcessDataChunked(const unsigned char* data, size_t count, size_
 
 bool Response::ProcessChunkLenLine(const std::string& line) {
     size_t pos = 0;
-    if (!readCount(line, &pos, 16, maxBodyBytes - m_BytesRead, &m_ChunkLeft))
+    if (!readCount(line, &pos, 16, maxFileBytes - m_BytesRead, &m_ChunkLeft))
         return false;
     // After the size only blanks or a chunk extension may follow.
     while (pos < line.size() && isBlank(line[pos]))

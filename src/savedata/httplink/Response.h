@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "platform/readFileBytes.h"
+
 namespace httplink {
 
 class Connection;
@@ -13,10 +15,11 @@ class Response {
 public:
     enum STATE { STATUSLINE = 0, HEADERS, BODY, CHUNKLEN, CHUNKEND, TRAILERS, COMPLETE };
 
-    // Limits that keep a hostile server from growing memory without end.
+    // Limits that keep a hostile server from growing memory without end. A
+    // body becomes a document (a score list, a replay), and is bounded as
+    // one is read: by maxFileBytes.
     static const size_t maxLineLength = 8 * 1024;
     static const size_t maxHeaderBytes = 64 * 1024;
-    static const size_t maxBodyBytes = 16 * 1024 * 1024;
 
     Response(const char* method, Connection& connection);
 
