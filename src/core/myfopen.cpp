@@ -213,29 +213,7 @@ bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int*
     return false;
 }
 
-int documentOpenError(std::string name) {
-    FILE* f = myFopenForDocument(name, "rb");
-    if (!f)
-        return errno ? errno : EIO;
-    fclose(f);
-    return 0;
-}
-
-bool keepDocumentAsBad(std::string name) {
-    FILE* in = myFopenForDocument(name, "rb");
-    if (!in)
-        return false;
-    std::vector<char> bytes;
-    char block[4096];
-    size_t n;
-    while ((n = fread(block, 1, sizeof block, in)) > 0)
-        bytes.insert(bytes.end(), block, block + n);
-    bool readOk = ferror(in) == 0;
-    fclose(in);
-    return readOk && writeDocumentWhole(name + ".bad", [&bytes](FILE* f) {
-               return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-           });
-}
+bool keepDocumentAsBad(std::string name) { return myRenameForDocument(name, name + ".bad") == 0; }
 
 void initMyStandardStreams() {
     myStdout = stdout;

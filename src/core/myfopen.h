@@ -41,12 +41,9 @@ bool tellNotSaved(std::string name, int cause);
 // *why, when given, then tells the cause.
 bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int* openError, std::string* why = nullptr);
 
-// 0 when the named document opens for reading, else the errno of the failed
-// open (ENOENT: there is no such document).
-int documentOpenError(std::string name);
-
-// Copies the named document to "<name>.bad", so that a file that failed to
-// read survives the rewrite that follows. False when the copy failed.
+// Moves the named document to "<name>.bad" (over an older one), so that a
+// file that failed to read survives, whole, the rewrite that follows; nothing
+// of it is read, whatever its size. False when it could not be moved.
 bool keepDocumentAsBad(std::string name);
 
 // Failures injected into writeDocumentWhole, for tests: a failing write (told

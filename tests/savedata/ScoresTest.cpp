@@ -220,7 +220,7 @@ TEST_F(ScoresTest, EveryLineEndTheReaderKnowsReadsTheSameScores) {
     }
 }
 
-// Every damaged file gives empty lists, a rewrite and a .bad copy of what was there.
+// Every damaged file gives empty lists, a rewrite, and what was there kept as .bad.
 TEST_F(ScoresTest, HostileLocalFilesAreKeptAsBadAndRebuilt) {
     std::string block = assault + "\n1\n" + oneScoreAssaultHash + "\nAB\n1234\n7\n1700000000\n2\n";
     std::string good = localFile(block);
@@ -252,6 +252,15 @@ TEST_F(ScoresTest, HostileLocalFilesAreKeptAsBadAndRebuilt) {
         EXPECT_EQ(dir.readDocument("local_scores.txt"), localFile());
         EXPECT_EQ(dir.readDocument("local_scores.txt.bad"), c.second);
     }
+    // One with no end (a link to a device) is kept as it stands, never read.
+    std::string path = dir.root + "/data/local_scores.txt";
+    ASSERT_EQ(unlink(path.c_str()), 0);
+    ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0);
+    reload();
+    EXPECT_EQ(dir.readDocument("local_scores.txt"), localFile());
+    char target[16] = {};
+    EXPECT_EQ(readlink((path + ".bad").c_str(), target, sizeof target - 1), 9);
+    EXPECT_STREQ(target, "/dev/zero");
 }
 
 TEST_F(ScoresTest, EveryCutOfAGoodFileFailsCleanly) {
