@@ -303,11 +303,11 @@ local function nearerWindow(shipX, d)
     return shipX - s, shipX + s
 end
 
--- The walk of nearestHandle, going on from a best handle found so far (nil:
--- none) with its squared distance. With the ship's x known, a handle is read
--- for its distance only when its x lies in the window where it could be
--- nearer than the best (nearerWindow): the result is the same as reading
--- every one, for a fraction of the calls.
+-- The walk of the nearest-handle functions, going on from a best handle
+-- found so far (nil: none) with its squared distance. With the ship's x
+-- known, a handle is read for its distance only when its x lies in the
+-- window where it could be nearer than the best (nearerWindow): the result
+-- is the same as reading every one, for a fraction of the calls.
 local function walkNearest(handles, dropGone, shipX, best, bestD)
     local lo, hi = -2147483647, 2147483647
     if best ~= nil and shipX ~= nil then
@@ -348,12 +348,10 @@ end
 -- The nearest to the ship of a list of native handles, with its place and
 -- its squared distance; a handle whose object is gone reads (0, 0) and is
 -- passed over. nil when none is left. The walk stops at the first hole, as
--- ipairs does. With dropGone (for a list the level walks every step), the
--- gone handles are also dropped from the list, the others keeping their
--- order: the walk then costs what the live objects cost, and no gone handle
--- stays long enough for a new object to take its address and pass for it.
-function nearestHandle(handles, dropGone)
-    local best, bestD = walkNearest(handles, dropGone, measuredShipX(), nil, 0)
+-- ipairs does. The list is left as it is: levels pass the live copy of
+-- their list (liveHandles).
+function nearestHandle(handles)
+    local best, bestD = walkNearest(handles, false, measuredShipX(), nil, 0)
     if best == nil then
         return nil, 0, 0, 0
     end
@@ -362,6 +360,10 @@ end
 
 -- The nearest of the handles of several lists (see nearestHandle), the first
 -- list's winning a tie, and its squared distance; nil when none is left.
+-- With dropGone (for lists the level walks every step), the gone handles are
+-- also dropped from the lists, the others keeping their order: the walk then
+-- costs what the live objects cost, and no gone handle stays long enough for
+-- a new object to take its address and pass for it.
 function nearestHandleOfLists(lists, dropGone)
     local shipX = measuredShipX()
     local best, bestD = nil, 0
@@ -466,6 +468,35 @@ function handlesGoneAtShip(list, seen, reach, rammed)
     if hits ~= nil then
         for _, h in ipairs(hits) do
             rammed(h, sx, sy)
+        end
+    end
+end
+
+-- A step function that plays sound once for each handle of the list (as it
+-- stands now), at its object's place, the first step that object is within
+-- reach units of the player. A handle is let go once heard, or once its
+-- object is gone unheard: it is never read again.
+function soundOnceNear(handles, reach, sound)
+    local unheard = {}
+    for k, h in ipairs(handles) do
+        unheard[k] = h
+    end
+    return function()
+        local n = 0
+        for k = 1, #unheard do
+            local h = unheard[k]
+            local x, y = getEntityX(h), getEntityY(h)
+            if x ~= 0 or y ~= 0 then
+                if getEntitySqrDistanceFromPlayer(h) <= reach * reach then
+                    zorbix.playSound(sound, x, y)
+                else
+                    n = n + 1
+                    unheard[n] = h
+                end
+            end
+        end
+        for k = #unheard, n + 1, -1 do
+            unheard[k] = nil
         end
     end
 end

@@ -100,7 +100,7 @@ TEST_F(ArrowTargets, LevelsFollowAndHearOnlyTheirLiveEnemies) {
         bool arrowOnEnemies;
     } cases[] = {
         {"/data/levels/campaign1/matador/matador.lua",
-         "zorbix.setEntityDestroy(enemies[1]) zorbix.setEntityDestroy(helicopters[1].handle)", true},
+         "zorbix.setEntityDestroy(enemies[1]) zorbix.setEntityDestroy(helicopters[1])", true},
         {"/data/levels/campaign2/fusion part 1/fusion part 1.lua", "zorbix.setEntityDestroy(helicopters[1])", false},
     };
     for (const auto& c : cases) {

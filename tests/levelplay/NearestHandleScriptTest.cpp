@@ -108,7 +108,7 @@ TEST(NearestHandleScript, DropsGoneHandlesInOrderAndStopsAtAHole) {
         for k, X in ipairs({ 800, 1200, 1600, 2000, 2400 }) do place('h' .. k, X, 400) end
         objects.h1.gone, objects.h4.gone = true, true
         list = { 'h1', 'h2', 'h3', 'h4', 'h5' }
-        first = nearestHandle(list, true)
+        first = nearestHandleOfLists({ list }, true)
         holed = { 'h5', nil, 'h2' }
         second = nearestHandle(holed)
     )"),

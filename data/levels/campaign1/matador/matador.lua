@@ -31,7 +31,7 @@ function init()
     for k = 1, 1 + d do
         local x, y = pointAt(CX, CY, 90 * k, 800)
         enemies[#enemies + 1] = zorbix.newHelicopter(x, y)
-        helicopters[k] = { handle = enemies[#enemies] }
+        helicopters[k] = enemies[#enemies]
     end
     -- The arrow points to the nearest enemy while none is in sight.
     pointToNearest(function()
@@ -42,25 +42,9 @@ function init()
         par = PAR,
         label = "Enemies",
         counts = { zorbix.getSuciderCount, zorbix.getHelicopterCount },
-        step = hearHelicopters,
+        -- Each helicopter's rotor is heard once, as it first comes near the ship.
+        step = soundOnceNear(helicopters, 300, "/data/sounds/copter.caf"),
     })
-end
-
--- Each helicopter's rotor is heard once, as it first comes near the ship.
--- Its handle is let go once heard, or once gone unheard: it is not read
--- again.
-function hearHelicopters()
-    for _, c in ipairs(helicopters) do
-        if c.handle ~= nil then
-            local x, y = zorbix.getEntityX(c.handle), zorbix.getEntityY(c.handle)
-            if x == 0 and y == 0 then
-                c.handle = nil
-            elseif shipIsWithin(x, y, 300) then
-                c.handle = nil
-                zorbix.playSound("/data/sounds/copter.caf", x, y)
-            end
-        end
-    end
 end
 
 levelTest = newLevelTest(

@@ -28,23 +28,6 @@ local function show(text, steps)
     shown.inView = true
 end
 
--- The helicopters listened for no more: the rotor sounds once as each
--- first comes into view, and one gone unheard is not read again.
-local listened = {}
-local function listenForHelicopters()
-    for k, h in ipairs(helicopters) do
-        if not listened[k] then
-            local x, y = zorbix.getEntityX(h), zorbix.getEntityY(h)
-            if x == 0 and y == 0 then
-                listened[k] = true
-            elseif zorbix.getEntitySqrDistanceFromPlayer(h) < 500 * 500 then
-                listened[k] = true
-                zorbix.playSound("/data/sounds/copter.caf", x, y)
-            end
-        end
-    end
-end
-
 function init()
     setLevelSize(W, H)
     createWalls(levelQuads)
@@ -69,6 +52,8 @@ function init()
         local x, y = getRandomCoord(200, 200, W - 200, H - 200, 900)
         helicopters[k] = zorbix.newHelicopter(x, y)
     end
+    -- The rotor sounds once as each helicopter first comes into view.
+    local hearHelicopters = soundOnceNear(helicopters, 500, "/data/sounds/copter.caf")
     -- Yellow, as the spots of the stranded friends it leads to, rather than
     -- the default magenta.
     arrow = Arrow.new(255, 220, 60)
@@ -80,7 +65,7 @@ function init()
         end,
         step = function()
             pointArrowAt(arrow, nextUnreached(stranded, true))
-            listenForHelicopters()
+            hearHelicopters()
         end,
         isWon = function()
             return nextUnreached(stranded, true) == nil
