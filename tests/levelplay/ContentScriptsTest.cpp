@@ -363,6 +363,27 @@ TEST_F(ContentScripts, EveryHandleGoneAtTheShipIsToldOnceWhenACallAddsToTheList)
     EXPECT_EQ(s.eval("#list"), "32");
 }
 
+TEST_F(ContentScripts, EachObjectIsHeardOnceNearTheShipAndAGoneOneNever) {
+    // From the ship at (500, 500): one near from the start, one that comes
+    // near later, and one that goes unheard, after which a new object made
+    // where it was comes near: it is not taken for the one that went.
+    ASSERT_EQ(s.run(kShipAt500), "");
+    ASSERT_EQ(s.run(R"(
+        heard = {}
+        real.playSound = function(name, x, y) heard[#heard + 1] = name .. '@' .. x .. ',' .. y end
+        near, later, gone = {x = 600, y = 500}, {x = 2000, y = 500}, {x = 500, y = 2500}
+        local hear = soundOnceNear({near, later, gone}, 300, 'rotor')
+        hear() hear()
+        later.x = 700
+        gone.x, gone.y = 0, 0
+        hear()
+        gone.x, gone.y = 500, 600
+        hear() hear()
+    )"),
+              "");
+    EXPECT_EQ(s.eval("table.concat(heard, ' ')"), "rotor@600,500 rotor@700,500");
+}
+
 TEST_F(ContentScripts, KeepingAHandleReadsNoneOfTheList) {
     // A kept list is read only by the walks that drop its gone handles as
     // they find them: keeping a handle reads none, however long the list,
