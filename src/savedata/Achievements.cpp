@@ -36,17 +36,17 @@ void Achievements::reloadForTests() {
 Achievements::Achievements() {
     resetToCatalogue();
     std::string bytes;
-    int openError = 0;
-    bool read = readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readAchievementsText(bytes);
-    if (openError == 0) {
+    int error = 0;
+    bool read = readDocumentBytes(fileName, maxFileSize, &bytes, &error) && readAchievementsText(bytes);
+    if (error == 0) {
         if (!read)
             keepDocumentAsBad(fileName);
-    } else if (openError != ENOENT) {
-        this->openError = openError;
+    } else if (error != ENOENT) {
+        openError = error;
     }
     // The file is left as it is when it already holds what would be written,
     // or when it could not be opened.
-    if (this->openError == 0 && (!read || achievementsText() != bytes))
+    if (openError == 0 && (!read || achievementsText() != bytes))
         writeAchievements();
 }
 
@@ -359,8 +359,8 @@ void Achievements::readDocument(lua_State* L) {
 
 bool Achievements::readAchievements() {
     std::string bytes;
-    int openError = 0;
-    return readDocumentBytes(fileName, maxFileSize, &bytes, &openError) && readAchievementsText(bytes);
+    int error = 0;
+    return readDocumentBytes(fileName, maxFileSize, &bytes, &error) && readAchievementsText(bytes);
 }
 
 bool Achievements::readAchievementsText(const std::string& bytes) {

@@ -131,16 +131,16 @@ std::string ScoresForALevel::getHashFromLoadedData() {
 
 ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_) : world(world_), fileName(fileName_) {
     std::string bytes;
-    int openError = 0;
-    if (readDocumentBytes(fileName, maxFileBytes, &bytes, &openError) && readText(bytes))
+    int error = 0;
+    if (readDocumentBytes(fileName, maxFileBytes, &bytes, &error) && readText(bytes))
         return;
-    if (openError == 0)
+    if (error == 0)
         keepDocumentAsBad(fileName);
-    else if (openError != ENOENT)
-        this->openError = openError;
+    else if (error != ENOENT)
+        openError = error;
     for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
         levels.push_back(new ScoresForALevel(catalogue()->getLevelInformation(i)->path));
-    if (this->openError == 0)
+    if (openError == 0)
         write();
 }
 
@@ -168,8 +168,8 @@ bool ScoresForAllTheLevels::addScore(std::string level, std::string name, int sc
 
 bool ScoresForAllTheLevels::read() {
     std::string bytes;
-    int openError = 0;
-    return !fileName.empty() && readDocumentBytes(fileName, maxFileBytes, &bytes, &openError) && readText(bytes);
+    int error = 0;
+    return !fileName.empty() && readDocumentBytes(fileName, maxFileBytes, &bytes, &error) && readText(bytes);
 }
 
 bool ScoresForAllTheLevels::readText(const std::string& bytes) {
