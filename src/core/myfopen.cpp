@@ -202,6 +202,11 @@ bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& writ
     return true;
 }
 
+bool writeDocumentBytes(std::string name, const std::string& bytes) {
+    return writeDocumentWhole(
+        name, [&bytes](FILE* f) { return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size(); });
+}
+
 bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int* openError, std::string* why) {
     std::string full = pathToDocument(name);
     if (!full.empty())

@@ -30,6 +30,8 @@ int getFileSize(FILE* f);
 // the standard error stream names the document and the cause, and the result
 // is false.
 bool writeDocumentWhole(std::string name, const std::function<bool(FILE*)>& write);
+// writeDocumentWhole with these bytes as the whole file.
+bool writeDocumentBytes(std::string name, const std::string& bytes);
 // Says in one line on the standard error stream that the named document was
 // not saved, and why (an errno): the line of a failed writeDocumentWhole, for
 // a save the caller does not make. Returns false, the result of the save.

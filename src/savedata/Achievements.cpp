@@ -201,9 +201,7 @@ static const char* truth(bool b) { return b ? "true" : "false"; }
 bool Achievements::writeAchievements() {
     if (openError != 0)
         return tellNotSaved(fileName, openError);
-    std::string text = achievementsText();
-    return writeDocumentWhole(fileName,
-                              [&text](FILE* f) { return fwrite(text.data(), 1, text.size(), f) == text.size(); });
+    return writeDocumentBytes(fileName, achievementsText());
 }
 
 std::string Achievements::achievementsText() {

@@ -280,9 +280,7 @@ Scores::WebScoresUpdate Scores::replaceWebScores(const std::string& bytes) {
     ScoresForAllTheLevels fresh(true);
     if (!fresh.readText(bytes))
         return WEB_SCORES_REFUSED;
-    if (!writeDocumentWhole(web->fileName, [&bytes](FILE* f) {
-            return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        }))
+    if (!writeDocumentBytes(web->fileName, bytes))
         return WEB_SCORES_NOT_WRITTEN;
     web->levels.swap(fresh.levels);
     // The file is now the one just written, whatever stood there before.

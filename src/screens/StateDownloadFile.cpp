@@ -61,8 +61,7 @@ StateTransition* StateDownloadFile::leaveWithAnswer() {
                                        StateTransition::TRANSITION_1);
         return StateChooseLevel::backToLastChosen(StateTransition::TRANSITION_2);
     }
-    writeDocumentWhole(
-        fileName, [&body](FILE* f) { return body.empty() || fwrite(body.data(), 1, body.size(), f) == body.size(); });
+    writeDocumentBytes(fileName, body);
     if (Replay::isReplayNotAvailableAnymore(fileName)) {
         myRemoveForDocument(fileName);
         return new StateTransition(new StateReplayDoesNotExist(), StateTransition::TRANSITION_2);

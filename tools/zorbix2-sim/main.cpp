@@ -262,9 +262,7 @@ static int play(const char* program, const Run& r) {
         std::string bytes;
         if (!readNamedFile(program, r.replayFile, &bytes))
             return 1;
-        if (!writeDocumentWhole(Replay::getPath(0, true), [&bytes](FILE* f) {
-                return bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-            }))
+        if (!writeDocumentBytes(Replay::getPath(0, true), bytes))
             return 1;
         replayId = 0;
         replayWeb = true;
