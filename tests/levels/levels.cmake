@@ -18,10 +18,11 @@
 #   standard output holds only its results;
 # - unreadable_files: a file the simulator is given that it cannot read, or a
 #   hash list that is no hash chain, is refused with one line naming it and
-#   the cause; --help prints the usage;
+#   the cause; --help prints the usage; a malformed value is a wrong call;
 # - outcomes: what the simulator records (a campaign level's time, drawn or
 #   not) and how a run ends (a game paused for good, a differing hash chain,
-#   a replay's copy that cannot be saved).
+#   a chain that cannot be written, a replay's copy that cannot be saved, a
+#   replay that could not be saved); the replay file given is never changed.
 if(NOT TARGET zorbix2-sim)
   return()
 endif()

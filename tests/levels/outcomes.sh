@@ -7,7 +7,12 @@
 # - a hash chain that differs is named with the first second that differs,
 #   status 3;
 # - a replay file whose copy into data/ cannot be saved is told as a failed
-#   save, status 1.
+#   save, status 1;
+# - a replay it was to save and could not is not announced, status 1;
+# - the replay file given is never changed, even when it is the copy's own
+#   name or the copy's temporary file;
+# - a hash chain reads the same with CRLF line ends, and one that cannot be
+#   written is refused before the run.
 # Usage: outcomes.sh SIM
 set -u
 sim=$1
@@ -57,4 +62,43 @@ status=$?
     fail "unsaved copy: said \"$(cat errors.txt)\""
 out=$("$sim" --replay-file replay.txt --check-hashes replay.hashes 2> errors.txt) ||
     fail "the replay's copy: status $?: $(cat errors.txt)"
+
+# Replays that cannot be saved: asked for, and of a finished infinity game.
+for run in "--save-replay --input random:1 1003 300" "--seed 2 --input pilot 1003 40000"; do
+    out=$(cd elsewhere && "$sim" $run 2> ../errors.txt)
+    status=$?
+    [ $status -eq 1 ] || fail "$run, unsaved replay: status $status"
+    case "$out" in *replay*) fail "$run, unsaved replay: printed $out" ;; esac
+    echo "$out" | grep -q '^hash ' || fail "$run, unsaved replay: no results: $out"
+    grep -qx "cannot save $(pwd -P)/elsewhere/data/replay_local_[0-9]*.txt: Not a directory" errors.txt ||
+        fail "$run, unsaved replay: said \"$(cat errors.txt)\""
+done
+
+# The copy's own name is played where it is, directly or through a link; its
+# temporary file is refused. Each stays as it was.
+cp replay.txt data/replay_web_0.txt
+ln -s data/replay_web_0.txt link.txt
+for file in data/replay_web_0.txt link.txt; do
+    "$sim" --replay-file $file --check-hashes replay.hashes > /dev/null 2> errors.txt ||
+        fail "--replay-file $file: status $?: $(cat errors.txt)"
+    cmp -s replay.txt data/replay_web_0.txt || fail "--replay-file $file: the file was changed or removed"
+done
+mv data/replay_web_0.txt data/replay_web_0.txt.tmp
+out=$("$sim" --replay-file data/replay_web_0.txt.tmp 2> errors.txt)
+status=$?
+[ $status -eq 1 ] || fail "the copy's temporary file: status $status"
+[ "$(cat errors.txt)" = "$sim: cannot play data/replay_web_0.txt.tmp: it is the temporary file of the replay's copy" ] ||
+    fail "the copy's temporary file: said \"$(cat errors.txt)\""
+cmp -s replay.txt data/replay_web_0.txt.tmp || fail "the copy's temporary file was changed or removed"
+rm data/replay_web_0.txt.tmp
+
+# Hash chains: CRLF line ends, and a file that cannot be written.
+sed 's/$/\r/' chain.txt > crlf.txt
+"$sim" --check-hashes crlf.txt 1001 130 > /dev/null 2> errors.txt || fail "CRLF chain: status $?: $(cat errors.txt)"
+out=$("$sim" --hashes nowhere/chain.txt 1001 130 2> errors.txt)
+status=$?
+[ $status -eq 1 ] || fail "unwritable chain: status $status"
+[ -z "$out" ] || fail "unwritable chain: ran and printed $out"
+[ "$(cat errors.txt)" = "$sim: cannot write nowhere/chain.txt: No such file or directory" ] ||
+    fail "unwritable chain: said \"$(cat errors.txt)\""
 exit $failed

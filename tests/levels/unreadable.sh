@@ -3,8 +3,9 @@
 # file, a hash list): one that is no readable file (a folder, a missing file,
 # a device with no end, a file whose read fails, a line too long), or a hash
 # list that is no hash chain, is refused in one line on the standard error
-# naming the file and the cause, with status 1. --help prints the usage on the standard output with status 0; a
-# wrong option prints it on the standard error with status 2.
+# naming the file and the cause, with status 1. --help prints the usage on the
+# standard output with status 0; a wrong option or a malformed value prints it
+# on the standard error with status 2, wherever the value stands.
 # Usage: unreadable.sh SIM
 set -u
 sim=$1
@@ -49,11 +50,14 @@ refused empty.txt "it holds no checkpoint" --check-hashes empty.txt "$level" 10
 out=$("$sim" --help 2> errors.txt)
 status=$?
 [ $status -eq 0 ] || fail "--help: status $status"
-case "$out" in "usage: $sim "*) ;; *) fail "--help printed: $out" ;; esac
+case "$out" in "usage: $sim "*"--then"*) ;; *) fail "--help printed: $out" ;; esac
 [ ! -s errors.txt ] || fail "--help wrote on the standard error: $(cat errors.txt)"
-out=$("$sim" --verbose "$level" 10 2> errors.txt)
-status=$?
-[ $status -eq 2 ] || fail "--verbose: status $status"
-[ -z "$out" ] || fail "--verbose printed: $out"
-grep -q "^usage: $sim " errors.txt || fail "--verbose: no usage on the standard error: $(cat errors.txt)"
+for call in "--verbose $level 10" "--add-script foo $level 10" "--input random:x $level 10" \
+            "--seed -1 $level 10" "--difficulty 3 $level 10" "$level abc" "$level 10 --then --input random: $level 10"; do
+    out=$("$sim" $call 2> errors.txt)
+    status=$?
+    [ $status -eq 2 ] || fail "$call: status $status"
+    [ -z "$out" ] || fail "$call printed: $out"
+    grep -q "^usage: $sim " errors.txt || fail "$call: no usage on the standard error: $(cat errors.txt)"
+done
 exit $failed

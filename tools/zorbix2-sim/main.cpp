@@ -21,27 +21,33 @@
 //   --save-replay         save the recorded replay even when the game has not ended
 //   --draw                draw every frame
 //   --add-script P=FILE   put a file into the script store under path P
-//   --hashes FILE         write the hash chain (a line every 60 steps and at the end)
-//   --check-hashes FILE   compare with a written chain; exit 3 at the first difference
-//                         (a file that is no such chain is refused, status 1)
+//   --hashes FILE         write the hash chain (a line every 60 steps and at the end);
+//                         a file that cannot be made is refused before the run
+//   --check-hashes FILE   compare with a written chain (LF or CRLF line ends); exit 3
+//                         at the first difference (a file that is no such chain is
+//                         refused, status 1)
 //   --replay-rules        os, io, the "Ok" button, the difficulty and the music
 //                         amplitude raise a script error (what an infinity level,
 //                         whose replays store only the sticks, may not use)
 //   --help                print the usage on the standard output and exit
 //
 // It runs in the current directory: documents (replays, preferences, progress)
-// under data/. It makes no sound. Exit status: 0; 1 for a script error (as in
-// the game), a file it cannot read, a replay file it cannot copy into data/,
-// a pilot's error, or a game that stopped stepping short of its steps (a
-// quick pause the input never lifts); 2 for a wrong call; 3 for a hash chain
-// that differs.
+// under data/. It makes no sound. A replay file is played through a copy in
+// data/ that goes after the run; the file given is never changed, even when it
+// is that copy itself. Exit status: 0; 1 for a script error (as in the game),
+// a level or replay it cannot play, a file it cannot read, a hash file it
+// cannot write, a replay file it cannot copy into data/, a replay it was to
+// save and could not, a pilot's error, or a game that stopped stepping short
+// of its steps (a quick pause the input never lifts); 2 for a wrong call,
+// malformed values included; 3 for a hash chain that differs.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cinttypes>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -69,13 +75,20 @@ static void printUsage(FILE* out, const char* program) {
             "usage: %s [--seed N] [--difficulty N] [--input SPEC] [--save-replay] [--draw] [--replay-rules] "
             "[--add-script PATH=FILE]...\n"
             "          [--hashes FILE | --check-hashes FILE] (LEVEL STEPS | --replay ID |\n"
-            "          --replay-web ID | --replay-file FILE)\n",
-            program);
+            "          --replay-web ID | --replay-file FILE)\n"
+            "       %s RUN --then RUN [--then RUN]...   (several runs after one start-up)\n",
+            program, program);
 }
 
 static int usage(const char* program) {
     printUsage(stderr, program);
     return 2;
+}
+
+// A malformed option value: what is wrong with it, then the usage.
+static int wrongValue(const char* program, const std::string& what) {
+    fprintf(stderr, "%s: %s\n", program, what.c_str());
+    return usage(program);
 }
 
 // Reads a file the user named, whole; false, with a message, when it cannot.
@@ -137,21 +150,67 @@ static bool isCheckpoint(const std::string& line) {
     return true;
 }
 
-// Reads a hash chain that --hashes wrote; false, with a message, when the
-// file cannot be read or is not such a chain.
+// Reads a hash chain that --hashes wrote, with LF or CRLF line ends (as an
+// editor may save it); false, with a message, when the file cannot be read or
+// is not such a chain.
 static bool readHashChain(const char* program, const std::string& path, std::vector<std::string>* lines) {
     std::string why;
     if (readFileLines(path, maxFileBytes, maxNamedLineBytes, lines, &why)) {
         if (lines->empty())
             why = "it holds no checkpoint";
-        for (size_t i = 0; i < lines->size() && why.empty(); i++)
-            if (!isCheckpoint((*lines)[i]))
+        for (size_t i = 0; i < lines->size() && why.empty(); i++) {
+            std::string& line = (*lines)[i];
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!isCheckpoint(line))
                 why = "line " + std::to_string(i + 1) + " is not a checkpoint \"STEP HASH\"";
+        }
         if (why.empty())
             return true;
     }
     fprintf(stderr, "%s: cannot read %s: %s\n", program, path.c_str(), why.c_str());
     return false;
+}
+
+// Whether the hash chain's file can be written, asked before the run so that
+// a wrong path does not cost the run: opened for appending, which changes no
+// file that exists, and removed again when this made it. False, with a
+// message, when it cannot be opened.
+static bool canWriteHashes(const char* program, const std::string& path) {
+    struct stat link;
+    bool existed = lstat(path.c_str(), &link) == 0;
+    FILE* f = fopen(path.c_str(), "a");
+    if (!f) {
+        fprintf(stderr, "%s: cannot write %s: %s\n", program, path.c_str(), strerror(errno));
+        return false;
+    }
+    fclose(f);
+    if (!existed)
+        remove(path.c_str());
+    return true;
+}
+
+// Writes the hash chain whole; false, with a message, when it could not.
+static bool writeHashes(const char* program, const std::string& path, const std::vector<std::string>& lines) {
+    FILE* f = fopen(path.c_str(), "w");
+    bool ok = f != nullptr;
+    for (size_t i = 0; ok && i < lines.size(); i++)
+        ok = fprintf(f, "%s\n", lines[i].c_str()) > 0;
+    int cause = ok ? 0 : errno;
+    if (f && fclose(f) != 0 && ok) {
+        ok = false;
+        cause = errno;
+    }
+    if (!ok)
+        fprintf(stderr, "%s: cannot write %s: %s\n", program, path.c_str(), strerror(cause != 0 ? cause : EIO));
+    return ok;
+}
+
+// Whether two paths name one file (the same device and inode, through any link).
+static bool sameFile(const std::string& a, const std::string& b) {
+    struct stat x, y;
+    return !a.empty() && !b.empty() && stat(a.c_str(), &x) == 0 && stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
 }
 
 // One run: a level or a replay, with its options.
@@ -179,6 +238,10 @@ static int parseRun(int argc, char** argv, int* at, Run* run) {
             return 0;
         } else if (a == "--input" && hasValue) {
             run->inputSpec = argv[++i];
+            // A random input's seed is part of the call; a file is read when its run starts.
+            std::string error;
+            if (run->inputSpec.compare(0, 7, "random:") == 0 && !SimulatedInput().parse(run->inputSpec, &error))
+                return wrongValue(argv[0], error);
         } else if (a == "--seed" && hasValue) {
             if (!parseCount(argv[++i], &run->cSeed))
                 return usage(argv[0]);
@@ -195,10 +258,8 @@ static int parseRun(int argc, char** argv, int* at, Run* run) {
             std::string spec = argv[++i];
             size_t eq = spec.find('=');
             std::string text;
-            if (eq == std::string::npos) {
-                fprintf(stderr, "%s: cannot add the script \"%s\"\n", argv[0], spec.c_str());
-                return 1;
-            }
+            if (eq == std::string::npos)
+                return wrongValue(argv[0], "cannot add the script \"" + spec + "\"");
             if (!readNamedFile(argv[0], spec.substr(eq + 1), &text))
                 return 1;
             run->scripts.push_back({spec.substr(0, eq), text});
@@ -247,6 +308,8 @@ static int play(const char* program, const Run& r) {
     std::vector<std::string> expected;
     if (!r.hashesIn.empty() && !readHashChain(program, r.hashesIn, &expected))
         return 1;
+    if (!r.hashesOut.empty() && !canWriteHashes(program, r.hashesOut))
+        return 1;
 
     srand((unsigned int)r.cSeed);
     if (r.difficulty >= 0)
@@ -256,28 +319,41 @@ static int play(const char* program, const Run& r) {
         LuaScriptList::getInstance()->addScriptForTests(s.first, s.second);
 
     // A replay file from anywhere is played as the downloaded replay 0, an id
-    // the score server never gives. A copy that cannot be saved is told as
-    // every failed save is ("cannot save" the document, and why).
+    // the score server never gives: through a copy, removed once the screen
+    // has read it. A copy that cannot be saved is told as every failed save is
+    // ("cannot save" the document, and why). The file given is never
+    // changed: when it is that document itself it is played where it is, and
+    // the copy's temporary file, which saving the copy would overwrite and
+    // move, is refused.
+    std::string standIn = Replay::getPath(0, true);
+    bool copied = false;
     if (!r.replayFile.empty()) {
         std::string bytes;
         if (!readNamedFile(program, r.replayFile, &bytes))
             return 1;
-        if (!writeDocumentBytes(Replay::getPath(0, true), bytes))
+        if (sameFile(r.replayFile, pathToDocument(standIn + ".tmp"))) {
+            fprintf(stderr, "%s: cannot play %s: it is the temporary file of the replay's copy\n", program,
+                    r.replayFile.c_str());
             return 1;
+        }
+        if (!sameFile(r.replayFile, pathToDocument(standIn))) {
+            if (!writeDocumentBytes(standIn, bytes))
+                return 1;
+            copied = true;
+        }
         replayId = 0;
         replayWeb = true;
     }
     StatePlay* play =
         playback ? newPlaybackScreen(replayId, replayWeb, &error) : newPlayScreenForLevel(r.level, &error);
-    if (!r.replayFile.empty())
-        myRemoveForDocument(Replay::getPath(0, true));
+    if (copied)
+        myRemoveForDocument(standIn);
     if (!play) {
         // A replay file is named as the user gave it, not by its stand-in document.
         if (!r.replayFile.empty()) {
-            std::string document = Replay::getPath(0, true);
-            for (size_t at = error.find(document); at != std::string::npos;
-                 at = error.find(document, at + r.replayFile.size())) {
-                error.replace(at, document.size(), r.replayFile);
+            for (size_t at = error.find(standIn); at != std::string::npos;
+                 at = error.find(standIn, at + r.replayFile.size())) {
+                error.replace(at, standIn.size(), r.replayFile);
             }
         }
         fprintf(stderr, "%s: %s\n", program, error.c_str());
@@ -318,22 +394,22 @@ static int play(const char* program, const Run& r) {
         status = 1;
     }
     hashes.add(Entity::time);
+    // A replay is announced only once saved; a save that failed has said why
+    // on the standard error stream, and the run ends with status 1.
+    int savedReplay = 0;
     if (r.saveReplay && !run.next && play->getReplay() && !playback)
-        printf("replay %i\n", play->getReplay()->save());
+        savedReplay = play->getReplay()->save();
     // A finished infinity game saved its replay for the score entry.
     if (StateConfirmScore* entry = dynamic_cast<StateConfirmScore*>(run.next))
-        printf("replay %i\n", entry->replay);
+        savedReplay = entry->replay;
+    if (savedReplay > 0)
+        printf("replay %i\n", savedReplay);
+    else if (savedReplay < 0)
+        status = 1;
     printf("score %i\nsteps %i\nhash %016" PRIx64 "\n", Game::getScore(), Entity::time, worldHash());
 
-    if (!r.hashesOut.empty()) {
-        std::ofstream out(r.hashesOut);
-        for (const std::string& line : hashes.lines)
-            out << line << "\n";
-        if (!out) {
-            fprintf(stderr, "%s: cannot write %s\n", program, r.hashesOut.c_str());
-            status = 1;
-        }
-    }
+    if (!r.hashesOut.empty() && !writeHashes(program, r.hashesOut, hashes.lines))
+        status = 1;
     if (!r.hashesIn.empty()) {
         for (size_t i = 0; i < hashes.lines.size() || i < expected.size(); i++) {
             std::string got = i < hashes.lines.size() ? hashes.lines[i] : "(none)";
