@@ -218,7 +218,14 @@ bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int*
     return false;
 }
 
-bool keepDocumentAsBad(std::string name) { return myRenameForDocument(name, name + ".bad") == 0; }
+int keepDocumentAsBad(std::string name) {
+    std::string from = pathToDocument(name), to = pathToDocument(name + ".bad");
+    if (from.empty() || to.empty())
+        return EIO;
+    if (rename(from.c_str(), to.c_str()) == 0)
+        return 0;
+    return errno != 0 ? errno : EIO;
+}
 
 void initMyStandardStreams() {
     myStdout = stdout;

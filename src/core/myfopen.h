@@ -43,10 +43,12 @@ bool tellNotSaved(std::string name, int cause);
 // *why, when given, then tells the cause.
 bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int* openError, std::string* why = nullptr);
 
-// Moves the named document to "<name>.bad" (over an older one), so that a
-// file that failed to read survives, whole, the rewrite that follows; nothing
-// of it is read, whatever its size. False when it could not be moved.
-bool keepDocumentAsBad(std::string name);
+// Moves the named document to "<name>.bad" (over an older file of that
+// name), so that a file that failed to read survives, whole, the rewrite that
+// follows; nothing of it is read, whatever its size. 0 when it was moved, else
+// the errno of the failed move (EIO when no path can be formed): the file then
+// stands where it was, and a rewrite would lose it.
+int keepDocumentAsBad(std::string name);
 
 // Failures injected into writeDocumentWhole, for tests: a failing write (told
 // as a full disk) or fsync (as an input/output error) of the temporary file,

@@ -40,13 +40,14 @@ Achievements::Achievements() {
     bool read = readDocumentBytes(fileName, maxFileSize, &bytes, &error) && readAchievementsText(bytes);
     if (error == 0) {
         if (!read)
-            keepDocumentAsBad(fileName);
+            keptFileCause = keepDocumentAsBad(fileName);
     } else if (error != ENOENT) {
-        openError = error;
+        keptFileCause = error;
     }
     // The file is left as it is when it already holds what would be written,
-    // or when it could not be opened.
-    if (openError == 0 && (!read || achievementsText() != bytes))
+    // or when it could not be opened, or failed to read and could not be
+    // moved aside: rewriting it would lose the player's bytes.
+    if (keptFileCause == 0 && (!read || achievementsText() != bytes))
         writeAchievements();
 }
 
@@ -199,8 +200,8 @@ void Achievements::unlockCampaign() {
 static const char* truth(bool b) { return b ? "true" : "false"; }
 
 bool Achievements::writeAchievements() {
-    if (openError != 0)
-        return tellNotSaved(fileName, openError);
+    if (keptFileCause != 0)
+        return tellNotSaved(fileName, keptFileCause);
     return writeDocumentBytes(fileName, achievementsText());
 }
 

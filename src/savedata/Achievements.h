@@ -66,9 +66,10 @@ public:
     static Achievements* instance;
     std::map<std::string, std::unique_ptr<InfinityMapResults>> infinityResults;
     std::map<std::string, std::unique_ptr<CampaignLevelResults>> campaignResults[numberOfDifficulties];
-    // The errno of an existing file that could not be opened, else 0: such a
-    // file is never overwritten, and each save asked for says it was not made.
-    int openError = 0;
+    // Why the existing file is kept as it is and never written (the errno of
+    // the open or of the move to "<name>.bad" that failed), else 0: each save
+    // asked for then says it was not made.
+    int keptFileCause = 0;
 
 private:
     Achievements();

@@ -135,12 +135,12 @@ ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_)
     if (readDocumentBytes(fileName, maxFileBytes, &bytes, &error) && readText(bytes))
         return;
     if (error == 0)
-        keepDocumentAsBad(fileName);
+        keptFileCause = keepDocumentAsBad(fileName);
     else if (error != ENOENT)
-        openError = error;
+        keptFileCause = error;
     for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
         levels.push_back(new ScoresForALevel(catalogue()->getLevelInformation(i)->path));
-    if (openError == 0)
+    if (keptFileCause == 0)
         write();
 }
 
@@ -217,8 +217,8 @@ bool ScoresForAllTheLevels::writeTo(FILE* f) {
 bool ScoresForAllTheLevels::write() {
     if (fileName.empty())
         return false;
-    if (openError != 0)
-        return tellNotSaved(fileName, openError);
+    if (keptFileCause != 0)
+        return tellNotSaved(fileName, keptFileCause);
     return writeDocumentWhole(fileName, [this](FILE* f) { return writeTo(f); });
 }
 
@@ -284,6 +284,6 @@ Scores::WebScoresUpdate Scores::replaceWebScores(const std::string& bytes) {
         return WEB_SCORES_NOT_WRITTEN;
     web->levels.swap(fresh.levels);
     // The file is now the one just written, whatever stood there before.
-    web->openError = 0;
+    web->keptFileCause = 0;
     return WEB_SCORES_REPLACED;
 }

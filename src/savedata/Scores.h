@@ -55,8 +55,10 @@ class ScoresForAllTheLevels {
 public:
     // Reads the file; a file that fails to read is kept as "<name>.bad" and
     // the table is rebuilt empty and written at once. A file that exists but
-    // cannot be opened is left alone and never written: each save asked for
-    // later says that it was not made.
+    // cannot be opened, or that fails to read and cannot be moved to
+    // "<name>.bad", is left as it is and never written: the table rebuilt
+    // empty lives in memory, and each save asked for later says that it was
+    // not made.
     ScoresForAllTheLevels(bool world, std::string fileName);
     // An empty table bound to no file, for reading and writing text in
     // memory: read() finds nothing and write() writes nothing.
@@ -82,9 +84,9 @@ public:
     std::vector<ScoresForALevel*> levels;
     bool world;
     std::string fileName;
-    // The errno of an existing file that could not be opened, else 0: such a
-    // file is never overwritten.
-    int openError = 0;
+    // Why the existing file is kept as it is and never written (the errno of
+    // the open or of the move to "<name>.bad" that failed), else 0.
+    int keptFileCause = 0;
 
 private:
     bool writeTo(FILE* f);

@@ -311,3 +311,28 @@ TEST_F(AchievementsTest, UnopenableFileIsNeverOverwritten) {
     ASSERT_EQ(lstat(path.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
+
+// A file that fails to read and cannot be moved to "<name>.bad" (a folder
+// holding a file stands there) is kept byte for byte, as an unopenable one is;
+// what was read of it still serves the session.
+TEST_F(AchievementsTest, FileThatCannotBeMovedAsideIsNeverOverwritten) {
+    std::string path = dir.root + "/data/achievements.txt";
+    // Cut short after one complete row, which is salvaged.
+    const std::string damaged = "version = 3\n\nInfinityLevels = {\n\t\"/x\", true, true, false, false,\n\t\"/y";
+    dir.writeDocument("achievements.txt", damaged);
+    ASSERT_EQ(mkdir((path + ".bad").c_str(), 0700), 0);
+    dir.writeDocument("achievements.txt.bad/x", "");
+    testing::internal::CaptureStderr();
+    Achievements* a = reload();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(dir.readDocument("achievements.txt"), damaged);
+    std::string x = "/x", finished = level(0, 0);
+    EXPECT_TRUE(a->getInfinityMapResults(x)->gold);
+    a->setCampaignLevelIsFinished(finished, 1, 500);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(a->writeAchievements());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot save " + path + ": " + strerror(EISDIR) + "\n");
+    EXPECT_EQ(a->getCampaignLevelTime(finished, 1), 500);
+    EXPECT_EQ(dir.readDocument("achievements.txt"), damaged);
+    EXPECT_FALSE(dir.documentExists("achievements.txt.tmp"));
+}

@@ -101,7 +101,47 @@ TEST_F(DocumentWriteTest, AMissingDocumentsFolderIsMade) {
 TEST_F(DocumentWriteTest, BadCopyKeepsEveryByte) {
     std::string bytes("a\0b\r\n\xff", 6);
     dir.writeDocument("doc.txt", bytes);
-    EXPECT_TRUE(keepDocumentAsBad("doc.txt"));
+    EXPECT_EQ(keepDocumentAsBad("doc.txt"), 0);
     EXPECT_EQ(dir.readDocument("doc.txt.bad"), bytes);
-    EXPECT_FALSE(keepDocumentAsBad("missing.txt"));
+    EXPECT_EQ(keepDocumentAsBad("missing.txt"), ENOENT);
+}
+
+// A move that fails says why, and the file stands where it was: the caller
+// must then not write over it.
+TEST_F(DocumentWriteTest, AFailedMoveToBadTellsWhy) {
+    struct Case {
+        const char* name;
+        std::function<void(TempGameDir&)> inject;
+        int cause;
+    };
+    std::vector<Case> cases = {
+        {"empty folder", [](TempGameDir& d) { mkdir((d.root + "/data/doc.txt.bad").c_str(), 0700); }, EISDIR},
+        {"folder with a file",
+         [](TempGameDir& d) {
+             mkdir((d.root + "/data/doc.txt.bad").c_str(), 0700);
+             d.write("data/doc.txt.bad/x", "");
+         },
+         EISDIR},
+        // Left in a working directory that was removed, with no documents
+        // folder named: no path to the document can be formed.
+        {"no path",
+         [](TempGameDir& d) {
+             mkdir((d.root + "/gone").c_str(), 0700);
+             if (chdir((d.root + "/gone").c_str()) != 0 || rmdir((d.root + "/gone").c_str()) != 0)
+                 FAIL();
+             unsetenv("ZORBIX_DOCUMENTS");
+         },
+         EIO},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.writeDocument("doc.txt", "old\n");
+        c.inject(dir);
+        EXPECT_EQ(keepDocumentAsBad("doc.txt"), c.cause);
+        EXPECT_EQ(dir.readDocument("doc.txt"), "old\n");
+        ASSERT_EQ(chdir(dir.root.c_str()), 0);
+        setenv("ZORBIX_DOCUMENTS", (dir.root + "/data").c_str(), 1);
+        std::string command = "rm -rf '" + dir.root + "/data/doc.txt.bad'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <functional>
 
 #include "core/myfopen.h"
 #include "levelplay/LevelList.h"
@@ -319,6 +320,45 @@ TEST_F(ScoresTest, UnopenableFileIsNeverOverwritten) {
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_FALSE(dir.documentExists("local_scores.txt.bad"));
     EXPECT_FALSE(dir.documentExists("local_scores.txt.tmp"));
+}
+
+// A file that fails to read and cannot be moved to "<name>.bad" (a folder
+// holding a file stands there) is kept byte for byte, as an unopenable one
+// is: the rebuilt table serves the session, and each save says it was not made.
+TEST_F(ScoresTest, FileThatCannotBeMovedAsideIsNeverOverwritten) {
+    struct Case {
+        const char* file;
+        ScoresForAllTheLevels* Scores::*table;
+        std::function<void(Scores*)> save;
+    } cases[] = {
+        {"local_scores.txt", &Scores::local,
+         [](Scores* s) { EXPECT_TRUE(s->addLocalScore(assault, "AB", 5, 1, 1, 2)); }},
+        {"web_scores.txt", &Scores::web,
+         [](Scores* s) {
+             EXPECT_TRUE(s->web->addScore(assault, "W", 5, 3, 0, 2));
+             EXPECT_FALSE(s->web->write());
+         }},
+    };
+    const std::string damaged = "zorbix2\nv2\n" + assault + "\nnine\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        std::string path = dir.root + "/data/" + c.file;
+        dir.writeDocument(c.file, damaged);
+        ASSERT_EQ(mkdir((path + ".bad").c_str(), 0700), 0);
+        dir.writeDocument(std::string(c.file) + ".bad/x", "");
+        testing::internal::CaptureStderr();
+        Scores* scores = reload();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(dir.readDocument(c.file), damaged);
+        testing::internal::CaptureStderr();
+        c.save(scores);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot save " + path + ": " + strerror(EISDIR) + "\n");
+        ScoresForALevel* list = (scores->*c.table)->getScoresForLevel(assault);
+        ASSERT_EQ(list->scores.size(), 1u);
+        EXPECT_EQ(list->scores[0]->score, 5);
+        EXPECT_EQ(dir.readDocument(c.file), damaged);
+        EXPECT_FALSE(dir.documentExists(std::string(c.file) + ".tmp"));
+    }
 }
 
 TEST_F(ScoresTest, ReloadWebScoresReadsTheNewFile) {
