@@ -50,13 +50,43 @@ bool parseInt(const std::string& text, long low, long high, long* out) {
     return true;
 }
 
+// Text from the script or the environment made safe for a terminal: a
+// control byte would act on it (a CR hides the start of the message, an ESC
+// starts a command) and a byte over 0x7e may not show, so each byte outside
+// printable ASCII is written as an escape, and a backslash is doubled so that
+// an escape never reads as the file's own text.
+std::string escaped(const std::string& text) {
+    static const char hex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c >= 0x20 && c <= 0x7e)
+            out += (char)c;
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xf];
+        }
+    }
+    return out;
+}
+
 // A line in quotes for a message: a long one is cut to its start, and its
-// length is told.
+// length is told. The cut counts the line's own bytes, not its escapes, so
+// that the length told and the part shown speak of the same bytes.
 std::string quoted(const std::string& line) {
     const size_t shown = 80;
     if (line.size() <= shown)
-        return "\"" + line + "\"";
-    return "\"" + line.substr(0, shown) + "...\" (" + std::to_string(line.size()) + " bytes)";
+        return "\"" + escaped(line) + "\"";
+    return "\"" + escaped(line.substr(0, shown)) + "...\" (" + std::to_string(line.size()) + " bytes)";
 }
 
 // Reads one line of the script: "" when it is good, else what is wrong in it.
@@ -190,15 +220,17 @@ private:
     bool loadScript(const char* path) {
         std::vector<std::string> lines;
         std::string why;
+        // The name comes from the environment and may hold any byte.
+        std::string shownPath = escaped(path);
         if (!readFileLines(path, maxFileBytes, maxNamedLineBytes, &lines, &why)) {
-            fprintf(stderr, "ZORBIX_INPUT: cannot read %s: %s\n", path, why.c_str());
+            fprintf(stderr, "ZORBIX_INPUT: cannot read %s: %s\n", shownPath.c_str(), why.c_str());
             return false;
         }
         for (size_t i = 0; i < lines.size(); i++) {
             std::string& line = lines[i];
             int number = (int)i + 1;
             if (line.find('\0') != std::string::npos) {
-                fprintf(stderr, "ZORBIX_INPUT %s:%d: a zero byte in the line\n", path, number);
+                fprintf(stderr, "ZORBIX_INPUT %s:%d: a zero byte in the line\n", shownPath.c_str(), number);
                 return false;
             }
             size_t hash = line.find('#');
@@ -209,8 +241,8 @@ private:
             ScriptEvent event;
             std::string fault = parseLine(line, &event);
             if (!fault.empty()) {
-                fprintf(stderr, "ZORBIX_INPUT %s:%d: cannot read %s: %s\n", path, number, quoted(line).c_str(),
-                        fault.c_str());
+                fprintf(stderr, "ZORBIX_INPUT %s:%d: cannot read %s: %s\n", shownPath.c_str(), number,
+                        quoted(line).c_str(), fault.c_str());
                 return false;
             }
             script.push_back(event);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -107,6 +108,7 @@ TEST(HeadlessInput, MalformedScriptsAreRefused) {
 TEST(HeadlessInput, ARefusedScriptSaysWhatIsWrong) {
     TempGameDir dir;
     std::string path = dir.root + "/input.txt", at = "ZORBIX_INPUT " + path + ":2: cannot read ";
+    const std::string events = " (touch, move, release, key, exit, swipedown, windowstate, active, inactive)\n";
     ASSERT_EQ(mkdir((dir.root + "/folder").c_str(), 0755), 0);
     struct Case {
         std::string line;  // the second line of the script at path
@@ -133,7 +135,26 @@ TEST(HeadlessInput, ARefusedScriptSaysWhatIsWrong) {
         {"", "ZORBIX_INPUT: cannot read " + dir.root + "/folder: it is a folder\n", dir.root + "/folder"},
         {"", "ZORBIX_INPUT: cannot read /dev/zero: larger than 16777216 bytes\n", "/dev/zero"},
         {"", "ZORBIX_INPUT: cannot read /proc/self/mem: Input/output error\n", "/proc/self/mem"},
+        // Bytes that would act on the terminal or not show are written as
+        // escapes, in the line, the word and the file's name alike.
+        {"5 key Ent\033[2Jer down\r",
+         at + "\"5 key Ent\\x1b[2Jer down\\r\": unknown key \"Ent\\x1b[2Jer\" (keys are named as SDL names them: "
+              "Return, Up, P, ...)\n"},
+        {"3\ttouch 1 5 \xc3\xa9",
+         at + "\"3\\ttouch 1 5 \\xc3\\xa9\": bad position \"\\xc3\\xa9\" (from -100000 to 100000)\n"},
+        {"3 move \x7f 2 3", at + "\"3 move \\x7f 2 3\": bad finger number \"\\x7f\"\n"},
+        // A backslash in the file is doubled, so it never reads as an escape.
+        {"3 fly\\x1b away", at + "\"3 fly\\\\x1b away\": unknown event \"fly\\\\x1b\"" + events},
+        // The cut counts the line's own bytes: two escapes before it, none after.
+        {"3 exit " + std::string(71, 'x') + "\033\033\033[2J\r" + std::string(100, 'y') + "\r\033c",
+         at + "\"3 exit " + std::string(71, 'x') + "\\x1b\\x1b...\" (188 bytes): expected nothing after \"exit\"\n"},
+        {"", "ZORBIX_INPUT: cannot read " + dir.root + "/no\\tsuch\\n: No such file or directory\n",
+         dir.root + "/no\tsuch\n"},
+        {"",
+         "ZORBIX_INPUT " + dir.root + "/in\\x1b[2Jput\\r.txt:2: cannot read \"3 fly\": unknown event \"fly\"" + events,
+         dir.root + "/in\033[2Jput\r.txt"},
     };
+    dir.write("in\033[2Jput\r.txt", "1 exit\n3 fly\n");
     setenv("ZORBIX_HEADLESS", "1", 1);
     for (const Case& c : cases) {
         dir.write("input.txt", "1 exit\n" + c.line);
@@ -143,6 +164,10 @@ TEST(HeadlessInput, ARefusedScriptSaysWhatIsWrong) {
         std::string message = testing::internal::GetCapturedStderr();
         EXPECT_NE(result, BPS_SUCCESS);
         EXPECT_EQ(message, c.message);
+        // The newline that ends the message is its only byte that is not
+        // printable ASCII.
+        auto odd = std::find_if(message.begin(), message.end(), [](unsigned char b) { return b < 0x20 || b > 0x7e; });
+        EXPECT_EQ(odd - message.begin(), (long)message.size() - 1) << testing::PrintToString(message);
     }
     unsetenv("ZORBIX_INPUT");
 }
