@@ -227,6 +227,12 @@ int keepDocumentAsBad(std::string name) {
     return errno != 0 ? errno : EIO;
 }
 
+int setAsideUnreadDocument(std::string name, int openError) {
+    if (openError == 0)
+        return keepDocumentAsBad(name);
+    return openError == ENOENT ? 0 : openError;
+}
+
 void initMyStandardStreams() {
     myStdout = stdout;
     myStdin = stdin;

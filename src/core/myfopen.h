@@ -49,6 +49,11 @@ bool readDocumentBytes(std::string name, size_t maxBytes, std::string* out, int*
 // the errno of the failed move (EIO when no path can be formed): the file then
 // stands where it was, and a rewrite would lose it.
 int keepDocumentAsBad(std::string name);
+// For a document that did not read (openError as readDocumentBytes gave it):
+// one that opened is moved to "<name>.bad". Returns why the file must be kept
+// as it is and never written (the errno of the failed open or move), or 0
+// when it may be written: it is missing, or was moved aside.
+int setAsideUnreadDocument(std::string name, int openError);
 
 // Failures injected into writeDocumentWhole, for tests: a failing write (told
 // as a full disk) or fsync (as an input/output error) of the temporary file,

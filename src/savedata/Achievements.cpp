@@ -1,7 +1,6 @@
 // Achievements: campaign progress and medals, saved as a data-only script.
 #include "savedata/Achievements.h"
 
-#include <cerrno>
 #include <cstdio>
 
 #include "core/myfopen.h"
@@ -38,12 +37,8 @@ Achievements::Achievements() {
     std::string bytes;
     int error = 0;
     bool read = readDocumentBytes(fileName, maxFileSize, &bytes, &error) && readAchievementsText(bytes);
-    if (error == 0) {
-        if (!read)
-            keptFileCause = keepDocumentAsBad(fileName);
-    } else if (error != ENOENT) {
-        keptFileCause = error;
-    }
+    if (!read)
+        keptFileCause = setAsideUnreadDocument(fileName, error);
     // The file is left as it is when it already holds what would be written,
     // or when it could not be opened, or failed to read and could not be
     // moved aside: rewriting it would lose the player's bytes.

@@ -2,7 +2,6 @@
 // a salted digest per level.
 #include "savedata/Scores.h"
 
-#include <cerrno>
 #include <cstring>
 
 #include "core/FileReader.h"
@@ -134,10 +133,7 @@ ScoresForAllTheLevels::ScoresForAllTheLevels(bool world_, std::string fileName_)
     int error = 0;
     if (readDocumentBytes(fileName, maxFileBytes, &bytes, &error) && readText(bytes))
         return;
-    if (error == 0)
-        keptFileCause = keepDocumentAsBad(fileName);
-    else if (error != ENOENT)
-        keptFileCause = error;
+    keptFileCause = setAsideUnreadDocument(fileName, error);
     for (int i = 0; i < catalogue()->getNumberOfLevels(); i++)
         levels.push_back(new ScoresForALevel(catalogue()->getLevelInformation(i)->path));
     if (keptFileCause == 0)

@@ -209,8 +209,7 @@ static bool writeHashes(const char* program, const std::string& path, const std:
 // Whether two paths name one file (the same device and inode, through any link).
 static bool sameFile(const std::string& a, const std::string& b) {
     struct stat x, y;
-    return !a.empty() && !b.empty() && stat(a.c_str(), &x) == 0 && stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
-           x.st_ino == y.st_ino;
+    return stat(a.c_str(), &x) == 0 && stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
 // One run: a level or a replay, with its options.
